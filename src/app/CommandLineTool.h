@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+// The program's options for scripts: --check, --expand, --resave, --help and
+// --version. They need no display.
+namespace CommandLineTool {
+
+// True when arguments (without the program name) ask for one of the options.
+bool wanted(const QStringList &arguments);
+
+// Runs the option and returns the exit code.
+int run(const QStringList &arguments);
+
+inline const QString version = QStringLiteral("4.00.36 Beta-1");
+
+} // namespace CommandLineTool

@@ -1,0 +1,210 @@
+#include "common/CommandLinePaths.h"
+
+#include "common/AppContext.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "platform/Volumes.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using FileSystem::fileExists;
+using FileSystem::folderExists;
+using FileSystem::toFileSystemPath;
+
+namespace {
+
+bool isDriveIndependent(const QString &path)
+{
+    return path.startsWith(QLatin1Char('\\'));
+}
+
+QString withoutLeadingBackslash(const QString &path)
+{
+    return isDriveIndependent(path) ? path.mid(1) : path;
+}
+
+QString onVolume(const QString &root, const QString &storedRest)
+{
+    return QDir::cleanPath(Volumes::joinOnVolume(root, toFileSystemPath(storedRest)));
+}
+
+bool resolveAbsolute(QString &path, bool (*exists)(const QString &))
+{
+    const QString candidate = toFileSystemPath(path);
+    if (!exists(candidate))
+        return false;
+    path = FileSystem::fullPath(candidate);
+    return true;
+}
+
+bool takeIfFile(QString &path, const QString &candidate)
+{
+    if (!fileExists(candidate))
+        return false;
+    path = QDir::cleanPath(candidate);
+    return true;
+}
+
+bool takeIfFolder(QString &path, const QString &candidate)
+{
+    if (!folderExists(candidate))
+        return false;
+    path = QDir::cleanPath(candidate);
+    return true;
+}
+
+bool isProgramDrive(const QString &drive)
+{
+    return Volumes::sameVolume(drive, Volumes::volumeOf(AppContext::programDirectory()));
+}
+
+// The stored form of a full path on drive: "\" and the rest with "\".
+QString driveIndependentForm(const QString &drive, const QString &fullPath)
+{
+    QString rest = fullPath.mid(drive == QLatin1String("/") ? 1 : drive.size() + 1);
+    rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return QLatin1Char('\\') + rest;
+}
+
+// Full path a word names for shortening; a drive-independent word is looked
+// for on drive only.
+QString locateForShortening(const QString &drive, const QString &word)
+{
+    if (isDriveIndependent(word))
+        return onVolume(drive, word.mid(1));
+    return FileSystem::fullPath(toFileSystemPath(word));
+}
+
+} // namespace
+
+bool ResolveInProgramDirectory(QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (FileSystem::isAbsolutePath(path))
+        return resolveAbsolute(path, &fileExists);
+    const QString rest = toFileSystemPath(withoutLeadingBackslash(path));
+    if (rest.isEmpty())
+        return false;
+    const QString programDirectory = AppContext::programDirectory();
+    if (fileExists(rest)) {
+        path = FileSystem::fullPath(rest);
+        return true;
+    }
+    return takeIfFile(path, programDirectory + rest)
+        || takeIfFile(path, Volumes::joinOnVolume(Volumes::volumeOf(programDirectory), rest))
+        || takeIfFile(path, programDirectory + QFileInfo(rest).fileName());
+}
+
+bool ResolveFilePath(const QString &drive, QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (FileSystem::isAbsolutePath(path))
+        return resolveAbsolute(path, &fileExists);
+    QString rest = withoutLeadingBackslash(path);
+    if (isProgramDrive(drive)) {
+        if (!ResolveInProgramDirectory(rest))
+            return false;
+        path = rest;
+        return true;
+    }
+    return !rest.isEmpty() && takeIfFile(path, onVolume(drive, rest));
+}
+
+bool ResolveDirectoryPath(const QString &drive, QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (FileSystem::isAbsolutePath(path))
+        return resolveAbsolute(path, &folderExists);
+    const QString rest = withoutLeadingBackslash(path);
+    if (isProgramDrive(drive)) {
+        const QString programDirectory = AppContext::programDirectory();
+        return takeIfFolder(path, onVolume(Volumes::volumeOf(programDirectory), rest))
+            || takeIfFolder(path, programDirectory + toFileSystemPath(rest));
+    }
+    return takeIfFolder(path, onVolume(drive, rest));
+}
+
+QStringList SplitCommandWords(const QString &line)
+{
+    QStringList words;
+    for (const QString &part : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringView word = TextFile::trimmed(part);
+        if (!word.isEmpty())
+            words.append(word.toString());
+    }
+    return words;
+}
+
+int ExpandCommandLine(const QString &drive, QString &line)
+{
+    if (line.isEmpty())
+        return ExpandEmpty;
+    QString whole = line;
+    if (ResolveFilePath(drive, whole)) {
+        line = whole;
+        return ExpandFile;
+    }
+    whole = line;
+    if (ResolveDirectoryPath(drive, whole)) {
+        line = whole;
+        return ExpandFolder;
+    }
+    if (!line.contains(QLatin1Char(' ')))
+        return ExpandNothing;
+
+    QStringList words = SplitCommandWords(line);
+    for (QString &word : words) {
+        if (!isDriveIndependent(word))
+            continue;
+        QString resolved = word;
+        if (!ResolveFilePath(drive, resolved)) {
+            resolved = word;
+            if (!ResolveDirectoryPath(drive, resolved))
+                return ExpandMissingWord;
+        }
+        word = resolved;
+    }
+    line = words.join(QLatin1Char(' ')).trimmed();
+    return ExpandWords;
+}
+
+QString FirstExistingPathWord(const QString &line)
+{
+    for (const QString &word : SplitCommandWords(line)) {
+        const QString path = toFileSystemPath(word);
+        if (folderExists(path) || fileExists(path))
+            return word;
+    }
+    return {};
+}
+
+int ShortenCommandLine(const QString &drive, QString &line)
+{
+    line = TextFile::trimmed(line).toString();
+    if (line.size() < 3)
+        return ShortenTooShort;
+
+    const QString whole = locateForShortening(drive, line);
+    const bool isFile = fileExists(whole);
+    if (isFile || folderExists(whole)) {
+        if (!Volumes::sameVolume(Volumes::volumeOf(whole), drive)) {
+            line = whole;
+            return ShortenOtherDrive;
+        }
+        line = driveIndependentForm(drive, whole);
+        return isFile ? ShortenFile : ShortenFolder;
+    }
+
+    QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString &word : words) {
+        const QString path = locateForShortening(drive, word);
+        if ((fileExists(path) || folderExists(path)) && Volumes::sameVolume(Volumes::volumeOf(path), drive))
+            word = driveIndependentForm(drive, path);
+    }
+    line = words.join(QLatin1Char(' '));
+    return ShortenWords;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Existence tests and the case policy for names on this platform.
+namespace FileSystem {
+
+// A file exists when it is not a folder (links are followed).
+bool fileExists(const QString &path);
+bool folderExists(const QString &path);
+
+// Linux names are case-sensitive.
+constexpr Qt::CaseSensitivity nameCase = Qt::CaseSensitive;
+bool namesEqual(const QString &a, const QString &b);
+
+// Stored paths use "\" as separator; the file system uses "/".
+QString toFileSystemPath(const QString &storedPath);
+
+// A path that names its own place: "/..." here, or "x:..." as stored by
+// another system. Such a path is never resolved against a drive.
+bool isAbsolutePath(const QString &path);
+
+// Absolute, cleaned form of an existing or planned path.
+QString fullPath(const QString &path);
+
+} // namespace FileSystem

@@ -1,0 +1,46 @@
+#include "project/ConsistencyCheck.h"
+
+#include "common/CommandLinePaths.h"
+#include "common/FileUtils.h"
+#include "platform/FileSystem.h"
+#include "project/ProjectEntry.h"
+
+QString CheckEntryCommand(int entryNumber, const QString &command, int action, const QString &drive)
+{
+    const QString prefix = QStringLiteral("Projekteintrag: %1 - ").arg(entryNumber);
+    QString line = command;
+    const int code = command.isEmpty() ? ExpandEmpty : ExpandCommandLine(drive, line);
+    if (code == ExpandNothing || code == ExpandMissingWord) {
+        return prefix
+            + QStringLiteral("In der Befehlszeile definierte(s) Datei/Verzeichnis \"%1\" konnte nicht gefunden werden.")
+                  .arg(command);
+    }
+    const QString path = FileSystem::toFileSystemPath(line);
+    switch (action) {
+    case ActionExecute:
+        if (!line.isEmpty() && FileSystem::folderExists(path)) {
+            return prefix
+                + QStringLiteral("In der Befehlszeile wurde ein Verzeichnis angegeben, als Befehlsnummer jedoch "
+                                 "\"Ausführen\" gewählt. Ein Verzeichnis kann nicht ausgeführt werden.");
+        }
+        break;
+    case ActionUnrar:
+    case ActionUnzip:
+        if (line.isEmpty() || !FileSystem::fileExists(path)) {
+            return prefix
+                + QStringLiteral("Als Befehlsnummer wurde \"Entpacken\" gewählt, jedoch in der Befehlszeile keine "
+                                 "Archivdatei die entpackt werden könnte angegeben.");
+        }
+        break;
+    case ActionMacro:
+        if (!FileContainsLine(path, ProjectFileFormat::macroHeader)) {
+            return prefix
+                + QStringLiteral("In der Befehlszeile definierte Makrodatei \"%1\" ist keine gültige Brekko-Makrodatei.")
+                      .arg(command);
+        }
+        break;
+    default:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,314 @@
+#include "project/ProjectFile.h"
+
+#include "common/CommandLinePaths.h"
+#include "common/FileUtils.h"
+#include "common/MsgBox.h"
+#include "platform/TextFile.h"
+#include "platform/Volumes.h"
+#include "project/ConsistencyCheck.h"
+
+#include <QFileInfo>
+
+#include <new>
+#include <optional>
+
+namespace {
+
+void showLoadError(const QString &text, const QString &caption, int helpContext)
+{
+    ShowMsgBox(caption, text, MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, helpContext);
+}
+
+void showCannotOpen(const QString &fileName)
+{
+    showLoadError(QStringLiteral("Bei dem Versuch die Projektdatei \"\r%1\r\" zu öffnen ist ein Fehler aufgetreten.\r"
+                                 "Projektdaten wurden nicht eingeladen.")
+                      .arg(fileName),
+                  QStringLiteral("Fehler: Konnte Projektdatei nicht öffnen..."), 80050);
+}
+
+// A decimal integer with an optional sign, nothing else.
+std::optional<int> decimalInteger(QStringView text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    qsizetype i = (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')) ? 1 : 0;
+    if (i == text.size())
+        return std::nullopt;
+    for (qsizetype j = i; j < text.size(); ++j) {
+        if (text[j] < QLatin1Char('0') || text[j] > QLatin1Char('9'))
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+bool keyIs(QStringView key, const char *name)
+{
+    return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+// Reads one file's lines into a project: the grammar, the repairs and the
+// problem list.
+class Loader {
+public:
+    Loader(const QString &fileName, LoadReport &report, const ProjectIoObserver &observer)
+        : m_drive(Volumes::volumeOf(fileName))
+        , m_report(report)
+        , m_observer(observer)
+        , m_project(std::make_unique<Project>())
+    {
+        m_project->fileName = fileName;
+    }
+
+    void line(QStringView raw)
+    {
+        ++m_lineNumber;
+        const QStringView text = TextFile::trimmed(raw);
+        if (!text.isEmpty()) {
+            const qsizetype eq = text.indexOf(QLatin1Char('='));
+            if (eq >= 0)
+                keyLine(text.left(eq), text.mid(eq + 1));
+            else if (keyIs(text, "ITEM NEW"))
+                itemNew();
+            else if (keyIs(text, "ITEM DONE"))
+                itemDone();
+        }
+        reportProgress();
+    }
+
+    std::unique_ptr<Project> finish()
+    {
+        if (m_blockOpen) {
+            m_report.problems.append(QStringLiteral(
+                "Der letzte Projekteintrag wurde mit keinem \"ITEM DONE\" abgeschloßen. Fehler wurde behoben."));
+            closeBlock();
+        }
+        m_project->applyAutomaticImages();
+        m_report.linesRead = m_lineNumber;
+        m_report.entriesRead = m_entryNumber;
+        return std::move(m_project);
+    }
+
+private:
+    struct Pending {
+        int parent = -1;
+        QString title = QStringLiteral("<Unbenannt>");
+        int image = -1;
+        int selectedImage = -1;
+        int action = ActionNone;
+        QString command;
+        QStringList comment;
+    };
+
+    void problem(const QString &text)
+    {
+        m_report.problems.append(QStringLiteral("Zeile: %1 - ").arg(m_lineNumber) + text);
+    }
+
+    void itemNew()
+    {
+        if (m_blockOpen) {
+            problem(QStringLiteral("\"ITEM NEW\" definiert, voriger Eintrag wurde mit keinem \"ITEM DONE\" "
+                                   "abgeschloßen. Fehler wurde behoben."));
+            closeBlock();
+        }
+        ++m_entryNumber;
+        try {
+            m_entry = std::make_unique<ProjectEntry>();
+        } catch (const std::bad_alloc &) {
+            problem(QStringLiteral("Schwerer interner Fehler bei dem Record-Initialisierungsversuch des "
+                                   "Projekteintrages Nummer: %1.")
+                        .arg(m_entryNumber));
+            m_entry.reset();
+        }
+        m_pending = Pending();
+        m_blockOpen = true;
+    }
+
+    void itemDone()
+    {
+        if (!m_blockOpen) {
+            problem(QStringLiteral("\"ITEM DONE\" ist mit keinem \"ITEM NEW\" assoziiert. Konnte kein "
+                                   "Projekteintrag erkennen."));
+            return;
+        }
+        closeBlock();
+    }
+
+    void closeBlock()
+    {
+        m_blockOpen = false;
+        if (!m_entry)
+            return;
+        std::unique_ptr<ProjectEntry> entry = std::move(m_entry);
+        entry->record.comment = m_pending.comment;
+        entry->record.action =
+            static_cast<quint8>(m_pending.action < 0 || m_pending.action > kLastAction ? ActionNone : m_pending.action);
+        entry->record.command = m_pending.command;
+        entry->title = m_pending.title;
+
+        const QString finding = CheckEntryCommand(m_entryNumber, m_pending.command, entry->record.action, m_drive);
+        if (!finding.isEmpty())
+            m_report.problems.append(finding);
+
+        const int lastImage = m_project->images.count() - 1;
+        entry->imageIndex = validImage(m_pending.image, lastImage);
+        entry->selectedImageIndex = validImage(m_pending.selectedImage, lastImage);
+        m_project->tree.append(parentFor(m_pending.parent), std::move(entry));
+    }
+
+    ProjectEntry *parentFor(int parentNumber)
+    {
+        if (parentNumber < 0 || m_project->tree.isEmpty())
+            return nullptr;
+        ProjectEntry *parent = m_project->tree.entryAt(parentNumber);
+        if (!parent) {
+            problem(QStringLiteral("\"PARENTNR=%1\" bezeichnet keinen zuvor eingelesenen Projekteintrag. "
+                                   "Eintrag wurde in die oberste Ebene eingefügt.")
+                        .arg(parentNumber));
+        }
+        return parent;
+    }
+
+    static int validImage(int index, int lastImage)
+    {
+        return index < 4 || index > lastImage ? 0 : index;
+    }
+
+    void keyLine(QStringView key, QStringView value)
+    {
+        if (keyIs(key, "KOMMENTAR")) {
+            m_pending.comment.append(value.toString());
+        } else if (keyIs(key, "PARENTNR")) {
+            if (const auto number = decimalInteger(TextFile::trimmed(value)))
+                m_pending.parent = *number;
+        } else if (keyIs(key, "TITEL")) {
+            m_pending.title = value.toString();
+        } else if (keyIs(key, "IMAGE")) {
+            imageKey(TextFile::trimmed(value));
+        } else if (keyIs(key, "BEFEHL")) {
+            commandKey(TextFile::trimmed(value));
+        } else if (keyIs(key, "IMAGEFILE")) {
+            imageFileKey(TextFile::trimmed(value).toString());
+        } else if (keyIs(key, "IMAGES VERWENDEN")) {
+            m_project->useImages = TextFile::trimmed(value) != QLatin1String("0");
+        } else if (keyIs(key, "EXPANDITEMS")) {
+            m_project->expandItems = TextFile::trimmed(value) != QLatin1String("0");
+        } else if (keyIs(key, "PROJEKT")) {
+            m_project->name = value.toString();
+        }
+    }
+
+    void imageKey(QStringView value)
+    {
+        const qsizetype comma = value.indexOf(QLatin1Char(','));
+        const QStringView first = comma < 0 ? value : TextFile::trimmed(value.left(comma));
+        const QStringView second = comma < 0 ? value : TextFile::trimmed(value.mid(comma + 1));
+        if (const auto number = decimalInteger(first))
+            m_pending.image = *number - 1;
+        if (const auto number = decimalInteger(second))
+            m_pending.selectedImage = *number - 1;
+    }
+
+    void commandKey(QStringView value)
+    {
+        const qsizetype comma = value.indexOf(QLatin1Char(','));
+        if (comma >= 0) {
+            if (const auto action = decimalInteger(TextFile::trimmed(value.left(comma))))
+                m_pending.action = *action;
+            m_pending.command = TextFile::trimmed(value.mid(comma + 1)).toString();
+        } else if (const auto action = decimalInteger(value)) {
+            m_pending.action = *action;
+        } else {
+            m_pending.command = value.toString();
+        }
+    }
+
+    void imageFileKey(QString path)
+    {
+        if (path.isEmpty())
+            return;
+        const bool found = ResolveFilePath(m_drive, path);
+        if (!found && path.startsWith(QLatin1Char('\\')))
+            path.remove(0, 1);
+        const QString prefix = QStringLiteral("\"IMAGEFILE=\", die angegebene ");
+        if (!found) {
+            problem(prefix + QStringLiteral("Datei \"%1\" konnte nicht gefunden werden.").arg(path));
+        } else if (QFileInfo(path).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
+            problem(prefix + QStringLiteral("Datei \"%1\" ist keine Bitmap-Datei (*.bmp).").arg(path));
+        } else if (!m_project->images.addBitmapFile(path)) {
+            problem(prefix + QStringLiteral("Bitmap-Datei \"%1\" konnte nicht eingeladen werden.").arg(path));
+        } else {
+            m_project->imageFiles.append(path);
+        }
+    }
+
+    void reportProgress()
+    {
+        const int percent = Percent(m_report.linesInFile, m_lineNumber);
+        if (percent != m_lastPercent && m_observer.progress) {
+            m_lastPercent = percent;
+            m_observer.progress(percent);
+        }
+    }
+
+    QString m_drive;
+    LoadReport &m_report;
+    const ProjectIoObserver &m_observer;
+    std::unique_ptr<Project> m_project;
+    std::unique_ptr<ProjectEntry> m_entry;
+    Pending m_pending;
+    bool m_blockOpen = false;
+    int m_lineNumber = 0;
+    int m_entryNumber = 0;
+    int m_lastPercent = 0;
+};
+
+} // namespace
+
+bool CheckProjectFile(const QString &fileName)
+{
+    if (!QFileInfo::exists(fileName)) {
+        showLoadError(QStringLiteral("Die Projektdatei\r\"%1\"\rkonnte nicht gefunden werden.").arg(fileName),
+                      QStringLiteral("Fehler: Projektdatei nicht gefunden..."), 80030);
+        return false;
+    }
+    if (!FileContainsLine(fileName, ProjectFileFormat::header)) {
+        showLoadError(QStringLiteral("Die angegebene Datei \"\r%1\r\" ist keine gültige Brekko Projektdatei.")
+                          .arg(fileName),
+                      QStringLiteral("Fehler: Ungültige Projektdatei..."), 80040);
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<Project> ReadProjectFile(const QString &fileName, LoadReport &report,
+                                         const ProjectIoObserver &observer)
+{
+    report = LoadReport();
+    report.fileName = fileName;
+    if (observer.status)
+        observer.status(QStringLiteral("Projektdatei wird eingelesen..."));
+    if (observer.progress)
+        observer.progress(0);
+
+    report.linesInFile = CountLines(fileName);
+    report.entriesInFile = CountEntryLines(fileName);
+    if (report.linesInFile < 0 || report.entriesInFile < 0) {
+        showCannotOpen(fileName);
+        return nullptr;
+    }
+
+    Loader loader(fileName, report, observer);
+    const bool read = TextFile::forEachLine(fileName, [&loader](QStringView line) {
+        loader.line(line);
+        return true;
+    });
+    if (!read) {
+        showCannotOpen(fileName);
+        return nullptr;
+    }
+    return loader.finish();
+}
