@@ -54,9 +54,14 @@ bool takeIfFolder(QString &path, const QString &candidate)
     return true;
 }
 
+QString programDrive()
+{
+    return Volumes::volumeOf(AppContext::programDirectory());
+}
+
 bool isProgramDrive(const QString &drive)
 {
-    return Volumes::sameVolume(drive, Volumes::volumeOf(AppContext::programDirectory()));
+    return Volumes::sameVolume(drive, programDrive());
 }
 
 // The stored form of a full path on drive: "\" and the rest with "\".
@@ -93,7 +98,7 @@ bool ResolveInProgramDirectory(QString &path)
         return true;
     }
     return takeIfFile(path, programDirectory + rest)
-        || takeIfFile(path, Volumes::joinOnVolume(Volumes::volumeOf(programDirectory), rest))
+        || takeIfFile(path, Volumes::joinOnVolume(programDrive(), rest))
         || takeIfFile(path, programDirectory + QFileInfo(rest).fileName());
 }
 
@@ -122,7 +127,7 @@ bool ResolveDirectoryPath(const QString &drive, QString &path)
     const QString rest = withoutLeadingBackslash(path);
     if (isProgramDrive(drive)) {
         const QString programDirectory = AppContext::programDirectory();
-        return takeIfFolder(path, onVolume(Volumes::volumeOf(programDirectory), rest))
+        return takeIfFolder(path, onVolume(programDrive(), rest))
             || takeIfFolder(path, programDirectory + toFileSystemPath(rest));
     }
     return takeIfFolder(path, onVolume(drive, rest));

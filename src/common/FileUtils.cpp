@@ -51,7 +51,7 @@ bool FileContainsLine(const QString &fileName, const QString &text)
 int CountLines(const QString &fileName)
 {
     int count = 0;
-    const bool read = TextFile::forEachLine(fileName, [&count](QStringView) {
+    const bool read = TextFile::forEachRawLine(fileName, [&count](QByteArrayView) {
         ++count;
         return true;
     });
@@ -61,8 +61,8 @@ int CountLines(const QString &fileName)
 int CountEntryLines(const QString &fileName)
 {
     int count = 0;
-    const bool read = TextFile::forEachLine(fileName, [&count](QStringView line) {
-        if (TextFile::trimmed(line).compare(QLatin1String("ITEM NEW"), Qt::CaseInsensitive) == 0)
+    const bool read = TextFile::forEachRawLine(fileName, [&count](QByteArrayView line) {
+        if (QLatin1StringView(TextFile::trimmed(line)).compare(QLatin1String("ITEM NEW"), Qt::CaseInsensitive) == 0)
             ++count;
         return true;
     });

@@ -49,6 +49,8 @@ bool isAbsolutePath(const QString &path)
 
 QString fullPath(const QString &path)
 {
+    if (path.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(path);
     return QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(path));
 }
 

@@ -8,84 +8,200 @@ namespace TextFile {
 namespace {
 // Windows-1252 code points for bytes 0x80..0x9F; 0 where the code page has
 // no character (those bytes map to the C1 control of the same number).
-constexpr char16_t kCp1252High[32] = {
+constexpr char16_t kHigh[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-QString decodeCp1252(const QByteArray &bytes)
+void decodeWindows1252Into(char16_t *out, QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        char16_t code = b;
-        if (b >= 0x80 && b < 0xA0 && kCp1252High[b - 0x80] != 0)
-            code = kCp1252High[b - 0x80];
-        *out++ = QChar(code);
+        *out++ = b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0 ? kHigh[b - 0x80] : char16_t(b);
     }
+}
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    decodeWindows1252Into(reinterpret_cast<char16_t *>(text.data()), bytes);
     return text;
 }
 
-int cp1252Byte(char16_t code)
+int windows1252Byte(char16_t code)
 {
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+    if (code < 0x80 || code >= 0xA0) {
+        if (code <= 0xFF)
+            return code;
+    } else if (kHigh[code - 0x80] == 0) {
         return code;
+    }
     for (int i = 0; i < 32; ++i) {
-        if (kCp1252High[i] == code)
+        if (kHigh[i] == code)
             return 0x80 + i;
     }
-    if (code >= 0x80 && code < 0xA0 && kCp1252High[code - 0x80] == 0)
-        return code;
     return -1;
 }
 
-constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+unsigned code(QChar ch)
+{
+    return ch.unicode();
+}
+
+unsigned code(char ch)
+{
+    return static_cast<unsigned char>(ch);
+}
+
+template <typename View>
+View trimmedView(View line)
+{
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && code(line[begin]) <= 32)
+        ++begin;
+    while (end > begin && code(line[end - 1]) <= 32)
+        --end;
+    return line.sliced(begin, end - begin);
+}
 } // namespace
+
+Encoding detect(QByteArrayView bytes)
+{
+    return bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
+QString decode(QByteArrayView bytes, Encoding encoding)
+{
+    return encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
+}
 
 QString decode(const QByteArray &bytes)
 {
     QByteArrayView view(bytes);
-    if (view.startsWith(kUtf8Bom))
-        view = view.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(view);
-    if (!utf8.hasError())
-        return text;
-    return decodeCp1252(bytes);
+    const Encoding encoding = detect(view);
+    if (encoding == Encoding::Utf8 && view.startsWith(utf8Bom))
+        view = view.sliced(utf8Bom.size());
+    return decode(view, encoding);
 }
 
-QByteArray encode(const QString &text)
+bool fitsWindows1252(QStringView text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() >= 0x80 && windows1252Byte(ch.unicode()) < 0)
+            return false;
+    }
+    return true;
+}
+
+QByteArray toWindows1252(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
     for (const QChar ch : text) {
-        const int b = cp1252Byte(ch.unicode());
-        if (b < 0)
-            return QByteArray(kUtf8Bom) + text.toUtf8();
-        *out++ = static_cast<char>(b);
+        const int b = ch.unicode() < 0x80 ? ch.unicode() : windows1252Byte(ch.unicode());
+        *out++ = static_cast<char>(b < 0 ? '?' : b);
     }
     return bytes;
 }
 
-bool readText(const QString &path, QString &text)
+QByteArray encode(const QString &text)
+{
+    return fitsWindows1252(text) ? toWindows1252(text) : utf8Bom + text.toUtf8();
+}
+
+bool readBytes(const QString &path, QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+bool readText(const QString &path, QString &text)
+{
+    QByteArray bytes;
+    if (!readBytes(path, bytes))
         return false;
     text = decode(bytes);
     return true;
 }
 
+bool forEachRawLine(const QString &path, const std::function<bool(QByteArrayView)> &onLine)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 kBlock = 1 << 20;
+    QByteArray pending;
+    bool skipLeadingLf = false;
+    bool stopped = false;
+    while (!stopped && !file.atEnd()) {
+        const QByteArray block = file.read(kBlock);
+        if (block.isEmpty())
+            return file.error() == QFileDevice::NoError;
+        QByteArrayView data(block);
+        if (skipLeadingLf && data.startsWith('\n'))
+            data = data.sliced(1);
+        skipLeadingLf = false;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < data.size() && !stopped; ++i) {
+            const char c = data[i];
+            if (c != '\n' && c != '\r')
+                continue;
+            QByteArrayView line = data.sliced(start, i - start);
+            if (!pending.isEmpty()) {
+                pending.append(line);
+                line = pending;
+            }
+            stopped = !onLine(line);
+            pending.clear();
+            if (c == '\r') {
+                if (i + 1 < data.size() && data[i + 1] == '\n')
+                    ++i;
+                else if (i + 1 == data.size())
+                    skipLeadingLf = true;
+            }
+            start = i + 1;
+        }
+        if (!stopped)
+            pending.append(data.sliced(start));
+    }
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    if (!stopped && !pending.isEmpty())
+        onLine(pending);
+    return true;
+}
+
+bool forEachLine(const QString &path, const std::function<bool(QStringView)> &onLine)
+{
+    bool first = true;
+    QString buffer;  // reused, so that lines cost no allocation
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    return forEachRawLine(path, [&](QByteArrayView line) {
+        if (first && line.startsWith(utf8Bom))
+            line = line.sliced(utf8Bom.size());
+        first = false;
+        if (buffer.size() < line.size())
+            buffer.resize(line.size());
+        QChar *out = buffer.data();
+        qsizetype length = line.size();
+        if (line.isValidUtf8())
+            length = utf8.appendToBuffer(out, line) - out;
+        else
+            decodeWindows1252Into(reinterpret_cast<char16_t *>(out), line);
+        return onLine(QStringView(out, length));
+    });
+}
+
 QStringList splitLines(const QString &text)
 {
     QStringList lines;
-    forEachLineOf(text, [&lines](QStringView line) {
+    forEachLineOf(QStringView(text), [&lines](QStringView line) {
         lines.append(line.toString());
         return true;
     });
@@ -94,13 +210,12 @@ QStringList splitLines(const QString &text)
 
 QStringView trimmed(QStringView line)
 {
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && line[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && line[end - 1].unicode() <= 32)
-        --end;
-    return line.mid(begin, end - begin);
+    return trimmedView(line);
+}
+
+QByteArrayView trimmed(QByteArrayView line)
+{
+    return trimmedView(line);
 }
 
 } // namespace TextFile

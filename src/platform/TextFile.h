@@ -4,53 +4,64 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Text files of the program: read as UTF-8 when the bytes are valid UTF-8
 // (a BOM is skipped), else as Windows-1252; written as Windows-1252 with
 // CR LF when every character fits, else as UTF-8 with a BOM.
 namespace TextFile {
 
+enum class Encoding { Utf8, Windows1252 };
+
+// How bytes read from a file are to be decoded.
+Encoding detect(QByteArrayView bytes);
+QString decode(QByteArrayView bytes, Encoding encoding);
 QString decode(const QByteArray &bytes);
 
+// Whether every character fits into Windows-1252.
+bool fitsWindows1252(QStringView text);
+// text in Windows-1252; characters that do not fit become "?".
+QByteArray toWindows1252(QStringView text);
 // Windows-1252 bytes when every character fits; else UTF-8 with a BOM.
 QByteArray encode(const QString &text);
+inline const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-// Whole file as text; false when it cannot be opened or read.
+// Whole file as bytes or text; false when it cannot be opened or read.
+bool readBytes(const QString &path, QByteArray &bytes);
 bool readText(const QString &path, QString &text);
 
-// Lines of a text; CR LF, LF and a lone CR end a line. A final line break
-// does not start another line.
-QStringList splitLines(const QString &text);
-
-// Calls onLine(line) for each line of text until it returns false.
-template <typename F>
-void forEachLineOf(QStringView text, F &&onLine)
+// Calls onLine(line) for each line of text (a QStringView or QByteArrayView)
+// until it returns false. CR LF, LF and a lone CR end a line; a final line
+// break does not start another line.
+template <typename View, typename F>
+void forEachLineOf(View text, F &&onLine)
 {
     const qsizetype size = text.size();
     qsizetype start = 0;
     while (start < size) {
         qsizetype end = start;
-        while (end < size && text[end] != QLatin1Char('\n') && text[end] != QLatin1Char('\r'))
+        while (end < size && text[end] != '\n' && text[end] != '\r')
             ++end;
-        if (!onLine(text.mid(start, end - start)))
+        if (!onLine(text.sliced(start, end - start)))
             return;
-        if (end + 1 < size && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n'))
+        if (end + 1 < size && text[end] == '\r' && text[end + 1] == '\n')
             ++end;
         start = end + 1;
     }
 }
 
-// The same for a file; false when it cannot be opened or read.
-template <typename F>
-bool forEachLine(const QString &path, F &&onLine)
-{
-    QString text;
-    if (!readText(path, text))
-        return false;
-    forEachLineOf(text, onLine);
-    return true;
-}
+// Streams the lines of a file as undecoded bytes to onLine until it returns
+// false; false when the file cannot be opened or read.
+bool forEachRawLine(const QString &path, const std::function<bool(QByteArrayView)> &onLine);
+
+// The same, each line decoded on its own (UTF-8 when valid, else
+// Windows-1252; a BOM at the start is skipped).
+bool forEachLine(const QString &path, const std::function<bool(QStringView)> &onLine);
+
+QStringList splitLines(const QString &text);
 
 // Trims blanks and control characters (code 32 and below) at both ends.
 QStringView trimmed(QStringView line);
+QByteArrayView trimmed(QByteArrayView line);
 
 } // namespace TextFile

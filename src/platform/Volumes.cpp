@@ -63,7 +63,9 @@ QStringList driveList()
 
 QString volumeOf(const QString &path)
 {
-    const QString clean = QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(path));
+    const bool alreadyClean = path.startsWith(QLatin1Char('/')) && !path.contains(QLatin1String("/."))
+        && !path.contains(QLatin1String("//"));
+    const QString clean = alreadyClean ? path : QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(path));
     QString best = QStringLiteral("/");
     for (const QString &root : table()) {
         if (root.size() > best.size() && isLeadingPart(root, clean))
@@ -74,7 +76,7 @@ QString volumeOf(const QString &path)
 
 bool sameVolume(const QString &rootA, const QString &rootB)
 {
-    return FileSystem::namesEqual(normalisedRoot(rootA), normalisedRoot(rootB));
+    return FileSystem::namesEqual(rootA, rootB) || FileSystem::namesEqual(normalisedRoot(rootA), normalisedRoot(rootB));
 }
 
 QString joinOnVolume(const QString &root, const QString &rest)

@@ -15,10 +15,9 @@ QString CheckEntryCommand(int entryNumber, const QString &command, int action, c
             + QStringLiteral("In der Befehlszeile definierte(s) Datei/Verzeichnis \"%1\" konnte nicht gefunden werden.")
                   .arg(command);
     }
-    const QString path = FileSystem::toFileSystemPath(line);
     switch (action) {
     case ActionExecute:
-        if (!line.isEmpty() && FileSystem::folderExists(path)) {
+        if (code == ExpandFolder) {
             return prefix
                 + QStringLiteral("In der Befehlszeile wurde ein Verzeichnis angegeben, als Befehlsnummer jedoch "
                                  "\"Ausführen\" gewählt. Ein Verzeichnis kann nicht ausgeführt werden.");
@@ -26,14 +25,14 @@ QString CheckEntryCommand(int entryNumber, const QString &command, int action, c
         break;
     case ActionUnrar:
     case ActionUnzip:
-        if (line.isEmpty() || !FileSystem::fileExists(path)) {
+        if (code != ExpandFile) {
             return prefix
                 + QStringLiteral("Als Befehlsnummer wurde \"Entpacken\" gewählt, jedoch in der Befehlszeile keine "
                                  "Archivdatei die entpackt werden könnte angegeben.");
         }
         break;
     case ActionMacro:
-        if (!FileContainsLine(path, ProjectFileFormat::macroHeader)) {
+        if (!FileContainsLine(FileSystem::toFileSystemPath(line), ProjectFileFormat::macroHeader)) {
             return prefix
                 + QStringLiteral("In der Befehlszeile definierte Makrodatei \"%1\" ist keine gültige Brekko-Makrodatei.")
                       .arg(command);

@@ -44,9 +44,27 @@ std::optional<int> decimalInteger(QStringView text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-bool keyIs(QStringView key, const char *name)
+bool keyIs(QStringView key, QLatin1String name)
 {
-    return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    return key.size() == name.size() && key.compare(name, Qt::CaseInsensitive) == 0;
+}
+
+enum class Key { Unknown, Comment, ParentNr, Title, Image, Command, ImageFile, UseImages, ExpandItems, ProjectName };
+
+Key keyOf(QStringView key)
+{
+    static const std::pair<QLatin1String, Key> known[] = {
+        {QLatin1String("KOMMENTAR"), Key::Comment},   {QLatin1String("PARENTNR"), Key::ParentNr},
+        {QLatin1String("TITEL"), Key::Title},         {QLatin1String("IMAGE"), Key::Image},
+        {QLatin1String("BEFEHL"), Key::Command},      {QLatin1String("IMAGEFILE"), Key::ImageFile},
+        {QLatin1String("IMAGES VERWENDEN"), Key::UseImages}, {QLatin1String("EXPANDITEMS"), Key::ExpandItems},
+        {QLatin1String("PROJEKT"), Key::ProjectName},
+    };
+    for (const auto &[name, value] : known) {
+        if (keyIs(key, name))
+            return value;
+    }
+    return Key::Unknown;
 }
 
 // Reads one file's lines into a project: the grammar, the repairs and the
@@ -70,9 +88,9 @@ public:
             const qsizetype eq = text.indexOf(QLatin1Char('='));
             if (eq >= 0)
                 keyLine(text.left(eq), text.mid(eq + 1));
-            else if (keyIs(text, "ITEM NEW"))
+            else if (keyIs(text, QLatin1String("ITEM NEW")))
                 itemNew();
-            else if (keyIs(text, "ITEM DONE"))
+            else if (keyIs(text, QLatin1String("ITEM DONE")))
                 itemDone();
         }
         reportProgress();
@@ -179,25 +197,37 @@ private:
 
     void keyLine(QStringView key, QStringView value)
     {
-        if (keyIs(key, "KOMMENTAR")) {
+        switch (keyOf(key)) {
+        case Key::Comment:
             m_pending.comment.append(value.toString());
-        } else if (keyIs(key, "PARENTNR")) {
+            break;
+        case Key::ParentNr:
             if (const auto number = decimalInteger(TextFile::trimmed(value)))
                 m_pending.parent = *number;
-        } else if (keyIs(key, "TITEL")) {
+            break;
+        case Key::Title:
             m_pending.title = value.toString();
-        } else if (keyIs(key, "IMAGE")) {
+            break;
+        case Key::Image:
             imageKey(TextFile::trimmed(value));
-        } else if (keyIs(key, "BEFEHL")) {
+            break;
+        case Key::Command:
             commandKey(TextFile::trimmed(value));
-        } else if (keyIs(key, "IMAGEFILE")) {
+            break;
+        case Key::ImageFile:
             imageFileKey(TextFile::trimmed(value).toString());
-        } else if (keyIs(key, "IMAGES VERWENDEN")) {
+            break;
+        case Key::UseImages:
             m_project->useImages = TextFile::trimmed(value) != QLatin1String("0");
-        } else if (keyIs(key, "EXPANDITEMS")) {
+            break;
+        case Key::ExpandItems:
             m_project->expandItems = TextFile::trimmed(value) != QLatin1String("0");
-        } else if (keyIs(key, "PROJEKT")) {
+            break;
+        case Key::ProjectName:
             m_project->name = value.toString();
+            break;
+        case Key::Unknown:
+            break;
         }
     }
 

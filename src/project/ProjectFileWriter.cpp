@@ -15,8 +15,6 @@ namespace {
 
 qint64 g_failWritesAfter = -1;
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 // A value must stay on its line: line breaks inside it become blanks.
 QString oneLine(QString value)
 {
@@ -36,44 +34,107 @@ QString storedImagePath(const QString &path, const QString &drive)
     return QLatin1Char('\\') + rest;
 }
 
-void appendHeader(QString &text, const Project &project, const QString &drive)
+// Collects the file's text as encoded bytes and hands them on in blocks.
+class EncodedWriter {
+public:
+    using Sink = std::function<bool(const QByteArray &)>;
+
+    EncodedWriter(bool utf8, Sink sink)
+        : m_utf8(utf8)
+        , m_sink(std::move(sink))
+    {
+        if (m_utf8)
+            m_buffer = TextFile::utf8Bom;
+    }
+
+    EncodedWriter &operator<<(QStringView text)
+    {
+        m_buffer += m_utf8 ? text.toUtf8() : TextFile::toWindows1252(text);
+        return *this;
+    }
+    EncodedWriter &operator<<(const char *ascii)
+    {
+        m_buffer += ascii;
+        return *this;
+    }
+    EncodedWriter &operator<<(int number)
+    {
+        m_buffer += QByteArray::number(number);
+        return *this;
+    }
+
+    // Passes the collected bytes on once a block is full (or always).
+    bool flush(bool always = false)
+    {
+        if (!m_ok || (!always && m_buffer.size() < kBlock))
+            return m_ok;
+        m_ok = m_sink(m_buffer);
+        m_buffer.clear();
+        return m_ok;
+    }
+
+private:
+    static constexpr qsizetype kBlock = 1 << 20;
+    bool m_utf8;
+    Sink m_sink;
+    QByteArray m_buffer;
+    bool m_ok = true;
+};
+
+void writeHeader(EncodedWriter &out, const Project &project, const QString &drive)
 {
-    text += ProjectFileFormat::header + kCrLf + kCrLf;
-    text += QStringLiteral("Projekt=") + oneLine(project.name) + kCrLf;
-    text += QStringLiteral("ExpandItems=") + (project.expandItems ? u'1' : u'0') + kCrLf;
-    text += QStringLiteral("Images verwenden=") + (project.useImages ? u'1' : u'0') + kCrLf;
+    out << ProjectFileFormat::header << "\r\n\r\nProjekt=" << oneLine(project.name) << "\r\nExpandItems="
+        << (project.expandItems ? "1" : "0") << "\r\nImages verwenden=" << (project.useImages ? "1" : "0") << "\r\n";
     for (const QString &file : project.imageFiles)
-        text += QStringLiteral("ImageFile=") + oneLine(storedImagePath(file, drive)) + kCrLf;
-    text += kCrLf;
+        out << "ImageFile=" << oneLine(storedImagePath(file, drive)) << "\r\n";
+    out << "\r\n";
 }
 
-void appendEntry(QString &text, const ProjectTree &tree, const ProjectEntry &entry)
+void writeEntry(EncodedWriter &out, const ProjectTree &tree, const ProjectEntry &entry)
 {
-    text += QStringLiteral("Item New\r\n  ItemNr=") + QString::number(tree.absoluteIndex(&entry)) + kCrLf;
-    text += QStringLiteral("  ParentNr=") + QString::number(tree.absoluteIndex(entry.parent())) + kCrLf;
-    text += QStringLiteral("  Titel=") + oneLine(entry.title) + kCrLf;
-    text += QStringLiteral("  Image=") + QString::number(entry.imageIndex + 1) + QLatin1Char(',')
-        + QString::number(entry.selectedImageIndex + 1) + kCrLf;
+    out << "Item New\r\n  ItemNr=" << tree.absoluteIndex(&entry) << "\r\n  ParentNr="
+        << tree.absoluteIndex(entry.parent()) << "\r\n  Titel=" << oneLine(entry.title) << "\r\n  Image="
+        << entry.imageIndex + 1 << "," << entry.selectedImageIndex + 1 << "\r\n";
     for (const QString &line : entry.record.comment) {
         const QStringList parts = TextFile::splitLines(line);
         for (const QString &part : parts.isEmpty() ? QStringList{QString()} : parts)
-            text += QStringLiteral("  Kommentar=") + part + kCrLf;
+            out << "  Kommentar=" << part << "\r\n";
     }
-    text += QStringLiteral("  Befehl=") + QString::number(entry.record.action) + QLatin1Char(',')
-        + oneLine(entry.record.command) + kCrLf;
-    text += QStringLiteral("Item Done\r\n");
+    out << "  Befehl=" << entry.record.action << "," << oneLine(entry.record.command) << "\r\nItem Done\r\n";
 }
 
-QString renderText(const Project &project, const QString &drive, const ProjectIoObserver &observer)
+bool fitsWindows1252(const Project &project)
 {
-    QString text;
+    if (!TextFile::fitsWindows1252(project.name))
+        return false;
+    for (const QString &file : project.imageFiles) {
+        if (!TextFile::fitsWindows1252(file))
+            return false;
+    }
+    for (const ProjectEntry *entry : project.tree.preOrder()) {
+        if (!TextFile::fitsWindows1252(entry->title) || !TextFile::fitsWindows1252(entry->record.command))
+            return false;
+        for (const QString &line : entry->record.comment) {
+            if (!TextFile::fitsWindows1252(line))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Writes the whole file through sink, reporting progress per entry.
+bool writeProject(const Project &project, const QString &drive, const ProjectIoObserver &observer,
+                  const EncodedWriter::Sink &sink)
+{
+    EncodedWriter out(!fitsWindows1252(project), sink);
+    writeHeader(out, project, drive);
     const auto &entries = project.tree.preOrder();
-    text.reserve(256 + static_cast<qsizetype>(entries.size()) * 160);
-    appendHeader(text, project, drive);
     const int last = static_cast<int>(entries.size()) - 1;
     int shownPercent = -1;
     for (int number = 0; number <= last; ++number) {
-        appendEntry(text, project.tree, *entries[static_cast<size_t>(number)]);
+        writeEntry(out, project.tree, *entries[static_cast<size_t>(number)]);
+        if (!out.flush())
+            return false;
         const int percent = Percent(last, number);
         if (percent != shownPercent && observer.progress) {
             shownPercent = percent;
@@ -82,7 +143,7 @@ QString renderText(const Project &project, const QString &drive, const ProjectIo
     }
     if (observer.progress && shownPercent != 100)
         observer.progress(100);
-    return text;
+    return out.flush(true);
 }
 
 int ask(const QString &caption, const QString &text, int helpContext, int unattended = 0)
@@ -126,13 +187,17 @@ Backup makeBackup(const QString &fileName, const SaveOptions &options)
     return answer == MsgBox::ResultYes ? Backup::NotMade : Backup::Refused;
 }
 
-bool writeBytes(QSaveFile &file, const QByteArray &bytes)
+// Writes to file, failing after g_failWritesAfter bytes when tests ask so.
+EncodedWriter::Sink fileSink(QSaveFile &file)
 {
-    if (g_failWritesAfter >= 0 && bytes.size() > g_failWritesAfter) {
-        file.write(bytes.constData(), g_failWritesAfter);
-        return false;
-    }
-    return file.write(bytes) == bytes.size();
+    return [&file, written = qint64(0)](const QByteArray &bytes) mutable {
+        if (g_failWritesAfter >= 0 && written + bytes.size() > g_failWritesAfter) {
+            file.write(bytes.constData(), g_failWritesAfter - written);
+            return false;
+        }
+        written += bytes.size();
+        return file.write(bytes) == bytes.size();
+    };
 }
 
 bool restoreBackup(const QString &fileName, const QString &backup)
@@ -195,7 +260,12 @@ QString BackupFileName(const QString &fileName, const QString &backupExtension)
 
 QString ProjectFileText(const Project &project)
 {
-    return renderText(project, Volumes::volumeOf(project.fileName), {});
+    QByteArray bytes;
+    writeProject(project, Volumes::volumeOf(project.fileName), {}, [&bytes](const QByteArray &block) {
+        bytes += block;
+        return true;
+    });
+    return TextFile::decode(bytes);
 }
 
 bool SaveProjectFile(const Project &project, const QString &fileName, const SaveOptions &options,
@@ -219,8 +289,7 @@ bool SaveProjectFile(const Project &project, const QString &fileName, const Save
 
     if (observer.status)
         observer.status(QStringLiteral("Projekt wird gespeichert..."));
-    const QByteArray bytes = TextFile::encode(renderText(project, Volumes::volumeOf(fileName), observer));
-    const bool written = writeBytes(file, bytes) && file.commit();
+    const bool written = writeProject(project, Volumes::volumeOf(fileName), observer, fileSink(file)) && file.commit();
     if (!written)
         file.cancelWriting();
     if (observer.status)
