@@ -14,7 +14,7 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/brekko $(CURDIR)/resources/examples/Beispiel.prj
+	$(BUILD)/bin/brekko $(abspath $(BUILD))/examples/Beispiel.prj
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -27,7 +27,7 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBREKKO_FUZZ=ON -DBREKKO_WERROR=OFF
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_project_reader
-	build-fuzz/fuzz/fuzz_project_reader -max_total_time=$${FUZZ_SECONDS:-60} fuzz/corpus
+	mkdir -p build-fuzz/corpus && build-fuzz/fuzz/fuzz_project_reader -max_total_time=$${FUZZ_SECONDS:-60} -max_len=4096 build-fuzz/corpus fuzz/corpus
 
 clean:
 	rm -rf $(BUILD) build-bench build-fuzz
