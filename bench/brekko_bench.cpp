@@ -1,6 +1,7 @@
 // Load and save times of large catalogues, compared with cat and cp on the
 // same files. Run with `make bench`.
 #include "ProjectGenerator.h"
+#include "TreeToolsBench.h"
 
 #include "common/AppContext.h"
 #include "project/ProjectFile.h"
@@ -129,5 +130,7 @@ int main(int argc, char *argv[])
     std::printf("  peak memory < 200 MB     %ld MB  %s\n", large.memory, verdict(large.memory < 200));
     std::printf("  load growth 10k->100k <= 12x   %.1fx  %s\n", loadGrowth, verdict(loadGrowth <= 12));
     std::printf("  save growth 10k->100k <= 12x   %.1fx  %s\n", saveGrowth, verdict(saveGrowth <= 12));
+
+    BenchTreeTools(dir.path(), 100'000);
     return 0;
 }

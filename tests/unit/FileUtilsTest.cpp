@@ -23,6 +23,7 @@ private slots:
     void validFileNames();
     void sizeAndDate();
     void deleteFolderTreeNeverFollowsLinks();
+    void driveReady();
     void decoding_data();
     void decoding();
     void encodingPicksTheNarrowestLosslessForm();
@@ -158,6 +159,16 @@ void FileUtilsTest::deleteFolderTreeNeverFollowsLinks()
     QVERIFY(!QFileInfo::exists(env.path(QStringLiteral("gone"))));
     QVERIFY(QFileInfo::exists(keep));
     QVERIFY(DeleteFolderTree(env.path(QStringLiteral("never-was"))));
+}
+
+void FileUtilsTest::driveReady()
+{
+    TestEnvironment env;
+    QVERIFY(DriveReady(QStringLiteral("/")));
+    QVERIFY(DriveReady(env.addVolume(QStringLiteral("stick"))));
+    QVERIFY(!DriveReady(QString()));
+    QVERIFY(!DriveReady(env.path(QStringLiteral("not-mounted"))));
+    QVERIFY(!DriveReady(QStringLiteral("C")));
 }
 
 void FileUtilsTest::decoding_data()

@@ -1,0 +1,62 @@
+#include "app/AutoOpenScan.h"
+
+#include "common/FileUtils.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString AttributeText(const QFileInfo &info)
+{
+    // System and archive attributes do not exist on this platform.
+    QString text;
+    if (!info.permission(QFileDevice::WriteOwner))
+        text += QStringLiteral("Schreibgeschützt ");
+    if (info.isHidden())
+        text += QStringLiteral("Versteckt ");
+    return text;
+}
+
+QString ProjectFileDateText(const QDateTime &date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+}
+
+QList<ProjectFileRow> FindProjectFiles(const QString &root)
+{
+    QList<ProjectFileRow> rows;
+    QDir folder(root);
+    folder.setNameFilters({QStringLiteral("*.prj")});
+    folder.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    folder.setSorting(QDir::Name);
+    const QFileInfoList files = folder.entryInfoList();
+    for (const QFileInfo &file : files) {
+        const QString path = file.absoluteFilePath();
+        if (!FileContainsLine(path, ProjectFileFormat::header))
+            continue;
+        ProjectFileRow row;
+        row.drive = root;
+        row.fileName = file.fileName();
+        row.path = path;
+        row.projectName = ReadProjectName(path);
+        row.entryCount = qMax(0, CountEntryLines(path));
+        row.date = file.lastModified();
+        row.attributes = AttributeText(file);
+        rows.append(row);
+    }
+    return rows;
+}
+
+int ScanDriveRoots(const QStringList &roots, const AutoOpenScanObserver &observer)
+{
+    int found = 0;
+    for (const QString &root : roots) {
+        if (observer.driveStarted && !observer.driveStarted(root))
+            return found;
+        for (const ProjectFileRow &row : FindProjectFiles(root)) {
+            ++found;
+            if (observer.rowFound && !observer.rowFound(row))
+                return found;
+        }
+    }
+    return found;
+}

@@ -1,0 +1,101 @@
+// The comment field on its sliding panel: its hint, its context menu and
+// the write-back of typed comment lines to the current entry.
+
+#include "app/TMainForm.h"
+#include "project/ProjectEntry.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTextEdit>
+
+namespace {
+
+// Leaving the field stores what was typed.
+class CommentFocusFilter : public QObject {
+public:
+    explicit CommentFocusFilter(TMainForm &form)
+        : QObject(form.commentField())
+        , m_form(form)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            m_form.KommentarEdit_OnExit();
+        return false;
+    }
+
+private:
+    TMainForm &m_form;
+};
+
+QAction *addPopupItem(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+} // namespace
+
+void TMainForm::connectCommentField()
+{
+    connect(m_commentEdit, &QTextEdit::textChanged, this, &TMainForm::KommentarEdit_OnChange);
+    m_commentEdit->installEventFilter(new CommentFocusFilter(*this));
+    m_commentEdit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_commentEdit, &QWidget::customContextMenuRequested, this, &TMainForm::KommentarEdit_OnContextMenu);
+
+    m_commentPopupMenu = new QMenu(this);
+    m_commentPopupMenu->setObjectName(QStringLiteral("KommentarPopupMenu"));
+    QMenu *menu = m_commentPopupMenu;
+    connect(addPopupItem(menu, "KommentarPopupMenu_Ausschneiden", QStringLiteral("&Ausschneiden")),
+            &QAction::triggered, m_commentEdit, &QTextEdit::cut);
+    connect(addPopupItem(menu, "KommentarPopupMenu_Kopieren", QStringLiteral("&Kopieren")), &QAction::triggered,
+            m_commentEdit, &QTextEdit::copy);
+    connect(addPopupItem(menu, "KommentarPopupMenu_Einfuegen", QStringLiteral("&Einfügen")), &QAction::triggered,
+            m_commentEdit, &QTextEdit::paste);
+    connect(addPopupItem(menu, "KommentarPopupMenu_Loeschen", QStringLiteral("&Löschen")), &QAction::triggered,
+            this, [this] { m_commentEdit->textCursor().removeSelectedText(); });
+    menu->addSeparator();
+    connect(addPopupItem(menu, "KommentarPopupMenu_AllesMarkieren", QStringLiteral("Alles &markieren")),
+            &QAction::triggered, m_commentEdit, &QTextEdit::selectAll);
+}
+
+QStringList TMainForm::commentLines() const
+{
+    const QString text = m_commentEdit->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void TMainForm::KommentarEdit_OnChange()
+{
+    m_commentPanel->setStatusTip(QStringLiteral("Höhe: %1   Zeilenanzahl: %2   Zeichenanzahl: %3")
+                                     .arg(m_commentPanel->height())
+                                     .arg(m_commentEdit->document()->blockCount())
+                                     .arg(m_commentEdit->toPlainText().size()));
+}
+
+void TMainForm::KommentarEdit_OnExit()
+{
+    if (!m_currentEntry || !m_commentEdit->document()->isModified())
+        return;
+    m_currentEntry->record.comment = commentLines();
+    m_commentEdit->document()->setModified(false);
+    markModified();
+}
+
+void TMainForm::KommentarEdit_OnContextMenu(const QPoint &position)
+{
+    const bool selection = m_commentEdit->textCursor().hasSelection();
+    for (const char *name : {"KommentarPopupMenu_Ausschneiden", "KommentarPopupMenu_Kopieren",
+                             "KommentarPopupMenu_Loeschen"})
+        m_commentPopupMenu->findChild<QAction *>(QString::fromLatin1(name))->setEnabled(selection);
+    m_commentPopupMenu->findChild<QAction *>(QStringLiteral("KommentarPopupMenu_Einfuegen"))
+        ->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    m_commentPopupMenu->popup(m_commentEdit->viewport()->mapToGlobal(position));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+class TMainForm;
+
+// The main window's "Auto-Öffnen" and image list commands.
+class ProjectToolCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProjectToolCommands(TMainForm &form);
+
+    void MainMenu_Projektdatei_AutoOeffnen_OnClick();
+    void MainMenu_Bearbeiten_ImagelisteBearbeiten_OnClick();
+
+private:
+    TMainForm &m_form;
+};

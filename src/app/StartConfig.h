@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/Settings.h"
+
+#include <QString>
+
+// What start-up hands the main window: the settings as read and the files
+// found for this run.
+struct StartConfig {
+    Settings settings;
+    QString settingsFile;  // empty: defaults in use
+    QString startProject;  // command line, else the "Projektdatei" setting
+    QString startMacro;    // an existing macro file, else empty
+    QString helpFile;      // an existing help file, else empty
+};

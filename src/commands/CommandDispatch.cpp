@@ -1,0 +1,36 @@
+#include "commands/CommandDispatch.h"
+
+#include "commands/ActionHandover.h"
+#include "commands/CommandActions.h"
+#include "common/BusyCursor.h"
+#include "project/ProjectEntry.h"
+
+void RunCommandAction(int action, const QString &text, QWidget *owner)
+{
+    switch (action) {
+    case ActionExecute:
+        CommandActions::execute(text);
+        break;
+    case ActionFileManager: {
+        BusyCursor busy;
+        CommandActions::setStartCommandLine(text);
+        OpenFileManager(owner);
+        break;
+    }
+    case ActionUnrar: {
+        BusyCursor busy;
+        OpenRarExtraction(owner, CommandActions::expanded(text));
+        break;
+    }
+    case ActionUnzip: {
+        BusyCursor busy;
+        OpenZipExtraction(owner, CommandActions::expanded(text));
+        break;
+    }
+    case ActionMacro:
+        CommandActions::runMacro(text);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,175 @@
+#include "common/FileChooser.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <utility>
+
+namespace FileChooser {
+
+namespace {
+
+Handler g_handler;
+
+QString firstSelected(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString runFileDialog(QWidget *parent, const Request &request)
+{
+    QFileDialog dialog(parent, request.caption, request.startFolder, toQtFilter(request.filter));
+    switch (request.kind) {
+    case Kind::OpenFile:
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
+    case Kind::SaveFile:
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        break;
+    default:
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        break;
+    }
+    if (!request.preselectedName.isEmpty())
+        dialog.selectFile(request.preselectedName);
+    return firstSelected(dialog);
+}
+
+QString withDefaultSuffix(const QString &path, const QString &suffix)
+{
+    if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
+Request makeRequest(Kind kind, const QString &caption, const QString &startFolder = {},
+                    const QString &preselectedName = {})
+{
+    Request request;
+    request.kind = kind;
+    request.caption = caption;
+    request.startFolder = startFolder;
+    request.preselectedName = preselectedName;
+    return request;
+}
+
+QString chooseFile(QWidget *parent, const Request &request)
+{
+    const QString path = g_handler ? g_handler(request) : runFileDialog(parent, request);
+    return request.kind == Kind::SaveFile ? withDefaultSuffix(path, request.defaultSuffix) : path;
+}
+
+} // namespace
+
+Handler setHandler(Handler handler)
+{
+    return std::exchange(g_handler, std::move(handler));
+}
+
+ScopedHandler::ScopedHandler(Handler handler)
+    : m_previous(setHandler(std::move(handler)))
+{
+}
+
+ScopedHandler::~ScopedHandler()
+{
+    setHandler(std::move(m_previous));
+}
+
+QString openFile(QWidget *parent, const QString &caption, const QString &startFolder, const QString &filter,
+                 const QString &preselectedName)
+{
+    Request request = makeRequest(Kind::OpenFile, caption, startFolder, preselectedName);
+    request.filter = filter;
+    return chooseFile(parent, request);
+}
+
+QString saveFile(QWidget *parent, const QString &caption, const QString &startFolder, const QString &filter,
+                 const QString &preselectedName, bool confirmOverwrite, const QString &defaultSuffix)
+{
+    Request request = makeRequest(Kind::SaveFile, caption, startFolder, preselectedName);
+    request.filter = filter;
+    request.defaultSuffix = defaultSuffix;
+    request.confirmOverwrite = confirmOverwrite;
+    return chooseFile(parent, request);
+}
+
+QString folder(QWidget *parent, const QString &caption, const QString &startFolder)
+{
+    return chooseFile(parent, makeRequest(Kind::Folder, caption, startFolder));
+}
+
+bool chooseFont(QWidget *parent, const QString &caption, QFont &font, bool fixedPitchOnly)
+{
+    if (g_handler) {
+        Request request = makeRequest(Kind::Font, caption, {}, font.toString());
+        request.fixedPitchOnly = fixedPitchOnly;
+        const QString answer = g_handler(request);
+        QFont chosen;
+        if (answer.isEmpty() || !chosen.fromString(answer))
+            return false;
+        font = chosen;
+        return true;
+    }
+    QFontDialog::FontDialogOptions options;
+    if (fixedPitchOnly)
+        options |= QFontDialog::MonospacedFonts;
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent, caption, options);
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
+bool choosePrinter(QWidget *parent, const QString &caption, QPrinter &printer)
+{
+    if (g_handler) {
+        const QString answer = g_handler(makeRequest(Kind::Printer, caption, {}, printer.printerName()));
+        if (answer.isEmpty())
+            return false;
+        if (QDir::isAbsolutePath(answer)) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(answer);
+        } else {
+            printer.setPrinterName(answer);
+        }
+        return true;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(caption);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString toQtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString description = parts.at(i).trimmed();
+        const QString masks = i + 1 < parts.size() ? parts.at(i + 1) : QString();
+        QStringList patterns;
+        for (const QString &mask : masks.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString pattern = mask.trimmed();
+            if (!pattern.isEmpty())
+                patterns.append(pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+        }
+        if (description.isEmpty() && patterns.isEmpty())
+            continue;
+        if (patterns.isEmpty())
+            patterns.append(QStringLiteral("*"));
+        entries.append(QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' '))));
+    }
+    return entries.join(QLatin1String(";;"));
+}
+
+} // namespace FileChooser

@@ -1,0 +1,41 @@
+#include "common/ModalSeam.h"
+
+#include <QDialog>
+
+#include <utility>
+
+namespace ModalSeam {
+
+namespace {
+Handler g_handler;
+} // namespace
+
+Handler setHandler(Handler handler)
+{
+    return std::exchange(g_handler, std::move(handler));
+}
+
+ScopedHandler::ScopedHandler(Handler handler)
+    : m_previous(setHandler(std::move(handler)))
+{
+}
+
+ScopedHandler::~ScopedHandler()
+{
+    setHandler(std::move(m_previous));
+}
+
+} // namespace ModalSeam
+
+int RunModal(QDialog *dialog)
+{
+    if (!ModalSeam::g_handler)
+        return dialog->exec();
+    const ModalSeam::Handler handler = ModalSeam::g_handler;
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    const int result = handler(dialog);
+    if (dialog->isVisible())
+        dialog->hide();
+    return result;
+}

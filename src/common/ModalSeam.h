@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+class QDialog;
+
+// Every dialog of the program runs through RunModal. A test installs a
+// handler that receives the dialog, fills it by object name and returns the
+// result instead of a person.
+namespace ModalSeam {
+
+using Handler = std::function<int(QDialog *dialog)>;
+
+// Installs a handler and returns the previous one; an empty handler lets
+// dialogs run for real.
+Handler setHandler(Handler handler);
+
+// Installs a handler for its lifetime.
+class ScopedHandler {
+public:
+    explicit ScopedHandler(Handler handler);
+    ~ScopedHandler();
+    ScopedHandler(const ScopedHandler &) = delete;
+    ScopedHandler &operator=(const ScopedHandler &) = delete;
+
+private:
+    Handler m_previous;
+};
+
+} // namespace ModalSeam
+
+// Runs dialog modally and returns its result. With a handler installed the
+// dialog is shown modally, handed to the handler and hidden again; the
+// handler's answer is the result.
+int RunModal(QDialog *dialog);
