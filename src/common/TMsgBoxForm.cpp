@@ -85,19 +85,19 @@ TMsgBoxForm::TMsgBoxForm(QWidget *parent)
 
 void TMsgBoxForm::createButtons()
 {
-    for (const ButtonSpec &spec : kButtonSpecs) {
-        auto *button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.objectName));
-        QIcon picture = style()->standardIcon(spec.picture, nullptr, button);
+    for (const ButtonSpec &kind : kButtonSpecs) {
+        auto *button = new QPushButton(QString::fromUtf8(kind.caption), this);
+        button->setObjectName(QString::fromLatin1(kind.objectName));
+        QIcon picture = style()->standardIcon(kind.picture, nullptr, button);
         if (picture.isNull())
-            picture = style()->standardIcon(spec.fallback, nullptr, button);
+            picture = style()->standardIcon(kind.fallback, nullptr, button);
         button->setIcon(picture);
-        m_buttons.append({button, spec.flag});
-        if (spec.flag == MsgBox::Help) {
+        m_buttons.append({button, kind.flag});
+        if (kind.flag == MsgBox::Help) {
             connect(button, &QPushButton::clicked, this, &TMsgBoxForm::Button_Hilfe_OnClick);
             continue;
         }
-        const int result = MsgBox::resultOfButton(spec.flag);
+        const int result = MsgBox::resultOfButton(kind.flag);
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
     }
 }

@@ -12,35 +12,35 @@ namespace {
 
 // Builds a tree from "A(a1,a2(x)),B,C": titles, sub-entries in brackets.
 // Entries with sub-entries get the automatic folder images, others leaf ones.
-void build(ProjectTree &tree, ProjectEntry *parent, QStringView spec, qsizetype &pos)
+void build(ProjectTree &tree, ProjectEntry *parent, QStringView shape, qsizetype &pos)
 {
-    while (pos < spec.size()) {
+    while (pos < shape.size()) {
         QString title;
-        while (pos < spec.size() && spec[pos] != u',' && spec[pos] != u'(' && spec[pos] != u')')
-            title += spec[pos++];
+        while (pos < shape.size() && shape[pos] != u',' && shape[pos] != u'(' && shape[pos] != u')')
+            title += shape[pos++];
         auto entry = std::make_unique<ProjectEntry>(title);
         entry->imageIndex = 2;
         entry->selectedImageIndex = 3;
         ProjectEntry *added = tree.append(parent, std::move(entry));
-        if (pos < spec.size() && spec[pos] == u'(') {
+        if (pos < shape.size() && shape[pos] == u'(') {
             ++pos;
             added->imageIndex = 0;
             added->selectedImageIndex = 1;
-            build(tree, added, spec, pos);
+            build(tree, added, shape, pos);
         }
-        if (pos < spec.size() && spec[pos] == u')') {
+        if (pos < shape.size() && shape[pos] == u')') {
             ++pos;
             return;
         }
-        if (pos < spec.size() && spec[pos] == u',')
+        if (pos < shape.size() && shape[pos] == u',')
             ++pos;
     }
 }
 
-void build(ProjectTree &tree, const QString &spec)
+void build(ProjectTree &tree, const QString &shape)
 {
     qsizetype pos = 0;
-    build(tree, nullptr, spec, pos);
+    build(tree, nullptr, shape, pos);
 }
 
 // The tree written back in the same form.
