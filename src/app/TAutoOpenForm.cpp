@@ -3,6 +3,7 @@
 #include "app/AutoOpenScan.h"
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
+#include "common/DialogParts.h"
 #include "common/FileChooser.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
@@ -21,13 +22,6 @@
 namespace {
 
 enum Column { DriveColumn, FileColumn, ProjectColumn, CountColumn, DateColumn, AttributeColumn };
-
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

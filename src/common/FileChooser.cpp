@@ -76,16 +76,6 @@ Handler setHandler(Handler handler)
     return std::exchange(g_handler, std::move(handler));
 }
 
-ScopedHandler::ScopedHandler(Handler handler)
-    : m_previous(setHandler(std::move(handler)))
-{
-}
-
-ScopedHandler::~ScopedHandler()
-{
-    setHandler(std::move(m_previous));
-}
-
 QString openFile(QWidget *parent, const QString &caption, const QString &startFolder, const QString &filter,
                  const QString &preselectedName)
 {

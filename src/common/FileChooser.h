@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ScopedSeam.h"
+
 #include <QString>
 
 #include <functional>
@@ -37,16 +39,8 @@ using Handler = std::function<QString(const Request &request)>;
 // the real choosers.
 Handler setHandler(Handler handler);
 
-class ScopedHandler {
-public:
-    explicit ScopedHandler(Handler handler);
-    ~ScopedHandler();
-    ScopedHandler(const ScopedHandler &) = delete;
-    ScopedHandler &operator=(const ScopedHandler &) = delete;
-
-private:
-    Handler m_previous;
-};
+// Installs a handler for its lifetime.
+using ScopedHandler = ScopedSeam<Handler, &setHandler>;
 
 // Each returns the chosen path, empty when cancelled. The path must exist
 // for openFile and folder.

@@ -15,16 +15,6 @@ Handler setHandler(Handler handler)
     return std::exchange(g_handler, std::move(handler));
 }
 
-ScopedHandler::ScopedHandler(Handler handler)
-    : m_previous(setHandler(std::move(handler)))
-{
-}
-
-ScopedHandler::~ScopedHandler()
-{
-    setHandler(std::move(m_previous));
-}
-
 } // namespace ModalSeam
 
 int RunModal(QDialog *dialog)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ScopedSeam.h"
+
 #include <functional>
 
 class QDialog;
@@ -16,16 +18,7 @@ using Handler = std::function<int(QDialog *dialog)>;
 Handler setHandler(Handler handler);
 
 // Installs a handler for its lifetime.
-class ScopedHandler {
-public:
-    explicit ScopedHandler(Handler handler);
-    ~ScopedHandler();
-    ScopedHandler(const ScopedHandler &) = delete;
-    ScopedHandler &operator=(const ScopedHandler &) = delete;
-
-private:
-    Handler m_previous;
-};
+using ScopedHandler = ScopedSeam<Handler, &setHandler>;
 
 } // namespace ModalSeam
 

@@ -1,7 +1,6 @@
 #include "tree/TGeheZuForm.h"
 
-#include "common/AppContext.h"
-#include "common/Help.h"
+#include "common/DialogParts.h"
 #include "tree/GoToPosition.h"
 
 #include <QGridLayout>
@@ -13,13 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QToolButton *arrowButton(QWidget *parent, Qt::ArrowType arrow, const char *name)
 {
@@ -56,14 +48,7 @@ TGeheZuForm::TGeheZuForm(int entryCount, int currentPosition, QWidget *parent)
     upDownLayout->addWidget(m_down);
 
     auto *go = named(new QPushButton(QStringLiteral("&Gehe"), this), "Button_Gehe");
-    go->setDefault(true);
-    auto *cancel = named(new QPushButton(QStringLiteral("&Abbrechen"), this), "Button_Abbrechen");
-    auto *help = named(new QPushButton(QStringLiteral("&Hilfe"), this), "Button_Hilfe");
-    help->setEnabled(AppContext::hasHelpFile());
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(go);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout *buttons = MakeDialogButtonRow(this, go, kHelpContext);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);
@@ -74,8 +59,6 @@ TGeheZuForm::TGeheZuForm(int entryCount, int currentPosition, QWidget *parent)
     connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
     connect(go, &QPushButton::clicked, this, &TGeheZuForm::Button_Gehe_OnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
 }
 
 void TGeheZuForm::step(int delta)

@@ -1,6 +1,7 @@
 #include "tree/TImagesEditForm.h"
 
 #include "common/AppContext.h"
+#include "common/DialogParts.h"
 #include "common/FileChooser.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
@@ -19,13 +20,6 @@ namespace {
 
 const QChar CR = QLatin1Char('\r');
 constexpr int kPreviewSize = 64;
-
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QString quoted(const QString &text)
 {

@@ -1,9 +1,8 @@
 #include "tree/TSortierenForm.h"
 
-#include "common/AppContext.h"
 #include "common/BusyCursor.h"
+#include "common/DialogParts.h"
 #include "common/FileUtils.h"
-#include "common/Help.h"
 #include "project/ProjectTree.h"
 #include "tree/TreeSort.h"
 
@@ -16,13 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 
@@ -55,15 +47,7 @@ TSortierenForm::TSortierenForm(ProjectTree &tree, ProjectEntry *selected, QWidge
     groupLayout->addWidget(m_all);
 
     m_sort = named(new QPushButton(QStringLiteral("Sortieren &starten"), this), "Button_Sortieren");
-    m_sort->setDefault(true);
-    auto *cancel = named(new QPushButton(QStringLiteral("&Abbrechen"), this), "Button_Abbrechen");
-    auto *help = named(new QPushButton(QStringLiteral("&Hilfe"), this), "Button_Hilfe");
-    help->setEnabled(AppContext::hasHelpFile());
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_sort);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout *buttons = MakeDialogButtonRow(this, m_sort, kHelpContext);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(countLabel, 0, 0);
@@ -75,8 +59,6 @@ TSortierenForm::TSortierenForm(ProjectTree &tree, ProjectEntry *selected, QWidge
 
     connect(m_subEntries, &QRadioButton::toggled, this, &TSortierenForm::updateCount);
     connect(m_sort, &QPushButton::clicked, this, &TSortierenForm::Button_Sortieren_OnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
     updateCount();
 }
 

@@ -1,7 +1,6 @@
 #include "tree/TSuchenForm.h"
 
-#include "common/AppContext.h"
-#include "common/Help.h"
+#include "common/DialogParts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,13 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 
@@ -68,15 +60,7 @@ TSuchenForm::TSuchenForm(SearchState &state, QWidget *parent)
     fieldLayout->addWidget(m_commands);
 
     m_start = named(new QPushButton(QStringLiteral("Suche &starten"), this), "Button_Starten");
-    m_start->setDefault(true);
-    auto *cancel = named(new QPushButton(QStringLiteral("&Abbrechen"), this), "Button_Abbrechen");
-    auto *help = named(new QPushButton(QStringLiteral("&Hilfe"), this), "Button_Hilfe");
-    help->setEnabled(AppContext::hasHelpFile());
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_start);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout *buttons = MakeDialogButtonRow(this, m_start, kHelpContext);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(termLabel, 0, 0);
@@ -90,8 +74,6 @@ TSuchenForm::TSuchenForm(SearchState &state, QWidget *parent)
     for (QCheckBox *field : {m_titles, m_comments, m_commands})
         connect(field, &QCheckBox::toggled, this, &TSuchenForm::updateStartButton);
     connect(m_start, &QPushButton::clicked, this, &TSuchenForm::Button_Starten_OnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
     updateStartButton();
 }
 
