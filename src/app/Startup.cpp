@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/HelpWindow.h"
-#include "app/SettingsReader.h"
+#include "common/settings/SettingsReader.h"
 #include "app/TMainForm.h"
 #include "app/TMsgIniErrorForm.h"
 #include "app/TSplashForm.h"

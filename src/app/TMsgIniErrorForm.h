@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsReader.h"
+#include "common/settings/SettingsReader.h"
 
 #include <QDialog>
 

@@ -1,34 +1,48 @@
 #include "commands/ActionHandover.h"
 
-#include "commands/CommandActions.h"
 #include "common/BusyCursor.h"
 #include "common/MsgBox.h"
 
-// The file manager and the extraction dialogs are not part of the program
-// yet; until they are, the user is told so.
 namespace {
 
-void showNotAvailable(const QString &what, const QString &path)
-{
-    NormalCursor ready;
-    ShowMsgBox(what, what + QStringLiteral(" ist in dieser Version noch nicht verfügbar.") + QLatin1Char('\r')
-                   + QStringLiteral("Dateiangabe: \"") + path + QLatin1Char('"'),
-               MsgBox::Information, MsgBox::DefaultBeep, MsgBox::Ok, 0);
-}
+class NoticeHandover final : public ActionHandover {
+public:
+    QString openFileManager(QWidget *, const QString &startCommandLine) override
+    {
+        ShowNotAvailable(QStringLiteral("Dateimanager"), startCommandLine);
+        return startCommandLine;
+    }
+    void openRarExtraction(QWidget *, const QString &archiveName) override
+    {
+        ShowNotAvailable(QStringLiteral("Entpacken - Unrar"), archiveName);
+    }
+    void openZipExtraction(QWidget *, const QString &archiveName) override
+    {
+        ShowNotAvailable(QStringLiteral("Entpacken - Unzip"), archiveName);
+    }
+};
+
+NoticeHandover g_notice;
+ActionHandover *g_installed = nullptr;
 
 } // namespace
 
-void OpenFileManager(QWidget *)
+ActionHandover &CurrentActionHandover()
 {
-    showNotAvailable(QStringLiteral("Dateimanager"), CommandActions::startCommandLine());
+    return g_installed ? *g_installed : g_notice;
 }
 
-void OpenRarExtraction(QWidget *, const QString &archiveName)
+ActionHandover *SetActionHandover(ActionHandover *handover)
 {
-    showNotAvailable(QStringLiteral("Entpacken - Unrar"), archiveName);
+    ActionHandover *previous = g_installed;
+    g_installed = handover;
+    return previous;
 }
 
-void OpenZipExtraction(QWidget *, const QString &archiveName)
+void ShowNotAvailable(const QString &what, const QString &fileName)
 {
-    showNotAvailable(QStringLiteral("Entpacken - Unzip"), archiveName);
+    NormalCursor ready;
+    ShowMsgBox(what, what + QStringLiteral(" ist in dieser Version noch nicht verfügbar.") + QLatin1Char('\r')
+                   + QStringLiteral("Dateiangabe: \"") + fileName + QLatin1Char('"'),
+               MsgBox::Information, MsgBox::DefaultBeep, MsgBox::Ok, 0);
 }

@@ -5,10 +5,25 @@
 class QWidget;
 
 // Where the command actions hand over to the file manager and the two
-// extraction dialogs. Each runs modally and returns when it is closed.
+// extraction dialogs. The program installs its implementation at start-up;
+// until then (and in tests that install none) a notice says that the
+// function is not available.
+class ActionHandover {
+public:
+    virtual ~ActionHandover() = default;
 
-// Opens the file manager on CommandActions::startCommandLine().
-void OpenFileManager(QWidget *owner);
-// Opens the RAR or ZIP extraction dialog for archiveName.
-void OpenRarExtraction(QWidget *owner, const QString &archiveName);
-void OpenZipExtraction(QWidget *owner, const QString &archiveName);
+    // Shows the file manager modally on startCommandLine, the raw command
+    // text that it expands itself. Returns the command line it closed with.
+    virtual QString openFileManager(QWidget *owner, const QString &startCommandLine) = 0;
+    // Shows the RAR or ZIP extraction dialog for the expanded archiveName.
+    virtual void openRarExtraction(QWidget *owner, const QString &archiveName) = 0;
+    virtual void openZipExtraction(QWidget *owner, const QString &archiveName) = 0;
+};
+
+// The installed hand-over, or the notice when none is installed.
+ActionHandover &CurrentActionHandover();
+// Installs handover (nullptr: the notice) and returns the previous one.
+ActionHandover *SetActionHandover(ActionHandover *handover);
+
+// The notice for a function that is not part of this build.
+void ShowNotAvailable(const QString &what, const QString &fileName);

@@ -13,18 +13,18 @@ void RunCommandAction(int action, const QString &text, QWidget *owner)
         break;
     case ActionFileManager: {
         BusyCursor busy;
-        CommandActions::setStartCommandLine(text);
-        OpenFileManager(owner);
+        CommandActions::setStartCommandLine(
+            CurrentActionHandover().openFileManager(owner, text));
         break;
     }
     case ActionUnrar: {
         BusyCursor busy;
-        OpenRarExtraction(owner, CommandActions::expanded(text));
+        CurrentActionHandover().openRarExtraction(owner, CommandActions::expanded(text));
         break;
     }
     case ActionUnzip: {
         BusyCursor busy;
-        OpenZipExtraction(owner, CommandActions::expanded(text));
+        CurrentActionHandover().openZipExtraction(owner, CommandActions::expanded(text));
         break;
     }
     case ActionMacro:

@@ -1,6 +1,6 @@
 #include "TestEnvironment.h"
 
-#include "app/SettingsReader.h"
+#include "common/settings/SettingsReader.h"
 #include "common/AppContext.h"
 #include "common/FileUtils.h"
 

@@ -1,6 +1,6 @@
-#include "app/SettingsReader.h"
+#include "common/settings/SettingsReader.h"
 
-#include "app/SettingsKeys.h"
+#include "common/settings/SettingsKeys.h"
 #include "common/AppContext.h"
 #include "common/CommandLinePaths.h"
 #include "common/FileUtils.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Settings.h"
+#include "common/settings/Settings.h"
 
 #include <QString>
 #include <QStringList>
