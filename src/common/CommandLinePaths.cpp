@@ -24,8 +24,32 @@ QString withoutLeadingBackslash(const QString &path)
     return isDriveIndependent(path) ? path.mid(1) : path;
 }
 
+// Whether a path taken from a volume's root would climb above that root.
+bool climbsOut(const QString &storedRest)
+{
+    int depth = 0;
+    for (const QString &part : toFileSystemPath(storedRest).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String(".."))
+            --depth;
+        else if (part != QLatin1String("."))
+            ++depth;
+        if (depth < 0)
+            return true;
+    }
+    return false;
+}
+
+// A drive-independent path never leaves its volume: one that would names
+// nothing.
+bool leavesVolume(const QString &path)
+{
+    return isDriveIndependent(path) && climbsOut(path.mid(1));
+}
+
 QString onVolume(const QString &root, const QString &storedRest)
 {
+    if (climbsOut(storedRest))
+        return {};
     return QDir::cleanPath(Volumes::joinOnVolume(root, toFileSystemPath(storedRest)));
 }
 
@@ -72,12 +96,14 @@ QString driveIndependentForm(const QString &drive, const QString &fullPath)
     return QLatin1Char('\\') + rest;
 }
 
-// Full path a word names for shortening; a drive-independent word is looked
-// for on drive only.
+// Full path a word names for shortening: a drive-independent word is looked
+// for on drive only; a relative word names nothing.
 QString locateForShortening(const QString &drive, const QString &word)
 {
     if (isDriveIndependent(word))
         return onVolume(drive, word.mid(1));
+    if (!FileSystem::isAbsolutePath(word))
+        return {};
     return FileSystem::fullPath(toFileSystemPath(word));
 }
 
@@ -85,7 +111,7 @@ QString locateForShortening(const QString &drive, const QString &word)
 
 bool ResolveInProgramDirectory(QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || leavesVolume(path))
         return false;
     if (FileSystem::isAbsolutePath(path))
         return resolveAbsolute(path, &fileExists);
@@ -104,7 +130,7 @@ bool ResolveInProgramDirectory(QString &path)
 
 bool ResolveFilePath(const QString &drive, QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || leavesVolume(path))
         return false;
     if (FileSystem::isAbsolutePath(path))
         return resolveAbsolute(path, &fileExists);
@@ -120,7 +146,7 @@ bool ResolveFilePath(const QString &drive, QString &path)
 
 bool ResolveDirectoryPath(const QString &drive, QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || leavesVolume(path))
         return false;
     if (FileSystem::isAbsolutePath(path))
         return resolveAbsolute(path, &folderExists);

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace FileSystem {
 
@@ -45,6 +47,26 @@ bool isAbsolutePath(const QString &path)
     if (path.startsWith(QLatin1Char('/')))
         return true;
     return path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter();
+}
+
+bool openRegularFile(QFile &file, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 QString fullPath(const QString &path)

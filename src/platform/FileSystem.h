@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 
 // Existence tests and the case policy for names on this platform.
@@ -19,6 +20,10 @@ QString toFileSystemPath(const QString &storedPath);
 // A path that names its own place: "/..." here, or "x:..." as stored by
 // another system. Such a path is never resolved against a drive.
 bool isAbsolutePath(const QString &path);
+
+// Opens path for reading only when it is a regular file (links followed);
+// a FIFO, device or folder is refused without blocking.
+bool openRegularFile(QFile &file, const QString &path);
 
 // Absolute, cleaned form of an existing or planned path.
 QString fullPath(const QString &path);

@@ -1,8 +1,7 @@
 #include "platform/ProfileFile.h"
 
+#include "platform/SafeSave.h"
 #include "platform/TextFile.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -82,15 +81,8 @@ bool ProfileFile::save() const
     QString text = m_lines.join(QStringLiteral("\r\n"));
     if (!m_lines.isEmpty())
         text += QStringLiteral("\r\n");
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = TextFile::encode(text);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    SafeSave file(m_fileName);
+    return file.open() && file.write(TextFile::encode(text)) && file.commit();
 }
 
 bool ProfileFile::saveAs(const QString &fileName)

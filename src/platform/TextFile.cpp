@@ -1,5 +1,7 @@
 #include "platform/TextFile.h"
 
+#include "platform/FileSystem.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -114,8 +116,8 @@ QByteArray encode(const QString &text)
 
 bool readBytes(const QString &path, QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FileSystem::openRegularFile(file, path))
         return false;
     bytes = file.readAll();
     return file.error() == QFileDevice::NoError;
@@ -132,18 +134,24 @@ bool readText(const QString &path, QString &text)
 
 bool forEachRawLine(const QString &path, const std::function<bool(QByteArrayView)> &onLine)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FileSystem::openRegularFile(file, path))
         return false;
     constexpr qint64 kBlock = 1 << 20;
     QByteArray pending;
     bool skipLeadingLf = false;
     bool stopped = false;
+    bool first = true;
     while (!stopped && !file.atEnd()) {
-        const QByteArray block = file.read(kBlock);
+        QByteArray block = file.read(kBlock);
         if (block.isEmpty())
             return file.error() == QFileDevice::NoError;
+        if (first && block.size() < utf8Bom.size() && !file.atEnd())
+            block += file.read(utf8Bom.size());
         QByteArrayView data(block);
+        if (first && data.startsWith(utf8Bom))
+            data = data.sliced(utf8Bom.size());
+        first = false;
         if (skipLeadingLf && data.startsWith('\n'))
             data = data.sliced(1);
         skipLeadingLf = false;
@@ -179,19 +187,24 @@ bool forEachRawLine(const QString &path, const std::function<bool(QByteArrayView
 
 bool forEachLine(const QString &path, const std::function<bool(QStringView)> &onLine)
 {
-    bool first = true;
+    // Line breaks cannot occur inside a UTF-8 sequence, so the file is valid
+    // UTF-8 exactly when every line is.
+    bool utf8 = true;
+    const bool read = forEachRawLine(path, [&utf8](QByteArrayView line) {
+        utf8 = line.isValidUtf8();
+        return utf8;
+    });
+    if (!read)
+        return false;
     QString buffer;  // reused, so that lines cost no allocation
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     return forEachRawLine(path, [&](QByteArrayView line) {
-        if (first && line.startsWith(utf8Bom))
-            line = line.sliced(utf8Bom.size());
-        first = false;
         if (buffer.size() < line.size())
             buffer.resize(line.size());
         QChar *out = buffer.data();
         qsizetype length = line.size();
-        if (line.isValidUtf8())
-            length = utf8.appendToBuffer(out, line) - out;
+        if (utf8)
+            length = decoder.appendToBuffer(out, line) - out;
         else
             decodeWindows1252Into(reinterpret_cast<char16_t *>(out), line);
         return onLine(QStringView(out, length));

@@ -51,11 +51,12 @@ void forEachLineOf(View text, F &&onLine)
 }
 
 // Streams the lines of a file as undecoded bytes to onLine until it returns
-// false; false when the file cannot be opened or read.
+// false; a BOM before the first line is skipped. False when the file cannot
+// be opened or read; only regular files are opened.
 bool forEachRawLine(const QString &path, const std::function<bool(QByteArrayView)> &onLine);
 
-// The same, each line decoded on its own (UTF-8 when valid, else
-// Windows-1252; a BOM at the start is skipped).
+// The same, decoded: UTF-8 when the whole file is valid UTF-8, else
+// Windows-1252.
 bool forEachLine(const QString &path, const std::function<bool(QStringView)> &onLine);
 
 QStringList splitLines(const QString &text);

@@ -1,5 +1,7 @@
 #include "project/ImageList.h"
 
+#include "platform/FileSystem.h"
+
 #include <QImageReader>
 
 namespace {
@@ -24,7 +26,10 @@ ImageList ImageList::withBuiltins()
 
 bool ImageList::addBitmapFile(const QString &fileName)
 {
-    QImageReader reader(fileName, "bmp");
+    QFile file;
+    if (!FileSystem::openRegularFile(file, fileName))
+        return false;
+    QImageReader reader(&file, "bmp");
     const QImage bitmap = reader.read();
     if (bitmap.isNull())
         return false;

@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <functional>
+
+class QIODevice;
 #include <memory>
 
 // What a load found: the problem lines and the four counts of the report.
@@ -40,8 +42,9 @@ bool CheckProjectFile(const QString &fileName);
 std::unique_ptr<Project> ReadProjectFile(const QString &fileName, LoadReport &report,
                                          const ProjectIoObserver &observer = {});
 
-// Writes project to fileName with backup copy and restore as the user
-// chooses; true on success (a successful restore counts as one).
+// Writes project to fileName, first keeping a backup copy when asked to;
+// true only when the new content is completely in place. On failure the
+// old file stays as it was.
 bool SaveProjectFile(const Project &project, const QString &fileName, const SaveOptions &options,
                      const ProjectIoObserver &observer = {});
 
@@ -51,7 +54,7 @@ QString ProjectFileText(const Project &project);
 // Backup name: folder + name without extension + extension.
 QString BackupFileName(const QString &fileName, const QString &backupExtension);
 
-namespace ProjectFileTesting {
-// Makes the next saves fail after writing this many bytes; -1 switches it off.
-void failWritesAfter(qint64 bytes);
-} // namespace ProjectFileTesting
+// Writes the file's bytes to device, drive-independent paths relative to
+// drive; false as soon as a write fails.
+bool WriteProjectData(const Project &project, QIODevice &device, const QString &drive,
+                      const ProjectIoObserver &observer = {});

@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <new>
 #include <optional>
 
@@ -27,21 +28,24 @@ void showCannotOpen(const QString &fileName)
                   QStringLiteral("Fehler: Konnte Projektdatei nicht öffnen..."), 80050);
 }
 
-// A decimal integer with an optional sign, nothing else.
-std::optional<int> decimalInteger(QStringView text)
+// A decimal integer with an optional sign, nothing else. Values beyond any
+// range saturate, so that they stay out of range without overflowing.
+std::optional<qint64> decimalInteger(QStringView text)
 {
+    constexpr qint64 kSaturated = qint64(1) << 40;
     if (text.isEmpty())
         return std::nullopt;
-    qsizetype i = (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')) ? 1 : 0;
+    const bool negative = text[0] == QLatin1Char('-');
+    qsizetype i = (negative || text[0] == QLatin1Char('+')) ? 1 : 0;
     if (i == text.size())
         return std::nullopt;
-    for (qsizetype j = i; j < text.size(); ++j) {
-        if (text[j] < QLatin1Char('0') || text[j] > QLatin1Char('9'))
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
             return std::nullopt;
+        value = std::min(value * 10 + (text[i].unicode() - '0'), kSaturated);
     }
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return negative ? -value : value;
 }
 
 bool keyIs(QStringView key, QLatin1String name)
@@ -111,11 +115,11 @@ public:
 
 private:
     struct Pending {
-        int parent = -1;
+        qint64 parent = -1;
         QString title = QStringLiteral("<Unbenannt>");
-        int image = -1;
-        int selectedImage = -1;
-        int action = ActionNone;
+        qint64 image = -1;
+        qint64 selectedImage = -1;
+        qint64 action = ActionNone;
         QString command;
         QStringList comment;
     };
@@ -163,7 +167,7 @@ private:
         std::unique_ptr<ProjectEntry> entry = std::move(m_entry);
         entry->record.comment = m_pending.comment;
         entry->record.action =
-            static_cast<quint8>(m_pending.action < 0 || m_pending.action > kLastAction ? ActionNone : m_pending.action);
+            static_cast<quint8>(m_pending.action < 0 || m_pending.action > kLastAction ? qint64(ActionNone) : m_pending.action);
         entry->record.command = m_pending.command;
         entry->title = m_pending.title;
 
@@ -177,11 +181,13 @@ private:
         m_project->tree.append(parentFor(m_pending.parent), std::move(entry));
     }
 
-    ProjectEntry *parentFor(int parentNumber)
+    ProjectEntry *parentFor(qint64 parentNumber)
     {
         if (parentNumber < 0 || m_project->tree.isEmpty())
             return nullptr;
-        ProjectEntry *parent = m_project->tree.entryAt(parentNumber);
+        ProjectEntry *parent = parentNumber < m_project->tree.count()
+            ? m_project->tree.entryAt(static_cast<int>(parentNumber))
+            : nullptr;
         if (!parent) {
             problem(QStringLiteral("\"PARENTNR=%1\" bezeichnet keinen zuvor eingelesenen Projekteintrag. "
                                    "Eintrag wurde in die oberste Ebene eingefügt.")
@@ -190,9 +196,9 @@ private:
         return parent;
     }
 
-    static int validImage(int index, int lastImage)
+    static int validImage(qint64 index, int lastImage)
     {
-        return index < 4 || index > lastImage ? 0 : index;
+        return index < 4 || index > lastImage ? 0 : static_cast<int>(index);
     }
 
     void keyLine(QStringView key, QStringView value)

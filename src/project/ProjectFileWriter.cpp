@@ -3,17 +3,16 @@
 #include "common/FileUtils.h"
 #include "common/MsgBox.h"
 #include "platform/FileSystem.h"
+#include "platform/SafeSave.h"
 #include "platform/TextFile.h"
 #include "platform/Volumes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QIODevice>
 
 namespace {
-
-qint64 g_failWritesAfter = -1;
 
 // A value must stay on its line: line breaks inside it become blanks.
 QString oneLine(QString value)
@@ -164,18 +163,20 @@ bool isReadOnly(const QString &fileName)
 
 enum class Backup { NotMade, Made, Refused };
 
-// Renames the old file to its backup name, asking how to go on when that
-// fails.
+// Keeps a complete copy of the old file under the backup name, asking how
+// to go on when that fails. The old file itself stays where it is.
 Backup makeBackup(const QString &fileName, const SaveOptions &options)
 {
     if (!options.makeBackup || !FileContainsLine(fileName, ProjectFileFormat::header))
         return Backup::NotMade;
     const QString backup = BackupFileName(fileName, options.backupExtension);
+    if (FileSystem::namesEqual(QFileInfo(backup).absoluteFilePath(), QFileInfo(fileName).absoluteFilePath()))
+        return Backup::NotMade;
     QString cause;
-    if (QFileInfo::exists(backup) && (isReadOnly(backup) || !QFile::remove(backup))) {
+    if (QFileInfo::exists(backup) && (isReadOnly(backup) || QFileInfo(backup).isDir())) {
         cause = QStringLiteral("Eine Datei gleichen Namens wie der Sicherungskopiedatei zugewiesen werden sollte,\r"
                                "existiert bereits und konnte nicht gelöscht werden.");
-    } else if (!QFile::rename(fileName, backup)) {
+    } else if (!FileSystem::makeBackupCopy(fileName, backup)) {
         cause = QStringLiteral("Die alte Projektdatei konnte nicht zur Sicherungskopie umbenannt werden.");
     } else {
         return Backup::Made;
@@ -187,59 +188,27 @@ Backup makeBackup(const QString &fileName, const SaveOptions &options)
     return answer == MsgBox::ResultYes ? Backup::NotMade : Backup::Refused;
 }
 
-// Writes to file, failing after g_failWritesAfter bytes when tests ask so.
-EncodedWriter::Sink fileSink(QSaveFile &file)
-{
-    return [&file, written = qint64(0)](const QByteArray &bytes) mutable {
-        if (g_failWritesAfter >= 0 && written + bytes.size() > g_failWritesAfter) {
-            file.write(bytes.constData(), g_failWritesAfter - written);
-            return false;
-        }
-        written += bytes.size();
-        return file.write(bytes) == bytes.size();
-    };
-}
-
-bool restoreBackup(const QString &fileName, const QString &backup)
-{
-    QFile::remove(fileName);
-    return QFile::rename(backup, fileName);
-}
-
-// Writing failed part-way; the old file is either still in place or kept as
-// the backup copy.
-bool reportWriteFailure(const QString &fileName, const SaveOptions &options, Backup backup)
+// Writing failed part-way. The new content never replaced the old file, so
+// the old file is whole whatever the user answers.
+void reportWriteFailure(const QString &fileName, const SaveOptions &options, Backup backup)
 {
     const QString firstPart =
         QStringLiteral("Bei dem Versuch das Projekt in der Projektdatei\r\"%1\"\rzu speichern ist ein interner Fehler "
                        "aufgetreten.")
             .arg(fileName);
     const QString caption = QStringLiteral("Fehler: Projekt unvollständig gespeichert...");
-    if (!options.makeBackup) {
+    if (!options.makeBackup)
         tell(caption, firstPart + QLatin1Char('\r'), 80250);
-        return false;
-    }
-    if (backup != Backup::Made) {
+    else if (backup != Backup::Made)
         tell(caption,
              firstPart + QStringLiteral("\rKonnte keine Sicherungskopie erstellen, anhand derer die Projektdatei "
                                         "wiederhergestellt werden könnte !"),
              80250);
-        return false;
-    }
-    const int answer = ask(caption,
-                           firstPart + QStringLiteral("\rSoll die ursprüngliche Projektdatei anhand der "
-                                                      "Sicherungskopie wiederhergestellt werden ?"),
-                           80250, MsgBox::ResultYes);
-    if (answer != MsgBox::ResultYes)
-        return false;
-    if (restoreBackup(fileName, BackupFileName(fileName, options.backupExtension)))
-        return true;
-    tell(QStringLiteral("Fehler: Wiederherstellen der Projektdatei mißlungen..."),
-         QStringLiteral("Die Projektdatei konnte nicht wiederhergestellt werden.\rEntweder die Datei selber konnte "
-                        "nicht entfernt oder ihre")
-             + QChar(31) + QStringLiteral("Sicherungskopie konnte nicht umbenannt werden."),
-         80260);
-    return false;
+    else
+        ask(caption,
+            firstPart + QStringLiteral("\rSoll die ursprüngliche Projektdatei anhand der "
+                                       "Sicherungskopie wiederhergestellt werden ?"),
+            80250, MsgBox::ResultYes);
 }
 
 void reportCannotCreate(const QString &fileName)
@@ -268,6 +237,14 @@ QString ProjectFileText(const Project &project)
     return TextFile::decode(bytes);
 }
 
+bool WriteProjectData(const Project &project, QIODevice &device, const QString &drive,
+                      const ProjectIoObserver &observer)
+{
+    return writeProject(project, drive, observer, [&device](const QByteArray &bytes) {
+        return device.write(bytes) == bytes.size();
+    });
+}
+
 bool SaveProjectFile(const Project &project, const QString &fileName, const SaveOptions &options,
                      const ProjectIoObserver &observer)
 {
@@ -277,29 +254,24 @@ bool SaveProjectFile(const Project &project, const QString &fileName, const Save
     if (backup == Backup::Refused)
         return false;
 
-    QSaveFile file(fileName);
-    const bool keptReadOnly = backup != Backup::Made && QFileInfo::exists(fileName) && isReadOnly(fileName);
-    if (keptReadOnly || !file.open(QIODevice::WriteOnly)) {
-        // Nothing was written: the old file goes back to its name.
-        if (backup == Backup::Made)
-            QFile::rename(BackupFileName(fileName, options.backupExtension), fileName);
+    SafeSave file(fileName);
+    const QString target = file.target();
+    const bool keptReadOnly = backup != Backup::Made && QFileInfo::exists(target) && isReadOnly(target);
+    if (keptReadOnly || !file.open()) {
         reportCannotCreate(fileName);
         return false;
     }
 
     if (observer.status)
         observer.status(QStringLiteral("Projekt wird gespeichert..."));
-    const bool written = writeProject(project, Volumes::volumeOf(fileName), observer, fileSink(file)) && file.commit();
+    const bool written = writeProject(project, Volumes::volumeOf(fileName), observer,
+                                      [&file](const QByteArray &bytes) { return file.write(bytes); })
+        && file.commit();
     if (!written)
-        file.cancelWriting();
+        file.cancel();
     if (observer.status)
         observer.status(QString());
-    return written || reportWriteFailure(fileName, options, backup);
+    if (!written)
+        reportWriteFailure(fileName, options, backup);
+    return written;
 }
-
-namespace ProjectFileTesting {
-void failWritesAfter(qint64 bytes)
-{
-    g_failWritesAfter = bytes;
-}
-} // namespace ProjectFileTesting

@@ -8,17 +8,21 @@ ProjectTree::ProjectTree()
 ProjectEntry *ProjectTree::append(ProjectEntry *parent, std::unique_ptr<ProjectEntry> entry)
 {
     ProjectEntry *target = parent ? parent : m_root.get();
-    // Appending below the last entry of the walk keeps the index valid: the
-    // new entry is then last in pre-order (the loader's usual case).
-    const bool staysLast = m_indexValid
-        && (m_preOrder.empty() ? target == m_root.get() : target->lastDescendant() == m_preOrder.back());
+    // With a valid index a new leaf goes into the walk right after the
+    // parent's last descendant; only the entries after it move up by one.
+    // Files in pre-order always append at the end.
+    const bool keepIndex = m_indexValid && !entry->hasChildren();
+    const size_t position = !keepIndex || target->lastDescendant() == m_root.get()
+        ? m_preOrder.size()
+        : static_cast<size_t>(target->lastDescendant()->m_index) + 1;
     ProjectEntry *added = target->insertChild(-1, std::move(entry));
-    if (staysLast && !added->hasChildren()) {
-        added->m_index = static_cast<int>(m_preOrder.size());
-        m_preOrder.push_back(added);
-    } else {
+    if (!keepIndex) {
         m_indexValid = false;
+        return added;
     }
+    m_preOrder.insert(m_preOrder.begin() + static_cast<std::ptrdiff_t>(position), added);
+    for (size_t i = position; i < m_preOrder.size(); ++i)
+        m_preOrder[i]->m_index = static_cast<int>(i);
     return added;
 }
 

@@ -1,11 +1,15 @@
+#include "FailDevice.h"
 #include "MsgBoxRecorder.h"
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
 
 #include "common/FileUtils.h"
 #include "platform/TextFile.h"
 #include "project/ProjectFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -36,7 +40,6 @@ class ProjectFileWriterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { ProjectFileTesting::failWritesAfter(-1); }
     void layout();
     void emptyProjectWritesTheHeaderOnly();
     void encodingAndRoundTrip();
@@ -47,6 +50,13 @@ private slots:
     void writeFailure();
     void cannotCreate_data();
     void cannotCreate();
+    void failingDevice_data();
+    void failingDevice();
+    void backupNameIsTheFileName_data();
+    void backupNameIsTheFileName();
+    void linkAndModeSurvive();
+    void readOnlyMedium_data();
+    void readOnlyMedium();
 };
 
 void ProjectFileWriterTest::layout()
@@ -202,9 +212,8 @@ void ProjectFileWriterTest::writeFailure_data()
         "\rSoll die ursprüngliche Projektdatei anhand der Sicherungskopie wiederhergestellt werden ?");
     const QString none = QStringLiteral(
         "\rKonnte keine Sicherungskopie erstellen, anhand derer die Projektdatei wiederhergestellt werden könnte !");
-    QTest::newRow("backup made, restore") << true << true << int(MsgBox::ResultYes) << true << restore << kOld;
-    QTest::newRow("backup made, no restore") << true << true << int(MsgBox::ResultNo) << false << restore
-                                             << QByteArray();
+    QTest::newRow("backup made, restore") << true << true << int(MsgBox::ResultYes) << false << restore << kOld;
+    QTest::newRow("backup made, no restore") << true << true << int(MsgBox::ResultNo) << false << restore << kOld;
     QTest::newRow("no old file, so no backup") << true << false << 0 << false << none << QByteArray();
     QTest::newRow("backups off keeps the old file") << false << true << 0 << false << QStringLiteral("\r") << kOld;
 }
@@ -218,14 +227,21 @@ void ProjectFileWriterTest::writeFailure()
     QFETCH(QString, textEnd);
     QFETCH(QByteArray, fileAfter);
     TestEnvironment env;
+    ScratchMount medium(64);
+    REQUIRE_MOUNT(medium);
     MsgBoxRecorder boxes;
-    const QString file = oldExists ? env.writeFile(QStringLiteral("p.prj"), kOld) : env.path(QStringLiteral("p.prj"));
+    const QString file = medium.path(QStringLiteral("p.prj"));
+    if (oldExists) {
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kOld) == kOld.size());
+    }
+    medium.fill();
     if (answer)
         boxes.answer(answer);
 
     Project project;
-    add(project, nullptr, QStringLiteral("Neu"));
-    ProjectFileTesting::failWritesAfter(40);
+    for (int i = 0; i < 50; ++i)
+        add(project, nullptr, QStringLiteral("Neu %1").arg(i), 0, QString(), {QString(100, QLatin1Char('k'))});
     QCOMPARE(SaveProjectFile(project, file, SaveOptions{makeBackup, ".pr~"}), result);
 
     QCOMPARE(boxes.count(), 1);
@@ -237,8 +253,9 @@ void ProjectFileWriterTest::writeFailure()
                  + textEnd);
     QCOMPARE(boxes.last().helpContext, 80250);
     QCOMPARE(readBytes(file), fileAfter);
-    if (makeBackup && oldExists && !result)
-        QCOMPARE(readBytes(env.path(QStringLiteral("p.pr~"))), kOld);
+    QCOMPARE(QFileInfo::exists(file), oldExists);
+    if (makeBackup && oldExists)
+        QCOMPARE(readBytes(medium.path(QStringLiteral("p.pr~"))), kOld);
 }
 
 void ProjectFileWriterTest::cannotCreate_data()
@@ -270,6 +287,106 @@ void ProjectFileWriterTest::cannotCreate()
     QCOMPARE(boxes.last().helpContext, 80240);
     if (readOnlyFile)
         QCOMPARE(readBytes(file), kOld);
+}
+
+void ProjectFileWriterTest::failingDevice_data()
+{
+    QTest::addColumn<qint64>("limit");
+    QTest::newRow("nothing fits") << qint64(0);
+    QTest::newRow("cut in the header") << qint64(10);
+    QTest::newRow("cut in an entry") << qint64(150);
+    QTest::newRow("last byte missing") << qint64(-1);
+}
+
+void ProjectFileWriterTest::failingDevice()
+{
+    QFETCH(qint64, limit);
+    Project project;
+    add(project, nullptr, QStringLiteral("A"), 1, QStringLiteral("/bin/a"), {QStringLiteral("eins")});
+    add(project, nullptr, QStringLiteral("B"));
+    const qint64 size = TextFile::encode(ProjectFileText(project)).size();
+    FailDevice device(limit < 0 ? size - 1 : limit);
+    QVERIFY(!WriteProjectData(project, device, QStringLiteral("/")));
+
+    FailDevice roomy(size);
+    QVERIFY(WriteProjectData(project, roomy, QStringLiteral("/")));
+    QCOMPARE(TextFile::decode(roomy.data()), ProjectFileText(project));
+}
+
+void ProjectFileWriterTest::backupNameIsTheFileName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("saving the backup itself") << QStringLiteral("x.pr~") << QStringLiteral(".pr~");
+    QTest::newRow("backup extension prj") << QStringLiteral("x.prj") << QStringLiteral(".prj");
+}
+
+void ProjectFileWriterTest::backupNameIsTheFileName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, extension);
+    TestEnvironment env;
+    MsgBoxRecorder boxes;
+    const QString file = env.writeFile(name, kOld);
+    Project project;
+    project.name = QStringLiteral("Neu");
+    QVERIFY(SaveProjectFile(project, file, SaveOptions{true, extension}));
+    QCOMPARE(boxes.count(), 0);
+    QVERIFY(readBytes(file).contains("Projekt=Neu"));
+    QCOMPARE(QDir(env.root()).entryList(QDir::Files), QStringList{name});
+}
+
+void ProjectFileWriterTest::linkAndModeSurvive()
+{
+    TestEnvironment env;
+    const QString real = env.writeFile(QStringLiteral("real/p.prj"), kOld);
+    QVERIFY(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QString link = env.path(QStringLiteral("p.prj"));
+    QVERIFY(QFile::link(real, link));
+    const QString backup = env.writeFile(QStringLiteral("p.pr~"), "previous backup");
+
+    Project project;
+    project.name = QStringLiteral("Neu");
+    QVERIFY(SaveProjectFile(project, link, SaveOptions()));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(readBytes(real).contains("Projekt=Neu"));
+    QCOMPARE(int(QFileInfo(real).permissions() & 0x0777), 0x600);
+    QCOMPARE(readBytes(backup), kOld);
+    QVERIFY(!QFileInfo(backup).isSymLink());
+    QCOMPARE(QDir(env.root()).entryList(QDir::Files | QDir::Hidden), (QStringList{"p.prj", "p.pr~"}));
+}
+
+void ProjectFileWriterTest::readOnlyMedium_data()
+{
+    QTest::addColumn<bool>("makeBackup");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("backups on, saving anyway") << true << 2;
+    QTest::newRow("backups off") << false << 1;
+}
+
+void ProjectFileWriterTest::readOnlyMedium()
+{
+    QFETCH(bool, makeBackup);
+    QFETCH(int, boxes);
+    TestEnvironment env;
+    const QString source = env.makeFolder(QStringLiteral("medium"));
+    env.writeFile(QStringLiteral("medium/p.prj"), kOld);
+    ScratchMount medium(source);
+    REQUIRE_MOUNT(medium);
+    MsgBoxRecorder recorder;
+    if (makeBackup)
+        recorder.answer(MsgBox::ResultYes);
+    const QString file = medium.path(QStringLiteral("p.prj"));
+
+    QVERIFY(!SaveProjectFile(Project(), file, SaveOptions{makeBackup, ".pr~"}));
+    QCOMPARE(recorder.count(), boxes);
+    if (makeBackup) {
+        QCOMPARE(recorder.boxes().at(0).text.section(QLatin1Char('\r'), 0, 0),
+                 QStringLiteral("Die alte Projektdatei konnte nicht zur Sicherungskopie umbenannt werden."));
+    }
+    QCOMPARE(recorder.last().text,
+             QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht geöffnet und überschrieben werden.").arg(file));
+    QCOMPARE(readBytes(file), kOld);
 }
 
 QTEST_GUILESS_MAIN(ProjectFileWriterTest)
