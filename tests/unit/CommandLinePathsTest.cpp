@@ -73,6 +73,11 @@ void CommandLinePathsTest::expand_data()
                                            << "$S/Tools/Packer.sh -x $S/Docs/Old";
     QTest::newRow("plain words are kept") << "packer -v /etc" << 0 << "packer -v /etc";
     QTest::newRow("missing backslash word") << "/q \\missing\\x.txt" << -3 << "/q \\missing\\x.txt";
+    QTest::newRow("climbing stays inside the drive") << "\\Docs\\Old\\..\\Read Me.txt" << 1 << "$S/Docs/Read Me.txt";
+    QTest::newRow("climbing off the drive finds nothing")
+        << "\\..\\..\\..\\..\\..\\..\\..\\..\\etc\\hostname" << -2 << "\\..\\..\\..\\..\\..\\..\\..\\..\\etc\\hostname";
+    QTest::newRow("a word climbing off the drive")
+        << "cat \\Docs\\..\\..\\..\\..\\..\\..\\..\\..\\..\\etc" << -3 << "cat \\Docs\\..\\..\\..\\..\\..\\..\\..\\..\\..\\etc";
     QTest::newRow("only the project's drive is searched") << "\\Sub\\Tool.sh -a" << -3 << "\\Sub\\Tool.sh -a";
 }
 
@@ -126,6 +131,9 @@ void CommandLinePathsTest::shorten_data()
     QTest::newRow("file on another drive") << "$P/packer.exe" << 1 << "$P/packer.exe";
     QTest::newRow("words") << "$S/Tools/Packer.sh  -o   $S/Docs/Old $P/packer.exe /none" << 0
                            << "\\Tools\\Packer.sh -o \\Docs\\Old $P/packer.exe /none";
+    QTest::newRow("relative words are kept as typed") << "$S/Tools/Packer.sh -o . Docs" << 0
+                                                      << "\\Tools\\Packer.sh -o . Docs";
+    QTest::newRow("a relative line is kept") << "Docs" << 0 << "Docs";
 }
 
 void CommandLinePathsTest::shorten()
@@ -138,7 +146,12 @@ void CommandLinePathsTest::shorten()
         text->replace(QStringLiteral("$S"), m_stick);
         text->replace(QStringLiteral("$P"), program);
     }
-    QCOMPARE(ShortenCommandLine(m_stick, line), code);
+    // Relative words must not be taken from the current folder.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(m_stick);
+    const int actual = ShortenCommandLine(m_stick, line);
+    QDir::setCurrent(previous);
+    QCOMPARE(actual, code);
     QCOMPARE(line, result);
 }
 

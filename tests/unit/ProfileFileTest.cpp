@@ -1,3 +1,4 @@
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
 
 #include "platform/ProfileFile.h"
@@ -42,6 +43,7 @@ private slots:
     void encodingRoundTrip_data();
     void encodingRoundTrip();
     void failedSaveReportsFalse();
+    void fullMediumKeepsTheOldFile();
 };
 
 void ProfileFileTest::readsKeysOfAnyCase_data()
@@ -170,6 +172,21 @@ void ProfileFileTest::failedSaveReportsFalse()
     file.writeString(QStringLiteral("Baum"), QStringLiteral("x"), QStringLiteral("1"));
     QVERIFY(!file.saveAs(env.path(QStringLiteral("kein/ordner/a.ini"))));
     QCOMPARE(fileBytes(path), kSample);
+}
+
+void ProfileFileTest::fullMediumKeepsTheOldFile()
+{
+    ScratchMount medium(64);
+    REQUIRE_MOUNT(medium);
+    const QString path = medium.path(QStringLiteral("Brekko.ini"));
+    ProfileFile file;
+    file.writeString(QStringLiteral("Baum"), QStringLiteral("x"), QStringLiteral("1"));
+    QVERIFY(file.saveAs(path));
+    const QByteArray old = fileBytes(path);
+    medium.fill();
+    file.writeString(QStringLiteral("Baum"), QStringLiteral("lang"), QString(20000, QLatin1Char('y')));
+    QVERIFY(!file.save());
+    QCOMPARE(fileBytes(path), old);
 }
 
 QTEST_GUILESS_MAIN(ProfileFileTest)

@@ -2,9 +2,12 @@
 #include "TestEnvironment.h"
 
 #include "common/FileUtils.h"
+#include "platform/TextFile.h"
 #include "project/ProjectFile.h"
 
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,6 +49,11 @@ private slots:
     void imageFiles();
     void deepNestingAndWideTrees();
     void binaryGarbageNeverCrashes();
+    void encodingIsChosenPerFile_data();
+    void encodingIsChosenPerFile();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+    void emptyNamesAreNotOpened();
 };
 
 void ProjectFileReaderTest::grammar_data()
@@ -96,6 +104,16 @@ void ProjectFileReaderTest::grammar_data()
         << QStringList{h, "Item New", "Titel=A", "Item Done", "Item New", "Titel=B", "Item Done", "Item New",
                        "Titel=C", "ParentNr=0", "Item Done", "Item New", "Titel=D", "ParentNr=1", "Item Done"}
         << QStringList{"A 0,1 0:", ".C 0,1 0:", "..D 2,3 0:", "B 2,3 0:"};
+    QTest::newRow("parent numbers shift when an entry goes in before them")
+        << QStringList{h, "Item New", "Titel=A", "Item Done", "Item New", "Titel=B", "Item Done", "Item New",
+                       "Titel=C", "ParentNr=0", "Item Done", "Item New", "Titel=D", "ParentNr=2", "Item Done",
+                       "Item New", "Titel=E", "ParentNr=1", "Item Done"}
+        << QStringList{"A 0,1 0:", ".C 0,1 0:", "..E 2,3 0:", "B 0,1 0:", ".D 2,3 0:"};
+    QTest::newRow("numbers beyond every range")
+        << QStringList{h, "Item New", "Image=-2147483648,2147483647", "Befehl=99999999999999999999,x", "Item Done",
+                       "Item New", "Image=-99999999999999999999", "ParentNr=-99999999999999999999", "Item Done",
+                       "Item New", "ParentNr=2147483648", "Befehl=-2147483649", "Item Done"}
+        << QStringList{"<Unbenannt> 2,3 0:x", "<Unbenannt> 2,3 0:", "<Unbenannt> 2,3 0:"};
     QTest::newRow("empty project") << QStringList{h, "", "Projekt=Leer"} << QStringList{};
 }
 
@@ -337,6 +355,99 @@ void ProjectFileReaderTest::binaryGarbageNeverCrashes()
         QVERIFY(entry->imageIndex >= 0 && entry->imageIndex < project->images.count());
         QVERIFY(entry->record.action <= kLastAction);
     }
+}
+
+void ProjectFileReaderTest::encodingIsChosenPerFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("title");
+    const QByteArray h = ProjectFileFormat::header.toLatin1() + "\r\n";
+    QTest::newRow("Windows-1252 with a line that looks like UTF-8")
+        << h + "Item New\r\nTitel=Ma\xDF\x96" "Band\r\nKommentar=Gr\xF6\xDF" "e\r\nItem Done\r\n"
+        << QStringLiteral("Maß–Band");
+    QTest::newRow("UTF-8 throughout") << h + "Item New\r\nTitel=Ma\xC3\x9F\r\nItem Done\r\n" << QStringLiteral("Maß");
+    QTest::newRow("BOM before the first block")
+        << QByteArray("\xEF\xBB\xBFItem New\r\nTitel=\xC3\xA4\r\nItem Done\r\n") + h << QStringLiteral("ä");
+}
+
+void ProjectFileReaderTest::encodingIsChosenPerFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, title);
+    TestEnvironment env;
+    MsgBoxRecorder boxes;
+    const QString file = env.writeFile(QStringLiteral("p.prj"), bytes);
+    QVERIFY(CheckProjectFile(file));
+    LoadReport report;
+    const auto project = ReadProjectFile(file, report);
+    QVERIFY(project);
+    QCOMPARE(CountEntryLines(file), 1);
+    QCOMPARE(report.entriesRead, report.entriesInFile);
+    QCOMPARE(project->tree.entryAt(0)->title, title);
+
+    QVERIFY(SaveProjectFile(*project, file, SaveOptions{false, {}}));
+    LoadReport again;
+    const auto reread = ReadProjectFile(file, again);
+    QVERIFY(reread);
+    QCOMPARE(ProjectFileText(*reread), ProjectFileText(*project));
+    QVERIFY(again.problems.isEmpty());
+}
+
+void ProjectFileReaderTest::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("macro naming a FIFO")
+        << "Befehl=5,$F"
+        << "Projekteintrag: 1 - In der Befehlszeile definierte Makrodatei \"$F\" ist keine gültige Brekko-Makrodatei.";
+    QTest::newRow("bitmap that is a FIFO")
+        << "ImageFile=$F"
+        << "Zeile: 3 - \"IMAGEFILE=\", die angegebene Bitmap-Datei \"$F\" konnte nicht eingeladen werden.";
+}
+
+void ProjectFileReaderTest::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, problem);
+    TestEnvironment env;
+    MsgBoxRecorder boxes;
+    const QString fifo = env.path(QStringLiteral("pipe.bmp"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!CheckProjectFile(fifo));
+    QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Ungültige Projektdatei..."));
+    QCOMPARE(CountLines(fifo), -1);
+
+    entry.replace(QStringLiteral("$F"), fifo);
+    problem.replace(QStringLiteral("$F"), fifo);
+    const QString file =
+        env.writeFile(QStringLiteral("p.prj"), crlf({ProjectFileFormat::header, "Item New", entry, "Item Done"}));
+    LoadReport report;
+    QVERIFY(ReadProjectFile(file, report));
+    QCOMPARE(report.problems, QStringList{problem});
+}
+
+namespace {
+QStringList g_warnings;
+void collectWarning(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    g_warnings.append(text);
+}
+} // namespace
+
+void ProjectFileReaderTest::emptyNamesAreNotOpened()
+{
+    TestEnvironment env;
+    const QString file = env.writeFile(QStringLiteral("p.prj"), crlf({ProjectFileFormat::header, "Item New",
+                                                                      "Befehl=5,", "Item Done", "ImageFile= "}));
+    g_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectWarning);
+    LoadReport report;
+    const bool read = ReadProjectFile(file, report) != nullptr;
+    const bool contains = FileContainsLine(QString(), ProjectFileFormat::header);
+    qInstallMessageHandler(previous);
+    QVERIFY(read);
+    QVERIFY(!contains);
+    QCOMPARE(g_warnings, QStringList());
 }
 
 QTEST_GUILESS_MAIN(ProjectFileReaderTest)
