@@ -1,3 +1,4 @@
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
 
 #include "platform/Volumes.h"
@@ -5,6 +6,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,6 +48,8 @@ private slots:
     void expandAgainstTheProjectDrive();
     void resaveWritesWithBackup();
     void resaveAnswersQuestionsByKeepingFiles();
+    void resaveOntoAFullMediumFails();
+    void checkOfAFifoDoesNotHang();
     void versionAndUsage();
 };
 
@@ -138,6 +143,38 @@ void CommandLineToolTest::resaveAnswersQuestionsByKeepingFiles()
     QVERIFY(run.err.startsWith(QStringLiteral("Fehler: Konnte Sicherungskopie nicht erstellen...\n")));
     QCOMPARE(readBytes(out), before);
     QCOMPARE(readBytes(env.path("out.pr~")), QByteArray("alte Sicherung"));
+}
+
+void CommandLineToolTest::resaveOntoAFullMediumFails()
+{
+    TestEnvironment env;
+    QByteArray big = kGood;
+    for (int i = 0; i < 400; ++i)
+        big += "Item New\r\nTitel=Eintrag mit etwas Text\r\nItem Done\r\n";
+    const QString in = env.writeFile("in.prj", big);
+    ScratchMount medium(64);
+    REQUIRE_MOUNT(medium);
+    const QString out = medium.path("out.prj");
+    QFile old(out);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kGood) == kGood.size());
+    old.close();
+    medium.fill();
+
+    const Run run = brekko({"--resave", in, out});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(QStringLiteral("Fehler: Projekt unvollständig gespeichert...\n")), qPrintable(run.err));
+    QCOMPARE(readBytes(out), kGood);
+    QCOMPARE(readBytes(medium.path("out.pr~")), kGood);
+}
+
+void CommandLineToolTest::checkOfAFifoDoesNotHang()
+{
+    TestEnvironment env;
+    const QString fifo = env.path("pipe.prj");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const Run run = brekko({"--check", fifo});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(QStringLiteral("Fehler: Ungültige Projektdatei...\n")), qPrintable(run.err));
 }
 
 void CommandLineToolTest::versionAndUsage()
