@@ -9,6 +9,7 @@
 #include "common/CommandLinePaths.h"
 #include "common/FileUtils.h"
 #include "common/GuiSeams.h"
+#include "common/Translations.h"
 
 #include <QApplication>
 
@@ -57,6 +58,7 @@ std::optional<StartConfig> PrepareStart(const QStringList &arguments,
 int RunBrekko(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Brekko V4"));
+    InstallQtTranslations(app);
     GuiSeams seams;
     HelpWindow::install();
 

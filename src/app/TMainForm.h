@@ -87,7 +87,7 @@ public:
     void MainMenu_Optionen_Ausblenden_OnClick(int viewSwitch);
     void MainMenu_Tools_OnClick(QAction *item);
 
-    // Tree editing (TreeEditing.cpp, TreeEvents.cpp)
+    // Tree editing (TMainFormTreeEditing.cpp, TMainFormTreeEvents.cpp)
     void MainMenu_Bearbeiten_EintragBearbeiten_OnClick();
     void MainMenu_Bearbeiten_EintragHinzufuegen_OnClick();
     void MainMenu_Bearbeiten_UntereintragHinzufuegen_OnClick();
@@ -109,7 +109,7 @@ public:
     void Tree_OnDragDrop(const QPoint &position);
     void Tree_OnEdited();
 
-    // Command field (CommandField.cpp)
+    // Command field (TMainFormCommandField.cpp)
     void BefehlAusfuehrenButton_OnClick();
     void BefehlDateimanagerButton_OnClick();
     void BefehlUnrarButton_OnClick();
@@ -118,7 +118,7 @@ public:
     void TreePopupMenu_BefehlAusfuehren_OnClick();
     void BefehlszeileEdit_OnChange(const QString &text);
 
-    // Comment field (CommentField.cpp)
+    // Comment field (TMainFormCommentField.cpp)
     QStringList commentLines() const;
     void KommentarEdit_OnChange();
     void KommentarEdit_OnExit();
@@ -139,7 +139,7 @@ private:
     QWidget *createCommandPanel();
     void updateTitle();
 
-    // Menus (MainMenu.cpp)
+    // Menus (TMainFormMenu.cpp)
     void createMenus();
     void createProjectMenu();
     void createEditMenu();
@@ -148,18 +148,18 @@ private:
     void createToolsMenu(const QList<ToolItem> &tools);
     void createHelpMenu();
 
-    // Docks and toolbars (MainToolbars.cpp)
+    // Docks and toolbars (TMainFormToolbars.cpp)
     void createDocks();
     void createToolbars();
     bool isPartHidden(int viewSwitch) const;
     void setPartHidden(int viewSwitch, bool hidden);
     void updatePanelVisibility();
 
-    // Settings (WindowSettings.cpp)
+    // Settings (TMainFormWindowSettings.cpp)
     void applySettings(const StartConfig &config);
     void applyToolbarPlace(int toolbar, const ToolbarPlace &place);
 
-    // Project flows (ProjectFlows.cpp)
+    // Project flows (TMainFormProjectFlows.cpp)
     bool askToSaveChanges();
     bool saveProjectAs();
     void clearProject();
@@ -168,7 +168,7 @@ private:
     ProjectIoObserver ioObserver();
     void endIo();
 
-    // Tree editing (TreeEditing.cpp, TreeEvents.cpp)
+    // Tree editing (TMainFormTreeEditing.cpp, TMainFormTreeEvents.cpp)
     void connectTreeEditing();
     void createTreePopupMenus();
     void connectTreeEvents();
@@ -179,14 +179,14 @@ private:
     void moveCurrentEntry(bool (TreeEditor::*move)(ProjectEntry *));
     ProjectEntry *entryAt(const QPoint &viewportPosition) const;
 
-    // Command and comment fields (CommandField.cpp, CommentField.cpp)
+    // Command and comment fields (TMainFormCommandField.cpp, TMainFormCommentField.cpp)
     void connectCommandField();
     void runCommandAction(int action);
     void frameActionButton(int action);
     void writeBackCommandField();
     void connectCommentField();
 
-    // Selection display (TreeSelection.cpp)
+    // Selection display (TMainFormTreeSelection.cpp)
     void showSelectionHint(ProjectEntry *entry);
 
     Settings m_settings;

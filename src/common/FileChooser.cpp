@@ -22,9 +22,19 @@ QString firstSelected(QFileDialog &dialog)
     return dialog.selectedFiles().constFirst();
 }
 
-QString runFileDialog(QWidget *parent, const Request &request)
+} // namespace
+
+void configureFileDialog(QFileDialog &dialog, const Request &request)
 {
-    QFileDialog dialog(parent, request.caption, request.startFolder, toQtFilter(request.filter));
+    // Qt's own dialog, so that it speaks German; each filter is shown once,
+    // as the program writes it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setWindowTitle(request.caption);
+    if (!request.startFolder.isEmpty())
+        dialog.setDirectory(request.startFolder);
+    if (!request.filter.isEmpty())
+        dialog.setNameFilters(toQtFilter(request.filter).split(QStringLiteral(";;")));
     switch (request.kind) {
     case Kind::OpenFile:
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -42,6 +52,14 @@ QString runFileDialog(QWidget *parent, const Request &request)
     }
     if (!request.preselectedName.isEmpty())
         dialog.selectFile(request.preselectedName);
+}
+
+namespace {
+
+QString runFileDialog(QWidget *parent, const Request &request)
+{
+    QFileDialog dialog(parent);
+    configureFileDialog(dialog, request);
     return firstSelected(dialog);
 }
 

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QFont;
 class QPrinter;
 class QWidget;
@@ -53,6 +54,9 @@ QString folder(QWidget *parent, const QString &caption, const QString &startFold
 // Both change their argument only when the user confirms; true then.
 bool chooseFont(QWidget *parent, const QString &caption, QFont &font, bool fixedPitchOnly = false);
 bool choosePrinter(QWidget *parent, const QString &caption, QPrinter &printer);
+
+// Sets up a file dialog for an open, save or folder request.
+void configureFileDialog(QFileDialog &dialog, const Request &request);
 
 // "Projektdateien [*.prj]|*.prj|Alle Dateien [*.*]|*.*" ->
 // "Projektdateien [*.prj] (*.prj);;Alle Dateien [*.*] (*)".

@@ -1,6 +1,13 @@
 #include "common/FileChooser.h"
+#include "common/Translations.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFont>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using FileChooser::Kind;
@@ -10,6 +17,9 @@ class FileChooserTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void dialogSpeaksGerman_data();
+    void dialogSpeaksGerman();
     void toQtFilter_data();
     void toQtFilter();
     void saveAnswer_data();
@@ -17,6 +27,49 @@ private slots:
     void requestReachesHandler();
     void cancelledFontKeepsFont();
 };
+
+void FileChooserTest::initTestCase()
+{
+    QVERIFY2(InstallQtTranslations(*QCoreApplication::instance()), "qtbase_de is not installed");
+}
+
+void FileChooserTest::dialogSpeaksGerman_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("acceptText");
+
+    QTest::newRow("open") << int(Kind::OpenFile) << QStringLiteral("&Öffnen");
+    QTest::newRow("save") << int(Kind::SaveFile) << QStringLiteral("S&peichern");
+}
+
+void FileChooserTest::dialogSpeaksGerman()
+{
+    QFETCH(int, kind);
+    Request request;
+    request.kind = Kind(kind);
+    request.caption = QStringLiteral("Projekt öffnen");
+    request.startFolder = QDir::tempPath();
+    request.filter = QStringLiteral("Projektdateien [*.prj]|*.prj|Alle Dateien [*.*]|*.*");
+    QFileDialog dialog;
+    FileChooser::configureFileDialog(dialog, request);
+
+    QCOMPARE(dialog.windowTitle(), request.caption);
+    auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(types);
+    QStringList shown;
+    for (int i = 0; i < types->count(); ++i)
+        shown.append(types->itemText(i));
+    QCOMPARE(shown, QStringList({QStringLiteral("Projektdateien [*.prj]"), QStringLiteral("Alle Dateien [*.*]")}));
+    auto *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
+    QVERIFY(lookIn);
+    QCOMPARE(lookIn->text(), QStringLiteral("Suchen in:"));
+    auto *buttons = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+    QVERIFY(buttons);
+    QFETCH(QString, acceptText);
+    QCOMPARE(buttons->button(request.kind == Kind::SaveFile ? QDialogButtonBox::Save : QDialogButtonBox::Open)->text(),
+             acceptText);
+    QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+}
 
 void FileChooserTest::toQtFilter_data()
 {
