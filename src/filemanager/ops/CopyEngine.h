@@ -1,0 +1,64 @@
+#pragma once
+
+#include "common/OperationObserver.h"
+#include "filemanager/ops/CopyQuestions.h"
+
+#include <QStringList>
+
+#include <functional>
+
+struct CopyOptions {
+    bool move = false;
+    // Ask before an existing file is replaced.
+    bool askOverwrite = true;
+    // Give each copy the permission bits of its source.
+    bool carryAttributes = true;
+};
+
+// Copies or moves the selected names of a folder into a target folder. A
+// move is a copy followed by the removal of each source once its copy is
+// complete and closed; it never renames. Links are copied as links.
+class CopyEngine {
+public:
+    static constexpr qint64 BlockSize = 20480;
+
+    // observer.progress receives the percentage of the bytes done whenever
+    // it changes; observer.runPendingEvents runs between blocks.
+    CopyEngine(CopyOptions options, CopyQuestions &questions, OperationObserver observer = {});
+
+    // True when every name was processed; false when the run stopped (a
+    // failure, a cancelled question, a confirmed abort).
+    bool run(const QString &folder, const QStringList &names, const QString &targetFolder, qint64 bytesNeeded);
+
+    // Asks to stop; takes effect after the current block once confirmed.
+    void requestAbort() { m_abortRequested = true; }
+    // False once "overwrite all" was answered.
+    bool askingOverwrite() const { return m_options.askOverwrite; }
+    qint64 bytesDone() const { return m_bytesDone; }
+
+    // Called with source and target before each file.
+    std::function<void(const QString &source, const QString &target)> onFile;
+
+private:
+    bool copyFolder(const QString &source, const QString &target);
+    bool copyFile(const QString &source, const QString &target);
+    bool copyLink(const QString &source, const QString &target);
+    bool copyContents(const QString &source, const QString &target);
+    bool removeSource(const QString &source);
+    void advance(qint64 bytes);
+
+    CopyOptions m_options;
+    CopyQuestions &m_questions;
+    OperationObserver m_observer;
+    EventPump m_pump;
+    bool m_abortRequested = false;
+    bool m_ignoreAllRemoveErrors = false;
+    qint64 m_bytesNeeded = 0;
+    qint64 m_bytesDone = 0;
+    int m_percent = -1;
+};
+
+// Why the names cannot go to targetFolder (a folder into itself or below
+// itself, anything onto itself); empty when they can. Nothing is touched.
+QString CopyRefusal(const QString &folder, const QStringList &names, const QString &targetFolder, bool move);
+void ShowCopyRefusal(const QString &text);

@@ -1,0 +1,34 @@
+#include "filemanager/ops/GroupSelection.h"
+
+#include "filemanager/ops/FolderEntries.h"
+
+QString GroupPatternRefusal(const QString &pattern)
+{
+    if (pattern.isEmpty())
+        return QStringLiteral("Keine Selektionskriterien angegeben.");
+    const qsizetype dot = pattern.indexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return QStringLiteral("Kein \".\"-Trennzeichen angegeben.");
+    if (dot == 0)
+        return QStringLiteral("Kein Dateiname angegeben.");
+    if (dot == pattern.size() - 1)
+        return QStringLiteral("Keine Dateierweiterung angegeben.");
+    for (const QChar c : QStringLiteral("\\/:\"<>|")) {
+        if (pattern.contains(c))
+            return QStringLiteral("Enthält ungültiges Zeichen: \\/:\"<>|");
+    }
+    return {};
+}
+
+QStringList FindGroupNames(const QString &folder, const QString &pattern, bool excludeFolders,
+                           const NameMatcher &matches)
+{
+    QStringList names;
+    for (const FolderEntry &entry : ListFolder(folder)) {
+        if (excludeFolders && entry.folder)
+            continue;
+        if (matches(entry.name, pattern))
+            names.append(entry.name);
+    }
+    return names;
+}

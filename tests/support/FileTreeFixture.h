@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStringList>
+
+#include <sys/stat.h>
+
+// Sample folder trees for the file operation tests, a listing that compares
+// two trees, and small mounts for failures that really happen.
+namespace FileTree {
+
+inline void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+inline void makeReadOnly(const QString &path)
+{
+    ::chmod(QFile::encodeName(path).constData(), 0444);
+}
+
+// Files, a hidden file, a read-only file, odd names, a link to a file, a
+// link to a folder outside, a dangling link and a nested folder. outside is
+// a folder that must never be touched.
+inline void makeSample(const QString &root, const QString &outside)
+{
+    write(root + QStringLiteral("/plain.txt"), "plain text\n");
+    write(root + QStringLiteral("/.hidden"), "hidden");
+    write(root + QStringLiteral("/locked.txt"), "read-only");
+    makeReadOnly(root + QStringLiteral("/locked.txt"));
+    write(root + QStringLiteral("/mit Leerzeichen und Ümlaut.txt"), "blank");
+    write(root + QStringLiteral("/new\nline"), "newline");
+    write(root + QStringLiteral("/sub/deeper/big.bin"), QByteArray(70000, 'x'));
+    write(root + QStringLiteral("/sub/empty.dat"), QByteArray());
+    QDir().mkpath(root + QStringLiteral("/sub/void"));
+    write(outside + QStringLiteral("/keep.txt"), "outside");
+    QFile::link(QStringLiteral("plain.txt"), root + QStringLiteral("/link-to-file"));
+    QFile::link(outside, root + QStringLiteral("/sub/link-to-folder"));
+    QFile::link(QStringLiteral("nowhere"), root + QStringLiteral("/dangling"));
+}
+
+// One line per entry below root: relative path, kind, permission bits and
+// the content's hash or the link's target text.
+inline QStringList listing(const QString &root)
+{
+    QStringList lines;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        QString line = QDir(root).relativeFilePath(path) + QLatin1Char('|');
+        struct stat st;
+        ::lstat(QFile::encodeName(path).constData(), &st);
+        if (S_ISLNK(st.st_mode)) {
+            QByteArray target(4096, '\0');
+            const auto length = ::readlink(QFile::encodeName(path).constData(), target.data(), target.size());
+            line += QStringLiteral("link|") + QString::fromUtf8(target.left(qMax<qint64>(length, 0)));
+        } else if (S_ISDIR(st.st_mode)) {
+            line += QStringLiteral("dir|") + QString::number(st.st_mode & 0777, 8);
+        } else {
+            QFile file(path);
+            QByteArray bytes;
+            if (file.open(QIODevice::ReadOnly))
+                bytes = file.readAll();
+            line += QStringLiteral("file|") + QString::number(st.st_mode & 0777, 8) + QLatin1Char('|') +
+                    QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
+        }
+        lines.append(line);
+    }
+    lines.sort();
+    return lines;
+}
+
+// A tmpfs of the given size on folder; false when mounting is not allowed.
+inline bool mountTmpfs(const QString &folder, const QString &size)
+{
+    QDir().mkpath(folder);
+    return QProcess::execute(QStringLiteral("mount"),
+                             {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                              QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder}) == 0;
+}
+
+// folder bound onto itself read-only; false when mounting is not allowed.
+inline bool mountReadOnly(const QString &folder)
+{
+    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("--bind"), folder, folder}) != 0)
+        return false;
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-o"), QStringLiteral("remount,ro,bind"), folder}) == 0)
+        return true;
+    QProcess::execute(QStringLiteral("umount"), {folder});
+    return false;
+}
+
+inline void unmount(const QString &folder)
+{
+    QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), folder});
+}
+
+// Unmounts folder when it goes out of scope.
+struct MountGuard {
+    QString folder;
+    ~MountGuard()
+    {
+        if (!folder.isEmpty())
+            unmount(folder);
+    }
+};
+
+} // namespace FileTree
