@@ -32,7 +32,7 @@ QString AverageText(long double value, const QLocale &locale)
     return text;
 }
 
-ProjectFileFigures ProjectFileStatistics(const QString &fileName)
+ProjectFileFigures ProjectFileStatistics(const QString &fileName, bool countLines)
 {
     ProjectFileFigures figures;
     const QFileInfo info(fileName);
@@ -51,6 +51,8 @@ ProjectFileFigures ProjectFileStatistics(const QString &fileName)
     figures.created = StatisticsTimeText(created);
     figures.modified = StatisticsTimeText(info.lastModified());
     figures.accessed = StatisticsTimeText(info.lastRead());
+    if (!countLines)
+        return figures;
 
     qint64 lines = 0;
     qint64 entries = 0;

@@ -29,7 +29,8 @@ struct ProjectFileFigures {
     qint64 declaredEntries = -1;  // "ITEM NEW" lines
 };
 
-ProjectFileFigures ProjectFileStatistics(const QString &fileName);
+// countLines reads the whole file for the two counts.
+ProjectFileFigures ProjectFileStatistics(const QString &fileName, bool countLines = true);
 
 // The shortest and longest of several comment lines (1-based; ties go to
 // the earlier line); 0 when there are fewer than two lines.

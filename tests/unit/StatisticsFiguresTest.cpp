@@ -113,7 +113,7 @@ void StatisticsFiguresTest::projectFileCountsAndHugeSize()
     if (!sparse.resize(size))
         QSKIP("the file system cannot hold a sparse file of 3 GB");
     sparse.close();
-    QCOMPARE(ProjectFileStatistics(big).size, size);
+    QCOMPARE(ProjectFileStatistics(big, false).size, size);
 }
 
 void StatisticsFiguresTest::failedWriteKeepsTheOldFile()
