@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make ninja-build qt6-base-dev libarchive-dev libgl-dev
-          zip unzip xvfb xdotool qt6-translations-l10n)
+          zip unzip xvfb xdotool qt6-translations-l10n poppler-utils
+          libarchive-tools)
 
 missing=()
 for p in "${packages[@]}"; do

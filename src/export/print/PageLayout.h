@@ -1,0 +1,79 @@
+#pragma once
+
+#include "common/OperationObserver.h"
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Sides of the printable area that get a frame line.
+enum FrameSide : int { FrameTop = 1, FrameBottom = 2, FrameLeft = 4, FrameRight = 8 };
+
+// Everything that moves page breaks. Lengths are millimetres.
+struct PageSetup {
+    double pageWidth = 210.0;
+    double pageHeight = 297.0;
+    double marginLeft = 7.0;
+    double marginRight = 7.0;
+    double marginTop = 10.0;
+    double marginBottom = 10.0;
+    QFont font;
+    bool wordWrap = true;
+    bool hasHeader = false;
+    bool hasFooter = false;
+    int frameSides = 0;
+    double frameDistance = 0.0;
+};
+
+// The areas of one page, in millimetres from the paper's top left corner.
+struct PageGeometry {
+    double left = 0, top = 0, right = 0, bottom = 0;  // inside the margins
+    double bodyLeft = 0, bodyTop = 0, bodyRight = 0, bodyBottom = 0;  // text
+    double frameTop = 0, frameBottom = 0;  // frame lines between header and footer
+    double lineHeight = 0;
+};
+
+// Layout and painting measure in pixels of this resolution; painting scales
+// it to the device.
+inline constexpr double kLayoutDpi = 1200.0;
+
+double MmToLayout(double mm);
+double LayoutToMm(double pixels);
+
+// The font as layout and painting use it: its point size fixed as pixels at
+// kLayoutDpi, so every device measures the same.
+QFont LayoutFont(const QFont &font);
+
+// "Courier New" 10 pt, else the closest fixed-pitch font installed.
+QFont DefaultPrintFont();
+
+PageGeometry ComputeGeometry(const PageSetup &setup);
+
+// Lines broken into rows and rows into pages.
+class PageLayout {
+public:
+    // Lays lines out; false when observer cancelled (the layout is then empty).
+    bool layOut(const QStringList &lines, const PageSetup &setup, const OperationObserver &observer = {});
+
+    int pageCount() const { return static_cast<int>(m_pageStarts.size()); }
+    int rowsPerPage() const { return m_rowsPerPage; }
+    const PageGeometry &geometry() const { return m_geometry; }
+    // The rows of page (1-based); empty outside 1..pageCount.
+    QStringList rowsOfPage(int page) const;
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+
+private:
+    void addRows(const QString &line, const class QFontMetricsF &metrics, double width, bool wrap);
+
+    std::vector<QString> m_rows;
+    std::vector<int> m_pageStarts;
+    int m_rowsPerPage = 1;
+    PageGeometry m_geometry;
+};
+
+// Breaks line into pieces no wider than width (in layout pixels): at the
+// last blank that fits, else inside the word; each piece holds at least one
+// character, so any width ends.
+QStringList WrapLine(const QString &line, const QFontMetricsF &metrics, double width);

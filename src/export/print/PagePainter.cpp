@@ -1,0 +1,70 @@
+#include "export/print/PagePainter.h"
+
+#include "export/print/HeaderCodes.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+
+void paintSections(QPainter &painter, const QString &text, int page, const QString &title, double left,
+                   double right, double top, double lineHeight)
+{
+    if (text.isEmpty())
+        return;
+    const HeaderSections sections = PageHeaderSections(text, page, title);
+    const QRectF row(MmToLayout(left), MmToLayout(top), MmToLayout(right - left), MmToLayout(lineHeight));
+    painter.drawText(row, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, sections.left);
+    painter.drawText(row, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, sections.centre);
+    painter.drawText(row, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, sections.right);
+}
+
+} // namespace
+
+void PaintPage(QPainter &painter, double dpi, const PageLayout &layout, const PageSetup &setup,
+               const PageDecoration &decoration, int page)
+{
+    if (dpi <= 0.0)
+        return;
+    painter.save();
+    painter.scale(dpi / kLayoutDpi, dpi / kLayoutDpi);
+    painter.setFont(LayoutFont(setup.font));
+    painter.setPen(Qt::black);
+    const PageGeometry &g = layout.geometry();
+
+    painter.save();
+    painter.setClipRect(QRectF(MmToLayout(g.left), MmToLayout(g.top), MmToLayout(g.right - g.left),
+                               MmToLayout(g.bottom - g.top)));
+    paintSections(painter, decoration.header, page, decoration.title, g.left, g.right, g.top, g.lineHeight);
+    paintSections(painter, decoration.footer, page, decoration.title, g.left, g.right, g.bottom - g.lineHeight,
+                  g.lineHeight);
+    painter.restore();
+
+    QPen pen(Qt::black);
+    pen.setWidthF(MmToLayout(0.25));
+    painter.setPen(pen);
+    const double l = MmToLayout(g.left), r = MmToLayout(g.right);
+    const double t = MmToLayout(g.frameTop), b = MmToLayout(g.frameBottom);
+    if (decoration.frameSides & FrameTop)
+        painter.drawLine(QPointF(l, t), QPointF(r, t));
+    if (decoration.frameSides & FrameBottom)
+        painter.drawLine(QPointF(l, b), QPointF(r, b));
+    if (decoration.frameSides & FrameLeft)
+        painter.drawLine(QPointF(l, t), QPointF(l, b));
+    if (decoration.frameSides & FrameRight)
+        painter.drawLine(QPointF(r, t), QPointF(r, b));
+    painter.setPen(Qt::black);
+
+    // Rows that do not fit (no word wrap) are cut at the body's edge.
+    const QRectF body(MmToLayout(g.bodyLeft), MmToLayout(g.bodyTop), MmToLayout(g.bodyRight - g.bodyLeft),
+                      MmToLayout(g.bodyBottom - g.bodyTop));
+    painter.setClipRect(body);
+    const QFontMetricsF metrics(painter.font());
+    double baseline = body.top() + metrics.ascent();
+    const double step = MmToLayout(g.lineHeight);
+    for (const QString &row : layout.rowsOfPage(page)) {
+        painter.drawText(QPointF(body.left(), baseline), row);
+        baseline += step;
+    }
+    painter.restore();
+}
