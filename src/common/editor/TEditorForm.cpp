@@ -1,0 +1,303 @@
+#include "common/editor/TEditorForm.h"
+
+#include "common/editor/TextEditPopup.h"
+
+#include "common/AppContext.h"
+#include "common/BusyCursor.h"
+#include "common/DialogParts.h"
+#include "common/FileChooser.h"
+#include "common/Help.h"
+#include "common/ModalSeam.h"
+#include "common/MsgBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kFilter = QStringLiteral("Alle Dateien [*.*]|*.*|Textdateien [*.txt]|*.txt");
+
+void showNotFound(const QString &fileName)
+{
+    ShowMsgBox(QStringLiteral("Fehler: Datei nicht gefunden..."),
+               QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(fileName.toLower()),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80800);
+}
+
+} // namespace
+
+TEditorForm::TEditorForm(QWidget *parent)
+    : QDialog(parent)
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName(QStringLiteral("TEditorForm"));
+    setWindowTitle(QStringLiteral("Editor"));
+    setSizeGripEnabled(true);
+    resize(640, 480);
+
+    m_edit = named(new QPlainTextEdit(this), "RichEdit");
+    m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QPalette palette = m_edit->palette();
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, palette.brush(QPalette::Active, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.brush(QPalette::Active, QPalette::HighlightedText));
+    m_edit->setPalette(palette);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildMenus();
+    buildButtonBar(layout);
+    layout->addWidget(m_edit);
+
+    m_popup = InstallTextEditPopup(m_edit);
+}
+
+TEditorForm::~TEditorForm() = default;
+
+QAction *TEditorForm::addAction(QMenu *menu, const QString &text, const QKeySequence &shortcut, const char *name)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void TEditorForm::buildMenus()
+{
+    auto *bar = named(new QMenuBar(this), "MainMenu");
+    layout()->setMenuBar(bar);
+
+    QMenu *file = bar->addMenu(QStringLiteral("&Datei"));
+    connect(addAction(file, QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "MainMenu_Datei_Neu"), &QAction::triggered,
+            this, &TEditorForm::New_OnClick);
+    connect(addAction(file, QStringLiteral("Ö&ffnen"), Qt::CTRL | Qt::Key_F, "MainMenu_Datei_Oeffnen"),
+            &QAction::triggered, this, &TEditorForm::Open_OnClick);
+    connect(addAction(file, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "MainMenu_Datei_Speichern"),
+            &QAction::triggered, this, &TEditorForm::Save_OnClick);
+    connect(addAction(file, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U,
+                      "MainMenu_Datei_SpeichernUnter"),
+            &QAction::triggered, this, &TEditorForm::SaveAs_OnClick);
+    file->addSeparator();
+    connect(addAction(file, QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_D, "MainMenu_Datei_Drucken"),
+            &QAction::triggered, this, &TEditorForm::Print_OnClick);
+    connect(addAction(file, QStringLiteral("Drucker &einrichten"), Qt::CTRL | Qt::Key_E,
+                      "MainMenu_Datei_DruckerEinrichten"),
+            &QAction::triggered, this, &TEditorForm::PrinterSetup_OnClick);
+    file->addSeparator();
+    connect(addAction(file, QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_X, "MainMenu_Datei_Beenden"),
+            &QAction::triggered, this, &QDialog::accept);
+
+    QMenu *edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
+    connect(addAction(edit, QStringLiteral("&Ausschneiden"), Qt::Key_F5, "MainMenu_Bearbeiten_Ausschneiden"),
+            &QAction::triggered, m_edit, &QPlainTextEdit::cut);
+    connect(addAction(edit, QStringLiteral("&Kopieren"), Qt::Key_F6, "MainMenu_Bearbeiten_Kopieren"),
+            &QAction::triggered, m_edit, &QPlainTextEdit::copy);
+    connect(addAction(edit, QStringLiteral("&Einfügen"), Qt::Key_F7, "MainMenu_Bearbeiten_Einfuegen"),
+            &QAction::triggered, m_edit, &QPlainTextEdit::paste);
+    connect(addAction(edit, QStringLiteral("&Löschen"), Qt::Key_F8, "MainMenu_Bearbeiten_Loeschen"),
+            &QAction::triggered, this, &TEditorForm::deleteSelection);
+    connect(addAction(edit, QStringLiteral("Alles &markieren"), Qt::Key_F9, "MainMenu_Bearbeiten_AllesMarkieren"),
+            &QAction::triggered, m_edit, &QPlainTextEdit::selectAll);
+    edit->addSeparator();
+    QAction *font = addAction(edit, QStringLiteral("&Schriftart"), Qt::Key_F11, "MainMenu_Bearbeiten_Schriftart");
+    m_wordWrap = addAction(edit, QStringLiteral("&Zeilenumbruch"), Qt::Key_F12, "MainMenu_Bearbeiten_Zeilenumbruch");
+    m_wordWrap->setCheckable(true);
+    connect(font, &QAction::triggered, this, &TEditorForm::Font_OnClick);
+    connect(m_wordWrap, &QAction::triggered, this, &TEditorForm::WordWrap_OnClick);
+
+    QAction *help = bar->addAction(QStringLiteral("&Hilfe"));
+    help->setObjectName(QStringLiteral("MainMenu_Hilfe"));
+    help->setShortcut(Qt::Key_F1);
+    help->setEnabled(AppContext::hasHelpFile());
+    connect(help, &QAction::triggered, this, [] { ShowHelp(kHelpContext); });
+}
+
+void TEditorForm::buildButtonBar(QLayout *layout)
+{
+    auto *panel = named(new QWidget(this), "ButtonPanel");
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(1);
+    const auto button = [this, panel, row](const char *name, const QString &hint, QStyle::StandardPixmap icon,
+                                           auto handler) {
+        auto *tool = named(new QToolButton(panel), name);
+        tool->setAutoRaise(true);
+        tool->setToolTip(hint);
+        tool->setIcon(style()->standardIcon(icon));
+        tool->setFocusPolicy(Qt::NoFocus);
+        connect(tool, &QToolButton::clicked, this, handler);
+        row->addWidget(tool);
+    };
+    button("Button_Beenden", QStringLiteral("Editor beenden"), QStyle::SP_DialogCloseButton, &QDialog::accept);
+    button("Button_Neu", QStringLiteral("Neu"), QStyle::SP_FileIcon, &TEditorForm::New_OnClick);
+    button("Button_Oeffnen", QStringLiteral("Öffnen"), QStyle::SP_DialogOpenButton, &TEditorForm::Open_OnClick);
+    button("Button_Speichern", QStringLiteral("Speichern"), QStyle::SP_DialogSaveButton, &TEditorForm::Save_OnClick);
+    row->addSpacing(8);
+    button("Button_Ausschneiden", QStringLiteral("Ausschneiden"), QStyle::SP_ArrowRight, [this] { m_edit->cut(); });
+    button("Button_Kopieren", QStringLiteral("Kopieren"), QStyle::SP_FileDialogContentsView, [this] { m_edit->copy(); });
+    button("Button_Einfuegen", QStringLiteral("Einfügen"), QStyle::SP_ArrowDown, [this] { m_edit->paste(); });
+    button("Button_Loeschen", QStringLiteral("Löschen"), QStyle::SP_TrashIcon, &TEditorForm::deleteSelection);
+    row->addStretch();
+    layout->addWidget(panel);
+}
+
+void TEditorForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_activated)
+        return;
+    m_activated = true;
+    QTimer::singleShot(0, this, &TEditorForm::activate);
+}
+
+void TEditorForm::activate()
+{
+    if (m_fileName.isEmpty())
+        return;
+    // A name that cannot be loaded is dropped, so that saving asks for one.
+    if (!LoadFile(m_fileName))
+        m_fileName.clear();
+}
+
+void TEditorForm::setCaption()
+{
+    setWindowTitle(m_fileName.isEmpty() ? QStringLiteral("Editor")
+                                        : QStringLiteral("Editor - ") + m_fileName.toLower());
+}
+
+bool TEditorForm::LoadFile(const QString &fileName)
+{
+    BusyCursor busy;
+    TextDocument document;
+    if (!ReadTextDocument(fileName, document)) {
+        NormalCursor normal;
+        showNotFound(fileName);
+        return false;
+    }
+    m_document = std::move(document);
+    m_edit->setPlainText(m_document.text);
+    setWindowTitle(QStringLiteral("Editor - ") + fileName.toLower());
+    return true;
+}
+
+bool TEditorForm::SaveFile(const QString &fileName)
+{
+    BusyCursor busy;
+    m_document.text = m_edit->toPlainText();
+    QString reason;
+    if (!WriteFileSafely(fileName, EncodeTextDocument(m_document), &reason)) {
+        NormalCursor normal;
+        ShowSaveFailure(fileName, reason);
+        return false;
+    }
+    setWindowTitle(QStringLiteral("Editor - ") + fileName.toLower());
+    return true;
+}
+
+void TEditorForm::New_OnClick()
+{
+    m_edit->clear();
+    m_document = TextDocument();
+    m_fileName.clear();
+    setCaption();
+}
+
+void TEditorForm::Open_OnClick()
+{
+    const QFileInfo current(m_fileName);
+    const QString chosen = FileChooser::openFile(this, QStringLiteral("Öffnen"),
+                                                 m_fileName.isEmpty() ? QString() : current.absolutePath(), kFilter,
+                                                 current.fileName());
+    if (chosen.isEmpty())
+        return;
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    if (LoadFile(path))
+        m_fileName = path;
+}
+
+void TEditorForm::Save_OnClick()
+{
+    if (m_fileName.isEmpty())
+        SaveAs_OnClick();
+    else
+        SaveFile(m_fileName);
+}
+
+void TEditorForm::SaveAs_OnClick()
+{
+    const QFileInfo current(m_fileName);
+    const QString chosen = FileChooser::saveFile(this, QStringLiteral("Speichern unter..."),
+                                                 m_fileName.isEmpty() ? QString() : current.absolutePath(), kFilter,
+                                                 current.fileName(), false);
+    if (chosen.isEmpty())
+        return;
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    if (SaveFile(path))
+        m_fileName = path;
+}
+
+void TEditorForm::Print_OnClick()
+{
+    if (!FileChooser::choosePrinter(this, QStringLiteral("Drucken"), *m_printer))
+        return;
+    BusyCursor busy;
+    m_printer->setDocName(QStringLiteral("Text wird gedruckt..."));
+    const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat;
+    const QString target = m_printer->outputFileName();
+    if (toFile)
+        QFile::remove(target);
+    m_edit->print(m_printer.get());
+    if (toFile && !QFileInfo(target).isFile()) {
+        NormalCursor normal;
+        ShowMsgBox(QStringLiteral("Fehler: Text nicht gedruckt..."),
+                   QStringLiteral("Der Text konnte nicht in die Datei\r\"%1\"\rgedruckt werden.").arg(target),
+                   MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80810);
+    }
+}
+
+void TEditorForm::PrinterSetup_OnClick()
+{
+    FileChooser::choosePrinter(this, QStringLiteral("Drucker einrichten"), *m_printer);
+}
+
+void TEditorForm::Font_OnClick()
+{
+    QFont font = m_edit->font();
+    if (FileChooser::chooseFont(this, QStringLiteral("Schriftart"), font, true))
+        m_edit->setFont(font);
+}
+
+void TEditorForm::WordWrap_OnClick()
+{
+    // The item's check mark has already flipped when this runs.
+    m_edit->setLineWrapMode(m_wordWrap->isChecked() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TEditorForm::deleteSelection()
+{
+    m_edit->textCursor().removeSelectedText();
+}
+
+void ShowEditor(QWidget *owner, const QString &fileName)
+{
+    BusyCursor busy;
+    TEditorForm form(owner);
+    form.setFileName(fileName);
+    NormalCursor normal;
+    RunModal(&form);
+}

@@ -1,0 +1,170 @@
+#include "export/ExportText.h"
+
+#include "platform/TextFile.h"
+#include "project/ProjectTree.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr ExportField kOrders[kExportOrderCount][3] = {
+    {ExportField::Title, ExportField::Comment, ExportField::Command},
+    {ExportField::Title, ExportField::Command, ExportField::Comment},
+    {ExportField::Comment, ExportField::Title, ExportField::Command},
+    {ExportField::Comment, ExportField::Command, ExportField::Title},
+    {ExportField::Command, ExportField::Title, ExportField::Comment},
+    {ExportField::Command, ExportField::Comment, ExportField::Title},
+};
+
+// Calls visit(entry, level) for every entry in display order, without
+// recursion so that a deep chain of entries cannot exhaust the stack.
+template <typename Visit>
+void walk(const ProjectTree &tree, Visit &&visit)
+{
+    std::vector<std::pair<const ProjectEntry *, int>> stack;
+    const ProjectEntry *root = tree.root();
+    for (int row = root->childCount() - 1; row >= 0; --row)
+        stack.emplace_back(root->child(row), 0);
+    while (!stack.empty()) {
+        const auto [entry, level] = stack.back();
+        stack.pop_back();
+        visit(*entry, level);
+        for (int row = entry->childCount() - 1; row >= 0; --row)
+            stack.emplace_back(entry->child(row), level + 1);
+    }
+}
+
+QString trimmedTitle(const ProjectEntry &entry)
+{
+    return TextFile::trimmed(QStringView(entry.title)).toString();
+}
+
+const ExportArea &areaOf(const ExportFields &fields, ExportField field)
+{
+    switch (field) {
+    case ExportField::Title:
+        return fields.title;
+    case ExportField::Comment:
+        return fields.comment;
+    case ExportField::Command:
+        break;
+    }
+    return fields.command;
+}
+
+// The lines of one field of entry, without indentation or separator.
+QStringList fieldLines(const ProjectEntry &entry, ExportField field)
+{
+    switch (field) {
+    case ExportField::Title:
+        return {trimmedTitle(entry)};
+    case ExportField::Comment:
+        return entry.record.comment;
+    case ExportField::Command:
+        break;
+    }
+    return {entry.record.command};
+}
+
+QStringList composeStructured(const ProjectTree &tree, const TextExportOptions &options)
+{
+    const ExportField *order = ExportOrder(options.order);
+    QStringList lines;
+    walk(tree, [&](const ProjectEntry &entry, int level) {
+        const QString indent(qsizetype(level) * options.blanksPerLevel, QLatin1Char(' '));
+        for (int i = 0; i < 3; ++i) {
+            const ExportArea &area = areaOf(options.fields, order[i]);
+            if (!area.enabled)
+                continue;
+            const QString lead = options.useSeparators ? indent + area.separator : indent;
+            for (const QString &line : fieldLines(entry, order[i]))
+                lines.append(lead + line);
+        }
+    });
+    return lines;
+}
+
+QStringList composeTable(const ProjectTree &tree, const TextExportOptions &options)
+{
+    const ExportField *order = ExportOrder(options.order);
+    std::vector<ExportField> columns;
+    for (int i = 0; i < 3; ++i) {
+        if (areaOf(options.fields, order[i]).enabled)
+            columns.push_back(order[i]);
+    }
+    if (columns.empty())
+        return {};
+
+    // One row of cells per output line; widths from the longest cell.
+    std::vector<std::array<QString, 3>> rows;
+    std::array<qsizetype, 3> widths{0, 0, 0};
+    walk(tree, [&](const ProjectEntry &entry, int level) {
+        std::array<QStringList, 3> cells;
+        qsizetype height = 0;
+        for (size_t c = 0; c < columns.size(); ++c) {
+            cells[c] = fieldLines(entry, columns[c]);
+            if (columns[c] == ExportField::Title)
+                cells[c].first().prepend(QString(qsizetype(level) * options.blanksPerLevel, QLatin1Char(' ')));
+            height = std::max(height, cells[c].size());
+        }
+        for (qsizetype r = 0; r < height; ++r) {
+            std::array<QString, 3> row;
+            for (size_t c = 0; c < columns.size(); ++c) {
+                if (r < cells[c].size())
+                    row[c] = cells[c].at(r);
+                widths[c] = std::max(widths[c], row[c].size());
+            }
+            rows.push_back(std::move(row));
+        }
+    });
+
+    QStringList lines;
+    lines.reserve(qsizetype(rows.size()));
+    const size_t last = columns.size() - 1;
+    for (const auto &row : rows) {
+        QString line;
+        for (size_t c = 0; c < columns.size(); ++c) {
+            line += areaOf(options.fields, columns[c]).separator;
+            line += c == last ? row[c] : row[c].leftJustified(widths[c]);
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+ExportFields ExportFields::fromSettings(const Settings &settings)
+{
+    return {settings.titleArea, settings.commentArea, settings.commandArea};
+}
+
+void RenderProjectText(QStringList &lines, const ProjectTree &tree, const ExportFields &fields)
+{
+    lines.clear();
+    walk(tree, [&](const ProjectEntry &entry, int level) {
+        const QString indent(level, QLatin1Char(' '));
+        if (fields.title.enabled)
+            lines.append(indent + fields.title.separator + trimmedTitle(entry));
+        if (fields.comment.enabled) {
+            const QString lead = indent + fields.comment.separator;
+            for (const QString &line : entry.record.comment)
+                lines.append(lead + line);
+        }
+        if (fields.command.enabled)
+            lines.append(indent + fields.command.separator + entry.record.command);
+    });
+}
+
+const ExportField *ExportOrder(int order)
+{
+    return kOrders[std::clamp(order, 0, kExportOrderCount - 1)];
+}
+
+QStringList ComposeExportText(const ProjectTree &tree, const TextExportOptions &options)
+{
+    return options.sideBySide ? composeTable(tree, options) : composeStructured(tree, options);
+}

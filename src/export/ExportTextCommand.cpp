@@ -1,0 +1,89 @@
+#include "export/ExportTextCommand.h"
+
+#include "common/settings/SettingsReader.h"
+#include "export/ExportText.h"
+#include "platform/FileSystem.h"
+#include "project/ProjectFile.h"
+
+#include <QTextStream>
+
+namespace {
+
+constexpr int kFailed = 2;
+
+int fail(QTextStream &err, const QString &text)
+{
+    err << text << '\n';
+    err.flush();
+    return kFailed;
+}
+
+// Sets the enabled flags from letters b, c and t; false on any other letter.
+bool applyFieldLetters(const QString &letters, ExportFields &fields)
+{
+    fields.title.enabled = fields.comment.enabled = fields.command.enabled = false;
+    for (const QChar letter : letters) {
+        switch (letter.toLower().unicode()) {
+        case 'b':
+            fields.title.enabled = true;
+            break;
+        case 'c':
+            fields.comment.enabled = true;
+            break;
+        case 't':
+            fields.command.enabled = true;
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int RunExportTextCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    return RunExportTextCommand(arguments, LocateProgramFile(DefaultSettingsFileName), out, err);
+}
+
+int RunExportTextCommand(const QStringList &arguments, const QString &settingsFile, QTextStream &out,
+                         QTextStream &err)
+{
+    QString fileName;
+    QString letters;
+    bool lettersGiven = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--export-text") || argument == QLatin1String("--fields")) {
+            if (i + 1 >= arguments.size())
+                return fail(err, QStringLiteral("Fehler: %1 braucht einen Wert.").arg(argument));
+            (argument == QLatin1String("--fields") ? letters : fileName) = arguments.at(++i);
+            lettersGiven = lettersGiven || argument == QLatin1String("--fields");
+        } else {
+            return fail(err, QStringLiteral("Fehler: unbekanntes Argument \"%1\".").arg(argument));
+        }
+    }
+    if (fileName.isEmpty())
+        return fail(err, QStringLiteral("Aufruf: brekko --export-text DATEI [--fields btc]"));
+
+    ExportFields fields = ExportFields::fromSettings(ReadSettings(settingsFile));
+    if (lettersGiven && !applyFieldLetters(letters, fields))
+        return fail(err, QStringLiteral("Fehler: --fields erlaubt nur b (Bezeichnung), c (Kommentar) und t "
+                                        "(Befehlszeile), nicht \"%1\".")
+                             .arg(letters));
+
+    const QString path = FileSystem::fullPath(fileName);
+    LoadReport report;
+    if (!CheckProjectFile(path))
+        return kFailed;
+    const std::unique_ptr<Project> project = ReadProjectFile(path, report);
+    if (!project)
+        return kFailed;
+    QStringList lines;
+    RenderProjectText(lines, project->tree, fields);
+    for (const QString &line : std::as_const(lines))
+        out << line << '\n';
+    out.flush();
+    return out.status() == QTextStream::Ok ? 0 : fail(err, QStringLiteral("Fehler: Ausgabe fehlgeschlagen."));
+}
