@@ -1,0 +1,291 @@
+#include "filemanager/FileListModel.h"
+
+#include "common/OperationObserver.h"
+#include "filemanager/FileListSort.h"
+#include "filemanager/FileMask.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace {
+
+bool g_sortDescending = false;
+
+QString WithTrailingSeparator(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+unsigned AttributesOf(const QFileInfo &info, const QString &name)
+{
+    unsigned attributes = 0;
+    if (!(info.permissions() & QFileDevice::WriteOwner))
+        attributes |= faReadonly;
+    if (name.startsWith(QLatin1Char('.')))
+        attributes |= faHidden;
+    return attributes;
+}
+
+} // namespace
+
+FileListModel::FileListModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    g_sortDescending = false;
+    m_patterns = ParseMaskList(QStringLiteral("*.*"));
+    buildColumns();
+}
+
+bool FileListModel::sortDescending()
+{
+    return g_sortDescending;
+}
+
+void FileListModel::setDirectory(const QString &directory)
+{
+    m_folders.clear();
+    for (const QString &part : directory.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        m_folders.append(WithTrailingSeparator(part));
+    reread();
+}
+
+void FileListModel::setFileTypes(FileTypes types)
+{
+    m_types = types;
+    reread();
+}
+
+void FileListModel::setDisplayDirectory(bool display)
+{
+    if (display == m_displayDirectory)
+        return;
+    m_displayDirectory = display;
+    reread();
+}
+
+void FileListModel::setMask(const QString &mask)
+{
+    m_patterns = ParseMaskList(mask);
+    reread();
+}
+
+bool FileListModel::isShown(FileInfo info) const
+{
+    return (m_viewColumns & InfoBit(fiAll)) || (m_viewColumns & InfoBit(info));
+}
+
+void FileListModel::setSortColumn(FileInfo key)
+{
+    if (key == fiAll || !isShown(key))
+        return;
+    if (key == m_sortColumn)
+        g_sortDescending = !g_sortDescending;
+    else
+        m_sortColumn = key;
+    if (m_reading)
+        return;
+    emit layoutAboutToBeChanged();
+    sortEntries();
+    emit layoutChanged();
+}
+
+void FileListModel::setViewColumns(FileInfos infos)
+{
+    if (infos == m_viewColumns)
+        return;
+    m_viewColumns = infos;
+    beginResetModel();
+    buildColumns();
+    endResetModel();
+}
+
+void FileListModel::buildColumns()
+{
+    m_columns = {fiName, fiSize};
+    for (int info = fiType; info < fiAll; ++info) {
+        if (isShown(FileInfo(info)))
+            m_columns.append(FileInfo(info));
+    }
+}
+
+int FileListModel::columnWidth(int column) const
+{
+    const FileInfo info = infoOfColumn(column);
+    if (info == fiAll || !isShown(info))
+        return 0;
+    return FileInfoColumnOf(info).width;
+}
+
+void FileListModel::reread()
+{
+    // A change requested while events run inside the loop reads once more.
+    if (m_reading) {
+        m_readAgain = true;
+        return;
+    }
+    m_reading = true;
+    emit aboutToRead();
+    QList<FileListEntry> entries;
+    do {
+        m_readAgain = false;
+        entries.clear();
+        EventPump pump;
+        for (const QString &folder : std::as_const(m_folders)) {
+            readFolder(folder, entries, pump);
+            pump.poll();
+            if (m_readAgain)
+                break;
+        }
+    } while (m_readAgain);
+    beginResetModel();
+    m_entries = std::move(entries);
+    sortEntries();
+    endResetModel();
+    m_reading = false;
+    emit readFinished();
+}
+
+void FileListModel::readFolder(const QString &folder, QList<FileListEntry> &into, EventPump &pump)
+{
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        pump.poll();
+        if (m_readAgain)
+            return;
+        FileListEntry entry;
+        entry.name = info.fileName();
+        entry.isFolder = info.isDir();
+        entry.attributes = AttributesOf(info, entry.name);
+        if (!PassesTypeFilter(entry.attributes, m_types))
+            continue;
+        if (entry.isFolder ? !m_displayDirectory : !MatchesAnyPattern(entry.name, m_patterns))
+            continue;
+        entry.upperName = entry.name.toUpper();
+        entry.folder = folder;
+        entry.size = entry.isFolder ? 0 : info.size();
+        entry.modified = info.lastModified();
+        entry.created = info.birthTime();
+        entry.lastAccess = info.lastRead();
+        entry.typeIndex = entry.isFolder
+                              ? typeIndexOf(m_mimeDatabase.mimeTypeForName(QStringLiteral("inode/directory")), true)
+                              : typeIndexOf(m_mimeDatabase.mimeTypeForFile(entry.name, QMimeDatabase::MatchExtension),
+                                            false);
+        into.append(std::move(entry));
+    }
+}
+
+int FileListModel::typeIndexOf(const QMimeType &type, bool isFolder)
+{
+    const auto found = m_typeIndexes.constFind(type.name());
+    if (found != m_typeIndexes.constEnd())
+        return *found;
+    const int index = int(m_typeNames.size());
+    m_typeNames.append(type.comment().left(80));
+    m_typeIcons.append(m_iconLookup ? m_iconLookup(type, isFolder) : QIcon());
+    m_typeIndexes.insert(type.name(), index);
+    return index;
+}
+
+QString FileListModel::typeName(const FileListEntry &entry) const
+{
+    return m_typeNames.value(entry.typeIndex);
+}
+
+void FileListModel::sortEntries()
+{
+    SortFileEntries(m_entries, m_sortColumn, g_sortDescending, m_typeNames);
+}
+
+QString FileListModel::cellText(const FileListEntry &entry, FileInfo info) const
+{
+    switch (info) {
+    case fiName:
+    case fiDosName:
+        return entry.name;
+    case fiSize:
+        return SizeText(entry);
+    case fiType:
+        return typeName(entry);
+    case fiModified:
+        return TimeText(entry.modified);
+    case fiCreated:
+        return TimeText(entry.created);
+    case fiLastAccess:
+        return TimeText(entry.lastAccess);
+    case fiAttributes:
+        return AttributeLetters(entry);
+    case fiDosExt:
+        return DosExtension(entry.name);
+    case fiPath:
+        return entry.folder;
+    case fiAll:
+        break;
+    }
+    return QString();
+}
+
+int FileListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+int FileListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant FileListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return {};
+    const FileListEntry &entry = m_entries.at(index.row());
+    const FileInfo info = infoOfColumn(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return cellText(entry, info);
+    case Qt::DecorationRole:
+        if (info == fiName)
+            return m_typeIcons.value(entry.typeIndex);
+        break;
+    case Qt::TextAlignmentRole:
+        if (info != fiAll && FileInfoColumnOf(info).rightAligned)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    const FileInfo info = infoOfColumn(section);
+    return info == fiAll ? QVariant() : QVariant(QString::fromLatin1(FileInfoColumnOf(info).caption));
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && infoOfColumn(index.column()) == fiName && m_renameHandler)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool FileListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || !m_renameHandler)
+        return false;
+    const QString newName = value.toString();
+    if (newName == m_entries.at(index.row()).name)
+        return false;
+    if (!m_renameHandler(index.row(), newName))
+        return false;
+    FileListEntry &entry = m_entries[index.row()];
+    entry.name = newName;
+    entry.upperName = newName.toUpper();
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
+    return true;
+}
