@@ -98,6 +98,7 @@ TMainForm::TMainForm(const StartConfig &config, QWidget *parent)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
+    disconnectCommentField();
     if (m_splash)
         delete m_splash;
 }
@@ -236,6 +237,7 @@ void TMainForm::showAsConfigured()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    writeBackFields();
     if (isModified() && !askToSaveChanges()) {
         event->ignore();
         return;

@@ -184,7 +184,11 @@ private:
     void runCommandAction(int action);
     void frameActionButton(int action);
     void writeBackCommandField();
+    // Both fields' typed text goes to the current entry; before every check
+    // of the modified state.
+    void writeBackFields();
     void connectCommentField();
+    void disconnectCommentField();
 
     // Selection display (TMainFormTreeSelection.cpp)
     void showSelectionHint(ProjectEntry *entry);

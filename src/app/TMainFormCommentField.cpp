@@ -20,6 +20,7 @@ public:
         : QObject(form.commentField())
         , m_form(form)
     {
+        setObjectName(QStringLiteral("KommentarEditFocusFilter"));
     }
 
 protected:
@@ -64,6 +65,20 @@ void TMainForm::connectCommentField()
     menu->addSeparator();
     connect(addPopupItem(menu, "KommentarPopupMenu_AllesMarkieren", QStringLiteral("Alles &markieren")),
             &QAction::triggered, m_commentEdit, &QTextEdit::selectAll);
+}
+
+// The field loses its focus while the window is destroyed: the filter goes
+// first.
+void TMainForm::disconnectCommentField()
+{
+    delete m_commentEdit->findChild<QObject *>(QStringLiteral("KommentarEditFocusFilter"),
+                                               Qt::FindDirectChildrenOnly);
+}
+
+void TMainForm::writeBackFields()
+{
+    KommentarEdit_OnExit();
+    writeBackCommandField();
 }
 
 QStringList TMainForm::commentLines() const

@@ -125,6 +125,7 @@ bool TMainForm::loadProject(const QString &fileName)
 // An unnamed project is saved through "Speichern unter".
 bool TMainForm::saveProject(const QString &fileName)
 {
+    writeBackFields();
     if (fileName.isEmpty())
         return saveProjectAs();
     BusyCursor busy;
@@ -162,6 +163,7 @@ bool TMainForm::saveProjectAs()
 // Asked for a modified project with or without a file name.
 bool TMainForm::askToSaveChanges()
 {
+    writeBackFields();
     if (!isModified())
         return true;
     const QString name = QFileInfo(m_project->fileName).fileName();

@@ -74,6 +74,9 @@ private slots:
     void dropMenuAndCopy();
     void contextMenuFitsTheEntry();
     void toolsItemRunsSilently();
+    void typedTextCountsBeforeLeaving_data();
+    void typedTextCountsBeforeLeaving();
+    void focusedCommentOutlivesNoWindow();
 
 private:
     ProjectEntry *entry(const QString &title) const;
@@ -397,6 +400,64 @@ void MainWindowEditingTest::toolsItemRunsSilently()
     QCOMPARE(m_launcher->last().file, QStringLiteral("packer"));
     QCOMPARE(m_launcher->last().parameters, QStringLiteral(" -a"));
     QCOMPARE(m_boxes->count(), 0);
+}
+
+void MainWindowEditingTest::typedTextCountsBeforeLeaving_data()
+{
+    QTest::addColumn<bool>("comment");
+    QTest::addColumn<QString>("way");
+    for (const bool comment : {true, false}) {
+        const char *field = comment ? "comment" : "command";
+        for (const char *way : {"close", "MainMenu_Projektdatei_Neu", "MainMenu_Projektdatei_Schliessen"})
+            QTest::addRow("%s, %s", field, way) << comment << QString::fromLatin1(way);
+        QTest::addRow("%s, save", field) << comment << QStringLiteral("MainMenu_Projektdatei_Speichern");
+    }
+}
+
+void MainWindowEditingTest::typedTextCountsBeforeLeaving()
+{
+    QFETCH(bool, comment);
+    QFETCH(QString, way);
+    select(QStringLiteral("Zwei"));
+    if (comment)
+        QTest::keyClicks(m_window->commentField(), QStringLiteral("getippt"));
+    else
+        QTest::keyClicks(m_window->commandField(), QStringLiteral("/getippt"));
+    const bool saving = way.endsWith(QLatin1String("Speichern"));
+    if (saving)
+        m_window->markModified();  // else there is nothing to save
+    else
+        m_boxes->answer(MsgBox::ResultCancel);
+    if (way == QLatin1String("close"))
+        QVERIFY(!m_window->close());
+    else
+        action(*m_window, way.toLatin1().constData())->trigger();
+
+    const ProjectEntry *typed = entry(QStringLiteral("Zwei"));
+    QVERIFY(typed);
+    QCOMPARE(comment ? typed->record.comment.join(QString()) : typed->record.command,
+             comment ? QStringLiteral("getippt") : QStringLiteral("/getippt"));
+    if (saving) {
+        QCOMPARE(m_boxes->count(), 0);
+        QVERIFY(!m_window->isModified());
+    } else {
+        QCOMPARE(m_boxes->count(), 1);
+        QCOMPARE(m_boxes->last().caption, QStringLiteral("Änderungen speichern ?"));
+        QVERIFY(m_window->isModified());
+    }
+}
+
+void MainWindowEditingTest::focusedCommentOutlivesNoWindow()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    select(QStringLiteral("Zwei"));
+    m_window->activateWindow();
+    m_window->commentField()->setFocus();
+    QTest::keyClicks(m_window->commentField(), QStringLiteral("x"));
+    m_boxes->answer(MsgBox::ResultNo);
+    QVERIFY(m_window->close());
+    m_window.reset();
 }
 
 QTEST_MAIN(MainWindowEditingTest)
