@@ -4,6 +4,7 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <dirent.h>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,6 +37,12 @@ bool isLink(const QString &path)
     return lstatPath(path, info) && S_ISLNK(info.st_mode);
 }
 
+bool isRealFolder(const QString &path)
+{
+    struct stat info;
+    return lstatPath(path, info) && S_ISDIR(info.st_mode);
+}
+
 bool entryExists(const QString &path)
 {
     struct stat info;
@@ -46,6 +53,33 @@ qint64 entrySize(const QString &path)
 {
     struct stat info;
     return lstatPath(path, info) ? qint64(info.st_size) : 0;
+}
+
+QList<ListedEntry> listFolder(const QString &folder)
+{
+    QList<ListedEntry> entries;
+    const QByteArray path = encoded(folder);
+    DIR *dir = ::opendir(path.constData());
+    if (!dir)
+        return entries;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *raw = entry->d_name;
+        if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
+            continue;
+        const QString name = QFile::decodeName(raw);
+        if (encoded(name) != raw)
+            continue;
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat info;
+            if (::fstatat(::dirfd(dir), raw, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+        }
+        entries.append({name, type == DT_DIR, type == DT_LNK});
+    }
+    ::closedir(dir);
+    return entries;
 }
 
 bool copyLink(const QString &source, const QString &target, QString *error)
@@ -88,14 +122,6 @@ bool isHiddenName(const QString &name)
     return name.startsWith(QLatin1Char('.'));
 }
 
-bool copyPermissions(const QString &source, const QString &target)
-{
-    struct stat info;
-    if (!lstatPath(source, info) || S_ISLNK(info.st_mode) || isLink(target))
-        return false;
-    return ::chmod(encoded(target).constData(), info.st_mode & 07777) == 0;
-}
-
 qint64 freeBytes(const QString &path)
 {
     const QStorageInfo storage(path);
@@ -123,7 +149,7 @@ void BlockCopy::fail()
     m_error = systemError(errno);
 }
 
-bool BlockCopy::open(const QString &source, const QString &target)
+bool BlockCopy::open(const QString &source, const QString &target, bool mayExist, bool carryPermissions)
 {
     close();
     m_error.clear();
@@ -135,13 +161,19 @@ bool BlockCopy::open(const QString &source, const QString &target)
     // A link or a read-only file of the target's name is replaced, not
     // written through.
     struct stat existing;
-    if (lstatPath(target, existing) && !S_ISDIR(existing.st_mode))
+    if (mayExist && lstatPath(target, existing) && !S_ISDIR(existing.st_mode))
         ::unlink(encoded(target).constData());
     m_out = ::open(encoded(target).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (m_out < 0) {
+    struct stat sourceInfo;
+    if (m_out < 0 || (carryPermissions && (::fstat(m_in, &sourceInfo) != 0 ||
+                                           ::fchmod(m_out, sourceInfo.st_mode & 07777) != 0))) {
         fail();
-        ::close(m_in);
-        m_in = -1;
+        const bool created = m_out >= 0;
+        const QString reason = m_error;
+        close();
+        if (created)
+            ::unlink(encoded(target).constData());
+        m_error = reason;
         return false;
     }
     m_inKernel = true;

@@ -42,7 +42,6 @@ private slots:
     void applyingReadOnly();
     void groupPatternRefusals_data();
     void groupPatternRefusals();
-    void groupNames();
 };
 
 void DeleteAttributeTest::deletesOnlyTheSelection_data()
@@ -236,22 +235,6 @@ void DeleteAttributeTest::groupPatternRefusals()
     QFETCH(QString, pattern);
     QFETCH(QString, refusal);
     QCOMPARE(GroupPatternRefusal(pattern), refusal);
-}
-
-void DeleteAttributeTest::groupNames()
-{
-    TestEnvironment env;
-    const QString folder = env.makeFolder(QStringLiteral("list"));
-    FileTree::write(folder + QStringLiteral("/a.txt"), "a");
-    FileTree::write(folder + QStringLiteral("/.b.txt"), "b");
-    env.makeFolder(QStringLiteral("list/c.txt"));
-    const NameMatcher endsTxt = [](const QString &name, const QString &) { return name.endsWith(QLatin1String(".txt")); };
-    QStringList all = FindGroupNames(folder, QStringLiteral("*.txt"), false, endsTxt);
-    all.sort();
-    QCOMPARE(all, (QStringList{QStringLiteral(".b.txt"), QStringLiteral("a.txt"), QStringLiteral("c.txt")}));
-    QStringList files = FindGroupNames(folder, QStringLiteral("*.txt"), true, endsTxt);
-    files.sort();
-    QCOMPARE(files, (QStringList{QStringLiteral(".b.txt"), QStringLiteral("a.txt")}));
 }
 
 QTEST_GUILESS_MAIN(DeleteAttributeTest)

@@ -34,7 +34,7 @@ bool CopyEngine::run(const QString &folder, const QStringList &names, const QStr
                 return false;
             if (m_options.move)
                 QDir().rmdir(entry.path);
-        } else if (!copyFile(entry.path, target)) {
+        } else if (!copyFile(entry.path, target, entry.link)) {
             return false;
         }
     }
@@ -49,7 +49,7 @@ bool CopyEngine::copyFolder(const QString &source, const QString &target)
         return m_questions.skipUncreatableFolder(target, m_options.move);
     const QList<FolderEntry> entries = ListFolder(source);
     for (const FolderEntry &entry : entries) {
-        if (!entry.folder && !copyFile(entry.path, JoinPath(target, entry.name)))
+        if (!entry.folder && !copyFile(entry.path, JoinPath(target, entry.name), entry.link))
             return false;
     }
     for (const FolderEntry &entry : entries) {
@@ -63,12 +63,13 @@ bool CopyEngine::copyFolder(const QString &source, const QString &target)
     return true;
 }
 
-bool CopyEngine::copyFile(const QString &source, const QString &target)
+bool CopyEngine::copyFile(const QString &source, const QString &target, bool link)
 {
     if (onFile)
         onFile(source, target);
     m_pump.poll();
-    if (m_options.askOverwrite && FileOperations::entryExists(target)) {
+    const bool targetExists = FileOperations::entryExists(target);
+    if (m_options.askOverwrite && targetExists) {
         switch (m_questions.askOverwrite(FileFacts::of(target), FileFacts::of(source))) {
         case OverwriteAnswer::Cancel:
             return false;
@@ -81,7 +82,7 @@ bool CopyEngine::copyFile(const QString &source, const QString &target)
             break;
         }
     }
-    const bool copied = FileOperations::isLink(source) ? copyLink(source, target) : copyContents(source, target);
+    const bool copied = link ? copyLink(source, target) : copyContents(source, target, targetExists);
     return copied && (!m_options.move || removeSource(source));
 }
 
@@ -96,10 +97,10 @@ bool CopyEngine::copyLink(const QString &source, const QString &target)
     return true;
 }
 
-bool CopyEngine::copyContents(const QString &source, const QString &target)
+bool CopyEngine::copyContents(const QString &source, const QString &target, bool targetExists)
 {
     FileOperations::BlockCopy copy;
-    if (!copy.open(source, target)) {
+    if (!copy.open(source, target, targetExists, m_options.carryAttributes)) {
         m_questions.reportCopyFailed(source, target, copy.errorString(), m_options.move);
         return false;
     }
@@ -134,8 +135,6 @@ bool CopyEngine::copyContents(const QString &source, const QString &target)
         QFile::remove(target);
         return false;
     }
-    if (m_options.carryAttributes)
-        FileOperations::copyPermissions(source, target);
     return true;
 }
 

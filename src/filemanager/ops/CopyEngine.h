@@ -41,9 +41,9 @@ public:
 
 private:
     bool copyFolder(const QString &source, const QString &target);
-    bool copyFile(const QString &source, const QString &target);
+    bool copyFile(const QString &source, const QString &target, bool link);
     bool copyLink(const QString &source, const QString &target);
-    bool copyContents(const QString &source, const QString &target);
+    bool copyContents(const QString &source, const QString &target, bool targetExists);
     bool removeSource(const QString &source);
     void advance(qint64 bytes);
 

@@ -2,8 +2,6 @@
 
 #include "platform/FileOperations.h"
 
-#include <QDirIterator>
-#include <QFileInfo>
 
 namespace {
 
@@ -24,25 +22,21 @@ qint64 folderSize(const QString &folder)
 QList<FolderEntry> ListFolder(const QString &folder)
 {
     QList<FolderEntry> entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        entries.append({info.fileName(), info.filePath(), info.isDir() && !info.isSymLink()});
-    }
+    for (const FileOperations::ListedEntry &listed : FileOperations::listFolder(folder))
+        entries.append({listed.name, JoinPath(folder, listed.name), listed.folder, listed.link});
     return entries;
 }
 
 FolderEntry EntryAt(const QString &folder, const QString &name)
 {
     const QString path = JoinPath(folder, name);
-    return {name, path, IsRealFolder(path)};
+    const bool link = FileOperations::isLink(path);
+    return {name, path, !link && FileOperations::isRealFolder(path), link};
 }
 
 bool IsRealFolder(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.isDir() && !info.isSymLink();
+    return FileOperations::isRealFolder(path);
 }
 
 bool IsSkippedSubfolder(const QString &name)

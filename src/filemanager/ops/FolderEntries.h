@@ -10,6 +10,7 @@ struct FolderEntry {
     QString name;
     QString path;
     bool folder = false;  // a real folder, not a link to one
+    bool link = false;
 };
 
 // Entries of folder in the order the system lists them; empty when the

@@ -1,7 +1,5 @@
 #include "filemanager/ops/GroupSelection.h"
 
-#include "filemanager/ops/FolderEntries.h"
-
 QString GroupPatternRefusal(const QString &pattern)
 {
     if (pattern.isEmpty())
@@ -18,17 +16,4 @@ QString GroupPatternRefusal(const QString &pattern)
             return QStringLiteral("Enthält ungültiges Zeichen: \\/:\"<>|");
     }
     return {};
-}
-
-QStringList FindGroupNames(const QString &folder, const QString &pattern, bool excludeFolders,
-                           const NameMatcher &matches)
-{
-    QStringList names;
-    for (const FolderEntry &entry : ListFolder(folder)) {
-        if (excludeFolders && entry.folder)
-            continue;
-        if (matches(entry.name, pattern))
-            names.append(entry.name);
-    }
-    return names;
 }

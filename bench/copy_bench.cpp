@@ -1,0 +1,163 @@
+// Copy throughput of the file manager's copy loop, compared in the same run
+// with dd (bs=20480, the loop's block size), cp and cp -r. Every run writes
+// into a fresh folder; all copies are removed only after the timings.
+// Run with `make bench`; BREKKO_BENCH_DIR chooses the file system.
+#include "filemanager/ops/CopyEngine.h"
+#include "filemanager/ops/FolderEntries.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kRuns = 3;
+constexpr qint64 kBigFile = 200LL * 1024 * 1024;
+constexpr int kFolders = 100;
+constexpr int kFilesPerFolder = 100;
+
+class NoQuestions : public MsgBoxCopyQuestions {
+public:
+    OverwriteAnswer askOverwrite(const FileFacts &, const FileFacts &) override { return OverwriteAnswer::Cancel; }
+};
+
+// Wall time and processor time (user + system, of this process or of the
+// tools it started); the machine is shared, so the processor time is the
+// steadier figure.
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+};
+
+double cpuSeconds()
+{
+    double total = 0;
+    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        total += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                 (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    }
+    return total;
+}
+
+Timing medianSeconds(const std::function<void(int run)> &work)
+{
+    std::vector<double> walls;
+    std::vector<double> cpus;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer timer;
+        const double cpuBefore = cpuSeconds();
+        timer.start();
+        work(run);
+        walls.push_back(timer.nsecsElapsed() / 1e9);
+        cpus.push_back(cpuSeconds() - cpuBefore);
+    }
+    std::sort(walls.begin(), walls.end());
+    std::sort(cpus.begin(), cpus.end());
+    return {walls[walls.size() / 2], cpus[cpus.size() / 2]};
+}
+
+void shell(const QString &command)
+{
+    QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+}
+
+QString quoted(const QString &path)
+{
+    return QLatin1Char('\'') + path + QLatin1Char('\'');
+}
+
+void makeBigFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QByteArray block(1024 * 1024, '\0');
+    for (qint64 done = 0; done < kBigFile; done += block.size()) {
+        for (int i = 0; i < block.size(); i += 4)
+            *reinterpret_cast<quint32 *>(block.data() + i) = QRandomGenerator::global()->generate();
+        file.write(block);
+    }
+}
+
+void makeTree(const QString &root)
+{
+    for (int folder = 0; folder < kFolders; ++folder) {
+        const QString dir = root + QStringLiteral("/d%1").arg(folder);
+        QDir().mkpath(dir);
+        for (int file = 0; file < kFilesPerFolder; ++file) {
+            QFile out(dir + QStringLiteral("/f%1.dat").arg(file));
+            if (out.open(QIODevice::WriteOnly))
+                out.write(QByteArray(int(QRandomGenerator::global()->bounded(100, 8000)), 'x'));
+        }
+    }
+}
+
+Timing engineSeconds(const QString &folder, const QStringList &names, const QString &targetBase)
+{
+    return medianSeconds([&](int run) {
+        const QString target = targetBase + QString::number(run);
+        QDir().mkpath(target);
+        NoQuestions questions;
+        CopyEngine engine({false, true, true}, questions);
+        if (!engine.run(folder, names, target, SelectionSize(folder, names)))
+            std::fprintf(stderr, "copy failed\n");
+    });
+}
+
+void report(const char *what, Timing ours, const char *tool, Timing theirs)
+{
+    std::printf("%-28s brekko %7.3f s (cpu %6.3f s)   %-9s %7.3f s (cpu %6.3f s)   ratio wall %.2fx cpu %.2fx\n",
+                what, ours.wall, ours.cpu, tool, theirs.wall, theirs.cpu, theirs.wall / ours.wall,
+                theirs.cpu / ours.cpu);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString base = qEnvironmentVariable("BREKKO_BENCH_DIR", QDir::tempPath());
+    QTemporaryDir dir(base + QStringLiteral("/brekko-copy-bench-XXXXXX"));
+    const QString root = dir.path();
+    std::printf("copy benchmark in %s (median of %d runs)\n", qPrintable(root), kRuns);
+
+    const QString source = root + QStringLiteral("/source");
+    QDir().mkpath(source);
+    makeBigFile(source + QStringLiteral("/big.bin"));
+    makeTree(source + QStringLiteral("/tree"));
+    shell(QStringLiteral("sync"));
+
+    const QString big = source + QStringLiteral("/big.bin");
+    const Timing oursBig = engineSeconds(source, {QStringLiteral("big.bin")}, root + QStringLiteral("/big-brekko-"));
+    const Timing ddBig = medianSeconds([&](int run) {
+        shell(QStringLiteral("dd if=%1 of=%2 bs=20480 status=none")
+                  .arg(quoted(big), quoted(root + QStringLiteral("/big-dd-%1.bin").arg(run))));
+    });
+    const Timing cpBig = medianSeconds([&](int run) {
+        shell(QStringLiteral("cp %1 %2").arg(quoted(big), quoted(root + QStringLiteral("/big-cp-%1.bin").arg(run))));
+    });
+    report("200 MB file", oursBig, "dd 20480", ddBig);
+    report("200 MB file", oursBig, "cp", cpBig);
+    std::printf("%-28s brekko %7.1f MB/s\n", "", kBigFile / oursBig.wall / 1e6);
+
+    const QString tree = source + QStringLiteral("/tree");
+    const Timing oursTree = engineSeconds(source, {QStringLiteral("tree")}, root + QStringLiteral("/tree-brekko-"));
+    const Timing cpTree = medianSeconds([&](int run) {
+        shell(QStringLiteral("cp -r %1 %2").arg(quoted(tree), quoted(root + QStringLiteral("/tree-cp-%1").arg(run))));
+    });
+    report("10,000 files in 100 folders", oursTree, "cp -r", cpTree);
+    return 0;
+}
