@@ -1,5 +1,6 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+BENCHES = brekko_bench brekko_window_bench brekko_copy_bench brekko_print_bench
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: deps build run test bench fuzz clean
@@ -21,10 +22,8 @@ test: build
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBREKKO_WERROR=OFF
-	cmake --build build-bench -j $(JOBS) --target brekko_bench brekko_window_bench brekko_copy_bench
-	build-bench/bench/brekko_bench
-	build-bench/bench/brekko_window_bench
-	build-bench/bench/brekko_copy_bench
+	cmake --build build-bench -j $(JOBS) --target $(BENCHES)
+	for b in $(BENCHES); do build-bench/bench/$$b || exit 1; done
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBREKKO_FUZZ=ON -DBREKKO_WERROR=OFF

@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 
 #include "common/ModalSeam.h"
+#include "common/OperationObserver.h"
 #include "export/print/PrintSubForms.h"
 #include "export/print/TExportDruckenForm.h"
 #include "export/print/TPagePrinter.h"
@@ -72,6 +73,7 @@ private slots:
     void headerAndFrameReachThePrinter();
     void printToFile();
     void printToReadOnlyFolderFails();
+    void linesChangedWhileLayingOutWin();
 };
 
 void ExportDruckenFormTest::zoomBox_data()
@@ -270,6 +272,21 @@ void ExportDruckenFormTest::printToReadOnlyFolderFails()
     QCOMPARE(boxes.last().helpContext, 80480);
     QVERIFY(form.isVisible());
     QCOMPARE(form.result(), 0);
+}
+
+void ExportDruckenFormTest::linesChangedWhileLayingOutWin()
+{
+    TPagePrinter printer;
+    int runs = 0;
+    const EventPump::Runner previous = SetPendingEventsRunner([&] {
+        if (++runs == 1)
+            printer.setLines({QStringLiteral("neu")});
+    });
+    printer.setLines(QStringList(200'000, QStringLiteral("alte Zeile")));
+    SetPendingEventsRunner(previous);
+    QVERIFY(runs >= 1);
+    QCOMPARE(printer.pageCount(), 1);
+    QCOMPARE(printer.layout().rowsOfPage(1), QStringList{QStringLiteral("neu")});
 }
 
 QTEST_MAIN(ExportDruckenFormTest)

@@ -129,7 +129,7 @@ int RunPrintCommand(const QStringList &args, QTextStream &err, const Settings &s
 
     const PrintFields fields{settings.titleArea.enabled, settings.commentArea.enabled, settings.commandArea.enabled};
     PageLayout layout;
-    layout.layOut(PrintTextLines(*project, fields, settings), setup);
+    layout.layOut(MakePrintTextSource(*project, settings)(fields), setup);
     const QDateTime now = QDateTime::currentDateTime();
     const PageDecoration decoration{ExpandSetTimeCodes(options.header, options.pdfFile, now),
                                     ExpandSetTimeCodes(options.footer, options.pdfFile, now), QString(),

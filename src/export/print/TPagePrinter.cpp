@@ -98,8 +98,6 @@ void TPagePrinter::recomputePages()
         return;
     }
     m_layingOut = true;
-    m_setup.hasHeader = !m_header.isEmpty();
-    m_setup.hasFooter = !m_footer.isEmpty();
     OperationObserver observer;
     observer.runPendingEvents = RunPendingEvents;
     observer.keepGoing = [this] { return !m_layoutAgain; };
@@ -107,7 +105,10 @@ void TPagePrinter::recomputePages()
         m_layoutAgain = false;
         m_setup.hasHeader = !m_header.isEmpty();
         m_setup.hasFooter = !m_footer.isEmpty();
-        m_layout.layOut(m_lines, m_setup, observer);
+        // Copies: events run during the layout and may change both.
+        const QStringList lines = m_lines;
+        const PageSetup setup = m_setup;
+        m_layout.layOut(lines, setup, observer);
     } while (m_layoutAgain);
     m_layingOut = false;
     m_currentPage = qBound(1, m_currentPage, qMax(1, pageCount()));
