@@ -1,0 +1,174 @@
+// What the file manager does with its items: selection, opening, running,
+// renaming and the buttons that hand over to the file dialogs.
+#include "filemanager/TDateimanagerForm.h"
+
+#include "commands/ExecuteCommandLine.h"
+#include "common/CommandLinePaths.h"
+#include "common/FileUtils.h"
+#include "common/MsgBox.h"
+#include "filemanager/FileManagerActions.h"
+#include "filemanager/FileMask.h"
+#include "filemanager/TFileList.h"
+#include "platform/FileSystem.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace {
+
+QString FolderPart(const QString &path)
+{
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+void Run(const QString &line)
+{
+    QString error;
+    ExecuteCommandLine(line, true, error);
+}
+
+} // namespace
+
+FileManagerSelection TDateimanagerForm::selection() const
+{
+    FileManagerSelection result;
+    result.folder = listFolder();
+    for (int row : m_fileList->selectedRows())
+        result.names.append(m_fileList->model().entry(row).name);
+    return result;
+}
+
+void TDateimanagerForm::showSelectionStatus()
+{
+    if (m_reading)
+        return;
+    const QList<int> rows = m_fileList->selectedRows();
+    m_countPanel->setText(FormatThousands(rows.size()) + QStringLiteral(" Objekt(e) markiert."));
+    qint64 bytes = 0;
+    bool anyFile = false;
+    for (int row : rows) {
+        const FileListEntry &entry = m_fileList->model().entry(row);
+        if (!entry.isFolder) {
+            bytes += entry.size;
+            anyFile = true;
+        }
+    }
+    // With several selected the total is shown even when it is 0; a single
+    // folder leaves the panel empty.
+    if (rows.isEmpty() || (rows.size() == 1 && !anyFile))
+        m_bytesPanel->clear();
+    else
+        m_bytesPanel->setText(FormatThousands(bytes) + QStringLiteral(" Byte"));
+    if (rows.size() == 1)
+        followSelection();
+}
+
+void TDateimanagerForm::followSelection()
+{
+    const QList<int> rows = m_fileList->selectedRows();
+    const QString folder = listFolder();
+    const QString item = folder + m_fileList->model().entry(rows.first()).name;
+    const QString line = m_comBox->currentText().trimmed();
+    if (FileSystem::namesEqual(FolderPart(line), folder)) {
+        setComText(item);
+        return;
+    }
+    const QString word = FirstExistingPathWord(line);
+    if (word.isEmpty() || !FileSystem::namesEqual(FolderPart(word), folder))
+        return;
+    const qsizetype at = line.indexOf(word);
+    if (at < 0)
+        return;
+    pushHistory(line);
+    QString replaced = line;
+    replaced.replace(at, word.size(), item);
+    setComText(replaced);
+}
+
+void TDateimanagerForm::FileList_OnOpen(int row)
+{
+    const QList<int> rows = m_fileList->selectedRows();
+    if (rows.size() > 1) {
+        m_fileList->selectOnly(m_fileList->currentRow() >= 0 ? m_fileList->currentRow() : row);
+        return;
+    }
+    if (rows.size() != 1)
+        return;
+    const FileListEntry &entry = m_fileList->model().entry(rows.first());
+    const QString path = listFolder() + entry.name;
+    if (entry.isFolder) {
+        const QString folder = path + QLatin1Char('/');
+        ChangeDir(folder);
+        setComText(folder);
+    } else {
+        Run(path);
+    }
+}
+
+void TDateimanagerForm::Button_ComRun_OnClick()
+{
+    Run(m_comBox->currentText().trimmed());
+}
+
+void TDateimanagerForm::runTool(const QString &command)
+{
+    Run(command + QLatin1Char(' ') + m_comBox->currentText().trimmed());
+}
+
+bool TDateimanagerForm::renameItem(int row, const QString &newName)
+{
+    if (newName.trimmed().isEmpty() || !IsValidFileName(newName, true))
+        return false;
+    const QString oldName = m_fileList->model().entry(row).name;
+    const QString from = listFolder() + oldName;
+    const QString to = listFolder() + newName;
+    // Never replace what already carries the new name (links included).
+    const QFileInfo target(to);
+    if (!target.exists() && !target.isSymLink() && QDir().rename(from, to))
+        return true;
+    ShowMsgBox(QStringLiteral("Fehler: Umbenennen nicht möglich..."),
+               QStringLiteral("Die Datei oder das Verzeichnis \"") + oldName + QStringLiteral("\"") + QLatin1Char('\r')
+                   + QStringLiteral("konnte nicht nach \"") + newName + QStringLiteral("\" umbenannt werden."),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80350);
+    return false;
+}
+
+void TDateimanagerForm::selectGroup()
+{
+    GroupSelection choice;
+    if (!CurrentFileManagerActions().selectGroup(this, selection(), choice) || choice.pattern.isEmpty())
+        return;
+    const QStringList patterns = ParseMaskList(choice.pattern);
+    for (int row = 0; row < m_fileList->count(); ++row) {
+        const FileListEntry &entry = m_fileList->model().entry(row);
+        if (choice.excludeFolders && entry.isFolder)
+            continue;
+        if (!m_fileList->isRowSelected(row) && MatchesAnyPattern(entry.name, patterns))
+            m_fileList->setRowSelected(row, true);
+    }
+}
+
+void TDateimanagerForm::sortBy(int key)
+{
+    m_fileList->model().setSortColumn(FileInfo(key));
+    m_fileList->model().reread();
+}
+
+void TDateimanagerForm::Button_Loeschen_OnClick()
+{
+    if (m_fileList->selectedCount() == 0) {
+        ShowMsgBox(QStringLiteral("Keine Objekte markiert..."),
+                   QStringLiteral("Es wurden keine Objekte markiert die gelöscht werden könnten."),
+                   MsgBox::Information, MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Help, 80380);
+        return;
+    }
+    afterChange(CurrentFileManagerActions().remove(this, selection()));
+}
+
+void TDateimanagerForm::afterChange(bool changed)
+{
+    if (changed)
+        m_fileList->model().reread();
+}
