@@ -15,13 +15,11 @@ struct PrintFields {
     bool command = false;
 };
 
-// Produces the lines to print for the chosen fields; the print export takes
-// one so that the project's shared text rendering can be plugged in.
+// Produces the lines to print for the chosen fields.
 using PrintTextSource = std::function<QStringList(const PrintFields &fields)>;
 
-// The project in display order, one blank of indentation per level, each
-// field line behind its area's separator: trimmed titles, comment and
-// command lines as stored (an empty command line still gives its line).
+// The project as the text export renders it, with the chosen fields and
+// settings' separators.
 QStringList PrintTextLines(const Project &project, const PrintFields &fields, const Settings &settings);
 
 // A source over project with settings' separators.
