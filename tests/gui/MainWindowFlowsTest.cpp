@@ -62,6 +62,8 @@ private slots:
     void cleanup();
     void closingAsksToSave_data();
     void closingAsksToSave();
+    void unsavedProjectIsNamed_data();
+    void unsavedProjectIsNamed();
     void openThroughChooser();
     void failedLoadKeepsProject();
     void commandStatesFollowTheFlows();
@@ -128,6 +130,29 @@ void MainWindowFlowsTest::closingAsksToSave()
         QCOMPARE(window->project()->fileName, file);
         QCOMPARE(window->project()->tree.root()->child(0)->title, QStringLiteral("Geaendert"));
     }
+}
+
+void MainWindowFlowsTest::unsavedProjectIsNamed_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("with title") << QStringLiteral("Spiele") << QStringLiteral("Spiele");
+    QTest::newRow("without title") << QString() << QStringLiteral("Unbenannt");
+}
+
+void MainWindowFlowsTest::unsavedProjectIsNamed()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
+    auto window = makeWindow();
+    window->project()->fileName.clear();
+    window->project()->name = title;
+    window->markModified();
+    m_boxes->answer(MsgBox::ResultNo);
+    QVERIFY(window->close());
+    QCOMPARE(m_boxes->count(), 1);
+    QVERIFY2(m_boxes->last().text.startsWith(QStringLiteral("Die Projektdatei \"%1\" wurde modifiziert.").arg(shown)),
+             qPrintable(m_boxes->last().text));
 }
 
 void MainWindowFlowsTest::openThroughChooser()
