@@ -140,6 +140,7 @@ private:
     void updateTitle();
 
     // Menus (TMainFormMenu.cpp)
+    void noticeUntilAvailable(QAction *action, const QString &what);
     void createMenus();
     void createProjectMenu();
     void createEditMenu();
