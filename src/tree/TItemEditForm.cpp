@@ -230,7 +230,14 @@ void TItemEditForm::setCommentEnlarged(bool on)
     m_normalArea->setVisible(!on);
     m_buttonRow->setVisible(!on);
     m_commentWindowButton->setText(on ? QStringLiteral("Minimieren") : QStringLiteral("Maximieren"));
-    setWindowState(on ? windowState() | Qt::WindowMaximized : windowState() & ~Qt::WindowMaximized);
+    if (on) {
+        m_normalSize = size();
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // A hidden window keeps its maximised size unless it is given back.
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    resize(m_normalSize);
 }
 
 // One item per image, numbered from 1; items are only added or taken from

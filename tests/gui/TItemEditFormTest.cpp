@@ -95,6 +95,7 @@ private slots:
     void imageListEditorGrowsTheDropDowns();
     void appendsATextFileToTheComment();
     void enlargedCommentMode();
+    void normalSizeAfterEnlargedModeLeftWithEscape();
 
 private:
     TestEnvironment *m_env = nullptr;
@@ -377,6 +378,22 @@ void TItemEditFormTest::enlargedCommentMode()
     m_form->setCommentEnlarged(false);
     QCOMPARE(button->text(), QStringLiteral("Maximieren"));
     QVERIFY(m_form->findChild<QLineEdit *>(QStringLiteral("TitelEdit"))->isVisibleTo(m_form));
+}
+
+void TItemEditFormTest::normalSizeAfterEnlargedModeLeftWithEscape()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    const QSize normal = m_form->size();
+    m_form->findChild<QPushButton *>(QStringLiteral("KommentarButtonFenster"))->click();
+    QTRY_VERIFY(m_form->size() != normal);
+    QTest::keyClick(m_form, Qt::Key_Escape);
+    QVERIFY(!m_form->isVisible());
+    m_form->setCommentEnlarged(false);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    QVERIFY(!m_form->isMaximized());
+    QTRY_COMPARE(m_form->size(), normal);
 }
 
 QTEST_MAIN(TItemEditFormTest)
