@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -96,6 +97,8 @@ private slots:
     void appendsATextFileToTheComment();
     void enlargedCommentMode();
     void normalSizeAfterEnlargedModeLeftWithEscape();
+    void enterInAListOnlyChooses_data();
+    void enterInAListOnlyChooses();
 
 private:
     TestEnvironment *m_env = nullptr;
@@ -394,6 +397,49 @@ void TItemEditFormTest::normalSizeAfterEnlargedModeLeftWithEscape()
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     QVERIFY(!m_form->isMaximized());
     QTRY_COMPARE(m_form->size(), normal);
+}
+
+void TItemEditFormTest::enterInAListOnlyChooses_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("folder list") << "BefehlDirectoryListBox" << " Spiele" << "/Spiele/";
+    QTest::newRow("file list") << "BefehlFileListBox" << "readme.txt" << "/tools/readme.txt";
+}
+
+void TItemEditFormTest::enterInAListOnlyChooses()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, item);
+    QFETCH(QString, command);
+    FakeHost host;
+    host.commandText = QStringLiteral("\\tools\\");
+    MsgBoxRecorder boxes;
+    bool stillOpen = false;
+    QString chosen;
+    ModalSeam::ScopedHandler modal([&](QDialog *dialog) {
+        dialog->show();
+        dialog->activateWindow();
+        if (QTest::qWaitForWindowActive(dialog)) {
+            if (list == QLatin1String("BefehlDirectoryListBox"))
+                child<FolderListBox>(dialog, "BefehlDirectoryListBox")->setFolder(m_drive);
+            auto *box = dialog->findChild<QListWidget *>(list);
+            const QList<QListWidgetItem *> items = box->findItems(item, Qt::MatchEndsWith);
+            if (items.size() == 1) {
+                box->setFocus();
+                box->setCurrentItem(items.first());
+                QTest::keyClick(box, Qt::Key_Return);
+                stillOpen = dialog->isVisible();
+                chosen = child<QLineEdit>(dialog, "BefehlEdit")->text();
+            }
+        }
+        dialog->reject();
+        return int(QDialog::Rejected);
+    });
+    m_form->edit(host);
+    QVERIFY(stillOpen);
+    QCOMPARE(chosen, m_drive + command);
 }
 
 QTEST_MAIN(TItemEditFormTest)
