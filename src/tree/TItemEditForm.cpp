@@ -3,6 +3,7 @@
 #include "common/AppContext.h"
 #include "common/FileChooser.h"
 #include "common/Help.h"
+#include "components/EditContextMenu.h"
 #include "components/FileListBox.h"
 #include "components/FolderListBox.h"
 #include "project/Project.h"
@@ -176,6 +177,7 @@ QGroupBox *TItemEditForm::createCommentGroup()
     m_comment->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    AttachEditContextMenu(m_comment);
     QPushButton *open = makeButton(m_commentGroup, QStringLiteral("KommentarButtonOeffnen"), QStringLiteral("Öffnen"));
     QPushButton *selectAll =
         makeButton(m_commentGroup, QStringLiteral("KommentarButtonAllesMarkieren"), QStringLiteral("Alles mark."));

@@ -4,6 +4,7 @@
 #include "common/AppContext.h"
 #include "common/FileChooser.h"
 #include "common/ModalSeam.h"
+#include "components/EditContextMenu.h"
 #include "components/FileListBox.h"
 #include "components/FolderListBox.h"
 #include "project/Project.h"
@@ -13,12 +14,15 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -99,6 +103,8 @@ private slots:
     void normalSizeAfterEnlargedModeLeftWithEscape();
     void enterInAListOnlyChooses_data();
     void enterInAListOnlyChooses();
+    void commentMenu_data();
+    void commentMenu();
 
 private:
     TestEnvironment *m_env = nullptr;
@@ -440,6 +446,52 @@ void TItemEditFormTest::enterInAListOnlyChooses()
     m_form->edit(host);
     QVERIFY(stillOpen);
     QCOMPARE(chosen, m_drive + command);
+}
+
+void TItemEditFormTest::commentMenu_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("clipboard");
+    // The memo holds "eins zwei" with "zwei" selected; the clipboard "drei".
+    QTest::newRow("Rückgängig") << "EditPopup_Rueckgaengig" << "eins " << "drei";
+    QTest::newRow("Ausschneiden") << "EditPopup_Ausschneiden" << "eins " << "zwei";
+    QTest::newRow("Kopieren") << "EditPopup_Kopieren" << "eins zwei" << "zwei";
+    QTest::newRow("Einfügen") << "EditPopup_Einfuegen" << "eins drei" << "drei";
+    QTest::newRow("Löschen") << "EditPopup_Loeschen" << "eins " << "drei";
+    QTest::newRow("Alles markieren") << "EditPopup_AllesMarkieren" << "eins zwei" << "drei";
+}
+
+void TItemEditFormTest::commentMenu()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, after);
+    QFETCH(QString, clipboard);
+    auto *memo = m_form->findChild<QPlainTextEdit *>(QStringLiteral("KommentarMemo"));
+    memo->setPlainText(QStringLiteral("eins "));
+    memo->moveCursor(QTextCursor::End);
+    memo->insertPlainText(QStringLiteral("zwei"));
+    QTextCursor cursor = memo->textCursor();
+    cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 4);
+    memo->setTextCursor(cursor);
+    QGuiApplication::clipboard()->setText(QStringLiteral("drei"));
+    QCOMPARE(memo->contextMenuPolicy(), Qt::CustomContextMenu);
+
+    std::unique_ptr<QMenu> menu(CreateEditContextMenu(memo));
+    QStringList captions;
+    for (QAction *item : menu->actions()) {
+        if (!item->isSeparator())
+            captions.append(item->text());
+    }
+    QCOMPARE(captions, (QStringList{"&Rückgängig", "&Ausschneiden", "&Kopieren", "&Einfügen", "&Löschen",
+                                    "&Alles markieren"}));
+    QAction *item = menu->findChild<QAction *>(entry);
+    QVERIFY(item && item->isEnabled());
+    item->trigger();
+    QCOMPARE(memo->toPlainText(), after);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    if (entry == QLatin1String("EditPopup_AllesMarkieren"))
+        QCOMPARE(memo->textCursor().selectedText(), after);
 }
 
 QTEST_MAIN(TItemEditFormTest)
