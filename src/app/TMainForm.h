@@ -152,6 +152,7 @@ private:
     // Docks and toolbars (TMainFormToolbars.cpp)
     void createDocks();
     void createToolbars();
+    static QIcon withGreyedForm(const QIcon &icon);
     bool isPartHidden(int viewSwitch) const;
     void setPartHidden(int viewSwitch, bool hidden);
     void updatePanelVisibility();
