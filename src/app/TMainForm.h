@@ -110,11 +110,6 @@ public:
     void Tree_OnEdited();
 
     // Command field (TMainFormCommandField.cpp)
-    void BefehlAusfuehrenButton_OnClick();
-    void BefehlDateimanagerButton_OnClick();
-    void BefehlUnrarButton_OnClick();
-    void BefehlUnzipButton_OnClick();
-    void BefehlMakroButton_OnClick();
     void TreePopupMenu_BefehlAusfuehren_OnClick();
     void BefehlszeileEdit_OnChange(const QString &text);
 
