@@ -110,11 +110,6 @@ public:
     void Tree_OnEdited();
 
     // Command field (TMainFormCommandField.cpp)
-    void BefehlAusfuehrenButton_OnClick();
-    void BefehlDateimanagerButton_OnClick();
-    void BefehlUnrarButton_OnClick();
-    void BefehlUnzipButton_OnClick();
-    void BefehlMakroButton_OnClick();
     void TreePopupMenu_BefehlAusfuehren_OnClick();
     void BefehlszeileEdit_OnChange(const QString &text);
 
@@ -140,6 +135,7 @@ private:
     void updateTitle();
 
     // Menus (TMainFormMenu.cpp)
+    void noticeUntilAvailable(QAction *action, const QString &what);
     void createMenus();
     void createProjectMenu();
     void createEditMenu();
@@ -151,6 +147,7 @@ private:
     // Docks and toolbars (TMainFormToolbars.cpp)
     void createDocks();
     void createToolbars();
+    static QIcon withGreyedForm(const QIcon &icon);
     bool isPartHidden(int viewSwitch) const;
     void setPartHidden(int viewSwitch, bool hidden);
     void updatePanelVisibility();

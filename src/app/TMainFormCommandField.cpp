@@ -41,31 +41,6 @@ void TMainForm::runCommandAction(int action)
     RunCommandAction(action, m_commandEdit->text(), this);
 }
 
-void TMainForm::BefehlAusfuehrenButton_OnClick()
-{
-    runCommandAction(ActionExecute);
-}
-
-void TMainForm::BefehlDateimanagerButton_OnClick()
-{
-    runCommandAction(ActionFileManager);
-}
-
-void TMainForm::BefehlUnrarButton_OnClick()
-{
-    runCommandAction(ActionUnrar);
-}
-
-void TMainForm::BefehlUnzipButton_OnClick()
-{
-    runCommandAction(ActionUnzip);
-}
-
-void TMainForm::BefehlMakroButton_OnClick()
-{
-    runCommandAction(ActionMacro);
-}
-
 // Enter in the tree and "Befehl ausführen": the button of the entry's action.
 void TMainForm::TreePopupMenu_BefehlAusfuehren_OnClick()
 {

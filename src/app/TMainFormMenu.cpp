@@ -2,8 +2,10 @@
 #include "app/TAboutForm.h"
 #include "app/TMainForm.h"
 #include "app/TSystemInfoForm.h"
+#include "commands/ActionHandover.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
+#include "project/Project.h"
 
 #include <QMenuBar>
 
@@ -101,6 +103,21 @@ void TMainForm::createProjectMenu()
     connect(a.saveAs, &QAction::triggered, this, &TMainForm::MainMenu_Projektdatei_SpeichernUnter_OnClick);
     connect(a.close, &QAction::triggered, this, &TMainForm::MainMenu_Projektdatei_Schliessen_OnClick);
     connect(a.exit, &QAction::triggered, this, &TMainForm::MainMenu_Projektdatei_Beenden_OnClick);
+    // The submenu's own shortcut opens it where the project menu would show it.
+    addAction(a.reopen->menuAction());
+    connect(a.reopen->menuAction(), &QAction::triggered, this, [this, menu] {
+        QMenu *reopen = m_actions.reopen;
+        if (!reopen->isEmpty())
+            reopen->popup(mapToGlobal(menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
+    });
+    noticeUntilAvailable(a.editFile, QStringLiteral("Editieren"));
+    noticeUntilAvailable(a.statistics, QStringLiteral("Statistik"));
+    noticeUntilAvailable(a.exportPrint, QStringLiteral("Drucken"));
+}
+
+void TMainForm::noticeUntilAvailable(QAction *action, const QString &what)
+{
+    connect(action, &QAction::triggered, this, [this, what] { ShowNotAvailable(what, m_project->fileName); });
 }
 
 void TMainForm::createEditMenu()
@@ -189,6 +206,7 @@ void TMainForm::createOptionsMenu()
     menu->addSeparator();
     m_actions.settings = addItem(menu, "MainMenu_Optionen_EinstellungenKonfigurieren",
                                  QStringLiteral("&Einstellungen konfigurieren"));
+    noticeUntilAvailable(m_actions.settings, QStringLiteral("Einstellungen konfigurieren"));
 }
 
 void TMainForm::createToolsMenu(const QList<ToolItem> &tools)

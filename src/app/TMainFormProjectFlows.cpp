@@ -166,7 +166,9 @@ bool TMainForm::askToSaveChanges()
     writeBackFields();
     if (!isModified())
         return true;
-    const QString name = QFileInfo(m_project->fileName).fileName();
+    QString name = QFileInfo(m_project->fileName).fileName();
+    if (name.isEmpty())
+        name = m_project->name.isEmpty() ? QStringLiteral("Unbenannt") : m_project->name;
     const int answer = ShowMsgBox(
         QStringLiteral("Änderungen speichern ?"),
         QStringLiteral("Die Projektdatei \"%1\" wurde modifiziert.\rSollen die Änderungen gespeichert werden ?").arg(name),

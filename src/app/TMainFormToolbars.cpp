@@ -5,6 +5,8 @@
 
 #include <QFrame>
 #include <QMenu>
+#include <QImage>
+#include <QPixmap>
 #include <QStyle>
 #include <QToolButton>
 
@@ -65,14 +67,37 @@ void TMainForm::createToolbars()
         toolbar->setObjectName(QStringLiteral("Toolbar%1").arg(t + 1));
         toolbar->popupMenu()->setObjectName(QStringLiteral("ToolbarPopupMenu%1").arg(t + 1));
         for (const ToolbarButton &button : buttons[t]) {
-            button.action->setIcon(style()->standardIcon(button.icon));
+            button.action->setIcon(withGreyedForm(style()->standardIcon(button.icon)));
             toolbar->addAction(button.action);
-            toolbar->widgetForAction(button.action)->setObjectName(QString::fromLatin1(button.name));
+            QWidget *widget = toolbar->widgetForAction(button.action);
+            widget->setObjectName(QString::fromLatin1(button.name));
+            // The button's hint goes to the status line like a menu item's.
+            widget->setStatusTip(widget->toolTip());
         }
         connect(toolbar, &DockingToolbar::hideRequested, this, [this, t] { MainMenu_Optionen_Ausblenden_OnClick(t); });
         toolbar->dockTo(DockTop, t);
         m_toolbars[t] = toolbar;
     }
+}
+
+// An icon whose disabled form is plainly grey and faint.
+QIcon TMainForm::withGreyedForm(const QIcon &icon)
+{
+    QIcon result;
+    for (const int side : {16, 22, 24, 32}) {
+        const QPixmap normal = icon.pixmap(QSize(side, side));
+        result.addPixmap(normal, QIcon::Normal);
+        QImage grey = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < grey.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(grey.scanLine(y));
+            for (int x = 0; x < grey.width(); ++x) {
+                const int level = 128 + qGray(line[x]) / 2;
+                line[x] = qRgba(level, level, level, qAlpha(line[x]) / 2);
+            }
+        }
+        result.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+    }
+    return result;
 }
 
 void TMainForm::MainMenu_Optionen_Ausblenden_OnClick(int viewSwitch)

@@ -3,9 +3,45 @@
 #include "common/AppContext.h"
 #include "common/Help.h"
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+class MnemonicToButton : public QObject {
+public:
+    MnemonicToButton(QAbstractButton *button)
+        : QObject(button)
+        , m_button(button)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return QObject::eventFilter(watched, event);
+        if (m_button->isEnabled())
+            m_button->click();
+        return true;
+    }
+
+private:
+    QAbstractButton *m_button;
+};
+
+} // namespace
+
+void GiveMnemonicToButton(QLabel *label, QAbstractButton *button)
+{
+    auto *filter = new MnemonicToButton(button);
+    label->installEventFilter(filter);
+    button->installEventFilter(filter);
+}
 
 QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, QPushButton *primary, int helpContext)
 {

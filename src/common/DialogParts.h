@@ -2,8 +2,10 @@
 
 #include <QString>
 
+class QAbstractButton;
 class QDialog;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 
 // Gives a control its object name (the name tests find it by).
@@ -18,3 +20,7 @@ Widget *named(Widget *widget, const char *name)
 // "&Abbrechen" rejecting the dialog and "&Hilfe" opening helpContext, enabled
 // only when there is a help file.
 QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, QPushButton *primary, int helpContext);
+
+// A label and a button that carry the same letter: the letter presses the
+// button every time instead of moving the focus between the two.
+void GiveMnemonicToButton(QLabel *label, QAbstractButton *button);

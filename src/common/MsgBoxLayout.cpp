@@ -37,7 +37,8 @@ MsgBoxGeometry compute(const MsgBoxMetrics &metrics)
     }
 
     const int n = metrics.buttonCount;
-    int width = geometry.textWidth + kWidthExtra;
+    // The caption is one more minimum, also when the message is wider.
+    int width = std::max(geometry.textWidth, metrics.captionWidth + kCaptionReserve) + kWidthExtra;
     if (n > 0) {
         const int pitch = std::max(kButtonPitch, metrics.buttonMinWidth + kButtonGap + kSlotGap);
         width = std::max(width, n * pitch + kButtonRowMargin);

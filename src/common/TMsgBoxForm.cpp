@@ -6,6 +6,8 @@
 #include "common/MsgBoxLayout.h"
 #include "common/Sound.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -175,7 +177,10 @@ MsgBoxGeometry TMsgBoxForm::measure(const QString &caption, const QString &text,
     const QRect wrapped = textMetrics.boundingRect(
         QRect(0, 0, MsgBoxLayout::wrapWidth(metrics.screenWidth), kUnlimited), Qt::TextWordWrap, text);
     metrics.wrappedHeight = wrapped.height();
-    metrics.captionWidth = fontMetrics().horizontalAdvance(caption);
+    // Title bars commonly use a bold face.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    metrics.captionWidth = QFontMetrics(titleFont).horizontalAdvance(caption);
     metrics.buttonCount = row.count;
     metrics.buttonMinWidth = row.widest;
     return MsgBoxLayout::compute(metrics);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileIconProvider>
+#include <QKeyEvent>
 #include <QMimeDatabase>
 
 namespace {
@@ -77,4 +78,11 @@ void FileListBox::selectFile(const QString &path)
         }
     }
     clearSelection();
+}
+
+void FileListBox::keyPressEvent(QKeyEvent *event)
+{
+    QListWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->accept();
 }

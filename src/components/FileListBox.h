@@ -20,6 +20,10 @@ public:
     // selection.
     void selectFile(const QString &path);
 
+protected:
+    // Enter chooses the item and goes no further (not to a default button).
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void fill();
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileIconProvider>
+#include <QKeyEvent>
 
 namespace {
 
@@ -49,4 +50,11 @@ void FolderListBox::setFolder(const QString &path)
     const QDir dir(m_folder);
     for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         addItem(dir.filePath(name), name, static_cast<int>(chain.size()));
+}
+
+void FolderListBox::keyPressEvent(QKeyEvent *event)
+{
+    QListWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->accept();
 }

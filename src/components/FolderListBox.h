@@ -19,6 +19,10 @@ signals:
     // The user opened path.
     void folderChosen(const QString &path);
 
+protected:
+    // Enter chooses the item and goes no further (not to a default button).
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void addItem(const QString &path, const QString &text, int depth);
 

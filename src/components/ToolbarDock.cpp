@@ -50,15 +50,6 @@ QList<DockingToolbar *> ToolbarDock::toolbars() const
     return result;
 }
 
-int ToolbarDock::positionOf(const DockingToolbar *toolbar) const
-{
-    for (const Slot &slot : m_slots) {
-        if (slot.toolbar == toolbar)
-            return slot.position;
-    }
-    return -1;
-}
-
 void ToolbarDock::updateVisibility()
 {
     bool anyShown = false;

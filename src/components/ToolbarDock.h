@@ -22,8 +22,6 @@ public:
     void insertToolbar(DockingToolbar *toolbar, int position);
     void removeToolbar(DockingToolbar *toolbar);
     QList<DockingToolbar *> toolbars() const;
-    // The position the toolbar was given; -1 when it is not in this dock.
-    int positionOf(const DockingToolbar *toolbar) const;
 
     void updateVisibility();
 

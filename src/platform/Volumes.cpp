@@ -103,10 +103,4 @@ void setRootsForTesting(const QStringList &roots)
     }
 }
 
-void refresh()
-{
-    if (!g_overridden)
-        g_roots.clear();
-}
-
 } // namespace Volumes

@@ -25,7 +25,4 @@ QString joinOnVolume(const QString &root, const QString &rest);
 // goes back to the real table.
 void setRootsForTesting(const QStringList &roots);
 
-// Reads the mounted volumes again.
-void refresh();
-
 } // namespace Volumes

@@ -90,7 +90,7 @@ TImagesEditForm::TImagesEditForm(Project &project, std::function<void()> onChang
     m_remove = named(new QPushButton(QStringLiteral("Image &entfernen"), this), "ButtonEntfernen");
     auto *close = named(new QPushButton(QStringLiteral("&Schließen"), this), "Button_Schliessen");
     close->setDefault(true);
-    auto *help = named(new QPushButton(QStringLiteral("&Hilfe"), this), "Button_Hilfe");
+    auto *help = named(new QPushButton(QStringLiteral("Hilfe"), this), "Button_Hilfe");
     help->setEnabled(AppContext::hasHelpFile());
     for (QPushButton *button : {m_up, m_down, m_remove})
         button->setEnabled(false);

@@ -3,6 +3,7 @@
 #include "common/AppContext.h"
 #include "common/FileChooser.h"
 #include "common/Help.h"
+#include "components/EditContextMenu.h"
 #include "components/FileListBox.h"
 #include "components/FolderListBox.h"
 #include "project/Project.h"
@@ -176,6 +177,7 @@ QGroupBox *TItemEditForm::createCommentGroup()
     m_comment->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    AttachEditContextMenu(m_comment);
     QPushButton *open = makeButton(m_commentGroup, QStringLiteral("KommentarButtonOeffnen"), QStringLiteral("Öffnen"));
     QPushButton *selectAll =
         makeButton(m_commentGroup, QStringLiteral("KommentarButtonAllesMarkieren"), QStringLiteral("Alles mark."));
@@ -230,7 +232,14 @@ void TItemEditForm::setCommentEnlarged(bool on)
     m_normalArea->setVisible(!on);
     m_buttonRow->setVisible(!on);
     m_commentWindowButton->setText(on ? QStringLiteral("Minimieren") : QStringLiteral("Maximieren"));
-    setWindowState(on ? windowState() | Qt::WindowMaximized : windowState() & ~Qt::WindowMaximized);
+    if (on) {
+        m_normalSize = size();
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // A hidden window keeps its maximised size unless it is given back.
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    resize(m_normalSize);
 }
 
 // One item per image, numbered from 1; items are only added or taken from

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 
 class FileListBox;
 class FolderListBox;
@@ -83,6 +84,7 @@ private:
     QButtonGroup *m_actions = nullptr;
     QLineEdit *m_command = nullptr;
     FolderListBox *m_folders = nullptr;
+    QSize m_normalSize;
     FileListBox *m_files = nullptr;
     QComboBox *m_filter = nullptr;
     QGroupBox *m_commentGroup = nullptr;

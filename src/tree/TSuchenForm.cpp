@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,10 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-} // namespace
 
 TSuchenForm::TSuchenForm(SearchState &state, QWidget *parent)
     : QDialog(parent)
@@ -31,6 +28,8 @@ TSuchenForm::TSuchenForm(SearchState &state, QWidget *parent)
     m_term->setMaxVisibleItems(10);
     m_term->addItems(state.history.items());
     m_term->setEditText(settings.term);
+    // The history completes only a term typed in the same case.
+    m_term->completer()->setCaseSensitivity(Qt::CaseSensitive);
     auto *termLabel = named(new QLabel(QStringLiteral("&Suchbegriff:"), this), "Label_Suchbegriff");
     termLabel->setBuddy(m_term);
 
@@ -61,6 +60,7 @@ TSuchenForm::TSuchenForm(SearchState &state, QWidget *parent)
 
     m_start = named(new QPushButton(QStringLiteral("Suche &starten"), this), "Button_Starten");
     QHBoxLayout *buttons = MakeDialogButtonRow(this, m_start, kHelpContext);
+    GiveMnemonicToButton(termLabel, m_start);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(termLabel, 0, 0);

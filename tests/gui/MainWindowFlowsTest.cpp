@@ -62,6 +62,8 @@ private slots:
     void cleanup();
     void closingAsksToSave_data();
     void closingAsksToSave();
+    void unsavedProjectIsNamed_data();
+    void unsavedProjectIsNamed();
     void openThroughChooser();
     void failedLoadKeepsProject();
     void commandStatesFollowTheFlows();
@@ -70,6 +72,10 @@ private slots:
     void unnamedProjectIsSavedAs();
     void loadingAsksForUnnamedChanges();
     void reopenListKeepsTenNewest();
+    void ctrlEOpensReopenMenu();
+    void everyEnabledCommandDoesSomething();
+    void unavailableCommandsGiveNotice_data();
+    void unavailableCommandsGiveNotice();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -128,6 +134,29 @@ void MainWindowFlowsTest::closingAsksToSave()
         QCOMPARE(window->project()->fileName, file);
         QCOMPARE(window->project()->tree.root()->child(0)->title, QStringLiteral("Geaendert"));
     }
+}
+
+void MainWindowFlowsTest::unsavedProjectIsNamed_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("with title") << QStringLiteral("Spiele") << QStringLiteral("Spiele");
+    QTest::newRow("without title") << QString() << QStringLiteral("Unbenannt");
+}
+
+void MainWindowFlowsTest::unsavedProjectIsNamed()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
+    auto window = makeWindow();
+    window->project()->fileName.clear();
+    window->project()->name = title;
+    window->markModified();
+    m_boxes->answer(MsgBox::ResultNo);
+    QVERIFY(window->close());
+    QCOMPARE(m_boxes->count(), 1);
+    QVERIFY2(m_boxes->last().text.startsWith(QStringLiteral("Die Projektdatei \"%1\" wurde modifiziert.").arg(shown)),
+             qPrintable(m_boxes->last().text));
 }
 
 void MainWindowFlowsTest::openThroughChooser()
@@ -312,6 +341,78 @@ void MainWindowFlowsTest::reopenListKeepsTenNewest()
 
     menu->actions().constLast()->trigger();
     QCOMPARE(window->project()->fileName, files.last());
+}
+
+void MainWindowFlowsTest::ctrlEOpensReopenMenu()
+{
+    const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));
+    auto window = makeWindow();
+    QVERIFY(window->loadProject(file));
+    action(*window, "MainMenu_Projektdatei_Schliessen")->trigger();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto *menu = window->findChild<QMenu *>(QStringLiteral("MainMenu_Projektdatei_ErneutOeffnen"));
+    QVERIFY(!menu->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
+}
+
+namespace {
+
+// Reaches the protected receivers() of any object.
+struct SignalPeek : QObject {
+    static int receiverCount(const QObject *object, const char *signal)
+    {
+        return (object->*(&SignalPeek::receivers))(signal);
+    }
+};
+
+} // namespace
+
+void MainWindowFlowsTest::everyEnabledCommandDoesSomething()
+{
+    auto window = makeWindow();
+    QStringList idle;
+    for (QAction *item : window->findChildren<QAction *>()) {
+        const QString name = item->objectName();
+        if (!name.startsWith(QLatin1String("MainMenu_")) || item->menu() || item->isSeparator() || !item->isEnabled())
+            continue;
+        bool connected = SignalPeek::receiverCount(item, SIGNAL(triggered(bool))) > 0;
+        for (QObject *owner : item->associatedObjects()) {
+            if (auto *menu = qobject_cast<QMenu *>(owner))
+                connected = connected || SignalPeek::receiverCount(menu, SIGNAL(triggered(QAction *))) > 0;
+        }
+        if (!connected)
+            idle.append(name);
+    }
+    QVERIFY2(idle.isEmpty(), qPrintable(idle.join(QStringLiteral(", "))));
+}
+
+void MainWindowFlowsTest::unavailableCommandsGiveNotice_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Editieren") << "MainMenu_Projektdatei_Editieren" << "Editieren";
+    QTest::newRow("Statistik") << "MainMenu_Projektdatei_Statistik" << "Statistik";
+    QTest::newRow("Drucken") << "MainMenu_Projektdatei_Export_Drucken" << "Drucken";
+    QTest::newRow("Einstellungen") << "MainMenu_Optionen_EinstellungenKonfigurieren" << "Einstellungen konfigurieren";
+}
+
+void MainWindowFlowsTest::unavailableCommandsGiveNotice()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));
+    auto window = makeWindow();
+    QVERIFY(window->loadProject(file));
+    QAction *item = window->findChild<QAction *>(name);
+    QVERIFY(item);
+    item->trigger();
+    QCOMPARE(m_boxes->count(), 1);
+    QCOMPARE(m_boxes->last().caption, caption);
+    QVERIFY(m_boxes->last().text.contains(file));
 }
 
 QTEST_MAIN(MainWindowFlowsTest)

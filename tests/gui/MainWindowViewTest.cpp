@@ -14,6 +14,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QEnterEvent>
+#include <QRegularExpression>
+#include <QToolButton>
 #include <QTest>
 
 using namespace MainWindowTest;
@@ -56,6 +59,7 @@ private slots:
     void clockWritesOnlyOnChange();
     void statusBarHints_data();
     void statusBarHints();
+    void toolbarButtonsHintAndGrey();
     void viewSwitches_data();
     void viewSwitches();
     void toolbarDocking();
@@ -129,6 +133,37 @@ void MainWindowViewTest::statusBarHints()
     hover(bar, panel);
     QCOMPARE(bar->panelText(MainStatusBar::HintPanel), hint);
     QCOMPARE(bar->panelText(MainStatusBar::MousePanel).count(QLatin1Char(':')), 1);
+}
+
+void MainWindowViewTest::toolbarButtonsHintAndGrey()
+{
+    auto window = makeWindow();
+    window->completeStartup();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QList<QToolButton *> buttons = window->findChildren<QToolButton *>(
+        QRegularExpression(QStringLiteral("^Toolbar[123]Button_")));
+    QCOMPARE(buttons.size(), 15);
+    for (QToolButton *button : buttons) {
+        const QString name = button->objectName();
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(button, &enter);
+        QVERIFY2(!button->toolTip().isEmpty(), qPrintable(name));
+        if (button->isEnabled())
+            QCOMPARE(window->statusLine()->panelText(MainStatusBar::HintPanel), button->toolTip());
+
+        const QIcon icon = button->icon();
+        const QImage normal = icon.pixmap(QSize(16, 16), QIcon::Normal).toImage();
+        const QImage disabled = icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage();
+        QVERIFY2(!normal.isNull() && normal != disabled, qPrintable(name));
+        bool grey = true;
+        for (int y = 0; y < disabled.height(); ++y) {
+            for (int x = 0; x < disabled.width(); ++x) {
+                const QRgb pixel = disabled.pixel(x, y);
+                grey = grey && qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+            }
+        }
+        QVERIFY2(grey, qPrintable(name));
+    }
 }
 
 void MainWindowViewTest::viewSwitches_data()

@@ -75,6 +75,36 @@ private slots:
         QCOMPARE(state.history.items(), (QStringList{QStringLiteral("Neu"), QStringLiteral("alt")}));
     }
 
+    void typedTermKeepsItsCase_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("other case than the history") << QStringLiteral("SUCHWORT");
+        QTest::newRow("start of a history term") << QStringLiteral("Such");
+    }
+
+    void typedTermKeepsItsCase()
+    {
+        QFETCH(QString, typed);
+        SearchState state;
+        state.history.add(QStringLiteral("suchwort"));
+        state.settings.searchComments = true;
+        TSuchenForm form(state);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto *term = child<QComboBox>(&form, "ComboBox_Suchbegriff");
+        term->setFocus();
+        term->lineEdit()->clear();
+        QTest::keyClicks(term->lineEdit(), typed);
+        auto *matchCase = child<QCheckBox>(&form, "CheckBox_GrossKlein");
+        matchCase->setFocus();
+        QTest::keyClick(matchCase, Qt::Key_Space);
+        QCOMPARE(term->currentText(), typed);
+        child(&form, "Button_Starten")->click();
+        QCOMPARE(state.settings.term, typed);
+        QCOMPARE(state.history.items().constFirst(), typed);
+    }
+
     void cancelChangesNothing()
     {
         SearchState state;

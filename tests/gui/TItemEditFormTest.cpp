@@ -4,6 +4,7 @@
 #include "common/AppContext.h"
 #include "common/FileChooser.h"
 #include "common/ModalSeam.h"
+#include "components/EditContextMenu.h"
 #include "components/FileListBox.h"
 #include "components/FolderListBox.h"
 #include "project/Project.h"
@@ -13,9 +14,13 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -95,6 +100,11 @@ private slots:
     void imageListEditorGrowsTheDropDowns();
     void appendsATextFileToTheComment();
     void enlargedCommentMode();
+    void normalSizeAfterEnlargedModeLeftWithEscape();
+    void enterInAListOnlyChooses_data();
+    void enterInAListOnlyChooses();
+    void commentMenu_data();
+    void commentMenu();
 
 private:
     TestEnvironment *m_env = nullptr;
@@ -377,6 +387,111 @@ void TItemEditFormTest::enlargedCommentMode()
     m_form->setCommentEnlarged(false);
     QCOMPARE(button->text(), QStringLiteral("Maximieren"));
     QVERIFY(m_form->findChild<QLineEdit *>(QStringLiteral("TitelEdit"))->isVisibleTo(m_form));
+}
+
+void TItemEditFormTest::normalSizeAfterEnlargedModeLeftWithEscape()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    const QSize normal = m_form->size();
+    m_form->findChild<QPushButton *>(QStringLiteral("KommentarButtonFenster"))->click();
+    QTRY_VERIFY(m_form->size() != normal);
+    QTest::keyClick(m_form, Qt::Key_Escape);
+    QVERIFY(!m_form->isVisible());
+    m_form->setCommentEnlarged(false);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    QVERIFY(!m_form->isMaximized());
+    QTRY_COMPARE(m_form->size(), normal);
+}
+
+void TItemEditFormTest::enterInAListOnlyChooses_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("folder list") << "BefehlDirectoryListBox" << " Spiele" << "/Spiele/";
+    QTest::newRow("file list") << "BefehlFileListBox" << "readme.txt" << "/tools/readme.txt";
+}
+
+void TItemEditFormTest::enterInAListOnlyChooses()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, item);
+    QFETCH(QString, command);
+    FakeHost host;
+    host.commandText = QStringLiteral("\\tools\\");
+    MsgBoxRecorder boxes;
+    bool stillOpen = false;
+    QString chosen;
+    ModalSeam::ScopedHandler modal([&](QDialog *dialog) {
+        dialog->show();
+        dialog->activateWindow();
+        if (QTest::qWaitForWindowActive(dialog)) {
+            if (list == QLatin1String("BefehlDirectoryListBox"))
+                child<FolderListBox>(dialog, "BefehlDirectoryListBox")->setFolder(m_drive);
+            auto *box = dialog->findChild<QListWidget *>(list);
+            const QList<QListWidgetItem *> items = box->findItems(item, Qt::MatchEndsWith);
+            if (items.size() == 1) {
+                box->setFocus();
+                box->setCurrentItem(items.first());
+                QTest::keyClick(box, Qt::Key_Return);
+                stillOpen = dialog->isVisible();
+                chosen = child<QLineEdit>(dialog, "BefehlEdit")->text();
+            }
+        }
+        dialog->reject();
+        return int(QDialog::Rejected);
+    });
+    m_form->edit(host);
+    QVERIFY(stillOpen);
+    QCOMPARE(chosen, m_drive + command);
+}
+
+void TItemEditFormTest::commentMenu_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("clipboard");
+    // The memo holds "eins zwei" with "zwei" selected; the clipboard "drei".
+    QTest::newRow("Rückgängig") << "EditPopup_Rueckgaengig" << "eins " << "drei";
+    QTest::newRow("Ausschneiden") << "EditPopup_Ausschneiden" << "eins " << "zwei";
+    QTest::newRow("Kopieren") << "EditPopup_Kopieren" << "eins zwei" << "zwei";
+    QTest::newRow("Einfügen") << "EditPopup_Einfuegen" << "eins drei" << "drei";
+    QTest::newRow("Löschen") << "EditPopup_Loeschen" << "eins " << "drei";
+    QTest::newRow("Alles markieren") << "EditPopup_AllesMarkieren" << "eins zwei" << "drei";
+}
+
+void TItemEditFormTest::commentMenu()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, after);
+    QFETCH(QString, clipboard);
+    auto *memo = m_form->findChild<QPlainTextEdit *>(QStringLiteral("KommentarMemo"));
+    memo->setPlainText(QStringLiteral("eins "));
+    memo->moveCursor(QTextCursor::End);
+    memo->insertPlainText(QStringLiteral("zwei"));
+    QTextCursor cursor = memo->textCursor();
+    cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 4);
+    memo->setTextCursor(cursor);
+    QGuiApplication::clipboard()->setText(QStringLiteral("drei"));
+    QCOMPARE(memo->contextMenuPolicy(), Qt::CustomContextMenu);
+
+    std::unique_ptr<QMenu> menu(CreateEditContextMenu(memo));
+    QStringList captions;
+    for (QAction *item : menu->actions()) {
+        if (!item->isSeparator())
+            captions.append(item->text());
+    }
+    QCOMPARE(captions, (QStringList{"&Rückgängig", "&Ausschneiden", "&Kopieren", "&Einfügen", "&Löschen",
+                                    "&Alles markieren"}));
+    QAction *item = menu->findChild<QAction *>(entry);
+    QVERIFY(item && item->isEnabled());
+    item->trigger();
+    QCOMPARE(memo->toPlainText(), after);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    if (entry == QLatin1String("EditPopup_AllesMarkieren"))
+        QCOMPARE(memo->textCursor().selectedText(), after);
 }
 
 QTEST_MAIN(TItemEditFormTest)
