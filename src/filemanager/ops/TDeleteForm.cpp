@@ -67,6 +67,9 @@ TDeleteForm::TDeleteForm(const QString &folder, const QStringList &names, QWidge
 void TDeleteForm::Button_Loeschen_OnClick()
 {
     const bool toTrash = m_trash->isChecked();
+    // Events run while deleting: nothing here may start a second run.
+    for (QWidget *control : findChildren<QPushButton *>())
+        control->setEnabled(false);
     BusyCursor busy;
     m_done->setText(toTrash ? QStringLiteral("Verschiebe markierte Objekte in den Papierkorb...")
                             : QStringLiteral("Lösche markierte Objekte unwiderruflich..."));

@@ -181,6 +181,8 @@ void TEigenschaftenForm::fillFileGroup(const QString &path)
 void TEigenschaftenForm::Button_Ok_OnClick()
 {
     setWindowTitle(QStringLiteral("Setze Dateiattribute. Bitte warten..."));
+    m_ok->setEnabled(false);
+    m_readOnly->setEnabled(false);
     MsgBoxAttributeQuestions questions;
     BusyCursor busy;
     ApplyReadOnly(m_folder, m_names, m_scan.readOnly, m_readOnly->checkState(), questions);
