@@ -1,6 +1,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
-BENCHES = brekko_bench brekko_window_bench brekko_copy_bench brekko_print_bench
+BENCHES = brekko_bench brekko_window_bench brekko_copy_bench brekko_print_bench brekko_export_bench \
+          brekko_filelist_bench
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: deps build run test bench fuzz clean

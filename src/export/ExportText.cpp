@@ -123,10 +123,15 @@ QStringList composeTable(const ProjectTree &tree, const TextExportOptions &optio
 
     QStringList lines;
     lines.reserve(qsizetype(rows.size()));
-    const size_t last = columns.size() - 1;
     for (const auto &row : rows) {
-        QString line;
+        // Padding only where a later cell of the row follows.
+        size_t last = 0;
         for (size_t c = 0; c < columns.size(); ++c) {
+            if (!row[c].isEmpty())
+                last = c;
+        }
+        QString line;
+        for (size_t c = 0; c <= last; ++c) {
             line += areaOf(options.fields, columns[c]).separator;
             line += c == last ? row[c] : row[c].leftJustified(widths[c]);
         }

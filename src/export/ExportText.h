@@ -39,6 +39,7 @@ struct TextExportOptions {
 // Below each other: each entry's fields in the chosen order, one line per
 // field line, indented by blanksPerLevel per level, the separator in front
 // when useSeparators. Side by side: one column per enabled field, the title
-// column indented; each column starts with its separator and is as wide as
-// its longest text; an entry takes as many lines as its tallest cell.
+// column indented; each column starts with its separator and is padded to
+// its longest text where a later cell of the line follows; an entry takes as
+// many lines as its tallest cell.
 QStringList ComposeExportText(const ProjectTree &tree, const TextExportOptions &options);
