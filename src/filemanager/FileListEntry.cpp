@@ -1,5 +1,6 @@
 #include "filemanager/FileListEntry.h"
 
+#include <QDateTime>
 #include <QLocale>
 
 namespace {
@@ -43,11 +44,11 @@ QString SizeText(const FileListEntry &entry)
     return QStringLiteral("%1").arg(entry.size, 10);
 }
 
-QString TimeText(const QDateTime &time)
+QString TimeText(qint64 msecsSinceEpoch)
 {
-    if (!time.isValid())
+    if (msecsSinceEpoch < 0)
         return QString();
-    const QDateTime local = time.toLocalTime();
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch);
     const QLocale locale;
     return locale.toString(local.date(), QLocale::ShortFormat) + QStringLiteral("  ")
            + locale.toString(local.time(), QLocale::ShortFormat);

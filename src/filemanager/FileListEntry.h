@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 
 // What the file list knows of one listed file or folder.
@@ -58,9 +57,10 @@ struct FileListEntry {
     bool isFolder = false;
     unsigned attributes = 0;
     int typeIndex = -1;  // into the list's cache of MIME types
-    QDateTime modified;
-    QDateTime created;
-    QDateTime lastAccess;
+    // Milliseconds since the epoch (UTC); -1 when unknown.
+    qint64 modified = -1;
+    qint64 created = -1;
+    qint64 lastAccess = -1;
 };
 
 // "D", "R", "H" in that order, each when it applies.
@@ -69,7 +69,7 @@ QString AttributeLetters(const FileListEntry &entry);
 // a folder.
 QString SizeText(const FileListEntry &entry);
 // Short date, two blanks, time without seconds, in the user's format.
-QString TimeText(const QDateTime &time);
+QString TimeText(qint64 msecsSinceEpoch);
 // The extension of the name (without the dot); empty when it has none.
 QString DosExtension(const QString &name);
 // True when an entry with these attributes passes the filter.

@@ -3,9 +3,8 @@
 #include "common/OperationObserver.h"
 #include "filemanager/FileListSort.h"
 #include "filemanager/FileMask.h"
+#include "platform/DirectoryListing.h"
 
-#include <QDirIterator>
-#include <QFileInfo>
 
 namespace {
 
@@ -14,16 +13,6 @@ bool g_sortDescending = false;
 QString WithTrailingSeparator(const QString &folder)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
-unsigned AttributesOf(const QFileInfo &info, const QString &name)
-{
-    unsigned attributes = 0;
-    if (!(info.permissions() & QFileDevice::WriteOwner))
-        attributes |= faReadonly;
-    if (name.startsWith(QLatin1Char('.')))
-        attributes |= faHidden;
-    return attributes;
 }
 
 } // namespace
@@ -146,32 +135,31 @@ void FileListModel::reread()
 
 void FileListModel::readFolder(const QString &folder, QList<FileListEntry> &into, EventPump &pump)
 {
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        const QFileInfo info = it.nextFileInfo();
+    DirectoryListing::list(folder, [&](const DirectoryListing::Item &item) {
         pump.poll();
         if (m_readAgain)
-            return;
+            return false;
+        unsigned attributes = item.ownerWritable ? 0u : unsigned(faReadonly);
+        if (item.name.startsWith(QLatin1Char('.')))
+            attributes |= faHidden;
+        if (!PassesTypeFilter(attributes, m_types))
+            return true;
+        if (item.isFolder ? !m_displayDirectory : !MatchesAnyPattern(item.name, m_patterns))
+            return true;
         FileListEntry entry;
-        entry.name = info.fileName();
-        entry.isFolder = info.isDir();
-        entry.attributes = AttributesOf(info, entry.name);
-        if (!PassesTypeFilter(entry.attributes, m_types))
-            continue;
-        if (entry.isFolder ? !m_displayDirectory : !MatchesAnyPattern(entry.name, m_patterns))
-            continue;
-        entry.upperName = entry.name.toUpper();
+        entry.name = item.name;
+        entry.upperName = item.name.toUpper();
         entry.folder = folder;
-        entry.size = entry.isFolder ? 0 : info.size();
-        entry.modified = info.lastModified();
-        entry.created = info.birthTime();
-        entry.lastAccess = info.lastRead();
-        entry.typeIndex = entry.isFolder
-                              ? typeIndexOf(m_mimeDatabase.mimeTypeForName(QStringLiteral("inode/directory")), true)
-                              : typeIndexOf(m_mimeDatabase.mimeTypeForFile(entry.name, QMimeDatabase::MatchExtension),
-                                            false);
+        entry.isFolder = item.isFolder;
+        entry.attributes = attributes;
+        entry.size = item.isFolder ? 0 : item.size;
+        entry.modified = item.modifiedMs;
+        entry.created = item.createdMs;
+        entry.lastAccess = item.accessedMs;
+        entry.typeIndex = item.isFolder ? folderTypeIndex() : fileTypeIndex(item.name);
         into.append(std::move(entry));
-    }
+        return true;
+    });
 }
 
 int FileListModel::typeIndexOf(const QMimeType &type, bool isFolder)
@@ -183,6 +171,30 @@ int FileListModel::typeIndexOf(const QMimeType &type, bool isFolder)
     m_typeNames.append(type.comment().left(80));
     m_typeIcons.append(m_iconLookup ? m_iconLookup(type, isFolder) : QIcon());
     m_typeIndexes.insert(type.name(), index);
+    return index;
+}
+
+int FileListModel::folderTypeIndex()
+{
+    if (m_folderType < 0)
+        m_folderType = typeIndexOf(m_mimeDatabase.mimeTypeForName(QStringLiteral("inode/directory")), true);
+    return m_folderType;
+}
+
+// Names with the same extension share a type; names without one are asked
+// for one by one (README, Makefile).
+int FileListModel::fileTypeIndex(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    if (!extension.isEmpty()) {
+        const auto found = m_typeOfExtension.constFind(extension);
+        if (found != m_typeOfExtension.constEnd())
+            return *found;
+    }
+    const int index = typeIndexOf(m_mimeDatabase.mimeTypeForFile(name, QMimeDatabase::MatchExtension), false);
+    if (!extension.isEmpty())
+        m_typeOfExtension.insert(extension, index);
     return index;
 }
 

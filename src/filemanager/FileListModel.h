@@ -75,6 +75,8 @@ private:
     void buildColumns();
     void readFolder(const QString &folder, QList<FileListEntry> &into, class EventPump &pump);
     int typeIndexOf(const QMimeType &type, bool isFolder);
+    int folderTypeIndex();
+    int fileTypeIndex(const QString &name);
     QString cellText(const FileListEntry &entry, FileInfo info) const;
     void sortEntries();
 
@@ -89,6 +91,8 @@ private:
 
     QMimeDatabase m_mimeDatabase;
     QHash<QString, int> m_typeIndexes;
+    QHash<QString, int> m_typeOfExtension;
+    int m_folderType = -1;
     QStringList m_typeNames;
     QList<QIcon> m_typeIcons;
     IconLookup m_iconLookup;

@@ -9,7 +9,7 @@ int CompareText(const QString &a, const QString &b)
     return QString::compare(a.toUpper(), b.toUpper());
 }
 
-int CompareTime(const QDateTime &a, const QDateTime &b)
+int CompareTime(qint64 a, qint64 b)
 {
     if (a == b)
         return 0;

@@ -71,6 +71,10 @@ void TDateimanagerForm::becomeActive()
 {
     QString line = m_startCommandLine;
     const int result = ExpandCommandLine(AppContext::projectDrive(), line);
+    // A folder named with its trailing separator is listed itself.
+    const QString typed = m_startCommandLine.trimmed();
+    if (result == ExpandFolder && (typed.endsWith(QLatin1Char('/')) || typed.endsWith(QLatin1Char('\\'))))
+        line = WithSeparator(line);
     m_startCommandLine = line;
     QString shown = line;
     if (result == ExpandFile || result == ExpandFolder) {

@@ -1,0 +1,53 @@
+#include "platform/DirectoryListing.h"
+
+#include <QFile>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+qint64 Milliseconds(const struct statx_timestamp &stamp)
+{
+    return qint64(stamp.tv_sec) * 1000 + stamp.tv_nsec / 1'000'000;
+}
+
+} // namespace
+
+namespace DirectoryListing {
+
+bool list(const QString &folder, const std::function<bool(const Item &item)> &each)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    const int fd = ::dirfd(dir);
+    constexpr unsigned mask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_BTIME;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
+        struct statx facts {};
+        if (::statx(fd, name, AT_STATX_SYNC_AS_STAT, mask, &facts) != 0
+            && ::statx(fd, name, AT_STATX_SYNC_AS_STAT | AT_SYMLINK_NOFOLLOW, mask, &facts) != 0)
+            continue;  // vanished since it was read
+        Item item;
+        item.name = QFile::decodeName(name);
+        item.isFolder = S_ISDIR(facts.stx_mode);
+        item.ownerWritable = facts.stx_mode & S_IWUSR;
+        item.size = qint64(facts.stx_size);
+        if (facts.stx_mask & STATX_MTIME)
+            item.modifiedMs = Milliseconds(facts.stx_mtime);
+        if (facts.stx_mask & STATX_BTIME)
+            item.createdMs = Milliseconds(facts.stx_btime);
+        if (facts.stx_mask & STATX_ATIME)
+            item.accessedMs = Milliseconds(facts.stx_atime);
+        if (!each(item))
+            break;
+    }
+    ::closedir(dir);
+    return true;
+}
+
+} // namespace DirectoryListing
