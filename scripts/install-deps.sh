@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make ninja-build qt6-base-dev libarchive-dev libgl-dev
-          zip unzip xvfb xdotool)
+          zip unzip xvfb xdotool desktop-file-utils shared-mime-info dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

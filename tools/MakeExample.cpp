@@ -2,7 +2,10 @@
 // files there and writes Beispiel.prj from its template, with every command
 // line drive-independent for the volume that folder lies on.
 //
-//   brekko_make_example SOURCE_FOLDER TARGET_FOLDER
+//   brekko_make_example SOURCE_FOLDER TARGET_FOLDER [FINAL_FOLDER]
+//
+// FINAL_FOLDER is where the catalogue will lie once installed, when
+// TARGET_FOLDER is only a staging folder (DESTDIR); the command lines fit it.
 
 #include "common/CommandLinePaths.h"
 #include "platform/FileSystem.h"
@@ -77,15 +80,17 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 3)
-        return fail(QStringLiteral("Aufruf: brekko_make_example QUELLORDNER ZIELORDNER"));
+    if (arguments.size() != 3 && arguments.size() != 4)
+        return fail(QStringLiteral("Aufruf: brekko_make_example QUELLORDNER ZIELORDNER [ENDORDNER]"));
     const QDir source(FileSystem::fullPath(arguments.at(1)));
     const QDir target(FileSystem::fullPath(arguments.at(2)));
     if (!QDir().mkpath(target.path()) || !copyExampleFiles(source, target))
         return fail(QStringLiteral("Dateien konnten nicht nach %1 kopiert werden.").arg(target.path()));
-    const QString prefix = driveIndependentFolder(target.path());
+    const QString finalFolder =
+        arguments.size() == 4 ? QDir::cleanPath(FileSystem::fullPath(arguments.at(3))) : target.path();
+    const QString prefix = driveIndependentFolder(finalFolder);
     if (prefix.isNull())
-        return fail(QStringLiteral("%1 liegt auf keinem Laufwerk.").arg(target.path()));
+        return fail(QStringLiteral("%1 liegt auf keinem Laufwerk.").arg(finalFolder));
     if (!writeCatalogue(source.filePath(kTemplate), target.filePath(kCatalogue), prefix))
         return fail(QStringLiteral("%1 konnte nicht geschrieben werden.").arg(target.filePath(kCatalogue)));
     return 0;
