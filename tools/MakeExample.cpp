@@ -52,13 +52,21 @@ bool copyExampleFiles(const QDir &source, const QDir &target)
 }
 
 // The target folder as a drive-independent path: "\" and the rest of the
-// folder below its volume's root, with "\" separators.
+// folder below its volume's root, with "\" separators. The folder need not
+// exist yet: its volume is that of its nearest existing parent.
 QString driveIndependentFolder(const QString &folder)
 {
-    QString line = folder;
-    if (ShortenCommandLine(Volumes::volumeOf(folder), line) != ShortenFolder)
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).path() != existing)
+        existing = QFileInfo(existing).path();
+    QString line = existing;
+    if (ShortenCommandLine(Volumes::volumeOf(existing), line) != ShortenFolder)
         return {};
-    return line == QLatin1String("\\") ? QString() : line;
+    QString result = line == QLatin1String("\\") ? QStringLiteral("") : line;
+    const QString rest = QDir(existing).relativeFilePath(folder);
+    if (rest != QLatin1String("."))
+        result += QLatin1Char('\\') + QString(rest).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return result;
 }
 
 bool writeCatalogue(const QString &templateFile, const QString &catalogue, const QString &prefix)
