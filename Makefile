@@ -4,7 +4,9 @@ BENCHES = brekko_bench brekko_window_bench brekko_copy_bench brekko_print_bench 
           brekko_filelist_bench
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build run test bench fuzz clean
+PREFIX ?= /usr/local
+
+.PHONY: deps build run test install package bench fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -20,6 +22,12 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBREKKO_WERROR=OFF

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ make ninja-build qt6-base-dev libarchive-dev libgl-dev
           zip unzip xvfb xdotool qt6-translations-l10n poppler-utils
-          libarchive-tools)
+          libarchive-tools desktop-file-utils shared-mime-info dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

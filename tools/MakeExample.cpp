@@ -2,7 +2,10 @@
 // files there and writes Beispiel.prj from its template, with every command
 // line drive-independent for the volume that folder lies on.
 //
-//   brekko_make_example SOURCE_FOLDER TARGET_FOLDER
+//   brekko_make_example SOURCE_FOLDER TARGET_FOLDER [FINAL_FOLDER]
+//
+// FINAL_FOLDER is where the catalogue will lie once installed, when
+// TARGET_FOLDER is only a staging folder (DESTDIR); the command lines fit it.
 
 #include "common/CommandLinePaths.h"
 #include "platform/FileSystem.h"
@@ -49,13 +52,21 @@ bool copyExampleFiles(const QDir &source, const QDir &target)
 }
 
 // The target folder as a drive-independent path: "\" and the rest of the
-// folder below its volume's root, with "\" separators.
+// folder below its volume's root, with "\" separators. The folder need not
+// exist yet: its volume is that of its nearest existing parent.
 QString driveIndependentFolder(const QString &folder)
 {
-    QString line = folder;
-    if (ShortenCommandLine(Volumes::volumeOf(folder), line) != ShortenFolder)
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).path() != existing)
+        existing = QFileInfo(existing).path();
+    QString line = existing;
+    if (ShortenCommandLine(Volumes::volumeOf(existing), line) != ShortenFolder)
         return {};
-    return line == QLatin1String("\\") ? QString() : line;
+    QString result = line == QLatin1String("\\") ? QStringLiteral("") : line;
+    const QString rest = QDir(existing).relativeFilePath(folder);
+    if (rest != QLatin1String("."))
+        result += QLatin1Char('\\') + QString(rest).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return result;
 }
 
 bool writeCatalogue(const QString &templateFile, const QString &catalogue, const QString &prefix)
@@ -77,15 +88,17 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 3)
-        return fail(QStringLiteral("Aufruf: brekko_make_example QUELLORDNER ZIELORDNER"));
+    if (arguments.size() != 3 && arguments.size() != 4)
+        return fail(QStringLiteral("Aufruf: brekko_make_example QUELLORDNER ZIELORDNER [ENDORDNER]"));
     const QDir source(FileSystem::fullPath(arguments.at(1)));
     const QDir target(FileSystem::fullPath(arguments.at(2)));
     if (!QDir().mkpath(target.path()) || !copyExampleFiles(source, target))
         return fail(QStringLiteral("Dateien konnten nicht nach %1 kopiert werden.").arg(target.path()));
-    const QString prefix = driveIndependentFolder(target.path());
+    const QString finalFolder =
+        arguments.size() == 4 ? QDir::cleanPath(FileSystem::fullPath(arguments.at(3))) : target.path();
+    const QString prefix = driveIndependentFolder(finalFolder);
     if (prefix.isNull())
-        return fail(QStringLiteral("%1 liegt auf keinem Laufwerk.").arg(target.path()));
+        return fail(QStringLiteral("%1 liegt auf keinem Laufwerk.").arg(finalFolder));
     if (!writeCatalogue(source.filePath(kTemplate), target.filePath(kCatalogue), prefix))
         return fail(QStringLiteral("%1 konnte nicht geschrieben werden.").arg(target.filePath(kCatalogue)));
     return 0;

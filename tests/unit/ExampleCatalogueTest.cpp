@@ -3,6 +3,7 @@
 
 #include "project/ProjectFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSet>
@@ -44,6 +45,7 @@ class ExampleCatalogueTest : public QObject {
 private slots:
     void builtCatalogueLoadsWithoutProblems();
     void catalogueMadeElsewhereLoadsWithoutProblems();
+    void stagedCatalogueFitsItsFinalFolder();
 };
 
 void ExampleCatalogueTest::builtCatalogueLoadsWithoutProblems()
@@ -64,6 +66,24 @@ void ExampleCatalogueTest::catalogueMadeElsewhereLoadsWithoutProblems()
     checkCatalogue(target + QStringLiteral("/Beispiel.prj"));
     QVERIFY(QFileInfo(target + QStringLiteral("/Programme/hallo.sh")).isExecutable());
     QVERIFY(!QFileInfo::exists(target + QStringLiteral("/Beispiel.prj.in")));
+}
+
+// A package is staged in one folder and unpacked in another, which need not
+// exist when the catalogue is made.
+void ExampleCatalogueTest::stagedCatalogueFitsItsFinalFolder()
+{
+    TestEnvironment env;
+    const QString stage = env.path(QStringLiteral("stage/share/brekko/examples"));
+    const QString final = env.path(QStringLiteral("endgültig/share/brekko/examples"));
+    QProcess maker;
+    maker.start(QStringLiteral(BREKKO_MAKE_EXAMPLE), {QStringLiteral(BREKKO_EXAMPLES_SOURCE), stage, final});
+    QVERIFY(maker.waitForFinished());
+    QCOMPARE(maker.exitCode(), 0);
+    QVERIFY(!QFileInfo::exists(final));
+
+    QVERIFY(QDir().mkpath(QFileInfo(final).path()));
+    QVERIFY(QDir().rename(stage, final));
+    checkCatalogue(final + QStringLiteral("/Beispiel.prj"));
 }
 
 QTEST_GUILESS_MAIN(ExampleCatalogueTest)
