@@ -2,6 +2,8 @@
 
 #include "app/MainItemEditHost.h"
 #include "app/MainStatusBar.h"
+#include "app/ExportCommands.h"
+#include "app/MainHandovers.h"
 #include "app/ProjectToolCommands.h"
 #include "app/SearchCommands.h"
 #include "app/TSplashForm.h"
@@ -76,6 +78,8 @@ TMainForm::TMainForm(const StartConfig &config, QWidget *parent)
     createToolbars();
     new SearchCommands(*this);
     new ProjectToolCommands(*this);
+    new ExportCommands(*this);
+    m_handovers = std::make_unique<MainHandovers>(*this);
     m_tree->projectModel()->setProject(m_project.get());
     connect(m_tree, &ProjectTreeView::selectedEntryChanged, this, &TMainForm::Tree_OnChange);
     connectTreeEditing();

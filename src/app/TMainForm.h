@@ -9,6 +9,7 @@
 #include <memory>
 
 class DockingToolbar;
+class MainHandovers;
 class MainItemEditHost;
 class QMenu;
 class TItemEditForm;
@@ -213,6 +214,7 @@ private:
     MainStatusBar *m_statusBar = nullptr;
     TItemEditForm *m_itemEditForm = nullptr;
     std::unique_ptr<MainItemEditHost> m_itemEditHost;
+    std::unique_ptr<MainHandovers> m_handovers;
     // The entry under the mouse at the last press in the tree.
     ProjectEntry *m_dragSource = nullptr;
     QMenu *m_treePopupMenu1 = nullptr;

@@ -30,7 +30,7 @@ void TMainForm::SetCommandState(int code)
         break;
     case 1:
         enableAll({a.saveAs, a.close, a.statistics, a.importMenu->menuAction(), a.exportMenu->menuAction(),
-                    a.exportPrint, a.expandAll, a.collapseAll, a.editImages, a.addEntry, a.moveMenu->menuAction(),
+                    a.exportPrint, a.exportText, a.expandAll, a.collapseAll, a.editImages, a.addEntry, a.moveMenu->menuAction(),
                     a.search, a.goTo},
                    true);
         for (QAction *action : panelSwitches)
@@ -41,7 +41,7 @@ void TMainForm::SetCommandState(int code)
         break;
     case 2:
         enableAll({a.save, a.saveAs, a.close, a.editFile, a.statistics, a.importMenu->menuAction(),
-                    a.exportMenu->menuAction(), a.exportPrint, a.expandAll, a.collapseAll, a.editImages, a.editEntry,
+                    a.exportMenu->menuAction(), a.exportPrint, a.exportText, a.expandAll, a.collapseAll, a.editImages, a.editEntry,
                     a.addEntry, a.addChild, a.moveMenu->menuAction(), a.moveUp, a.moveDown, a.moveToStart,
                     a.moveToEnd, a.removeEntry, a.removeChildren, a.removeAll, a.sort, a.search, a.searchAgain,
                     a.goTo},

@@ -91,7 +91,7 @@ void TMainForm::createProjectMenu()
     a.exportHtml = addItem(a.exportMenu, "MainMenu_Projektdatei_Export_HtmlDokument",
                            QStringLiteral("&Html-Dokument"), keys(Qt::CTRL | Qt::Key_H));
     // Present for the layout of the menu; they have no function.
-    for (QAction *never : {a.importFileContents, a.importFolderTree, a.exportText, a.exportHtml})
+    for (QAction *never : {a.importFileContents, a.importFolderTree, a.exportHtml})
         never->setEnabled(false);
     menu->addSeparator();
     a.exit = addItem(menu, "MainMenu_Projektdatei_Beenden", QStringLiteral("&Beenden"), keys(Qt::ALT | Qt::Key_X));
@@ -110,9 +110,6 @@ void TMainForm::createProjectMenu()
         if (!reopen->isEmpty())
             reopen->popup(mapToGlobal(menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
     });
-    noticeUntilAvailable(a.editFile, QStringLiteral("Editieren"));
-    noticeUntilAvailable(a.statistics, QStringLiteral("Statistik"));
-    noticeUntilAvailable(a.exportPrint, QStringLiteral("Drucken"));
 }
 
 void TMainForm::noticeUntilAvailable(QAction *action, const QString &what)
