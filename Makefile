@@ -37,7 +37,7 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBREKKO_FUZZ=ON -DBREKKO_WERROR=OFF
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_project_reader
-	mkdir -p build-fuzz/corpus && build-fuzz/fuzz/fuzz_project_reader -max_total_time=$${FUZZ_SECONDS:-60} -max_len=4096 build-fuzz/corpus fuzz/corpus
+	mkdir -p build-fuzz/corpus && build-fuzz/fuzz/fuzz_project_reader -max_total_time=$${FUZZ_SECONDS:-60} -max_len=4096 -print_final_stats=1 build-fuzz/corpus fuzz/corpus
 
 clean:
 	rm -rf $(BUILD) build-bench build-fuzz

@@ -109,9 +109,17 @@ QByteArray toWindows1252(QStringView text)
     return bytes;
 }
 
+bool readsBackAsWindows1252(QStringView text)
+{
+    if (!fitsWindows1252(text))
+        return false;
+    const QByteArray bytes = toWindows1252(text);
+    return bytes.size() == text.toUtf8().size() || !bytes.isValidUtf8();
+}
+
 QByteArray encode(const QString &text)
 {
-    return fitsWindows1252(text) ? toWindows1252(text) : utf8Bom + text.toUtf8();
+    return readsBackAsWindows1252(text) ? toWindows1252(text) : utf8Bom + text.toUtf8();
 }
 
 bool readBytes(const QString &path, QByteArray &bytes)

@@ -22,7 +22,10 @@ QString decode(const QByteArray &bytes);
 bool fitsWindows1252(QStringView text);
 // text in Windows-1252; characters that do not fit become "?".
 QByteArray toWindows1252(QStringView text);
-// Windows-1252 bytes when every character fits; else UTF-8 with a BOM.
+// Whether text written in Windows-1252 reads back as the same text: every
+// character fits, and the bytes are not valid UTF-8 unless they are ASCII.
+bool readsBackAsWindows1252(QStringView text);
+// Windows-1252 bytes when they read back as text; else UTF-8 with a BOM.
 QByteArray encode(const QString &text);
 inline const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 

@@ -102,30 +102,52 @@ void writeEntry(EncodedWriter &out, const ProjectTree &tree, const ProjectEntry 
     out << "  Befehl=" << entry.record.action << "," << oneLine(entry.record.command) << "\r\nItem Done\r\n";
 }
 
-bool fitsWindows1252(const Project &project)
-{
-    if (!TextFile::fitsWindows1252(project.name))
-        return false;
-    for (const QString &file : project.imageFiles) {
-        if (!TextFile::fitsWindows1252(file))
-            return false;
-    }
-    for (const ProjectEntry *entry : project.tree.preOrder()) {
-        if (!TextFile::fitsWindows1252(entry->title) || !TextFile::fitsWindows1252(entry->record.command))
-            return false;
-        for (const QString &line : entry->record.comment) {
-            if (!TextFile::fitsWindows1252(line))
-                return false;
+// Decides the file's encoding from all its values: Windows-1252 when every
+// character fits and the file would not read back as UTF-8.
+class EncodingChoice {
+public:
+    void add(QStringView text)
+    {
+        if (!m_fits)
+            return;
+        if (!TextFile::fitsWindows1252(text)) {
+            m_fits = false;
+            return;
         }
+        const QByteArray bytes = TextFile::toWindows1252(text);
+        if (bytes.size() == text.toUtf8().size())
+            return;  // ASCII reads back either way
+        m_nonAscii = true;
+        m_allValidUtf8 = m_allValidUtf8 && bytes.isValidUtf8();
     }
-    return true;
+    bool utf8() const { return !m_fits || (m_nonAscii && m_allValidUtf8); }
+
+private:
+    bool m_fits = true;
+    bool m_nonAscii = false;
+    bool m_allValidUtf8 = true;
+};
+
+bool needsUtf8(const Project &project)
+{
+    EncodingChoice choice;
+    choice.add(project.name);
+    for (const QString &file : project.imageFiles)
+        choice.add(file);
+    for (const ProjectEntry *entry : project.tree.preOrder()) {
+        choice.add(entry->title);
+        choice.add(entry->record.command);
+        for (const QString &line : entry->record.comment)
+            choice.add(line);
+    }
+    return choice.utf8();
 }
 
 // Writes the whole file through sink, reporting progress per entry.
 bool writeProject(const Project &project, const QString &drive, const ProjectIoObserver &observer,
                   const EncodedWriter::Sink &sink)
 {
-    EncodedWriter out(!fitsWindows1252(project), sink);
+    EncodedWriter out(needsUtf8(project), sink);
     writeHeader(out, project, drive);
     const auto &entries = project.tree.preOrder();
     const int last = static_cast<int>(entries.size()) - 1;

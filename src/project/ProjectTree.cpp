@@ -12,9 +12,9 @@ ProjectEntry *ProjectTree::append(ProjectEntry *parent, std::unique_ptr<ProjectE
     // parent's last descendant; only the entries after it move up by one.
     // Files in pre-order always append at the end.
     const bool keepIndex = m_indexValid && !entry->hasChildren();
-    const size_t position = !keepIndex || target->lastDescendant() == m_root.get()
-        ? m_preOrder.size()
-        : static_cast<size_t>(target->lastDescendant()->m_index) + 1;
+    const ProjectEntry *before = keepIndex ? target->lastDescendant() : nullptr;
+    const size_t position =
+        !before || before == m_root.get() ? m_preOrder.size() : static_cast<size_t>(before->m_index) + 1;
     ProjectEntry *added = target->insertChild(-1, std::move(entry));
     if (!keepIndex) {
         m_indexValid = false;

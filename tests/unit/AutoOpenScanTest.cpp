@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray projectText(const QByteArray &name, int entries)
@@ -36,6 +38,7 @@ private slots:
         env.writeFile(QStringLiteral("c/Erstes.PRJ"), projectText("Eins", 3));
         env.writeFile(QStringLiteral("c/ohne.prj"), "Projekt=Kein Kopf\r\nItem New\r\n");
         env.writeFile(QStringLiteral("c/anders.txt"), projectText("Text", 1));
+        QCOMPARE(::mkfifo(QFile::encodeName(env.path(QStringLiteral("c/Rohr.prj"))).constData(), 0600), 0);
         env.writeFile(QStringLiteral("c/tief/unten.prj"), projectText("Tief", 1));
         const QList<ProjectFileRow> rows = FindProjectFiles(env.path(QStringLiteral("c")));
         QCOMPARE(names(rows), (QStringList{QStringLiteral("Erstes.PRJ"), QStringLiteral("Zweites.prj")}));

@@ -149,6 +149,8 @@ void ProfileFileTest::encodingRoundTrip_data()
         << QStringLiteral("Größe ändern") << QByteArray("[Dateien]\r\nName=Gr\xF6\xDF" "e \xE4ndern\r\n");
     QTest::newRow("other characters as UTF-8 with BOM")
         << QStringLiteral("Łódź") << QByteArray("\xEF\xBB\xBF[Dateien]\r\nName=\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n");
+    QTest::newRow("code-page bytes that would read as UTF-8")
+        << QStringLiteral("Ã¤") << QByteArray("\xEF\xBB\xBF[Dateien]\r\nName=\xC3\x83\xC2\xA4\r\n");
 }
 
 void ProfileFileTest::encodingRoundTrip()
