@@ -67,6 +67,7 @@ struct RarArchive {
     int64_t unpSize = 0;
     std::string name;
     std::string linkTarget;
+    std::string password;
     std::vector<unsigned char> readBuffer = std::vector<unsigned char>(BlockSize);
     std::vector<unsigned char> dataBuffer = std::vector<unsigned char>(BlockSize);
 
@@ -467,9 +468,11 @@ void RARSetProcessDataProc(RarHandle handle, PROCESSDATAPROC processDataProc)
 
 void RARSetPassword(RarHandle handle, char *password)
 {
+    // Kept only: libarchive's RAR readers cannot decrypt, and handing them
+    // a passphrase makes the walk fail after an encrypted entry.
     RarArchive *rar = toArchive(handle);
     if (rar && password)
-        archive_read_add_passphrase(rar->reader, password);
+        rar->password = password;
 }
 
 int RARGetEntryDetails(RarHandle handle, int64_t *packSize, int64_t *unpSize, const char **fullName,
