@@ -302,11 +302,14 @@ void TUnrarForm::startEntry(const RarEntry &entry)
 {
     m_refusal.clear();
     setBarMaximum(entry.unpSize);
+    const bool first = RichEdit->document()->isEmpty();
     QTextCursor cursor(RichEdit->document());
     cursor.movePosition(QTextCursor::Start);
     cursor.insertText(QStringLiteral("Datei: ") + entry.fileName);
-    if (RichEdit->document()->blockCount() > 1 || !RichEdit->document()->lastBlock().text().isEmpty())
+    if (!first) {
         cursor.insertBlock();
+        cursor.movePosition(QTextCursor::Start);
+    }
     ProgressBar->repaint();
     m_pump.poll();
 }
