@@ -1,0 +1,355 @@
+#include "archive/rar/TUnrarForm.h"
+
+#include "common/AppContext.h"
+#include "common/BusyCursor.h"
+#include "common/DialogParts.h"
+#include "common/FileChooser.h"
+#include "common/Help.h"
+#include "common/ModalSeam.h"
+#include "common/MsgBox.h"
+#include "components/SortGrid.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <climits>
+
+namespace {
+
+const QString FormCaption = QStringLiteral("Unrar");
+
+QDateTime fromDosTime(unsigned dos)
+{
+    const QDate date(int((dos >> 25) & 0x7f) + 1980, int((dos >> 21) & 0x0f), int((dos >> 16) & 0x1f));
+    const QTime time(int((dos >> 11) & 0x1f), int((dos >> 5) & 0x3f), int((dos & 0x1f) * 2));
+    return QDateTime(date, time);
+}
+
+QString thousands(qint64 value) { return QLocale(QLocale::German).toString(value); }
+
+} // namespace
+
+TUnrarForm::TUnrarForm(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TUnrarForm"));
+    setWindowTitle(FormCaption);
+    buildControls();
+    installEvents();
+    Edit_ZielDir->setText(QCoreApplication::applicationDirPath());
+    Button_Hilfe->setEnabled(AppContext::hasHelpFile());
+}
+
+void TUnrarForm::buildControls()
+{
+    setStyleSheet(QStringLiteral("TUnrarForm { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                                 "stop:0 #1c3f94, stop:1 #d8e0f0); }"));
+    auto *layout = new QVBoxLayout(this);
+    Label_RarFile = named(new QLabel(this), "Label_RarFile");
+    layout->addWidget(Label_RarFile);
+
+    m_listing = new QWidget(this);
+    auto *listing = new QVBoxLayout(m_listing);
+    listing->setContentsMargins(0, 0, 0, 0);
+    SlidePanel = named(new QFrame(m_listing), "SlidePanel");
+    auto *slide = new QVBoxLayout(SlidePanel);
+    Kommentar = named(new QTextEdit(SlidePanel), "Kommentar");
+    Kommentar->setReadOnly(true);
+    slide->addWidget(Kommentar);
+    SlidePanel->hide();
+    listing->addWidget(SlidePanel);
+    Grid = named(new SortGrid(m_listing), "SortGrid");
+    listing->addWidget(Grid, 1);
+
+    auto *target = new QHBoxLayout;
+    target->addWidget(new QLabel(QStringLiteral("Zielverzeichnis:"), m_listing));
+    Edit_ZielDir = named(new QLineEdit(m_listing), "Edit_ZielDir");
+    target->addWidget(Edit_ZielDir, 1);
+    Button_ZielDir = named(new QPushButton(QStringLiteral("..."), m_listing), "Button_ZielDir");
+    Button_ZielDir->setToolTip(QStringLiteral("Zielverzeichnis wählen"));
+    target->addWidget(Button_ZielDir);
+    listing->addLayout(target);
+
+    auto *buttons = new QHBoxLayout;
+    Button_Entpacken = named(new QPushButton(QStringLiteral("&Entpacken"), m_listing), "Button_Entpacken");
+    Button_Testen = named(new QPushButton(QStringLiteral("&Testen"), m_listing), "Button_Testen");
+    Button_Abbrechen = named(new QPushButton(QStringLiteral("Abbrechen"), m_listing), "Button_Abbrechen");
+    Button_Hilfe = named(new QPushButton(QStringLiteral("&Hilfe"), m_listing), "Button_Hilfe");
+    Button_Entpacken->setEnabled(false);
+    Button_Testen->setEnabled(false);
+    buttons->addStretch();
+    for (QPushButton *button : {Button_Entpacken, Button_Testen, Button_Abbrechen, Button_Hilfe})
+        buttons->addWidget(button);
+    listing->addLayout(buttons);
+    layout->addWidget(m_listing, 1);
+
+    Panel_Step2 = named(new QFrame(this), "Panel_Step2");
+    auto *step2 = new QVBoxLayout(Panel_Step2);
+    RichEdit = named(new QTextEdit(Panel_Step2), "RichEdit");
+    RichEdit->setReadOnly(true);
+    step2->addWidget(RichEdit, 1);
+    ProgressBar = named(new QProgressBar(Panel_Step2), "ProgressBar");
+    step2->addWidget(ProgressBar);
+    Button_CancelOperation =
+        named(new QPushButton(QStringLiteral("&Abbrechen"), Panel_Step2), "Button_CancelOperation");
+    Button_CancelOperation->setToolTip(QStringLiteral("Augenblicklich abbrechen"));
+    step2->addWidget(Button_CancelOperation, 0, Qt::AlignRight);
+    Panel_Step3 = named(new QFrame(Panel_Step2), "Panel_Step3");
+    auto *step3 = new QHBoxLayout(Panel_Step3);
+    Label_Ergebnis = named(new QLabel(Panel_Step3), "Label_Ergebnis");
+    step3->addWidget(Label_Ergebnis, 1);
+    Button_Ready = named(new QPushButton(QStringLiteral("&OK"), Panel_Step3), "Button_Ready");
+    step3->addWidget(Button_Ready);
+    step2->addWidget(Panel_Step3);
+    Panel_Step3->hide();
+    Panel_Step2->hide();
+    layout->addWidget(Panel_Step2, 1);
+    resize(620, 420);
+
+    connect(Button_ZielDir, &QPushButton::clicked, this, &TUnrarForm::Button_ZielDirClick);
+    connect(Button_Entpacken, &QPushButton::clicked, this, &TUnrarForm::Button_EntpackenClick);
+    connect(Button_Testen, &QPushButton::clicked, this, &TUnrarForm::Button_TestenClick);
+    connect(Button_Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Button_Hilfe, &QPushButton::clicked, this, [] { ShowHelp(0); });
+    connect(Button_CancelOperation, &QPushButton::clicked, this, &TUnrarForm::Button_CancelOperationClick);
+    connect(Button_Ready, &QPushButton::clicked, this, &TUnrarForm::Button_ReadyClick);
+}
+
+void TUnrarForm::installEvents()
+{
+    m_rar.OnListFile = [this](TRAR *, const RarEntry &entry) { addListRow(entry); };
+    m_rar.OnComment = [this](TRAR *, const QString &comment) {
+        SlidePanel->show();
+        Kommentar->setPlainText(comment.left(65535));
+    };
+    m_rar.OnError = [this](TRAR *, int error) {
+        ShowMsgBox(QStringLiteral("Fehler"), TRAR::ErrorText(error), MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 0);
+    };
+    m_rar.OnExtracting = [this](TRAR *, const RarEntry &entry) { startEntry(entry); };
+    m_rar.OnTesting = m_rar.OnExtracting;
+    m_rar.OnExtract = [this](TRAR *, const RarEntry &, bool ok) { endEntry(ok); };
+    m_rar.OnTested = m_rar.OnExtract;
+    m_rar.OnRefused = [this](TRAR *, const RarEntry &, const QString &reason) { m_refusal = reason; };
+    m_rar.OnProcessData = [this](TRAR *, const unsigned char *, int, qint64 position) {
+        setBarPosition(position);
+        m_pump.poll();
+        return 1;
+    };
+    m_rar.OnVolumeChange = [](TRAR *, const QString &arcName, int mode) {
+        if (mode != RAR_VOL_ASK)
+            return 1;
+        const int answer = ShowMsgBox(QStringLiteral("Rar-Volumen benötigt..."),
+                                      QStringLiteral("Diskette mit Rar-Volumen \"") + arcName
+                                          + QStringLiteral("\" einlegen und OK drücken."),
+                                      MsgBox::Information, MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Cancel, 0);
+        return answer == MsgBox::ResultOk ? 1 : 0;
+    };
+    m_rar.OnReqPassword = [this](TRAR *sender, const RarEntry &entry, QString &password) {
+        password.clear();
+        QInputDialog input(this);
+        input.setObjectName(QStringLiteral("PasswortDialog"));
+        input.setWindowTitle(QStringLiteral("Passwort..."));
+        input.setLabelText(QStringLiteral("Passwort benötigt von ") + entry.fileName);
+        input.setTextEchoMode(QLineEdit::Password);
+        if (RunModal(&input) == QDialog::Accepted) {
+            password = input.textValue();
+            return;
+        }
+        sender->Stop = true;
+        showListing();
+    };
+}
+
+void TUnrarForm::setArchiveName(const QString &archiveName) { Label_RarFile->setText(archiveName); }
+
+void TUnrarForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        QTimer::singleShot(0, this, &TUnrarForm::FormActivate);
+    }
+}
+
+void TUnrarForm::FormActivate()
+{
+    m_activated = true;
+    const QString archive = Label_RarFile->text();
+    if (!QFileInfo(archive).isFile()) {
+        Label_RarFile->setStyleSheet(QStringLiteral("color: red;"));
+        Label_RarFile->setText(QStringLiteral("Fehler: Datei nicht gefunden..."));
+        return;
+    }
+    m_rar.ArchiveName = archive;
+    repaint();
+    {
+        BusyCursor busy;
+        Grid->setUpdatesEnabled(false);
+        m_rar.List();
+        Grid->setUpdatesEnabled(true);
+    }
+    Button_Entpacken->setEnabled(true);
+    Button_Testen->setEnabled(true);
+}
+
+void TUnrarForm::addListRow(const RarEntry &entry)
+{
+    if (Grid->rowCount() == 0)
+        Grid->setHeaders({QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Komprimiert"),
+                          QStringLiteral("Grad"), QStringLiteral("Datum/Zeit")},
+                         {210, 100, 100, 35, 90});
+    const qint64 ratio = entry.unpSize == 0 ? 0 : qRound64(100.0 * double(entry.packSize) / double(entry.unpSize));
+    const QDateTime time = fromDosTime(entry.header.FileTime);
+    const QLocale german(QLocale::German);
+    const QString when = german.toString(time.date(), QLocale::ShortFormat) + QStringLiteral("  ")
+                         + german.toString(time.time(), QLocale::ShortFormat);
+    Grid->appendRow({entry.fileName, thousands(entry.unpSize), thousands(entry.packSize),
+                     QString::number(ratio) + QLatin1Char('%'), when},
+                    {QVariant(), entry.unpSize, entry.packSize, ratio, time});
+    m_pump.poll();
+}
+
+void TUnrarForm::Button_ZielDirClick()
+{
+    const QString current = Edit_ZielDir->text();
+    const QString start = QFileInfo(current).isDir() ? current : QCoreApplication::applicationDirPath();
+    const QString chosen = FileChooser::folder(this, QStringLiteral("Zielverzeichnis wählen"), start);
+    if (!chosen.isEmpty())
+        Edit_ZielDir->setText(chosen);
+}
+
+bool TUnrarForm::ensureTargetFolder(const QString &folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    const QString quoted = QStringLiteral("\r\"") + folder + QStringLiteral("\"\r");
+    if (ShowMsgBox(QStringLiteral("Zielverzeichnis erstellen ?"),
+                   QStringLiteral("Das angegebene Zielverzeichnis") + quoted
+                       + QStringLiteral("existiert nicht.\rSoll es erstellt werden ?"),
+                   MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::Cancel, 0)
+        != MsgBox::ResultYes)
+        return false;
+    if (QDir().mkpath(folder) && QFileInfo(folder).isDir())
+        return true;
+    ShowMsgBox(QStringLiteral("Fehler: Kann Zielverzeichnis nicht erstellen...."),
+               QStringLiteral("Das angegebene Zielverzeichnis") + quoted
+                   + QStringLiteral("konnte nicht erstellt werden.\rEntpackvorgang wird abgebrochen."),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 0);
+    return false;
+}
+
+void TUnrarForm::showStep2(const QString &caption)
+{
+    setWindowTitle(caption);
+    RichEdit->clear();
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setValue(0);
+    Panel_Step3->hide();
+    m_listing->hide();
+    Panel_Step2->show();
+    repaint();
+}
+
+void TUnrarForm::showListing()
+{
+    Panel_Step2->hide();
+    Panel_Step3->hide();
+    m_listing->show();
+    setWindowTitle(FormCaption);
+}
+
+void TUnrarForm::Button_EntpackenClick()
+{
+    const QString folder = Edit_ZielDir->text();
+    if (!ensureTargetFolder(folder))
+        return;
+    showStep2(QStringLiteral("Archiv wird entpackt. Bitte warten..."));
+    m_rar.TargetDir = folder;
+    m_rar.Extract();
+    if (Panel_Step2->isHidden())
+        return;
+    Label_Ergebnis->setText(QStringLiteral("Entpacken abgeschloßen..."));
+    Panel_Step3->show();
+}
+
+void TUnrarForm::Button_TestenClick()
+{
+    showStep2(QStringLiteral("Archiv wird getestet. Bitte warten..."));
+    const bool ok = m_rar.Test();
+    if (Panel_Step2->isHidden())
+        return;
+    Label_Ergebnis->setText(ok ? QStringLiteral("Archiv ist Okay...")
+                               : QStringLiteral("Archiv ist fehlerhaft und kann womöglich nicht entpackt werden."));
+    Panel_Step3->show();
+}
+
+void TUnrarForm::startEntry(const RarEntry &entry)
+{
+    m_refusal.clear();
+    setBarMaximum(entry.unpSize);
+    const bool first = RichEdit->document()->isEmpty();
+    QTextCursor cursor(RichEdit->document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(QStringLiteral("Datei: ") + entry.fileName);
+    if (!first) {
+        cursor.insertBlock();
+        cursor.movePosition(QTextCursor::Start);
+    }
+    ProgressBar->repaint();
+    m_pump.poll();
+}
+
+void TUnrarForm::endEntry(bool ok)
+{
+    QString text = QStringLiteral(" -> ") + (ok ? QStringLiteral("OK") : QStringLiteral("Fehler !!!"));
+    if (!ok && !m_refusal.isEmpty())
+        text += QStringLiteral(" (") + m_refusal + QLatin1Char(')');
+    appendToFirstLine(text);
+}
+
+void TUnrarForm::appendToFirstLine(const QString &text)
+{
+    QTextCursor cursor(RichEdit->document()->firstBlock());
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.insertText(text);
+}
+
+// The bar counts in units that keep the largest entry within its range.
+void TUnrarForm::setBarMaximum(qint64 size)
+{
+    m_barScale = size > INT_MAX ? size / INT_MAX + 1 : 1;
+    ProgressBar->setRange(0, int(size / m_barScale));
+    ProgressBar->setValue(0);
+}
+
+void TUnrarForm::setBarPosition(qint64 position)
+{
+    const int value = int(qMin<qint64>(position / m_barScale, ProgressBar->maximum()));
+    if (value != ProgressBar->value()) {
+        ProgressBar->setValue(value);
+        ProgressBar->repaint();
+    }
+}
+
+void TUnrarForm::Button_CancelOperationClick()
+{
+    m_rar.Stop = true;
+    showListing();
+}
+
+void TUnrarForm::Button_ReadyClick() { showListing(); }

@@ -1,0 +1,147 @@
+#include "MsgBoxRecorder.h"
+
+#include "archive/rar/TUnrarForm.h"
+#include "common/ModalSeam.h"
+#include "components/SortGrid.h"
+
+#include <QDir>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+QString sample(const QString &name)
+{
+    return qEnvironmentVariable("BREKKO_SHARED_TESTDATA") + QStringLiteral("/rar/") + name;
+}
+
+template <typename T>
+T *child(QWidget *form, const char *name)
+{
+    return form->findChild<T *>(QString::fromLatin1(name));
+}
+
+void listed(TUnrarForm &form, const QString &archive)
+{
+    form.setArchiveName(archive);
+    form.FormActivate();
+}
+
+} // namespace
+
+class TUnrarFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsEntriesWithRatio();
+    void missingArchiveTurnsRed();
+    void extractsWithLogAndCreatesTarget();
+    void asksPasswordForEachEncryptedEntry();
+    void refusedPasswordReturnsToListing();
+};
+
+void TUnrarFormTest::listsEntriesWithRatio()
+{
+    TUnrarForm form;
+    listed(form, sample("test_read_format_rar5_compressed.rar"));
+    auto *grid = child<SortGrid>(&form, "SortGrid");
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(grid->horizontalHeaderItem(3)->text(), QStringLiteral("Grad"));
+    QCOMPARE(grid->cellText(0, 1), QStringLiteral("1.200"));
+    QCOMPARE(grid->cellText(0, 3), QStringLiteral("30%"));
+    QVERIFY(child<QPushButton>(&form, "Button_Entpacken")->isEnabled());
+
+    TUnrarForm empty;
+    listed(empty, sample("test_read_format_rar.rar"));
+    auto *rows = child<SortGrid>(&empty, "SortGrid");
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (rows->cellText(row, 0) == QLatin1String("testemptydir"))
+            QCOMPARE(rows->cellText(row, 3), QStringLiteral("0%"));
+    }
+}
+
+void TUnrarFormTest::missingArchiveTurnsRed()
+{
+    TUnrarForm form;
+    listed(form, QStringLiteral("/nowhere/none.rar"));
+    QCOMPARE(child<QLabel>(&form, "Label_RarFile")->text(), QStringLiteral("Fehler: Datei nicht gefunden..."));
+    QVERIFY(!child<QPushButton>(&form, "Button_Testen")->isEnabled());
+    QCOMPARE(child<SortGrid>(&form, "SortGrid")->rowCount(), 0);
+}
+
+void TUnrarFormTest::extractsWithLogAndCreatesTarget()
+{
+    QTemporaryDir dir;
+    MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultYes);
+    TUnrarForm form;
+    form.show();
+    listed(form, sample("test_read_format_rar5_multiple_files.rar"));
+    const QString target = dir.filePath(QStringLiteral("neu/ziel"));
+    child<QLineEdit>(&form, "Edit_ZielDir")->setText(target);
+    child<QPushButton>(&form, "Button_Entpacken")->click();
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().caption, QStringLiteral("Zielverzeichnis erstellen ?"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Das angegebene Zielverzeichnis\r\"") + target
+                                    + QStringLiteral("\"\rexistiert nicht.\rSoll es erstellt werden ?"));
+    const QStringList log = child<QTextEdit>(&form, "RichEdit")->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(log.first(), QStringLiteral("Datei: test4.bin -> OK"));
+    QCOMPARE(log.last(), QStringLiteral("Datei: test1.bin -> OK"));
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(), QStringLiteral("Entpacken abgeschloßen..."));
+    QVERIFY(child<QWidget>(&form, "Panel_Step3")->isVisible());
+    QCOMPARE(QFileInfo(target + QStringLiteral("/test3.bin")).size(), 4096);
+    child<QPushButton>(&form, "Button_Ready")->click();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
+    QVERIFY(child<QWidget>(&form, "Panel_Step2")->isHidden());
+}
+
+void TUnrarFormTest::asksPasswordForEachEncryptedEntry()
+{
+    MsgBoxRecorder boxes;
+    QStringList prompts;
+    ModalSeam::ScopedHandler modal([&](QDialog *dialog) {
+        auto *input = qobject_cast<QInputDialog *>(dialog);
+        prompts.append(input->labelText());
+        input->setTextValue(QStringLiteral("geheim"));
+        return int(QDialog::Accepted);
+    });
+    TUnrarForm form;
+    form.show();
+    listed(form, sample("test_read_format_rar4_encrypted.rar"));
+    child<QPushButton>(&form, "Button_Testen")->click();
+    QCOMPARE(prompts, (QStringList{"Passwort benötigt von b.txt", "Passwort benötigt von d.txt"}));
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
+             QStringLiteral("Archiv ist fehlerhaft und kann womöglich nicht entpackt werden."));
+    QVERIFY(child<QTextEdit>(&form, "RichEdit")
+                ->toPlainText()
+                .contains(QStringLiteral(
+                    "Datei: b.txt -> Fehler !!! (verschlüsselte RAR-Daten können nicht entpackt werden)")));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TUnrarFormTest::refusedPasswordReturnsToListing()
+{
+    MsgBoxRecorder boxes;
+    int asked = 0;
+    ModalSeam::ScopedHandler modal([&](QDialog *) {
+        ++asked;
+        return int(QDialog::Rejected);
+    });
+    TUnrarForm form;
+    form.show();
+    listed(form, sample("test_read_format_rar4_encrypted.rar"));
+    child<QPushButton>(&form, "Button_Testen")->click();
+    QCOMPARE(asked, 1);
+    QVERIFY(child<QWidget>(&form, "Panel_Step2")->isHidden());
+    QVERIFY(child<QWidget>(&form, "SortGrid")->isVisible());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
+    QVERIFY(!form.rar().Stop);
+}
+
+QTEST_MAIN(TUnrarFormTest)
+#include "TUnrarFormTest.moc"
