@@ -21,9 +21,10 @@ test: build
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBREKKO_WERROR=OFF
-	cmake --build build-bench -j $(JOBS) --target brekko_bench brekko_window_bench
+	cmake --build build-bench -j $(JOBS) --target brekko_bench brekko_window_bench brekko_zip_bench
 	build-bench/bench/brekko_bench
 	build-bench/bench/brekko_window_bench
+	build-bench/bench/brekko_zip_bench
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBREKKO_FUZZ=ON -DBREKKO_WERROR=OFF
