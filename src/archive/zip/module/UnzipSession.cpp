@@ -147,8 +147,14 @@ bool UnzipSession::processEntry(archive *reader, archive_entry *entry, const std
     }
     if (!m_command.directories)
         parts.erase(parts.begin(), parts.end() - 1);
-    if (!SafePath::makeFolders(m_root, parts, parts.size() - 1))
-        return fail(Refused, name, "Verzeichnis kann nicht angelegt werden oder ist ein Link");
+    // Folders checked for an earlier entry stay real folders: links never
+    // replace a folder.
+    const std::string folderPath = SafePath::join(m_root, parts, parts.size() - 1);
+    if (folderPath != m_checkedFolder) {
+        if (!SafePath::makeFolders(m_root, parts, parts.size() - 1))
+            return fail(Refused, name, "Verzeichnis kann nicht angelegt werden oder ist ein Link");
+        m_checkedFolder = folderPath;
+    }
     const bool written = archive_entry_filetype(entry) == AE_IFLNK ? writeLink(entry, name, parts)
                                                                     : writeFile(reader, entry, name, parts);
     if (written && m_command.verbose)

@@ -38,4 +38,5 @@ private:
     std::vector<std::string> m_patterns;
     bool m_cancelled = false;
     int64_t m_stepBytes = 0;
+    std::string m_checkedFolder;
 };
