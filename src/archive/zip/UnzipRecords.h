@@ -1,0 +1,72 @@
+#pragma once
+
+// The records passed between TZipMaster and the unzip module. Plain C layout
+// so that both sides agree without sharing code. Handles and pointers are
+// pointer-sized; every other field is 32 bits.
+#include <cstdint>
+
+extern "C" {
+
+struct UnzCallbackRecord;
+
+// Returns 1 to ask the module to stop, else 0.
+typedef int32_t (*UnzCallback)(UnzCallbackRecord *record);
+
+enum : int32_t {
+    UnzVersion = 140,
+    UnzPasswordChars = 81,
+    UnzNameChars = 256,
+    UnzMessageChars = 512,
+    UnzSeven = 7,
+};
+
+// Action codes in the callback record.
+enum : int32_t {
+    UnzActionFileBegins = 1,
+    UnzActionStep = 2,
+    UnzActionBatchEnds = 3,
+    UnzActionMessage = 4,
+};
+
+// Bytes per progress step.
+constexpr int32_t UnzStepBytes = 32768;
+
+struct UnzCommandRecord {
+    void *windowHandle;
+    void *caller;
+    int32_t version;
+    UnzCallback callback;
+    int32_t trace;
+    int32_t promptToOverwrite;
+    char password[UnzPasswordChars];
+    int32_t test;
+    int32_t comments;
+    int32_t convert;
+    int32_t quiet;
+    int32_t verbose;
+    int32_t update;
+    int32_t freshen;
+    int32_t directories;
+    int32_t overwrite;
+    int32_t argumentCount;
+    char archiveName[UnzNameChars];
+    int32_t seven;
+    // argumentCount buffers of UnzNameChars characters each.
+    char (*names)[UnzNameChars];
+};
+
+struct UnzCallbackRecord {
+    void *windowHandle;
+    void *caller;
+    int32_t version;
+    int32_t isZipOperation;
+    int32_t actionCode;
+    int32_t errorCode;
+    int32_t fileSize;
+    char fileNameOrMessage[UnzMessageChars];
+};
+
+// The module's two entry points; names are UTF-8.
+typedef int32_t (*UnzDllExecFunction)(UnzCommandRecord *command);
+typedef int32_t (*GetUnzDllVersionFunction)();
+}

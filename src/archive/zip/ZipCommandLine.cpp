@@ -1,0 +1,165 @@
+#include "archive/zip/ZipCommandLine.h"
+
+#include "archive/zip/TZipMaster.h"
+#include "common/AppContext.h"
+#include "common/FileUtils.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+struct Options {
+    QString archive;
+    QString target;
+    QString password;
+    bool overwrite = false;
+    bool valid = true;
+};
+
+Options parse(const QString &mode, const QStringList &args)
+{
+    Options options;
+    QStringList plain;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--password") && i + 1 < args.size())
+            options.password = args.at(++i);
+        else if (args.at(i) == QLatin1String("--overwrite"))
+            options.overwrite = true;
+        else
+            plain.append(args.at(i));
+    }
+    const int wanted = mode == QLatin1String("--extract") ? 2 : 1;
+    options.valid = plain.size() == wanted;
+    options.archive = plain.value(0);
+    options.target = plain.value(1);
+    return options;
+}
+
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+}
+
+// One line per entry: name, a tab, "OK" or "Fehler !!!" and the reason.
+class EntryLog {
+public:
+    explicit EntryLog(QTextStream &out) : m_out(out) {}
+
+    void begins(const QString &name)
+    {
+        finish();
+        m_name = name;
+        m_open = true;
+    }
+    void failed(const QString &message)
+    {
+        if (!m_open)
+            return;
+        QString reason = message;
+        const QString prefix = QStringLiteral("Fehler: ") + m_name + QStringLiteral(": ");
+        if (reason.startsWith(prefix))
+            reason = reason.mid(prefix.size());
+        m_reasons.append(reason);
+    }
+    void finish()
+    {
+        if (!m_open)
+            return;
+        m_out << m_name << '\t';
+        if (m_reasons.isEmpty())
+            m_out << "OK";
+        else
+            m_out << "Fehler !!! " << m_reasons.join(QStringLiteral("; "));
+        m_out << '\n';
+        m_open = false;
+        m_reasons.clear();
+    }
+
+private:
+    QTextStream &m_out;
+    QString m_name;
+    QStringList m_reasons;
+    bool m_open = false;
+};
+
+int list(const TZipMaster &zip, QTextStream &out)
+{
+    for (const ZipDirEntry &entry : zip.DirEntries())
+        out << entry.fileName << '\t' << entry.uncompressedSize << '\t' << entry.compressedSize << '\n';
+    return 0;
+}
+
+int runModule(TZipMaster &zip, const Options &options, bool test, QTextStream &out, QTextStream &err)
+{
+    if (!zip.Load())
+        return 2;
+    EntryLog log(out);
+    zip.OnProgress = [&log](int type, const QString &name, qint32) {
+        if (type == TZipMaster::FileBegins)
+            log.begins(name);
+        else if (type == TZipMaster::BatchEnds)
+            log.finish();
+    };
+    zip.OnMessage = [&log, &err](int code, const QString &message) {
+        if (code > 0)
+            log.failed(message);
+        else if (!message.startsWith(QLatin1String("OK: ")) && !message.startsWith(QLatin1String("Entpackt: ")))
+            err << message << '\n';
+    };
+    zip.setPassword(options.password);
+    zip.FSpecArgs = {QStringLiteral("*.*")};
+    zip.ExtrOptions = TZipMaster::ExtrDirNames;
+    if (test) {
+        zip.ExtrOptions |= TZipMaster::ExtrTest;
+    } else {
+        zip.ExtrBaseDir = options.target;
+        if (options.overwrite)
+            zip.ExtrOptions |= TZipMaster::ExtrOverWrite;
+    }
+    zip.RunLibrary();
+    log.finish();
+    TZipMaster::Unload();
+    return zip.SuccessCount() == zip.Count() ? 0 : 1;
+}
+
+} // namespace
+
+int RunZipCommand(const QString &mode, const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const Options options = parse(mode, args);
+    if (!options.valid) {
+        err << "Aufruf: " << mode << " ARCHIV" << (mode == QLatin1String("--extract") ? " ZIEL" : "")
+            << (mode == QLatin1String("--list") ? "" : " [--password PW]")
+            << (mode == QLatin1String("--extract") ? " [--overwrite]" : "") << '\n';
+        return 2;
+    }
+    const QString lowered = options.archive.toLower();
+    if (!QFileInfo(options.archive).isFile()) {
+        err << oneLine(QStringLiteral("Die angegebene Datei \"") + lowered
+                       + QStringLiteral("\" konnte\rnicht gefunden werden."))
+            << '\n';
+        return 2;
+    }
+    TZipMaster zip;
+    zip.Verbose = true;
+    zip.setDLLDirectory(AppContext::programDirectory());
+    try {
+        zip.setZipFilename(options.archive);
+    } catch (const ZipDirectoryError &error) {
+        err << oneLine(QStringLiteral("Die Datei \"") + lowered
+                       + QStringLiteral("\" ist\rkeine gültige Zip-Archivdatei oder fehlerhaft."))
+            << " (" << error.text() << ")\n";
+        return 2;
+    }
+    if (mode == QLatin1String("--list"))
+        return list(zip, out);
+    if (mode == QLatin1String("--extract") && !QDir().mkpath(options.target)) {
+        err << oneLine(QStringLiteral("Das angegebene Zielverzeichnis konnte nicht erstellt werden.\r"
+                                      "Das entpacken des Archivbinhaltes ist somit nicht möglich."))
+            << '\n';
+        return 2;
+    }
+    return runModule(zip, options, mode == QLatin1String("--test"), out, err);
+}

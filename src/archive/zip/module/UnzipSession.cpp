@@ -1,0 +1,254 @@
+#include "UnzipSession.h"
+
+#include "SafePath.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kMaxHeaderFailures = 3;
+
+std::string bounded(const char *text, size_t size)
+{
+    return std::string(text, strnlen(text, size));
+}
+
+std::string errorText(archive *reader)
+{
+    const char *text = archive_error_string(reader);
+    return text ? text : "unbekannter Fehler";
+}
+
+std::string entryName(archive_entry *entry)
+{
+    const char *utf8 = archive_entry_pathname_utf8(entry);
+    if (!utf8)
+        utf8 = archive_entry_pathname(entry);
+    return utf8 ? utf8 : "";
+}
+
+bool isFolderEntry(archive_entry *entry, const std::string &name)
+{
+    return archive_entry_filetype(entry) == AE_IFDIR || (!name.empty() && name.back() == '/');
+}
+
+} // namespace
+
+UnzipSession::UnzipSession(const UnzCommandRecord &command, std::string root)
+    : m_command(command), m_root(std::move(root))
+{
+    for (int i = 0; i < command.argumentCount && command.names; ++i)
+        m_patterns.push_back(bounded(command.names[i], UnzNameChars));
+}
+
+bool UnzipSession::report(int32_t action, int32_t code, const std::string &text, int64_t size)
+{
+    if (!m_command.callback)
+        return !m_cancelled;
+    UnzCallbackRecord record {};
+    record.windowHandle = m_command.windowHandle;
+    record.caller = m_command.caller;
+    record.version = UnzVersion;
+    record.isZipOperation = 0;
+    record.actionCode = action;
+    record.errorCode = code;
+    record.fileSize = static_cast<int32_t>(size > INT32_MAX ? INT32_MAX : size);
+    std::strncpy(record.fileNameOrMessage, text.c_str(), UnzMessageChars - 1);
+    if (m_command.callback(&record) != 0)
+        m_cancelled = true;
+    return !m_cancelled;
+}
+
+bool UnzipSession::fail(Failure code, const std::string &name, const std::string &reason)
+{
+    report(UnzActionMessage, code, "Fehler: " + name + ": " + reason);
+    return false;
+}
+
+bool UnzipSession::wanted(const std::string &name) const
+{
+    for (const std::string &pattern : m_patterns) {
+        if (pattern == "*.*" || pattern == "*" || pattern == name)
+            return true;
+        if (fnmatch(pattern.c_str(), name.c_str(), 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+int UnzipSession::run()
+{
+    archive *reader = archive_read_new();
+    archive_read_support_format_zip_seekable(reader);
+    archive_read_set_format_option(reader, "zip", "hdrcharset", "CP437");
+    if (m_command.password[0])
+        archive_read_add_passphrase(reader, bounded(m_command.password, UnzPasswordChars).c_str());
+    const std::string archiveName = bounded(m_command.archiveName, UnzNameChars);
+    int successes = 0;
+    if (archive_read_open_filename(reader, archiveName.c_str(), 1 << 16) != ARCHIVE_OK) {
+        report(UnzActionMessage, ArchiveError, "Fehler: " + archiveName + ": " + errorText(reader));
+        archive_read_free(reader);
+        report(UnzActionBatchEnds, 0, " ");
+        return 0;
+    }
+    int failures = 0;
+    while (!m_cancelled) {
+        archive_entry *entry = nullptr;
+        const int status = archive_read_next_header(reader, &entry);
+        if (status == ARCHIVE_EOF)
+            break;
+        if (status < ARCHIVE_WARN) {
+            report(UnzActionMessage, ArchiveError, "Fehler: " + archiveName + ": " + errorText(reader));
+            if (status == ARCHIVE_FATAL || ++failures >= kMaxHeaderFailures)
+                break;
+            continue;
+        }
+        failures = 0;
+        const std::string name = entryName(entry);
+        if (!wanted(name))
+            continue;
+        if (!report(UnzActionFileBegins, 0, name, archive_entry_size(entry)))
+            break;
+        if (processEntry(reader, entry, name))
+            ++successes;
+    }
+    archive_read_free(reader);
+    report(UnzActionBatchEnds, 0, " ");
+    return successes;
+}
+
+bool UnzipSession::processEntry(archive *reader, archive_entry *entry, const std::string &name)
+{
+    m_stepBytes = 0;
+    const bool folder = isFolderEntry(entry, name);
+    if (m_command.test) {
+        if (folder || archive_entry_filetype(entry) == AE_IFLNK || readData(reader, -1, name)) {
+            if (m_command.verbose)
+                report(UnzActionMessage, 0, "OK: " + name);
+            return true;
+        }
+        return false;
+    }
+    std::vector<std::string> parts;
+    if (!SafePath::splitEntryName(name, parts))
+        return fail(Refused, name, "Pfad außerhalb des Zielverzeichnisses, nicht entpackt");
+    if (folder) {
+        if (m_command.directories && !SafePath::makeFolders(m_root, parts, parts.size()))
+            return fail(Refused, name, "Verzeichnis kann nicht angelegt werden");
+        return true;
+    }
+    if (!m_command.directories)
+        parts.erase(parts.begin(), parts.end() - 1);
+    // Folders checked for an earlier entry stay real folders: links never
+    // replace a folder.
+    const std::string folderPath = SafePath::join(m_root, parts, parts.size() - 1);
+    if (folderPath != m_checkedFolder) {
+        if (!SafePath::makeFolders(m_root, parts, parts.size() - 1))
+            return fail(Refused, name, "Verzeichnis kann nicht angelegt werden oder ist ein Link");
+        m_checkedFolder = folderPath;
+    }
+    const bool written = archive_entry_filetype(entry) == AE_IFLNK ? writeLink(entry, name, parts)
+                                                                    : writeFile(reader, entry, name, parts);
+    if (written && m_command.verbose)
+        report(UnzActionMessage, 0, "Entpackt: " + name);
+    return written;
+}
+
+bool UnzipSession::readData(archive *reader, int fd, const std::string &name)
+{
+    const void *block = nullptr;
+    size_t size = 0;
+    la_int64_t offset = 0;
+    for (;;) {
+        const int status = archive_read_data_block(reader, &block, &size, &offset);
+        if (status == ARCHIVE_EOF)
+            return true;
+        if (status != ARCHIVE_OK)
+            return fail(DataError, name, errorText(reader));
+        if (fd >= 0) {
+            const char *bytes = static_cast<const char *>(block);
+            size_t done = 0;
+            while (done < size) {
+                const ssize_t n = pwrite(fd, bytes + done, size - done, offset + static_cast<la_int64_t>(done));
+                if (n <= 0)
+                    return fail(WriteError, name, std::strerror(errno));
+                done += static_cast<size_t>(n);
+            }
+        }
+        const int64_t before = m_stepBytes / UnzStepBytes;
+        m_stepBytes += static_cast<int64_t>(size);
+        for (int64_t step = before; step < m_stepBytes / UnzStepBytes; ++step) {
+            if (!report(UnzActionStep, 0, " "))
+                return fail(DataError, name, "abgebrochen");
+        }
+    }
+}
+
+bool UnzipSession::mayReplace(const std::string &path, archive_entry *entry, const std::string &name)
+{
+    struct stat info {};
+    const bool exists = lstat(path.c_str(), &info) == 0;
+    if (exists && S_ISDIR(info.st_mode))
+        return fail(Skipped, name, "ein Verzeichnis dieses Namens existiert bereits");
+    const bool newer = !exists || archive_entry_mtime(entry) > info.st_mtime;
+    if (m_command.update)
+        return newer || fail(Skipped, name, "vorhandene Datei ist neuer");
+    if (m_command.freshen)
+        return (exists && newer) || fail(Skipped, name, "nicht aufgefrischt");
+    if (exists && !m_command.overwrite)
+        return fail(Skipped, name, "Datei existiert bereits, übersprungen");
+    return true;
+}
+
+bool UnzipSession::writeFile(archive *reader, archive_entry *entry, const std::string &name,
+                             const std::vector<std::string> &parts)
+{
+    const std::string path = SafePath::join(m_root, parts, parts.size());
+    if (!mayReplace(path, entry, name))
+        return false;
+    // Written under a temporary name and renamed when complete, so a failed
+    // or cancelled entry leaves nothing behind.
+    std::string temporary = SafePath::join(m_root, parts, parts.size() - 1) + "/.unzip-XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0)
+        return fail(WriteError, name, std::strerror(errno));
+    bool ok = readData(reader, fd, name);
+    if (ok && archive_entry_size_is_set(entry) && m_stepBytes != archive_entry_size(entry))
+        ok = fail(DataError, name, "Daten unvollständig");
+    if (ok) {
+        fchmod(fd, archive_entry_perm(entry) ? (archive_entry_perm(entry) & 0777) : 0644);
+        const struct timespec times[2] = {{archive_entry_mtime(entry), 0}, {archive_entry_mtime(entry), 0}};
+        futimens(fd, times);
+    }
+    if (close(fd) != 0 && ok)
+        ok = fail(WriteError, name, std::strerror(errno));
+    if (ok && rename(temporary.c_str(), path.c_str()) != 0)
+        ok = fail(WriteError, name, std::strerror(errno));
+    if (!ok)
+        unlink(temporary.c_str());
+    return ok;
+}
+
+bool UnzipSession::writeLink(archive_entry *entry, const std::string &name, const std::vector<std::string> &parts)
+{
+    const char *target = archive_entry_symlink_utf8(entry);
+    if (!target)
+        target = archive_entry_symlink(entry);
+    if (!target || !SafePath::linkStaysInside(parts, target))
+        return fail(Refused, name, "Link zeigt aus dem Zielverzeichnis heraus, nicht entpackt");
+    const std::string path = SafePath::join(m_root, parts, parts.size());
+    if (!mayReplace(path, entry, name))
+        return false;
+    unlink(path.c_str());
+    if (symlink(target, path.c_str()) != 0)
+        return fail(WriteError, name, std::strerror(errno));
+    return true;
+}

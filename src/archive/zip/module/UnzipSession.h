@@ -1,0 +1,42 @@
+#pragma once
+
+#include "../UnzipRecords.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <string>
+#include <vector>
+
+// One call of the module: walks the archive and tests or extracts the
+// entries the command names, reporting through the caller's callback.
+class UnzipSession {
+public:
+    UnzipSession(const UnzCommandRecord &command, std::string root);
+
+    // Number of entries processed successfully.
+    int run();
+
+    // Codes of failure messages (above 0); progress lines carry 0.
+    enum Failure { DataError = 1, Refused = 2, Skipped = 3, WriteError = 4, ArchiveError = 5 };
+
+private:
+    bool wanted(const std::string &name) const;
+    bool processEntry(archive *reader, archive_entry *entry, const std::string &name);
+    bool readData(archive *reader, int fd, const std::string &name);
+    bool writeFile(archive *reader, archive_entry *entry, const std::string &name,
+                   const std::vector<std::string> &parts);
+    bool writeLink(archive_entry *entry, const std::string &name, const std::vector<std::string> &parts);
+    bool mayReplace(const std::string &path, archive_entry *entry, const std::string &name);
+
+    // Reports to the caller; false when the caller asked to stop.
+    bool report(int32_t action, int32_t code, const std::string &text, int64_t size = 0);
+    bool fail(Failure code, const std::string &name, const std::string &reason);
+
+    const UnzCommandRecord &m_command;
+    std::string m_root;
+    std::vector<std::string> m_patterns;
+    bool m_cancelled = false;
+    int64_t m_stepBytes = 0;
+    std::string m_checkedFolder;
+};

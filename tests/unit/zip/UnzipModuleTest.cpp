@@ -1,0 +1,351 @@
+#include "MsgBoxRecorder.h"
+#include "TestZipWriter.h"
+#include "ZipTestArchives.h"
+
+#include "archive/zip/TZipMaster.h"
+#include "archive/zip/UnzipProgress.h"
+#include "archive/zip/ZipCommandLine.h"
+#include "common/AppContext.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+using namespace ZipTestArchives;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Every path below folder, relative, links included, sorted.
+QStringList tree(const QString &folder)
+{
+    QStringList paths;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths.append(QDir(folder).relativeFilePath(it.next()));
+    paths.sort();
+    return paths;
+}
+
+} // namespace
+
+class UnzipModuleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void extractsAndTests_data();
+    void extractsAndTests();
+    void refusesEntriesLeavingTheTarget();
+    void corruptEntryLeavesNothingBehind_data();
+    void corruptEntryLeavesNothingBehind();
+    void cancelLeavesNoPartialFile();
+    void overwritesOnlyWhenAsked();
+    void reportsModuleProblems_data();
+    void reportsModuleProblems();
+    void progressBarSteps_data();
+    void progressBarSteps();
+    void resultTexts();
+    void commandLine_data();
+    void commandLine();
+
+private:
+    QString makeSample();
+    QString run(TZipMaster &zip, const QString &archive, int options, const QString &password = {});
+
+    QTemporaryDir *m_dir = nullptr;
+    MsgBoxRecorder *m_boxes = nullptr;
+    QStringList m_failures;
+};
+
+void UnzipModuleTest::init()
+{
+    m_dir = new QTemporaryDir;
+    m_boxes = new MsgBoxRecorder;
+    m_failures.clear();
+}
+
+void UnzipModuleTest::cleanup()
+{
+    TZipMaster::Unload();
+    delete m_boxes;
+    delete m_dir;
+}
+
+// a.txt (100000 bytes) and dir/sub/b.txt, as files in src/.
+QString UnzipModuleTest::makeSample()
+{
+    const QString src = m_dir->filePath(QStringLiteral("src"));
+    writeFile(src + QStringLiteral("/a.txt"), sampleBytes(100000));
+    writeFile(src + QStringLiteral("/dir/sub/b.txt"), sampleBytes(3000, 2));
+    return src;
+}
+
+// Runs the module into a fresh target and returns it.
+QString UnzipModuleTest::run(TZipMaster &zip, const QString &archive, int options, const QString &password)
+{
+    const QString target = m_dir->filePath(QStringLiteral("out/target"));
+    QDir().mkpath(target);
+    zip.setDLLDirectory(QStringLiteral(BREKKO_UNZIP_DIR));
+    zip.setZipFilename(archive);
+    zip.setPassword(password);
+    zip.OnMessage = [this](int code, const QString &message) {
+        if (code > 0)
+            m_failures.append(message);
+    };
+    zip.ExtrBaseDir = target;
+    zip.ExtrOptions = options;
+    zip.FSpecArgs = {QStringLiteral("*.*")};
+    zip.RunLibrary();
+    return target;
+}
+
+void UnzipModuleTest::extractsAndTests_data()
+{
+    QTest::addColumn<QStringList>("zipArguments");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("successes");
+    QTest::addColumn<QStringList>("files");
+
+    const int dirs = TZipMaster::ExtrDirNames;
+    const int test = TZipMaster::ExtrDirNames | TZipMaster::ExtrTest;
+    const QStringList all {QStringLiteral("a.txt"), QStringLiteral("dir"), QStringLiteral("dir/sub"),
+                           QStringLiteral("dir/sub/b.txt")};
+    const QStringList deflated {QStringLiteral("-r")};
+    const QStringList stored {QStringLiteral("-r0")};
+    const QStringList locked {QStringLiteral("-r"), QStringLiteral("-P"), QStringLiteral("geheim")};
+    QTest::newRow("deflated with folders") << deflated << dirs << QString() << 4 << all;
+    QTest::newRow("stored with folders") << stored << dirs << QString() << 4 << all;
+    QTest::newRow("without folders") << deflated << 0 << QString() << 4
+                                     << QStringList {QStringLiteral("a.txt"), QStringLiteral("b.txt")};
+    QTest::newRow("right password") << locked << dirs << QStringLiteral("geheim") << 4 << all;
+    QTest::newRow("wrong password") << locked << dirs << QStringLiteral("falsch") << 2
+                                    << QStringList {QStringLiteral("dir"), QStringLiteral("dir/sub")};
+    QTest::newRow("no password") << locked << dirs << QString() << 2
+                                 << QStringList {QStringLiteral("dir"), QStringLiteral("dir/sub")};
+    QTest::newRow("test") << deflated << test << QString() << 4 << QStringList();
+    QTest::newRow("test, wrong password") << locked << test << QStringLiteral("falsch") << 2 << QStringList();
+}
+
+void UnzipModuleTest::extractsAndTests()
+{
+    QFETCH(QStringList, zipArguments);
+    QFETCH(int, options);
+    QFETCH(QString, password);
+    QFETCH(int, successes);
+    QFETCH(QStringList, files);
+
+    const QString src = makeSample();
+    const QString archive = m_dir->filePath(QStringLiteral("t.zip"));
+    QVERIFY(zip(src, zipArguments + QStringList {archive, QStringLiteral("a.txt"), QStringLiteral("dir")}));
+    const QString before = QDir::currentPath();
+    TZipMaster master;
+    const QString target = run(master, archive, options, password);
+    QCOMPARE(QDir::currentPath(), before);
+    QCOMPARE(master.Count(), 4);
+    QCOMPARE(master.SuccessCount(), successes);
+    QCOMPARE(m_failures.size(), 4 - successes);
+    QCOMPARE(tree(target), files);
+    if (files.contains(QStringLiteral("a.txt")))
+        QCOMPARE(contents(target + QStringLiteral("/a.txt")), sampleBytes(100000));
+    if (files.contains(QStringLiteral("b.txt")))
+        QCOMPARE(contents(target + QStringLiteral("/b.txt")), sampleBytes(3000, 2));
+}
+
+void UnzipModuleTest::refusesEntriesLeavingTheTarget()
+{
+    TestZipWriter writer;
+    writer.add("../parent.txt", "x");
+    writer.add("sub/../../parent2.txt", "x");
+    writer.add("/tmp/absolute.txt", "x");
+    writer.add("C:/drive.txt", "x");
+    writer.add("..\\back.txt", "x");
+    writer.addLink("up", "../..");
+    writer.addLink("abs", "/etc");
+    writer.addLink("sneaky", "inner/../../x");
+    writer.addLink("inner", "kept");
+    writer.add("inner/through-link.txt", "x");
+    writer.add("kept/fine.txt", "fine");
+    const QString archive = m_dir->filePath(QStringLiteral("hostile.zip"));
+    QVERIFY(writer.write(archive));
+
+    TZipMaster master;
+    const QString target = run(master, archive, TZipMaster::ExtrDirNames);
+    QCOMPARE(master.SuccessCount(), 2);
+    QCOMPARE(m_failures.size(), 9);
+    QCOMPARE(tree(m_dir->filePath(QStringLiteral("out"))),
+             (QStringList {QStringLiteral("target"), QStringLiteral("target/inner"), QStringLiteral("target/kept"),
+                           QStringLiteral("target/kept/fine.txt")}));
+    QCOMPARE(QFileInfo(target + QStringLiteral("/inner")).symLinkTarget(), target + QStringLiteral("/kept"));
+}
+
+void UnzipModuleTest::corruptEntryLeavesNothingBehind_data()
+{
+    QTest::addColumn<int>("options");
+    QTest::newRow("extract") << int(TZipMaster::ExtrDirNames);
+    QTest::newRow("test") << int(TZipMaster::ExtrDirNames | TZipMaster::ExtrTest);
+}
+
+void UnzipModuleTest::corruptEntryLeavesNothingBehind()
+{
+    QFETCH(int, options);
+    const QString src = makeSample();
+    const QString archive = m_dir->filePath(QStringLiteral("bad.zip"));
+    QVERIFY(zip(src, {archive, QStringLiteral("a.txt")}));
+    QByteArray bytes = contents(archive);
+    bytes[bytes.indexOf("a.txt") + 5000] = static_cast<char>(bytes[bytes.indexOf("a.txt") + 5000] ^ 0x55);
+    QVERIFY(writeFile(archive, bytes));
+
+    TZipMaster master;
+    const QString target = run(master, archive, options);
+    QCOMPARE(master.SuccessCount(), 0);
+    QCOMPARE(m_failures.size(), 1);
+    QCOMPARE(tree(target), QStringList());
+}
+
+void UnzipModuleTest::cancelLeavesNoPartialFile()
+{
+    const QString src = makeSample();
+    QVERIFY(writeFile(src + QStringLiteral("/big.bin"), sampleBytes(2000000, 3)));
+    const QString archive = m_dir->filePath(QStringLiteral("big.zip"));
+    QVERIFY(zip(src, {QStringLiteral("-0"), archive, QStringLiteral("big.bin"), QStringLiteral("a.txt")}));
+    TZipMaster master;
+    int steps = 0;
+    master.OnProgress = [&](int type, const QString &, qint32) {
+        if (type == TZipMaster::Step && ++steps == 10)
+            master.Cancel = true;
+    };
+    const QString target = run(master, archive, TZipMaster::ExtrDirNames);
+    QCOMPARE(steps, 10);
+    QCOMPARE(master.SuccessCount(), 0);
+    QCOMPARE(tree(target), QStringList());
+}
+
+void UnzipModuleTest::overwritesOnlyWhenAsked()
+{
+    const QString src = makeSample();
+    const QString archive = m_dir->filePath(QStringLiteral("t.zip"));
+    QVERIFY(zip(src, {archive, QStringLiteral("a.txt")}));
+    const QString existing = m_dir->filePath(QStringLiteral("out/target/a.txt"));
+    QVERIFY(writeFile(existing, "alt"));
+    TZipMaster keep;
+    run(keep, archive, TZipMaster::ExtrDirNames);
+    QCOMPARE(keep.SuccessCount(), 0);
+    QCOMPARE(contents(existing), QByteArray("alt"));
+    TZipMaster replace;
+    run(replace, archive, TZipMaster::ExtrDirNames | TZipMaster::ExtrOverWrite);
+    QCOMPARE(replace.SuccessCount(), 1);
+    QCOMPARE(contents(existing), sampleBytes(100000));
+}
+
+void UnzipModuleTest::reportsModuleProblems_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QString() << false << "UNZIP.DLL nicht gefunden";
+    QTest::newRow("no version entry") << QStringLiteral(BREKKO_NOVERSION_DIR) << true
+                                      << "GetZipDllVersion-Funktion nicht gefunden in UNZIP.DLL";
+}
+
+void UnzipModuleTest::reportsModuleProblems()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, loaded);
+    QFETCH(QString, message);
+    TZipMaster master;
+    master.setDLLDirectory(folder.isEmpty() ? m_dir->path() : folder);
+    QCOMPARE(master.Load(), loaded);
+    QCOMPARE(m_boxes->count(), 1);
+    QCOMPARE(m_boxes->last().text, message);
+}
+
+void UnzipModuleTest::progressBarSteps_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<int>("maximum");
+    QTest::newRow("empty") << qint64(0) << 1;
+    QTest::newRow("40000 bytes") << qint64(40000) << 1;
+    QTest::newRow("65536 bytes") << qint64(65536) << 2;
+    QTest::newRow("100000 bytes") << qint64(100000) << 3;
+}
+
+void UnzipModuleTest::progressBarSteps()
+{
+    QFETCH(qint64, size);
+    QFETCH(int, maximum);
+    UnzipProgressBar bar;
+    bar.fileBegins(size);
+    QCOMPARE(bar.maximum, maximum);
+    QCOMPARE(bar.position, 1);
+    for (int i = 0; i < 5; ++i)
+        bar.step();
+    QCOMPARE(bar.position, maximum);
+}
+
+void UnzipModuleTest::resultTexts()
+{
+    QCOMPARE(ExtractResultText(10, 3),
+             QStringLiteral("7 Objekte sind fehlerhaft oder wurden übersprungen !\rArchiv unvollständig entpackt..."));
+    QCOMPARE(ExtractResultText(4, 4), QStringLiteral("Alle 4 Objekte wurden erfolgreich entpackt..."));
+    QCOMPARE(TestResultText(4, 4), QStringLiteral("Alle 4 Objekte wurden getestet.\rArchiv ist Okay..."));
+}
+
+void UnzipModuleTest::commandLine_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<bool>("corrupt");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+
+    const QString list = QStringLiteral("a.txt\t100000\t");
+    QTest::newRow("list") << "--list" << QStringList() << false << 0 << list;
+    QTest::newRow("test") << "--test" << QStringList() << false << 0 << "a.txt\tOK\ndir/\tOK\n";
+    QTest::newRow("test corrupt") << "--test" << QStringList() << true << 1 << "a.txt\tFehler !!! ";
+    QTest::newRow("extract") << "--extract" << QStringList {QStringLiteral("ziel/neu")} << false << 0
+                             << "a.txt\tOK\ndir/\tOK\n";
+    QTest::newRow("list broken") << "--list" << QStringList() << true << 0 << list;
+}
+
+void UnzipModuleTest::commandLine()
+{
+    QFETCH(QString, mode);
+    QFETCH(QStringList, extra);
+    QFETCH(bool, corrupt);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    const QString src = makeSample();
+    const QString archive = m_dir->filePath(QStringLiteral("c.zip"));
+    QVERIFY(zip(src, {archive, QStringLiteral("a.txt"), QStringLiteral("dir/")}));
+    if (corrupt) {
+        QByteArray bytes = contents(archive);
+        bytes[bytes.indexOf("a.txt") + 3000] = static_cast<char>(bytes[bytes.indexOf("a.txt") + 3000] ^ 0x55);
+        QVERIFY(writeFile(archive, bytes));
+    }
+    AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
+    QStringList args {archive};
+    for (const QString &folder : extra)
+        args.append(m_dir->filePath(folder));
+    QString outText;
+    QString errText;
+    QTextStream out(&outText);
+    QTextStream err(&errText);
+    QCOMPARE(RunZipCommand(mode, args, out, err), exitCode);
+    out.flush();
+    QVERIFY2(outText.startsWith(output), qPrintable(outText));
+    if (!extra.isEmpty())
+        QCOMPARE(contents(m_dir->filePath(QStringLiteral("ziel/neu/a.txt"))), sampleBytes(100000));
+}
+
+QTEST_GUILESS_MAIN(UnzipModuleTest)
+#include "UnzipModuleTest.moc"
