@@ -1,11 +1,16 @@
 #include "app/CommandLineTool.h"
 
+#include "archive/rar/RarCommandLine.h"
+#include "archive/zip/ZipCommandLine.h"
 #include "common/AppContext.h"
 #include "common/CommandLinePaths.h"
 #include "common/MsgBox.h"
+#include "export/ExportTextCommand.h"
+#include "export/print/PdfExport.h"
 #include "platform/FileSystem.h"
 #include "project/LoadReportTexts.h"
 #include "project/ProjectFile.h"
+#include "stats/StatisticsEntry.h"
 
 #include <QTextStream>
 
@@ -29,19 +34,40 @@ QTextStream &err()
     return stream;
 }
 
+int flushed(int code)
+{
+    out().flush();
+    err().flush();
+    return code;
+}
+
 int usage(QTextStream &stream, int code)
 {
     stream << "Aufruf: brekko [PROJEKTDATEI] [INI-DATEI]\n"
               "       brekko --check DATEI\n"
               "       brekko --expand [--project DATEI] BEFEHLSZEILE\n"
               "       brekko --resave QUELLE ZIEL\n"
+              "       brekko --list ARCHIV\n"
+              "       brekko --test ARCHIV [--password PW]\n"
+              "       brekko --extract ARCHIV ZIEL [--password PW] [--overwrite]\n"
+              "       brekko --export-text DATEI [--fields btc]\n"
+              "       brekko --print DATEI --pdf AUSGABE [--format NAME] [--header TEXT] [--footer TEXT]\n"
+              "              [--frame LRTB]\n"
+              "       brekko --stats DATEI\n"
               "       brekko --help | --version\n\n"
               "  --check    liest DATEI wie das Programm, gibt jedes Problem und die vier\n"
               "             Zählungen aus; Rückgabe 0 ohne Probleme, 1 mit Problemen,\n"
               "             2 wenn die Datei nicht eingelesen werden konnte\n"
               "  --expand   erweitert BEFEHLSZEILE gegen das Laufwerk von DATEI (sonst des\n"
               "             Programmordners) und gibt Ergebniscode, Tabulator und Zeile aus\n"
-              "  --resave   liest QUELLE und speichert sie als ZIEL (Sicherungskopie an)\n";
+              "  --resave   liest QUELLE und speichert sie als ZIEL (Sicherungskopie an)\n"
+              "  --list, --test, --extract\n"
+              "             listet, prüft oder entpackt ein RAR- oder ZIP-Archiv (nach dem\n"
+              "             Inhalt erkannt); Rückgabe 0 alles in Ordnung, 1 Einträge fehlerhaft,\n"
+              "             2 Archiv nicht lesbar\n"
+              "  --export-text  gibt DATEI als Text aus (b Bezeichnung, c Kommentar, t Befehl)\n"
+              "  --print    setzt DATEI wie die Druckausgabe und schreibt die Seiten als PDF\n"
+              "  --stats    gibt die Statistik \"Alle Einträge\" von DATEI aus\n";
     stream.flush();
     return code;
 }
@@ -97,14 +123,31 @@ int resave(const QString &source, const QString &target)
     return SaveProjectFile(*project, FileSystem::fullPath(target), SaveOptions()) ? Clean : Failed;
 }
 
+// RAR or ZIP by the file's content, not its name.
+int archive(const QString &mode, const QStringList &arguments)
+{
+    const QString archiveName = arguments.value(0);
+    const int code = LooksLikeRar(archiveName) ? RunRarCommand(mode, arguments, out(), err())
+                                               : RunZipCommand(mode, arguments, out(), err());
+    return flushed(code);
+}
+
+const QStringList &options()
+{
+    static const QStringList all{QStringLiteral("--check"),   QStringLiteral("--expand"),
+                                 QStringLiteral("--resave"),  QStringLiteral("--list"),
+                                 QStringLiteral("--test"),    QStringLiteral("--extract"),
+                                 QStringLiteral("--export-text"), QStringLiteral("--print"),
+                                 QStringLiteral("--stats"),   QStringLiteral("--help"),
+                                 QStringLiteral("-h"),        QStringLiteral("--version")};
+    return all;
+}
+
 } // namespace
 
 bool wanted(const QStringList &arguments)
 {
-    static const QStringList options{QStringLiteral("--check"), QStringLiteral("--expand"),
-                                     QStringLiteral("--resave"), QStringLiteral("--help"),
-                                     QStringLiteral("-h"), QStringLiteral("--version")};
-    return !arguments.isEmpty() && options.contains(arguments.first());
+    return !arguments.isEmpty() && options().contains(arguments.first());
 }
 
 int run(const QStringList &arguments)
@@ -124,6 +167,14 @@ int run(const QStringList &arguments)
         return expand(arguments.mid(1));
     if (option == QLatin1String("--resave") && arguments.size() == 3)
         return resave(arguments.at(1), arguments.at(2));
+    if (option == QLatin1String("--list") || option == QLatin1String("--test") || option == QLatin1String("--extract"))
+        return archive(option, arguments.mid(1));
+    if (option == QLatin1String("--export-text"))
+        return flushed(RunExportTextCommand(arguments, out(), err()));
+    if (option == QLatin1String("--print"))
+        return flushed(RunPrintCommand(arguments, err()));
+    if (option == QLatin1String("--stats"))
+        return flushed(RunStatsCommand(arguments, out(), err()));
     return usage(err(), Failed);
 }
 

@@ -2,8 +2,9 @@
 
 #include <QStringList>
 
-// The program's options for scripts: --check, --expand, --resave, --help and
-// --version. They need no display.
+// The program's options for scripts: checking, expanding and resaving
+// project files, archive listing, testing and extraction, text, PDF and
+// statistics output. They need no display.
 namespace CommandLineTool {
 
 // True when arguments (without the program name) ask for one of the options.

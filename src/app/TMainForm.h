@@ -51,6 +51,9 @@ public:
     // The project differs from its file: the Save command is enabled.
     bool isModified() const;
     void markModified();
+    // Both fields' typed text goes to the current entry; before every check
+    // of the modified state.
+    void writeBackFields();
     // A project is shown (after new or a load): the Close command is enabled.
     bool hasOpenProject() const;
 
@@ -182,9 +185,6 @@ private:
     void runCommandAction(int action);
     void frameActionButton(int action);
     void writeBackCommandField();
-    // Both fields' typed text goes to the current entry; before every check
-    // of the modified state.
-    void writeBackFields();
     void connectCommentField();
     void disconnectCommentField();
 

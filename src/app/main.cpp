@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +11,14 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (CommandLineTool::wanted(arguments)) {
+        // Page layout needs fonts, hence a GUI application, but no display.
+        if (arguments.first() == QLatin1String("--print")) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+                && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            QGuiApplication app(argc, argv);
+            return CommandLineTool::run(arguments);
+        }
         QCoreApplication app(argc, argv);
         return CommandLineTool::run(arguments);
     }
