@@ -4,9 +4,11 @@
 #include "TestEnvironment.h"
 #include "common/AppContext.h"
 #include "common/FileChooser.h"
+#include "common/ModalSeam.h"
 #include "project/Project.h"
 #include "tree/ProjectTreeView.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QTest>
 
@@ -74,8 +76,9 @@ private slots:
     void reopenListKeepsTenNewest();
     void ctrlEOpensReopenMenu();
     void everyEnabledCommandDoesSomething();
-    void unavailableCommandsGiveNotice_data();
     void unavailableCommandsGiveNotice();
+    void commandsOpenTheirWindows_data();
+    void commandsOpenTheirWindows();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -390,29 +393,46 @@ void MainWindowFlowsTest::everyEnabledCommandDoesSomething()
     QVERIFY2(idle.isEmpty(), qPrintable(idle.join(QStringLiteral(", "))));
 }
 
-void MainWindowFlowsTest::unavailableCommandsGiveNotice_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Editieren") << "MainMenu_Projektdatei_Editieren" << "Editieren";
-    QTest::newRow("Statistik") << "MainMenu_Projektdatei_Statistik" << "Statistik";
-    QTest::newRow("Drucken") << "MainMenu_Projektdatei_Export_Drucken" << "Drucken";
-    QTest::newRow("Einstellungen") << "MainMenu_Optionen_EinstellungenKonfigurieren" << "Einstellungen konfigurieren";
-}
-
 void MainWindowFlowsTest::unavailableCommandsGiveNotice()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
     const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));
     auto window = makeWindow();
     QVERIFY(window->loadProject(file));
-    QAction *item = window->findChild<QAction *>(name);
+    QAction *item = window->findChild<QAction *>(QStringLiteral("MainMenu_Optionen_EinstellungenKonfigurieren"));
     QVERIFY(item);
     item->trigger();
     QCOMPARE(m_boxes->count(), 1);
-    QCOMPARE(m_boxes->last().caption, caption);
+    QCOMPARE(m_boxes->last().caption, QStringLiteral("Einstellungen konfigurieren"));
     QVERIFY(m_boxes->last().text.contains(file));
+}
+
+void MainWindowFlowsTest::commandsOpenTheirWindows_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Editieren") << "MainMenu_Projektdatei_Editieren" << "TEditorForm";
+    QTest::newRow("Statistik") << "MainMenu_Projektdatei_Statistik" << "TStatistikForm";
+    QTest::newRow("Drucken") << "MainMenu_Projektdatei_Export_Drucken" << "TExportDruckenForm";
+    QTest::newRow("Textdatei") << "MainMenu_Projektdatei_Export_Textdatei" << "TExportTextdateiForm";
+}
+
+void MainWindowFlowsTest::commandsOpenTheirWindows()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, window);
+    const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));
+    auto form = makeWindow();
+    QVERIFY(form->loadProject(file));
+    QStringList opened;
+    ModalSeam::ScopedHandler modal([&opened](QDialog *dialog) {
+        opened << QString::fromLatin1(dialog->metaObject()->className());
+        return int(QDialog::Rejected);
+    });
+    QAction *item = form->findChild<QAction *>(name);
+    QVERIFY(item);
+    QVERIFY(item->isEnabled());
+    item->trigger();
+    QCOMPARE(opened, QStringList{window});
 }
 
 QTEST_MAIN(MainWindowFlowsTest)
