@@ -60,7 +60,7 @@ void InstallTest::filesLieWhereTheDesktopLooks_data()
 {
     QTest::addColumn<QString>("file");
     for (const char *file :
-         {"bin/brekko", "share/applications/brekko.desktop", "share/mime/packages/brekko.xml",
+         {"bin/brekko", "bin/libbrekko_unzip.so", "share/applications/brekko.desktop", "share/mime/packages/brekko.xml",
           "share/icons/hicolor/48x48/apps/brekko.png", "share/icons/hicolor/256x256/apps/brekko.png",
           "share/icons/hicolor/48x48/mimetypes/application-x-brekko-project.png",
           "share/icons/hicolor/48x48/mimetypes/application-x-brekko-macro.png",
