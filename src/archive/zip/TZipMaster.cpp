@@ -50,7 +50,8 @@ TZipMaster::~TZipMaster() = default;
 
 void TZipMaster::setZipFilename(const QString &fileName)
 {
-    m_zipFilename = fileName;
+    // The module runs in the target folder: a relative name would miss.
+    m_zipFilename = fileName.isEmpty() ? fileName : QFileInfo(fileName).absoluteFilePath();
     ReadDirectory();
 }
 

@@ -307,14 +307,17 @@ void UnzipModuleTest::commandLine_data()
     QTest::addColumn<bool>("corrupt");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("relative");
 
     const QString list = QStringLiteral("a.txt\t100000\t");
-    QTest::newRow("list") << "--list" << QStringList() << false << 0 << list;
-    QTest::newRow("test") << "--test" << QStringList() << false << 0 << "a.txt\tOK\ndir/\tOK\n";
-    QTest::newRow("test corrupt") << "--test" << QStringList() << true << 1 << "a.txt\tFehler !!! ";
+    QTest::newRow("list") << "--list" << QStringList() << false << 0 << list << false;
+    QTest::newRow("test") << "--test" << QStringList() << false << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
+    QTest::newRow("test corrupt") << "--test" << QStringList() << true << 1 << "a.txt\tFehler !!! " << false;
     QTest::newRow("extract") << "--extract" << QStringList {QStringLiteral("ziel/neu")} << false << 0
-                             << "a.txt\tOK\ndir/\tOK\n";
-    QTest::newRow("list broken") << "--list" << QStringList() << true << 0 << list;
+                             << "a.txt\tOK\ndir/\tOK\n" << false;
+    QTest::newRow("extract, relative names") << "--extract" << QStringList {QStringLiteral("ziel/neu")} << false
+                                             << 0 << "a.txt\tOK\ndir/\tOK\n" << true;
+    QTest::newRow("list broken") << "--list" << QStringList() << true << 0 << list << false;
 }
 
 void UnzipModuleTest::commandLine()
@@ -324,6 +327,7 @@ void UnzipModuleTest::commandLine()
     QFETCH(bool, corrupt);
     QFETCH(int, exitCode);
     QFETCH(QString, output);
+    QFETCH(bool, relative);
     const QString src = makeSample();
     const QString archive = m_dir->filePath(QStringLiteral("c.zip"));
     QVERIFY(zip(src, {archive, QStringLiteral("a.txt"), QStringLiteral("dir/")}));
@@ -333,14 +337,19 @@ void UnzipModuleTest::commandLine()
         QVERIFY(writeFile(archive, bytes));
     }
     AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
-    QStringList args {archive};
+    const QString previousFolder = QDir::currentPath();
+    if (relative)
+        QDir::setCurrent(m_dir->path());
+    QStringList args {relative ? QStringLiteral("c.zip") : archive};
     for (const QString &folder : extra)
-        args.append(m_dir->filePath(folder));
+        args.append(relative ? folder : m_dir->filePath(folder));
     QString outText;
     QString errText;
     QTextStream out(&outText);
     QTextStream err(&errText);
-    QCOMPARE(RunZipCommand(mode, args, out, err), exitCode);
+    const int code = RunZipCommand(mode, args, out, err);
+    QDir::setCurrent(previousFolder);
+    QCOMPARE(code, exitCode);
     out.flush();
     QVERIFY2(outText.startsWith(output), qPrintable(outText));
     if (!extra.isEmpty())
