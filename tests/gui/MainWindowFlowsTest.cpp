@@ -9,6 +9,8 @@
 #include "tree/ProjectTreeView.h"
 
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QTest>
 
@@ -79,6 +81,8 @@ private slots:
     void unavailableCommandsGiveNotice();
     void commandsOpenTheirWindows_data();
     void commandsOpenTheirWindows();
+    void commandButtonsOpenTheirWindows_data();
+    void commandButtonsOpenTheirWindows();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -432,6 +436,37 @@ void MainWindowFlowsTest::commandsOpenTheirWindows()
     QVERIFY(item);
     QVERIFY(item->isEnabled());
     item->trigger();
+    QCOMPARE(opened, QStringList{window});
+}
+
+void MainWindowFlowsTest::commandButtonsOpenTheirWindows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("window");
+    const QString rar = qEnvironmentVariable("BREKKO_SHARED_TESTDATA")
+        + QStringLiteral("/rar/test_read_format_rar5_multiple_files.rar");
+    QTest::newRow("Dateimanager") << "BefehlDateimanagerButton" << QString() << "TDateimanagerForm";
+    QTest::newRow("Unrar") << "BefehlUnrarButton" << rar << "TUnrarForm";
+}
+
+void MainWindowFlowsTest::commandButtonsOpenTheirWindows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, text);
+    QFETCH(QString, window);
+    const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));
+    auto form = makeWindow();
+    QVERIFY(form->loadProject(file));
+    form->commandField()->setText(text.isEmpty() ? m_env->makeFolder(QStringLiteral("Ordner")) : text);
+    QStringList opened;
+    ModalSeam::ScopedHandler modal([&opened](QDialog *dialog) {
+        opened << QString::fromLatin1(dialog->metaObject()->className());
+        return int(QDialog::Rejected);
+    });
+    QPushButton *press = form->findChild<QPushButton *>(button);
+    QVERIFY(press);
+    press->click();
     QCOMPARE(opened, QStringList{window});
 }
 
