@@ -24,6 +24,8 @@ public:
     // Flushes, syncs and renames; false (and the old file untouched) when
     // anything failed on the way.
     bool commit();
+    // Why the last step failed.
+    QString errorString() const { return m_file.errorString(); }
     // Drops the temporary file; the old file stays as it was.
     void cancel();
 

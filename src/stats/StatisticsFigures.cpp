@@ -1,11 +1,11 @@
 #include "stats/StatisticsFigures.h"
 
 #include "common/CommandLinePaths.h"
+#include "common/editor/TextDocumentFile.h"
 #include "platform/TextFile.h"
 #include "project/ProjectTree.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -148,12 +148,5 @@ QStringList AllEntriesLines(const ProjectTree &tree, const QLocale &locale)
 
 bool WriteTextLines(const QString &fileName, const QStringList &lines)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QString text = lines.join(QStringLiteral("\r\n"));
-    if (!lines.isEmpty())
-        text += QStringLiteral("\r\n");
-    const QByteArray bytes = TextFile::encode(text);
-    return file.write(bytes) == bytes.size() && file.commit();
+    return WriteFileSafely(fileName, EncodeTextLines(lines));
 }

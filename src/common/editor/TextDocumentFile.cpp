@@ -1,9 +1,9 @@
 #include "common/editor/TextDocumentFile.h"
 
 #include "common/MsgBox.h"
+#include "platform/SafeSave.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -56,13 +56,12 @@ QByteArray EncodeTextDocument(const TextDocument &document)
 
 bool WriteFileSafely(const QString &fileName, const QByteArray &bytes, QString *errorText)
 {
-    QSaveFile file(fileName);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
-                    && file.commit();
+    SafeSave file(fileName);
+    const bool ok = file.open() && file.write(bytes) && file.commit();
     if (!ok) {
         if (errorText)
             *errorText = file.errorString();
-        file.cancelWriting();
+        file.cancel();
     }
     return ok;
 }
