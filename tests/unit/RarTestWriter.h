@@ -25,7 +25,7 @@ inline quint32 rarCrc32(const QByteArray &bytes)
     return ~crc;
 }
 
-inline void putLe(QByteArray &out, quint32 value, int bytes)
+inline void putLe(QByteArray &out, quint64 value, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
         out.append(char((value >> (8 * i)) & 0xff));
