@@ -21,9 +21,9 @@ MainHandovers::~MainHandovers()
     SetActionHandover(m_previousHandover);
 }
 
-QString MainHandovers::openFileManager(QWidget *owner, const QString &startCommandLine)
+void MainHandovers::openFileManager(QWidget *owner, const QString &startCommandLine)
 {
-    return ShowFileManager(owner, startCommandLine, m_form.settings());
+    ShowFileManager(owner, startCommandLine, m_form.settings());
 }
 
 void MainHandovers::openRarExtraction(QWidget *owner, const QString &archiveName)

@@ -15,7 +15,7 @@ public:
     MainHandovers(const MainHandovers &) = delete;
     MainHandovers &operator=(const MainHandovers &) = delete;
 
-    QString openFileManager(QWidget *owner, const QString &startCommandLine) override;
+    void openFileManager(QWidget *owner, const QString &startCommandLine) override;
     void openRarExtraction(QWidget *owner, const QString &archiveName) override;
     void openZipExtraction(QWidget *owner, const QString &archiveName) override;
 

@@ -7,10 +7,9 @@ namespace {
 
 class NoticeHandover final : public ActionHandover {
 public:
-    QString openFileManager(QWidget *, const QString &startCommandLine) override
+    void openFileManager(QWidget *, const QString &startCommandLine) override
     {
         ShowNotAvailable(QStringLiteral("Dateimanager"), startCommandLine);
-        return startCommandLine;
     }
     void openRarExtraction(QWidget *, const QString &archiveName) override
     {

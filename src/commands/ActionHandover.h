@@ -13,8 +13,8 @@ public:
     virtual ~ActionHandover() = default;
 
     // Shows the file manager modally on startCommandLine, the raw command
-    // text that it expands itself. Returns the command line it closed with.
-    virtual QString openFileManager(QWidget *owner, const QString &startCommandLine) = 0;
+    // text that it expands itself.
+    virtual void openFileManager(QWidget *owner, const QString &startCommandLine) = 0;
     // Shows the RAR or ZIP extraction dialog for the expanded archiveName.
     virtual void openRarExtraction(QWidget *owner, const QString &archiveName) = 0;
     virtual void openZipExtraction(QWidget *owner, const QString &archiveName) = 0;

@@ -14,8 +14,6 @@ namespace {
 
 const QChar CR = QLatin1Char('\r');
 
-QString g_startCommandLine;
-
 int expandTrimmed(QString &line)
 {
     line = TextFile::trimmed(line).toString();
@@ -93,16 +91,6 @@ bool execute(const QString &text)
 void runMacro(const QString &text)
 {
     RunMacroFile(expanded(text));
-}
-
-QString startCommandLine()
-{
-    return g_startCommandLine;
-}
-
-void setStartCommandLine(const QString &line)
-{
-    g_startCommandLine = line;
 }
 
 } // namespace CommandActions

@@ -23,8 +23,4 @@ bool execute(const QString &text);
 // "Makro": runs the macro file that text names.
 void runMacro(const QString &text);
 
-// The raw command line handed to the file manager, which expands it itself.
-QString startCommandLine();
-void setStartCommandLine(const QString &line);
-
 } // namespace CommandActions

@@ -13,8 +13,7 @@ void RunCommandAction(int action, const QString &text, QWidget *owner)
         break;
     case ActionFileManager: {
         BusyCursor busy;
-        CommandActions::setStartCommandLine(
-            CurrentActionHandover().openFileManager(owner, text));
+        CurrentActionHandover().openFileManager(owner, text);
         break;
     }
     case ActionUnrar: {

@@ -12,11 +12,11 @@ QPointer<TDateimanagerForm> g_form;
 
 } // namespace
 
-QString ShowFileManager(QWidget *owner, const QString &startCommandLine, const Settings &settings)
+void ShowFileManager(QWidget *owner, const QString &startCommandLine, const Settings &settings)
 {
     if (!g_form)
         g_form = new TDateimanagerForm(settings, owner);
-    return g_form->run(startCommandLine);
+    g_form->run(startCommandLine);
 }
 
 bool FileManagerWindowSettings(int &state, int &viewStyle)

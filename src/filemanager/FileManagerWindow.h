@@ -8,9 +8,9 @@ class ProfileFile;
 class QWidget;
 
 // The one file manager window of the run, made on first use with settings
-// (window state, view style, tools). Shows it modally on startCommandLine and
-// returns the command line it was closed with.
-QString ShowFileManager(QWidget *owner, const QString &startCommandLine, const Settings &settings);
+// (window state, view style, tools). Shows it modally on startCommandLine,
+// which it keeps as it was closed with.
+void ShowFileManager(QWidget *owner, const QString &startCommandLine, const Settings &settings);
 
 // The window's state (0 normal, 1 maximised, 2 minimised) and view style
 // (1-4) as last closed; false when it has not been made.

@@ -30,9 +30,9 @@ public:
     QString startCommandLine() const { return m_startCommandLine; }
     void setStartCommandLine(const QString &line) { m_startCommandLine = line; }
 
-    // Runs the window modally on startCommandLine and returns the command
-    // line it was closed with.
-    QString run(const QString &startCommandLine);
+    // Runs the window modally on startCommandLine; startCommandLine() is
+    // then the command line it was closed with.
+    void run(const QString &startCommandLine);
 
     // Expands the start command line and moves to what it names.
     void becomeActive();

@@ -35,7 +35,7 @@ void SplitPath(const QString &path, QString &folder, QString &name)
 
 } // namespace
 
-QString TDateimanagerForm::run(const QString &startCommandLine)
+void TDateimanagerForm::run(const QString &startCommandLine)
 {
     m_startCommandLine = startCommandLine;
     {
@@ -43,7 +43,6 @@ QString TDateimanagerForm::run(const QString &startCommandLine)
         becomeActive();
     }
     RunModal(this);
-    return m_startCommandLine;
 }
 
 void TDateimanagerForm::done(int result)

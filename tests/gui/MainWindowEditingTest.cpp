@@ -269,11 +269,12 @@ public:
     HandoverRecorder() { m_previous = SetActionHandover(this); }
     ~HandoverRecorder() override { SetActionHandover(m_previous); }
 
-    QString openFileManager(QWidget *, const QString &startCommandLine) override { return startCommandLine; }
+    void openFileManager(QWidget *, const QString &startCommandLine) override { fileManagerLines << startCommandLine; }
     void openRarExtraction(QWidget *, const QString &archiveName) override { archives << archiveName; }
     void openZipExtraction(QWidget *, const QString &archiveName) override { archives << archiveName; }
 
     QStringList archives;
+    QStringList fileManagerLines;
 
 private:
     ActionHandover *m_previous = nullptr;
@@ -298,6 +299,9 @@ void MainWindowEditingTest::buttonsActOnTypedText()
 
     child<QPushButton>(m_window.get(), "BefehlUnzipButton")->click();
     QCOMPARE(handover.archives, QStringList{m_drive + QStringLiteral("/tools/run.sh")});
+    // The file manager expands the raw text itself.
+    child<QPushButton>(m_window.get(), "BefehlDateimanagerButton")->click();
+    QCOMPARE(handover.fileManagerLines, QStringList{QStringLiteral("\\tools\\run.sh")});
 
     select(QStringLiteral("Drei"));
     QCOMPARE(entry(QStringLiteral("Zwei"))->record.command, QStringLiteral("\\tools\\run.sh"));
