@@ -82,8 +82,11 @@ bool execute(const QString &text)
 {
     QString line = text;
     const QString warning = warningFor(expandTrimmed(line), line);
-    if (!warning.isEmpty() && !tryAnyway(warning))
-        return false;
+    if (!warning.isEmpty()) {
+        if (!tryAnyway(warning))
+            return false;
+        line = ExpandCommandLineAnyway(AppContext::projectDrive(), line);
+    }
     QString errorText;
     return ExecuteCommandLine(line, true, errorText);
 }

@@ -107,6 +107,36 @@ QString locateForShortening(const QString &drive, const QString &word)
     return FileSystem::fullPath(toFileSystemPath(word));
 }
 
+// Where a drive-independent word that names nothing would lie.
+QString placeOnDrive(const QString &drive, const QString &word)
+{
+    const QString rest = word.mid(1);
+    if (climbsOut(rest))
+        return word;
+    QStringList places{onVolume(drive, rest)};
+    if (isProgramDrive(drive))
+        places.append(QDir::cleanPath(AppContext::programDirectory() + toFileSystemPath(rest)));
+    for (const QString &place : places) {
+        if (folderExists(QFileInfo(place).path()))
+            return place;
+    }
+    return places.constFirst();
+}
+
+// A word as it goes to the start: resolved, else placed on drive.
+QString expandWordAnyway(const QString &drive, const QString &word)
+{
+    if (!isDriveIndependent(word))
+        return word;
+    QString resolved = word;
+    if (ResolveFilePath(drive, resolved))
+        return resolved;
+    resolved = word;
+    if (ResolveDirectoryPath(drive, resolved))
+        return resolved;
+    return placeOnDrive(drive, word);
+}
+
 } // namespace
 
 bool ResolveInProgramDirectory(QString &path)
@@ -201,6 +231,17 @@ int ExpandCommandLine(const QString &drive, QString &line)
     }
     line = words.join(QLatin1Char(' ')).trimmed();
     return ExpandWords;
+}
+
+QString ExpandCommandLineAnyway(const QString &drive, const QString &line)
+{
+    QString expanded = line;
+    if (ExpandCommandLine(drive, expanded) >= ExpandWords)
+        return expanded;
+    QStringList words = SplitCommandWords(line);
+    for (QString &word : words)
+        word = expandWordAnyway(drive, word);
+    return words.join(QLatin1Char(' '));
 }
 
 QString FirstExistingPathWord(const QString &line)

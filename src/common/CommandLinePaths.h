@@ -30,6 +30,12 @@ bool ResolveInProgramDirectory(QString &path);
 bool ResolveFilePath(const QString &drive, QString &path);
 bool ResolveDirectoryPath(const QString &drive, QString &path);
 int ExpandCommandLine(const QString &drive, QString &line);
+// The line to start when the user goes ahead although ExpandCommandLine
+// could not resolve it: every drive-independent word that names nothing is
+// put where it would lie on drive (the first place whose folder exists, else
+// the drive's root), the others are expanded as ExpandCommandLine does. The
+// start then fails on what is really missing.
+QString ExpandCommandLineAnyway(const QString &drive, const QString &line);
 QString FirstExistingPathWord(const QString &line);
 int ShortenCommandLine(const QString &drive, QString &line);
 

@@ -18,6 +18,8 @@ private slots:
     void expand();
     void programDirectoryFallbacks_data();
     void programDirectoryFallbacks();
+    void expandAnyway_data();
+    void expandAnyway();
     void shorten_data();
     void shorten();
     void shortenThenExpandFindsTheSameFile();
@@ -116,6 +118,32 @@ void CommandLinePathsTest::programDirectoryFallbacks()
     int actual = 0;
     QCOMPARE(expandOn(AppContext::projectDrive(), line, actual), result);
     QCOMPARE(actual, code);
+}
+
+void CommandLinePathsTest::expandAnyway_data()
+{
+    QTest::addColumn<bool>("onStick");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("missing file in a folder that exists") << true << "\\Tools\\Gone.sh" << "$S/Tools/Gone.sh";
+    QTest::newRow("missing folder") << true << "\\Gone\\x.sh" << "$S/Gone/x.sh";
+    QTest::newRow("found words are expanded") << true << "\\Tools\\Gone.sh  -x \\Docs\\Old"
+                                              << "$S/Tools/Gone.sh -x $S/Docs/Old";
+    QTest::newRow("a line that resolves") << true << "\\Tools\\Packer.sh" << "$S/Tools/Packer.sh";
+    QTest::newRow("climbing off the drive is not placed") << true << "\\..\\..\\x.sh" << "\\..\\..\\x.sh";
+    QTest::newRow("program folder holds the folder") << false << "\\Sub\\Gone.sh" << "$P/Sub/Gone.sh";
+}
+
+void CommandLinePathsTest::expandAnyway()
+{
+    QFETCH(bool, onStick);
+    QFETCH(QString, line);
+    QFETCH(QString, result);
+    if (!onStick)
+        AppContext::setProjectFileName({});
+    result.replace(QStringLiteral("$S"), m_stick);
+    result.replace(QStringLiteral("$P"), QDir::cleanPath(m_env->programDirectory()));
+    QCOMPARE(ExpandCommandLineAnyway(AppContext::projectDrive(), line), result);
 }
 
 void CommandLinePathsTest::shorten_data()

@@ -20,6 +20,8 @@ private slots:
     void warnsBeforeDoubtfulLines_data();
     void warnsBeforeDoubtfulLines();
     void expandsOnTheProjectDrive();
+    void goingAheadNamesWhatIsMissing_data();
+    void goingAheadNamesWhatIsMissing();
     void fieldHint_data();
     void fieldHint();
 };
@@ -171,6 +173,43 @@ void ExecuteCommandLineTest::expandsOnTheProjectDrive()
     QCOMPARE(launcher.last().file, QStringLiteral("packer.sh"));
     QCOMPARE(launcher.last().folder, drive + QStringLiteral("/tools/"));
     QCOMPARE(launcher.last().parameters, QLatin1Char(' ') + drive + QStringLiteral("/data/list.txt"));
+}
+
+void ExecuteCommandLineTest::goingAheadNamesWhatIsMissing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("passedOn");
+    const QString noFile = QStringLiteral("Datei konnte nicht gefunden werden.");
+    QTest::newRow("missing program in a folder that exists")
+        << "\\werkzeuge\\fehlt.sh" << noFile << "@/werkzeuge/fehlt.sh";
+    QTest::newRow("missing folder") << "\\nirgends\\fehlt.sh" << QStringLiteral("Verzeichnis konnte nicht gefunden werden.")
+                                    << "@/nirgends/fehlt.sh";
+    QTest::newRow("missing program and parameter")
+        << "\\werkzeuge\\fehlt.sh  \\daten\\liste.txt -v" << noFile << "@/werkzeuge/fehlt.sh @/daten/liste.txt -v";
+    QTest::newRow("missing program, parameter found")
+        << "\\werkzeuge\\fehlt.sh \\werkzeuge" << noFile << "@/werkzeuge/fehlt.sh @/werkzeuge";
+}
+
+// After "Ja" to the warning the start gets the line placed on the project's
+// drive, so the failure tells a missing file from a missing folder.
+void ExecuteCommandLineTest::goingAheadNamesWhatIsMissing()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, failure);
+    QFETCH(QString, passedOn);
+    TestEnvironment env;
+    const QString drive = env.addVolume(QStringLiteral("stick"));
+    env.makeFolder(QStringLiteral("stick/werkzeuge"));
+    AppContext::setProjectFileName(drive + QStringLiteral("/catalogue.prj"));
+    MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultYes);
+    boxes.answer(MsgBox::ResultOk);
+
+    QVERIFY(!CommandActions::execute(text));
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.last().text, failure + QStringLiteral("\rDateiangabe: \"") + passedOn.replace(QLatin1Char('@'), drive)
+                                    + QLatin1Char('"'));
 }
 
 void ExecuteCommandLineTest::fieldHint_data()
