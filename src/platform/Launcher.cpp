@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,9 @@ namespace Launcher {
 namespace {
 
 Handler *g_handler = nullptr;
+
+// How long a document's opener may take to hand the document on.
+constexpr int kOpenerWaitMs = 2000;
 
 SystemHandler &systemHandler()
 {
@@ -44,6 +48,55 @@ int startFailure(const QString &errorString)
     if (errorString.startsWith(QLatin1String("chdir:")))
         return FolderNotFound;
     return BadExecutable;
+}
+
+// xdg-open's exit codes: a missing file (2, or 4 when the file is gone), no
+// program for the file (3, or 4 when the file is there), no right to read it
+// (5).
+int openerResult(int exitCode, const QString &file)
+{
+    switch (exitCode) {
+    case 0:
+        return Started;
+    case 2:
+        return FileNotFound;
+    case 3:
+        return NoAssociation;
+    case 4:
+        return QFileInfo::exists(file) ? NoAssociation : FileNotFound;
+    case 5:
+        return AccessDenied;
+    default:
+        return OtherFailure;
+    }
+}
+
+// Hands a document to the opener and waits a moment for its verdict; an
+// opener still busy then runs the program itself and is left running.
+int openWithOpener(const Plan &planned)
+{
+    auto *opener = new QProcess(QCoreApplication::instance());
+    opener->setProgram(planned.program);
+    opener->setArguments(planned.arguments);
+    opener->setWorkingDirectory(planned.workingFolder);
+    opener->setStandardInputFile(QProcess::nullDevice());
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    opener->start();
+    if (!opener->waitForStarted()) {
+        const int failure = startFailure(opener->errorString());
+        delete opener;
+        return failure;
+    }
+    if (!opener->waitForFinished(kOpenerWaitMs)) {
+        QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+        return Started;
+    }
+    const int result = opener->exitStatus() == QProcess::NormalExit
+        ? openerResult(opener->exitCode(), planned.arguments.value(0))
+        : OtherFailure;
+    delete opener;
+    return result;
 }
 
 } // namespace
@@ -106,6 +159,7 @@ Plan plan(const Request &request)
         if (result.program.isEmpty())
             result.failure = NoAssociation;
         result.arguments = QStringList{path};
+        result.viaOpener = true;
         return result;
     }
     return result;
@@ -116,6 +170,8 @@ int SystemHandler::open(const Request &request)
     const Plan planned = plan(request);
     if (planned.failure != 0)
         return planned.failure;
+    if (planned.viaOpener)
+        return openWithOpener(planned);
     QProcess process;
     process.setProgram(planned.program);
     process.setArguments(planned.arguments);

@@ -8,6 +8,7 @@
 namespace Launcher {
 
 enum Result : int {
+    OtherFailure = 1,
     FileNotFound = 2,
     FolderNotFound = 3,
     AccessDenied = 5,
@@ -42,6 +43,7 @@ struct Plan {
     QString program;           // the program to start
     QStringList arguments;
     QString workingFolder;
+    bool viaOpener = false;    // program is the desktop's opener (xdg-open)
 };
 
 // The file a request names: folder + file, else a bare name on PATH or in the
@@ -53,7 +55,9 @@ QString locate(const Request &request);
 // (as every file on some removable media) counts as a document.
 Plan plan(const Request &request);
 
-// Starts programs detached through QProcess.
+// Starts programs detached through QProcess. A document's opener is waited
+// for a moment, so that its failure can be reported; one that is still busy
+// then (it runs the program itself) is left running.
 class SystemHandler : public Handler {
 public:
     int open(const Request &request) override;

@@ -23,6 +23,8 @@ private slots:
     void plans();
     void bareNameIsLookedUpOnPath();
     void documentWithoutOpenerHasNoAssociation();
+    void openerExitCodes_data();
+    void openerExitCodes();
 
 private:
     TestEnvironment *m_env = nullptr;
@@ -107,6 +109,31 @@ void LauncherTest::documentWithoutOpenerHasNoAssociation()
     m_env->writeFile(QStringLiteral("notes.txt"), "hello\n");
     QCOMPARE(Launcher::plan({QStringLiteral("notes.txt"), QString(), m_env->root()}).failure,
              int(Launcher::NoAssociation));
+}
+
+void LauncherTest::openerExitCodes_data()
+{
+    QTest::addColumn<QByteArray>("opener");
+    QTest::addColumn<int>("result");
+    QTest::newRow("handed on") << QByteArray("exit 0") << int(Launcher::Started);
+    QTest::newRow("no program for the file") << QByteArray("exit 3") << int(Launcher::NoAssociation);
+    QTest::newRow("failed, file still there") << QByteArray("exit 4") << int(Launcher::NoAssociation);
+    QTest::newRow("failed, file gone") << QByteArray("/bin/rm -f \"$1\"; exit 4") << int(Launcher::FileNotFound);
+    QTest::newRow("file missing") << QByteArray("exit 2") << int(Launcher::FileNotFound);
+    QTest::newRow("file not readable") << QByteArray("exit 5") << int(Launcher::AccessDenied);
+    QTest::newRow("syntax error") << QByteArray("exit 1") << int(Launcher::OtherFailure);
+}
+
+// The desktop's opener runs for real: its exit code is the result.
+void LauncherTest::openerExitCodes()
+{
+    QFETCH(QByteArray, opener);
+    QFETCH(int, result);
+    QFile::setPermissions(m_env->writeFile(QStringLiteral("bin/xdg-open"), "#!/bin/sh\n" + opener + "\n"),
+                          kExecutable);
+    m_env->writeFile(QStringLiteral("notes.txt"), "hello\n");
+    Launcher::SystemHandler system;
+    QCOMPARE(system.open({QStringLiteral("notes.txt"), QString(), m_env->root()}), result);
 }
 
 QTEST_GUILESS_MAIN(LauncherTest)
