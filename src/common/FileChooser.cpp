@@ -1,5 +1,7 @@
 #include "common/FileChooser.h"
 
+#include "common/ModalSeam.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,7 +19,7 @@ Handler g_handler;
 
 QString firstSelected(QFileDialog &dialog)
 {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (RunModal(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -155,7 +157,7 @@ bool choosePrinter(QWidget *parent, const QString &caption, QPrinter &printer)
     }
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(caption);
-    return dialog.exec() == QDialog::Accepted;
+    return RunModal(&dialog) == QDialog::Accepted;
 }
 
 QString toQtFilter(const QString &filter)

@@ -24,5 +24,6 @@ using ScopedHandler = ScopedSeam<Handler, &setHandler>;
 
 // Runs dialog modally and returns its result. With a handler installed the
 // dialog is shown modally, handed to the handler and hidden again; the
-// handler's answer is the result.
+// handler's answer is the result. Afterwards the window that was active is
+// active again, with the focus where it was.
 int RunModal(QDialog *dialog);

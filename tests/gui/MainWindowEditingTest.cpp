@@ -6,11 +6,14 @@
 #include "commands/ActionHandover.h"
 #include "common/AppContext.h"
 #include "common/ModalSeam.h"
+#include "common/TMsgBoxForm.h"
+#include "common/WidgetMsgBoxHandler.h"
 #include "project/Project.h"
 #include "tree/ProjectTreeModel.h"
 #include "tree/ProjectTreeView.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QLineEdit>
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <functional>
 
@@ -44,6 +48,23 @@ ModalSeam::Handler editDialog(bool confirm, std::function<void(QDialog *)> fill 
         child<QAbstractButton>(dialog, confirm ? "Button_Uebernehmen" : "Button_Abbrechen")->click();
         return dialog->result();
     };
+}
+
+// Calls answer with the modal dialog of class T once it runs.
+template <typename T>
+void answerWhenOpen(std::function<void(T *)> answer)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer(dialog);
+    });
+    poll->start();
 }
 
 QString titles(const ProjectEntry *parent)
@@ -78,6 +99,7 @@ private slots:
     void typedTextCountsBeforeLeaving_data();
     void typedTextCountsBeforeLeaving();
     void focusedCommentOutlivesNoWindow();
+    void focusReturnsAfterDialogAndQuestion();
 
 private:
     ProjectEntry *entry(const QString &title) const;
@@ -484,6 +506,32 @@ void MainWindowEditingTest::focusedCommentOutlivesNoWindow()
     m_boxes->answer(MsgBox::ResultNo);
     QVERIFY(m_window->close());
     m_window.reset();
+}
+
+// The entry dialog and its question close one after the other: the main
+// window is active again and the tree has the keyboard.
+void MainWindowEditingTest::focusReturnsAfterDialogAndQuestion()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    select(QStringLiteral("Zwei"));
+    m_window->treeView()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->treeView());
+    WidgetMsgBoxHandler realBoxes;
+    MsgBox::Handler *recorder = MsgBox::setHandler(&realBoxes);
+    QString question;
+    answerWhenOpen<QDialog>([&question](QDialog *entryDialog) {
+        answerWhenOpen<TMsgBoxForm>([&question](TMsgBoxForm *box) {
+            question = box->windowTitle();
+            child<QAbstractButton>(box, "Button_Ja")->click();
+        });
+        child<QAbstractButton>(entryDialog, "Button_Uebernehmen")->click();
+    });
+    action(*m_window, "MainMenu_Bearbeiten_EintragBearbeiten")->trigger();
+    MsgBox::setHandler(recorder);
+
+    QCOMPARE(question, QStringLiteral("Änderungen wirklich übernehmen ?"));
+    QTRY_COMPARE(QApplication::activeWindow(), m_window.get());
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->treeView());
 }
 
 QTEST_MAIN(MainWindowEditingTest)
