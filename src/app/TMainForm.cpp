@@ -54,6 +54,19 @@ QBoxLayout *tightLayout(QBoxLayout *layout)
     return layout;
 }
 
+// The hint a widget without one of its own shows: the nearest one among its
+// parents below top (the tree shows its panel's hint).
+QString inheritedHint(const QWidget *widget, const QWidget *top)
+{
+    if (!widget->statusTip().isEmpty())
+        return {};
+    for (const QWidget *parent = widget->parentWidget(); parent && parent != top; parent = parent->parentWidget()) {
+        if (!parent->statusTip().isEmpty())
+            return parent->statusTip();
+    }
+    return {};
+}
+
 bool isMouseEvent(QEvent::Type type)
 {
     return type == QEvent::MouseMove || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
@@ -268,10 +281,18 @@ bool TMainForm::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-// Every mouse message anywhere in the program shows its position.
+// Every mouse message anywhere in the program shows its position. Entering
+// a widget without a hint of its own shows the hint it inherits; Qt only
+// sends the hints that widgets carry themselves.
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (isMouseEvent(event->type()) && watched->isWidgetType())
         m_statusBar->setMousePosition(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
+    if (event->type() == QEvent::Enter && watched->isWidgetType()) {
+        const auto *widget = static_cast<QWidget *>(watched);
+        const QString hint = widget->window() == this ? inheritedHint(widget, this) : QString();
+        if (!hint.isEmpty())
+            m_statusBar->setPanelText(MainStatusBar::HintPanel, hint);
+    }
     return QMainWindow::eventFilter(watched, event);
 }

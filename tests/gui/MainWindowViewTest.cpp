@@ -8,6 +8,7 @@
 #include "components/AnimatedIcon.h"
 #include "components/DockingToolbar.h"
 #include "project/Project.h"
+#include "tree/ProjectTreeModel.h"
 #include "tree/ProjectTreeView.h"
 
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QEnterEvent>
 #include <QRegularExpression>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QTest>
 
@@ -29,6 +31,13 @@ void hover(MainStatusBar *bar, int panel)
     const QPoint at = label->mapTo(bar, label->rect().center());
     QMouseEvent move(QEvent::MouseMove, at, bar->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(bar, &move);
+}
+
+// A real move of the pointer, with the enter and leave events it causes.
+void moveMouseTo(QWidget *widget, const QPoint &position)
+{
+    QCursor::setPos(widget->mapToGlobal(position));
+    QApplication::processEvents();
 }
 
 QAction *placeItem(DockingToolbar *toolbar, const QString &caption)
@@ -65,6 +74,7 @@ private slots:
     void toolbarDocking();
     void settingsShapeTheWindow();
     void selectionHint();
+    void positionHintStaysOverTheTree();
     void startProject_data();
     void startProject();
 
@@ -268,6 +278,38 @@ void MainWindowViewTest::selectionHint()
     QCOMPARE(window->statusLine()->panelText(MainStatusBar::PercentPanel), QStringLiteral("50%"));
     QVERIFY(!action(*window, "MainMenu_Bearbeiten_EintragVerschiebenNach_Oben")->isEnabled());
     QVERIFY(!action(*window, "MainMenu_Bearbeiten_UntereintraegeEntfernen")->isEnabled());
+}
+
+// The mouse over the tree shows the tree panel's hint, also when it comes
+// back from the comment field.
+void MainWindowViewTest::positionHintStaysOverTheTree()
+{
+    const QString file = writeProject(*m_env, QStringLiteral("Katalog.prj"), {"Eins", "Zwei", "Drei"});
+    auto window = makeWindow();
+    window->completeStartup();
+    QVERIFY(window->loadProject(file));
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    ProjectTreeView *tree = window->treeView();
+    ProjectEntry *second = window->project()->tree.entryAt(1);
+    tree->selectEntry(second);
+    const QString position = QStringLiteral("Position: 2/3    Ebene: 0    Untereinträge: 0    Image: 3,4");
+    const auto panel = [&window] { return window->statusLine()->panelText(MainStatusBar::HintPanel); };
+    const QRect item = tree->visualRect(tree->projectModel()->indexOf(second));
+
+    QWidget *comment = window->commentField()->viewport();
+    // No button held from an earlier test's double-click: a held button
+    // keeps the pointer with the widget it was pressed on.
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {},
+                        window->statusLine()->mapTo(window.get(), QPoint(1, 1)));
+
+    moveMouseTo(tree->viewport(), item.center());
+    QCOMPARE(panel(), position);
+    moveMouseTo(tree->viewport(), item.center() + QPoint(0, item.height()));
+    QCOMPARE(panel(), position);
+    moveMouseTo(comment, comment->rect().center());
+    QCOMPARE(panel(), window->findChild<QWidget *>(QStringLiteral("KommentarPanel"))->statusTip());
+    moveMouseTo(tree->viewport(), item.center());
+    QCOMPARE(panel(), position);
 }
 
 void MainWindowViewTest::startProject_data()
