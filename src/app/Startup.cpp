@@ -35,15 +35,14 @@ QString startMacro(QString fileName)
 
 } // namespace
 
-std::optional<StartConfig> PrepareStart(const QStringList &arguments,
-                                        const std::function<void(const QString &text)> &status)
+std::optional<StartConfig> PrepareStart(const QStringList &arguments, const OperationObserver &observer)
 {
     const StartupFiles files = ResolveStartupArguments(arguments);
     QString settingsFile = files.settingsFile.isEmpty() ? DefaultSettingsFileName : files.settingsFile;
     if (!CheckSettingsFile(settingsFile))
         return std::nullopt;
-    status(settingsFile.isEmpty() ? QStringLiteral("Standardwerte werden gesetzt...")
-                                  : QStringLiteral("Ini-Datei wird eingelesen..."));
+    observer.setStatus(settingsFile.isEmpty() ? QStringLiteral("Standardwerte werden gesetzt...")
+                                              : QStringLiteral("Ini-Datei wird eingelesen..."));
 
     StartConfig config;
     config.settings = ReadSettings(settingsFile);
@@ -66,8 +65,9 @@ int RunBrekko(QApplication &app)
     splash->showCentred();
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    const std::optional<StartConfig> config =
-        PrepareStart(arguments, [splash](const QString &text) { splash->setStatus(text); });
+    OperationObserver splashStatus;
+    splashStatus.status = [splash](const QString &text) { splash->setStatus(text); };
+    const std::optional<StartConfig> config = PrepareStart(arguments, splashStatus);
     if (!config) {
         delete splash;
         return 0;

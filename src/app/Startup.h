@@ -1,20 +1,19 @@
 #pragma once
 
 #include "app/StartConfig.h"
+#include "common/OperationObserver.h"
 
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 class QApplication;
 
 // Everything the main window needs before it exists: the command-line files,
-// the settings file checked and read, the start project, start macro and
-// help file. status receives the splash texts. Empty when the user chose to
-// end the program in the settings error dialog.
-std::optional<StartConfig> PrepareStart(const QStringList &arguments,
-                                        const std::function<void(const QString &text)> &status);
+// the settings file checked and read, the start project, start macros and
+// help file. The observer's status receives the splash texts. Empty when the
+// user chose to end the program in the settings error dialog.
+std::optional<StartConfig> PrepareStart(const QStringList &arguments, const OperationObserver &observer);
 
 // The windowed run: seams, splash, main window and the message loop.
 int RunBrekko(QApplication &app);

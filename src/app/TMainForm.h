@@ -24,7 +24,7 @@ class QSplitter;
 class QTextEdit;
 class ToolbarDock;
 struct Project;
-struct ProjectIoObserver;
+struct OperationObserver;
 
 // The main window: owns the open project and shows it as a tree with the
 // comment and command fields; menus, dockable toolbars and the status line;
@@ -166,7 +166,7 @@ private:
     void clearProject();
     void showProject(std::unique_ptr<Project> project);
     QString chooserFolder() const;
-    ProjectIoObserver ioObserver();
+    OperationObserver ioObserver();
     void endIo();
 
     // Tree editing (TMainFormTreeEditing.cpp, TMainFormTreeEvents.cpp)

@@ -3,6 +3,7 @@
 #include "common/AppContext.h"
 #include "common/FileChooser.h"
 #include "common/MsgBox.h"
+#include "common/OperationObserver.h"
 #include "components/Gauge.h"
 #include "project/ProjectFile.h"
 #include "project/TMsgPrjSyntaxErrorForm.h"
@@ -237,11 +238,12 @@ QStringList TMainForm::reopenFileNames() const
     return names;
 }
 
-// Status text and gauge in the status line; pending paint events run so the
-// window keeps showing the progress.
-ProjectIoObserver TMainForm::ioObserver()
+// Status text and gauge in the status line; pending events but user input
+// run so the window keeps showing the progress and no command starts in the
+// middle.
+OperationObserver TMainForm::ioObserver()
 {
-    ProjectIoObserver observer;
+    OperationObserver observer;
     observer.status = [this](const QString &text) {
         if (text.isEmpty()) {
             endIo();
@@ -249,12 +251,10 @@ ProjectIoObserver TMainForm::ioObserver()
         }
         m_statusBar->setSimpleText(text);
         m_statusBar->setGaugeVisible(true);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        RunPendingEventsExceptUserInput();
     };
-    observer.progress = [this](int percent) {
-        m_statusBar->gauge()->setValue(percent);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
+    observer.progress = [this](int percent) { m_statusBar->gauge()->setValue(percent); };
+    observer.runPendingEvents = RunPendingEventsExceptUserInput;
     return observer;
 }
 

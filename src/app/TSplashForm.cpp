@@ -1,6 +1,7 @@
 #include "app/TSplashForm.h"
 
 #include "app/VersionTexts.h"
+#include "common/OperationObserver.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -53,7 +54,7 @@ void TSplashForm::showCentred()
         move(screen->availableGeometry().center() - rect().center());
     show();
     repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    RunPendingEventsExceptUserInput();
 }
 
 void TSplashForm::setStatus(const QString &text)

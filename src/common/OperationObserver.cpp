@@ -41,6 +41,14 @@ void RunPendingEvents()
         QCoreApplication::processEvents();
 }
 
+void RunPendingEventsExceptUserInput()
+{
+    if (const EventPump::Runner &runner = pendingEventsRunner())
+        runner();
+    else
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 EventPump::Runner SetPendingEventsRunner(EventPump::Runner runner)
 {
     EventPump::Runner previous = std::move(pendingEventsRunner());

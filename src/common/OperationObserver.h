@@ -54,4 +54,7 @@ private:
 // Cancel button works); the default for EventPump and the observers the
 // windows make. Tests install a counting or empty runner.
 void RunPendingEvents();
+// The same without user input, for work that offers no Cancel and must not
+// be interrupted by another command (loading, saving, start-up).
+void RunPendingEventsExceptUserInput();
 EventPump::Runner SetPendingEventsRunner(EventPump::Runner runner);

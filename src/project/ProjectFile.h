@@ -1,14 +1,14 @@
 #pragma once
 
+#include "common/OperationObserver.h"
 #include "project/Project.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+#include <memory>
 
 class QIODevice;
-#include <memory>
 
 // What a load found: the problem lines and the four counts of the report.
 struct LoadReport {
@@ -18,13 +18,6 @@ struct LoadReport {
     int entriesInFile = 0;  // lines reading "ITEM NEW" in the file
     int linesRead = 0;      // lines processed
     int linesInFile = 0;    // lines in the file
-};
-
-// Where loading and saving report their status text and gauge. progress is
-// called only when the percentage changes.
-struct ProjectIoObserver {
-    std::function<void(const QString &text)> status;
-    std::function<void(int percent)> progress;
 };
 
 struct SaveOptions {
@@ -38,15 +31,17 @@ bool CheckProjectFile(const QString &fileName);
 
 // Reads fileName into a new project, repairing what it can and listing every
 // problem in report. nullptr (after the user was told) when the file cannot
-// be read.
+// be read. Loading and saving report their status text and gauge to the
+// observer (progress only when the percentage changes) and let pending
+// events run between lines.
 std::unique_ptr<Project> ReadProjectFile(const QString &fileName, LoadReport &report,
-                                         const ProjectIoObserver &observer = {});
+                                         const OperationObserver &observer = {});
 
 // Writes project to fileName, first keeping a backup copy when asked to;
 // true only when the new content is completely in place. On failure the
 // old file stays as it was.
 bool SaveProjectFile(const Project &project, const QString &fileName, const SaveOptions &options,
-                     const ProjectIoObserver &observer = {});
+                     const OperationObserver &observer = {});
 
 // The text of the file as it is written.
 QString ProjectFileText(const Project &project);
@@ -57,4 +52,4 @@ QString BackupFileName(const QString &fileName, const QString &backupExtension);
 // Writes the file's bytes to device, drive-independent paths relative to
 // drive; false as soon as a write fails.
 bool WriteProjectData(const Project &project, QIODevice &device, const QString &drive,
-                      const ProjectIoObserver &observer = {});
+                      const OperationObserver &observer = {});

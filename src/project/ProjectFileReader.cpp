@@ -75,10 +75,11 @@ Key keyOf(QStringView key)
 // problem list.
 class Loader {
 public:
-    Loader(const QString &fileName, LoadReport &report, const ProjectIoObserver &observer)
+    Loader(const QString &fileName, LoadReport &report, const OperationObserver &observer)
         : m_drive(Volumes::volumeOf(fileName))
         , m_report(report)
         , m_observer(observer)
+        , m_pump(observer.runPendingEvents)
         , m_project(std::make_unique<Project>())
     {
         m_project->fileName = fileName;
@@ -98,6 +99,7 @@ public:
                 itemDone();
         }
         reportProgress();
+        m_pump.poll();
     }
 
     std::unique_ptr<Project> finish()
@@ -284,15 +286,16 @@ private:
     void reportProgress()
     {
         const int percent = Percent(m_report.linesInFile, m_lineNumber);
-        if (percent != m_lastPercent && m_observer.progress) {
+        if (percent != m_lastPercent) {
             m_lastPercent = percent;
-            m_observer.progress(percent);
+            m_observer.setProgress(percent);
         }
     }
 
     QString m_drive;
     LoadReport &m_report;
-    const ProjectIoObserver &m_observer;
+    const OperationObserver &m_observer;
+    EventPump m_pump;
     std::unique_ptr<Project> m_project;
     std::unique_ptr<ProjectEntry> m_entry;
     Pending m_pending;
@@ -321,14 +324,12 @@ bool CheckProjectFile(const QString &fileName)
 }
 
 std::unique_ptr<Project> ReadProjectFile(const QString &fileName, LoadReport &report,
-                                         const ProjectIoObserver &observer)
+                                         const OperationObserver &observer)
 {
     report = LoadReport();
     report.fileName = fileName;
-    if (observer.status)
-        observer.status(QStringLiteral("Projektdatei wird eingelesen..."));
-    if (observer.progress)
-        observer.progress(0);
+    observer.setStatus(QStringLiteral("Projektdatei wird eingelesen..."));
+    observer.setProgress(0);
 
     report.linesInFile = CountLines(fileName);
     report.entriesInFile = CountEntryLines(fileName);

@@ -144,7 +144,7 @@ bool needsUtf8(const Project &project)
 }
 
 // Writes the whole file through sink, reporting progress per entry.
-bool writeProject(const Project &project, const QString &drive, const ProjectIoObserver &observer,
+bool writeProject(const Project &project, const QString &drive, const OperationObserver &observer,
                   const EncodedWriter::Sink &sink)
 {
     EncodedWriter out(needsUtf8(project), sink);
@@ -152,18 +152,20 @@ bool writeProject(const Project &project, const QString &drive, const ProjectIoO
     const auto &entries = project.tree.preOrder();
     const int last = static_cast<int>(entries.size()) - 1;
     int shownPercent = -1;
+    EventPump pump(observer.runPendingEvents);
     for (int number = 0; number <= last; ++number) {
         writeEntry(out, project.tree, *entries[static_cast<size_t>(number)]);
         if (!out.flush())
             return false;
         const int percent = Percent(last, number);
-        if (percent != shownPercent && observer.progress) {
+        if (percent != shownPercent) {
             shownPercent = percent;
-            observer.progress(percent);
+            observer.setProgress(percent);
         }
+        pump.poll();
     }
-    if (observer.progress && shownPercent != 100)
-        observer.progress(100);
+    if (shownPercent != 100)
+        observer.setProgress(100);
     return out.flush(true);
 }
 
@@ -260,7 +262,7 @@ QString ProjectFileText(const Project &project)
 }
 
 bool WriteProjectData(const Project &project, QIODevice &device, const QString &drive,
-                      const ProjectIoObserver &observer)
+                      const OperationObserver &observer)
 {
     return writeProject(project, drive, observer, [&device](const QByteArray &bytes) {
         return device.write(bytes) == bytes.size();
@@ -268,10 +270,9 @@ bool WriteProjectData(const Project &project, QIODevice &device, const QString &
 }
 
 bool SaveProjectFile(const Project &project, const QString &fileName, const SaveOptions &options,
-                     const ProjectIoObserver &observer)
+                     const OperationObserver &observer)
 {
-    if (observer.status)
-        observer.status(QStringLiteral("Projektdatei wird überprüft..."));
+    observer.setStatus(QStringLiteral("Projektdatei wird überprüft..."));
     const Backup backup = makeBackup(fileName, options);
     if (backup == Backup::Refused)
         return false;
@@ -284,15 +285,13 @@ bool SaveProjectFile(const Project &project, const QString &fileName, const Save
         return false;
     }
 
-    if (observer.status)
-        observer.status(QStringLiteral("Projekt wird gespeichert..."));
+    observer.setStatus(QStringLiteral("Projekt wird gespeichert..."));
     const bool written = writeProject(project, Volumes::volumeOf(fileName), observer,
                                       [&file](const QByteArray &bytes) { return file.write(bytes); })
         && file.commit();
     if (!written)
         file.cancel();
-    if (observer.status)
-        observer.status(QString());
+    observer.setStatus(QString());
     if (!written)
         reportWriteFailure(fileName, options, backup);
     return written;

@@ -327,9 +327,10 @@ void MainWindowViewTest::startProject()
     m_env->writeFile(QStringLiteral("program/Brekko.ini"),
                      "<Talvoren V4 Ini-Datei>\r\n[Dateien]\r\nProjektdatei=" + fromSettings.toUtf8() + "\r\n");
     QStringList splash;
+    OperationObserver splashStatus;
+    splashStatus.status = [&splash](const QString &text) { splash.append(text); };
     const std::optional<StartConfig> config =
-        PrepareStart(onCommandLine ? QStringList{fromCommandLine} : QStringList(),
-                     [&splash](const QString &text) { splash.append(text); });
+        PrepareStart(onCommandLine ? QStringList{fromCommandLine} : QStringList(), splashStatus);
     QVERIFY(config);
     QCOMPARE(splash, QStringList{QStringLiteral("Ini-Datei wird eingelesen...")});
 

@@ -212,8 +212,9 @@ void ProjectFileReaderTest::reportCountsAndProgress()
     const QString file = env.writeFile(QStringLiteral("p.prj"), crlf(lines));
     QList<int> percents;
     QStringList statuses;
-    ProjectIoObserver observer{[&](const QString &text) { statuses << text; },
-                               [&](int percent) { percents << percent; }};
+    OperationObserver observer;
+    observer.status = [&](const QString &text) { statuses << text; };
+    observer.progress = [&](int percent) { percents << percent; };
     LoadReport report;
     QVERIFY(ReadProjectFile(file, report, observer));
     QCOMPARE(report.entriesRead, 41);
