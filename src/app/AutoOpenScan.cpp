@@ -46,15 +46,21 @@ QList<ProjectFileRow> FindProjectFiles(const QString &root)
     return rows;
 }
 
-int ScanDriveRoots(const QStringList &roots, const AutoOpenScanObserver &observer)
+int ScanDriveRoots(const QStringList &roots, const std::function<void(const ProjectFileRow &row)> &rowFound,
+                   const OperationObserver &observer)
 {
+    EventPump pump(observer.runPendingEvents);
     int found = 0;
     for (const QString &root : roots) {
-        if (observer.driveStarted && !observer.driveStarted(root))
+        observer.setStatus(root);
+        pump.runNow();
+        if (!observer.shouldContinue())
             return found;
         for (const ProjectFileRow &row : FindProjectFiles(root)) {
             ++found;
-            if (observer.rowFound && !observer.rowFound(row))
+            rowFound(row);
+            pump.poll();
+            if (!observer.shouldContinue())
                 return found;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/OperationObserver.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -33,12 +35,9 @@ QString ProjectFileDateText(const QDateTime &date);
 // hidden ones included, by name. An unreadable or missing root gives none.
 QList<ProjectFileRow> FindProjectFiles(const QString &root);
 
-// Called before each drive and for each row found; returning false stops
-// the scan. The callbacks are where the caller lets events run.
-struct AutoOpenScanObserver {
-    std::function<bool(const QString &root)> driveStarted;
-    std::function<bool(const ProjectFileRow &row)> rowFound;
-};
-
-// Scans the roots in their order; returns the number of rows reported.
-int ScanDriveRoots(const QStringList &roots, const AutoOpenScanObserver &observer);
+// Scans the roots in their order and hands each row found to rowFound;
+// returns the number of rows reported. Each root is the observer's status
+// while it is searched; pending events run between drives and rows, and the
+// scan stops as soon as the observer says so.
+int ScanDriveRoots(const QStringList &roots, const std::function<void(const ProjectFileRow &row)> &rowFound,
+                   const OperationObserver &observer);

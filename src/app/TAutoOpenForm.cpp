@@ -11,17 +11,23 @@
 #include "platform/FileSystem.h"
 #include "platform/Volumes.h"
 
-#include <QCoreApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 enum Column { DriveColumn, FileColumn, ProjectColumn, CountColumn, DateColumn, AttributeColumn };
+
+// Wider contents widen the columns; a long mount path is elided in the middle.
+const QList<int> kMinimumColumnWidths = {20, 100, 200, 90, 100, 180};
+constexpr int kMaximumDriveWidth = 160;
 
 } // namespace
 
@@ -41,8 +47,11 @@ TAutoOpenForm::TAutoOpenForm(const QStringList &drives, QWidget *parent)
     m_grid = named(new SortGrid(this), "SortGrid");
     m_grid->setHeaders({QString(), QStringLiteral("Datei:"), QStringLiteral("Projekt:"),
                         QStringLiteral("Anzahl Einträge:"), QStringLiteral("Datum:"), QStringLiteral("Attribute:")},
-                       {100, 100, 200, 90, 120, 180});
+                       kMinimumColumnWidths);
+    m_grid->setMaximumColumnWidth(DriveColumn, kMaximumDriveWidth);
+    m_grid->setTextElideMode(Qt::ElideMiddle);
     m_grid->setMinimumSize(640, 240);
+    m_grid->fitColumns();
     m_driveBox = named(new QComboBox(this), "DriveComboBox");
     m_driveBox->addItems(drives);
     m_driveBox->hide();
@@ -73,6 +82,25 @@ TAutoOpenForm::TAutoOpenForm(const QStringList &drives, QWidget *parent)
     connect(m_browse, &QPushButton::clicked, this, &TAutoOpenForm::Button_Durchsuchen_OnClick);
     connect(m_cancel, &QPushButton::clicked, this, &TAutoOpenForm::reject);
     connect(m_help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
+    resize(sizeHint());
+    widenToColumns();
+}
+
+// Wide enough to show every column, as far as the screen allows; a visible
+// window stays centred where it was.
+void TAutoOpenForm::widenToColumns()
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = m_grid->horizontalHeader()->length() + 2 * m_grid->frameWidth()
+        + m_grid->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    const int available = screen()->availableGeometry().width();
+    const int target = qMin(wanted, available);
+    if (width() >= target)
+        return;
+    const int grown = target - width();
+    resize(target, height());
+    if (isVisible())
+        move(qMax(screen()->availableGeometry().left(), x() - grown / 2), y());
 }
 
 void TAutoOpenForm::showEvent(QShowEvent *event)
@@ -90,29 +118,22 @@ void TAutoOpenForm::runSearch()
     int found = 0;
     {
         BusyCursor busy;
-        AutoOpenScanObserver observer;
-        observer.driveStarted = [this](const QString &drive) { return driveStarted(drive); };
-        observer.rowFound = [this](const ProjectFileRow &row) { return rowFound(row); };
-        found = ScanDriveRoots(m_drives, observer);
+        OperationObserver observer;
+        observer.status = [this](const QString &drive) { m_label2->setText(drive); };
+        observer.keepGoing = [this] { return !m_cancelled; };
+        observer.runPendingEvents = RunPendingEvents;
+        found = ScanDriveRoots(m_drives, [this](const ProjectFileRow &row) { rowFound(row); }, observer);
     }
     searchEnded(found);
 }
 
-// Lets the window work between items; false once the user cancelled.
-bool TAutoOpenForm::driveStarted(const QString &drive)
+void TAutoOpenForm::rowFound(const ProjectFileRow &row)
 {
-    m_label2->setText(drive);
-    QCoreApplication::processEvents();
-    return !m_cancelled;
-}
-
-bool TAutoOpenForm::rowFound(const ProjectFileRow &row)
-{
-    m_grid->appendRow({row.drive, row.fileName, row.projectName, QString::number(row.entryCount),
-                       ProjectFileDateText(row.date), row.attributes},
-                      {QVariant(), QVariant(), QVariant(), row.entryCount, row.date, QVariant()});
-    QCoreApplication::processEvents();
-    return !m_cancelled;
+    const int added = m_grid->appendRow({row.drive, row.fileName, row.projectName, QString::number(row.entryCount),
+                                         ProjectFileDateText(row.date), row.attributes},
+                                        {QVariant(), QVariant(), QVariant(), row.entryCount, row.date, QVariant()});
+    m_grid->item(added, DriveColumn)->setToolTip(row.drive);
+    m_grid->fitColumns();
 }
 
 void TAutoOpenForm::searchEnded(int found)
@@ -120,6 +141,7 @@ void TAutoOpenForm::searchEnded(int found)
     m_finished = true;
     if (m_cancelled)
         return;
+    widenToColumns();
     m_label2->setText(QString::number(found) + QStringLiteral(" Datei(en) gefunden."));
     m_help->setEnabled(AppContext::hasHelpFile());
     if (m_grid->rowCount() > 0) {

@@ -32,8 +32,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool driveStarted(const QString &drive);
-    bool rowFound(const ProjectFileRow &row);
+    void widenToColumns();
+    void rowFound(const ProjectFileRow &row);
     void searchEnded(int found);
     void updateButtons();
     void SortGrid_OnSelect();

@@ -32,6 +32,9 @@ SortGrid::SortGrid(QWidget *parent)
     verticalHeader()->hide();
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
+    // The header's sizes keep room for the sort arrow before any sorting.
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &SortGrid::header_OnClick);
 }
 
@@ -41,6 +44,21 @@ void SortGrid::setHeaders(const QStringList &headers, const QList<int> &widths)
     setHorizontalHeaderLabels(headers);
     for (int column = 0; column < widths.size() && column < columnCount(); ++column)
         setColumnWidth(column, widths.at(column));
+    m_minimumWidths = widths;
+}
+
+void SortGrid::setMaximumColumnWidth(int column, int width)
+{
+    m_maximumWidths.insert(column, width);
+}
+
+void SortGrid::fitColumns()
+{
+    for (int column = 0; column < columnCount(); ++column) {
+        int width = qMax(horizontalHeader()->sectionSizeHint(column), sizeHintForColumn(column));
+        width = qMin(width, m_maximumWidths.value(column, width));
+        setColumnWidth(column, qMax(width, m_minimumWidths.value(column)));
+    }
 }
 
 int SortGrid::appendRow(const QStringList &texts, const QVariantList &sortKeys)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QTableWidget>
 
 // A read-only grid of text cells with one header row. Whole rows are
@@ -12,7 +13,12 @@ class SortGrid : public QTableWidget {
 public:
     explicit SortGrid(QWidget *parent = nullptr);
 
+    // widths are the columns' widths, and their minima for fitColumns().
     void setHeaders(const QStringList &headers, const QList<int> &widths);
+    // Widens every column to its header and its cells, never narrower than
+    // its width from setHeaders nor wider than a maximum set here.
+    void setMaximumColumnWidth(int column, int width);
+    void fitColumns();
 
     // Appends a row of texts; sortKeys, where given, order a column's cells.
     int appendRow(const QStringList &texts, const QVariantList &sortKeys = {});
@@ -28,6 +34,8 @@ public:
 private:
     void header_OnClick(int column);
 
+    QList<int> m_minimumWidths;
+    QHash<int, int> m_maximumWidths;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -39,6 +40,11 @@ QStringList column(const SortGrid *grid, int col)
     for (int row = 0; row < grid->rowCount(); ++row)
         cells.append(grid->cellText(row, col));
     return cells;
+}
+
+int textWidth(const SortGrid *grid, int row, int col)
+{
+    return grid->fontMetrics().horizontalAdvance(grid->cellText(row, col));
 }
 
 // Three roots: one with two projects, one without any, one that is missing.
@@ -107,6 +113,34 @@ private slots:
         QCOMPARE(column(grid, 2), (QStringList{QStringLiteral("Klein"), QStringLiteral("Gross")}));
         QVERIFY(QDateTime::fromString(grid->cellText(0, 4), QStringLiteral("dd.MM.yyyy HH:mm:ss")).isValid());
         QVERIFY(!button(&form, "Button_Hilfe")->isEnabled());
+    }
+
+    // Headers and cells are shown whole; a long mount path is elided in the
+    // middle and shown whole as tool tip; the window opens wide enough for
+    // all six columns.
+    void columnsFitTheirContents()
+    {
+        TestEnvironment env;
+        const QString drive = env.makeFolder(QStringLiteral("media/benutzer/EIN-RECHT-LANGER-DATENTRAEGERNAME"));
+        env.writeFile(QStringLiteral("media/benutzer/EIN-RECHT-LANGER-DATENTRAEGERNAME/katalog.prj"),
+                      projectText("Ein Projektname, der breiter ist als zweihundert Bildpunkte", 1));
+        TAutoOpenForm form({drive});
+        auto *grid = form.findChild<SortGrid *>(QStringLiteral("SortGrid"));
+        form.show();
+        QVERIFY(grid->horizontalHeader()->length() <= grid->viewport()->width());
+
+        form.runSearch();
+        const int minimum[] = {20, 100, 200, 90, 100, 180};
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            const QByteArray name = QByteArray::number(column);
+            QVERIFY2(grid->columnWidth(column) >= minimum[column], name);
+            QVERIFY2(grid->columnWidth(column) >= grid->horizontalHeader()->sectionSizeHint(column), name);
+            if (column != 0)
+                QVERIFY2(grid->columnWidth(column) > textWidth(grid, 0, column), name);
+        }
+        QCOMPARE(grid->textElideMode(), Qt::ElideMiddle);
+        QVERIFY(grid->columnWidth(0) < textWidth(grid, 0, 0));
+        QCOMPARE(grid->item(0, 0)->toolTip(), drive);
     }
 
     void nothingFound()

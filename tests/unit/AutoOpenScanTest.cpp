@@ -76,16 +76,10 @@ private slots:
         MsgBoxRecorder recorder;
         QStringList drives;
         QStringList found;
-        AutoOpenScanObserver observer;
-        observer.driveStarted = [&drives](const QString &root) {
-            drives.append(root);
-            return true;
-        };
-        observer.rowFound = [&found](const ProjectFileRow &row) {
-            found.append(row.fileName);
-            return true;
-        };
-        const int count = ScanDriveRoots(roots, observer);
+        OperationObserver observer;
+        observer.status = [&drives](const QString &root) { drives.append(root); };
+        const int count =
+            ScanDriveRoots(roots, [&found](const ProjectFileRow &row) { found.append(row.fileName); }, observer);
         QFile::setPermissions(env.path(QStringLiteral("gesperrt")), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                                        | QFileDevice::ExeOwner);
         QCOMPARE(drives, roots);
@@ -102,13 +96,13 @@ private slots:
         env.writeFile(QStringLiteral("a/zwei.prj"), projectText("A", 1));
         env.writeFile(QStringLiteral("b/drei.prj"), projectText("B", 1));
         QStringList drives;
-        AutoOpenScanObserver observer;
-        observer.driveStarted = [&drives](const QString &root) {
-            drives.append(root);
-            return true;
-        };
-        observer.rowFound = [](const ProjectFileRow &) { return false; };
-        QCOMPARE(ScanDriveRoots({env.path(QStringLiteral("a")), env.path(QStringLiteral("b"))}, observer), 1);
+        bool cancelled = false;
+        OperationObserver observer;
+        observer.status = [&drives](const QString &root) { drives.append(root); };
+        observer.keepGoing = [&cancelled] { return !cancelled; };
+        QCOMPARE(ScanDriveRoots({env.path(QStringLiteral("a")), env.path(QStringLiteral("b"))},
+                                [&cancelled](const ProjectFileRow &) { cancelled = true; }, observer),
+                 1);
         QCOMPARE(drives.size(), 1);
     }
 };
