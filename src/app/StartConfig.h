@@ -11,5 +11,6 @@ struct StartConfig {
     QString settingsFile;  // empty: defaults in use
     QString startProject;  // command line, else the "Projektdatei" setting
     QString startMacro;    // an existing macro file, else empty
+    QString commandLineMacro;  // a macro file named on the command line, run after startMacro
     QString helpFile;      // an existing help file, else empty
 };

@@ -50,6 +50,7 @@ std::optional<StartConfig> PrepareStart(const QStringList &arguments, const Oper
     config.startProject =
         files.projectFile.isEmpty() ? settingsProject(config.settings.projectFile) : files.projectFile;
     config.startMacro = startMacro(config.settings.macroFile);
+    config.commandLineMacro = files.macroFile;
     config.helpFile = LocateProgramFile(config.settings.helpFile);
     return config;
 }

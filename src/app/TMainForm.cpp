@@ -80,6 +80,7 @@ TMainForm::TMainForm(const StartConfig &config, QWidget *parent)
     , m_settings(config.settings)
     , m_startProject(config.startProject)
     , m_startMacro(config.startMacro)
+    , m_commandLineMacro(config.commandLineMacro)
     , m_project(std::make_unique<Project>())
 {
     setObjectName(QStringLiteral("TMainForm"));
@@ -231,8 +232,10 @@ void TMainForm::completeStartup()
     }
     if (!m_startProject.isEmpty())
         loadProject(m_startProject);
-    if (!m_startMacro.isEmpty())
-        RunMacroFile(m_startMacro);
+    for (const QString &macro : {m_startMacro, m_commandLineMacro}) {
+        if (!macro.isEmpty())
+            RunMacroFile(macro);
+    }
     m_statusBar->leaveSimpleMode();
     m_statusBar->animatedIcon()->start();
 }

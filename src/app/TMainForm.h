@@ -194,6 +194,7 @@ private:
     Settings m_settings;
     QString m_startProject;
     QString m_startMacro;
+    QString m_commandLineMacro;
     std::unique_ptr<Project> m_project;
     ProjectEntry *m_currentEntry = nullptr;
     QPointer<QWidget> m_splash;

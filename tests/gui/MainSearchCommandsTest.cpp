@@ -2,6 +2,7 @@
 
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
+#include "app/Startup.h"
 #include "app/TAutoOpenForm.h"
 #include "commands/MacroFile.h"
 #include "common/ModalSeam.h"
@@ -194,6 +195,29 @@ private slots:
         window->completeStartup();
         QCOMPARE(m_boxes->count(), 1);
         QCOMPARE(m_boxes->last().caption, QStringLiteral("Makro-Syntaxfehler in Zeile 2:"));
+    }
+
+    // A macro file opened with the program (as the desktop does) runs after
+    // the start macro of the settings.
+    void macroOnTheCommandLineRunsAfterStartUp()
+    {
+        MacroFile::resetReportingSwitch();
+        const QString start =
+            m_env->writeFile(QStringLiteral("Start.mkr"), "<Talvoren V4 Makrodatei>\r\nTST 2\r\n");
+        const QString opened =
+            m_env->writeFile(QStringLiteral("Geoeffnet.mkr"), "<Talvoren V4 Makrodatei>\r\n\r\nTST x\r\n");
+        m_env->writeFile(QStringLiteral("program/Brekko.ini"),
+                         "<Talvoren V4 Ini-Datei>\r\n[Dateien]\r\nMakrodatei=" + start.toUtf8() + "\r\n");
+        const std::optional<StartConfig> config = PrepareStart({opened}, {});
+        QVERIFY(config);
+        QCOMPARE(config->commandLineMacro, opened);
+        auto window = makeWindow(*config);
+        m_boxes->answer(MsgBox::ResultYes);
+        m_boxes->answer(MsgBox::ResultNo);
+        window->completeStartup();
+        QCOMPARE(m_boxes->count(), 2);
+        QCOMPARE(m_boxes->boxes().first().caption, QStringLiteral("Makro-Syntaxfehler in Zeile 2:"));
+        QCOMPARE(m_boxes->last().caption, QStringLiteral("Makro-Syntaxfehler in Zeile 3:"));
     }
 
 private:

@@ -207,6 +207,8 @@ StartupFiles ResolveStartupArguments(const QStringList &arguments)
             files.projectFile = path;
         else if (IsSettingsFile(path))
             files.settingsFile = path;
+        else if (FileContainsLine(path, ProjectFileFormat::macroHeader))
+            files.macroFile = path;
     }
     return files;
 }

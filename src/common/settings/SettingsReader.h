@@ -16,11 +16,13 @@ Settings ReadSettings(const QString &iniFile);
 struct StartupFiles {
     QString projectFile;   // a valid project file; empty when none was named
     QString settingsFile;  // a valid settings file; empty when none was named
+    QString macroFile;     // a valid macro file; empty when none was named
 };
 
 // arguments without the program name. Each is trimmed and looked up like a
 // program file; a project file becomes the start project, else a settings
-// file the settings file. Later arguments win.
+// file the settings file, else a macro file the macro to run. Later
+// arguments win.
 StartupFiles ResolveStartupArguments(const QStringList &arguments);
 
 // Full path of a file the program brings along (settings file, help file):
