@@ -1,20 +1,10 @@
 #include "app/AutoOpenScan.h"
 
 #include "common/FileUtils.h"
+#include "platform/FileSystem.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-QString AttributeText(const QFileInfo &info)
-{
-    // System and archive attributes do not exist on this platform.
-    QString text;
-    if (!info.permission(QFileDevice::WriteOwner))
-        text += QStringLiteral("Schreibgeschützt ");
-    if (info.isHidden())
-        text += QStringLiteral("Versteckt ");
-    return text;
-}
 
 QString ProjectFileDateText(const QDateTime &date)
 {
@@ -40,7 +30,7 @@ QList<ProjectFileRow> FindProjectFiles(const QString &root)
         row.projectName = ReadProjectName(path);
         row.entryCount = qMax(0, CountEntryLines(path));
         row.date = file.lastModified();
-        row.attributes = AttributeText(file);
+        row.attributes = FileSystem::AttributeText(file);
         rows.append(row);
     }
     return rows;

@@ -9,8 +9,6 @@
 
 #include <functional>
 
-class QFileInfo;
-
 // The search of drive roots for project files behind "Auto-Öffnen".
 
 // One valid project file found in a drive's root folder.
@@ -23,10 +21,6 @@ struct ProjectFileRow {
     QDateTime date;
     QString attributes;
 };
-
-// "Schreibgeschützt ", "Versteckt ", "System ", "Archive " for the attributes
-// that are set, in this order.
-QString AttributeText(const QFileInfo &info);
 
 // Date and time of a listed file: "dd.MM.yyyy HH:mm:ss".
 QString ProjectFileDateText(const QDateTime &date);

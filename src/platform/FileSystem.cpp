@@ -76,4 +76,15 @@ QString fullPath(const QString &path)
     return QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(path));
 }
 
+// System and archive attributes do not exist on this platform.
+QString AttributeText(const QFileInfo &info)
+{
+    QString text;
+    if (!info.permission(QFileDevice::WriteOwner))
+        text += QStringLiteral("Schreibgeschützt ");
+    if (info.isHidden())
+        text += QStringLiteral("Versteckt ");
+    return text;
+}
+
 } // namespace FileSystem

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QString>
 
+class QFileInfo;
+
 // Existence tests and the case policy for names on this platform.
 namespace FileSystem {
 
@@ -27,5 +29,9 @@ bool openRegularFile(QFile &file, const QString &path);
 
 // Absolute, cleaned form of an existing or planned path.
 QString fullPath(const QString &path);
+
+// "Schreibgeschützt ", "Versteckt ", "System ", "Archive " for the attributes
+// that are set, in this order.
+QString AttributeText(const QFileInfo &info);
 
 } // namespace FileSystem

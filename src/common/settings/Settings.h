@@ -3,64 +3,73 @@
 #include <QList>
 #include <QString>
 
-// Every value of the settings file with its built-in default.
 struct ToolbarPlace {
     int defaultDock = -1;  // 0..5
     int dockedTo = -1;     // 0..5, 6 floating
     int left = -1;
     int top = -1;
+
+    bool operator==(const ToolbarPlace &) const = default;
 };
 
 struct ExportArea {
     bool enabled = false;
     QString separator;
+
+    bool operator==(const ExportArea &) const = default;
 };
 
 struct ToolItem {
     QString caption;
     QString command;
+
+    bool operator==(const ToolItem &) const = default;
 };
 
+// Every value of the settings file. A new object holds the built-in
+// defaults, which the settings table (SettingsTable.h) gives.
 struct Settings {
+    Settings();
+
     // Hauptfenster
-    int left = -1;
-    int top = -1;
-    int width = -1;
-    int height = -1;
-    bool centred = true;
-    int windowState = 0;  // 1 maximised, 2 minimised
-    int commentPanelHeight = -1;
+    int left;
+    int top;
+    int width;
+    int height;
+    bool centred;
+    int windowState;  // 1 maximised, 2 minimised
+    int commentPanelHeight;
 
     // Felder
     ToolbarPlace toolbarPlaces[3];
-    bool toolbarHidden[3] = {false, false, false};
-    bool commentPanelHidden = false;
-    bool commandPanelHidden = false;
-    bool statusBarHidden = false;
+    bool toolbarHidden[3];
+    bool commentPanelHidden;
+    bool commandPanelHidden;
+    bool statusBarHidden;
 
     // Baum
-    bool singleExpand = false;
-    bool autoScroll = true;
+    bool singleExpand;
+    bool autoScroll;
 
     // Dateien
     QString projectFile;
     QString macroFile;
-    QString helpFile = QStringLiteral("Brekko.hlp");
+    QString helpFile;
 
     // Projekt
-    bool makeBackup = true;
-    QString backupExtension = QStringLiteral(".pr~");
+    bool makeBackup;
+    QString backupExtension;
 
     // Export
-    ExportArea titleArea{true, QString()};
-    ExportArea commentArea{false, QStringLiteral("  ")};
-    ExportArea commandArea{false, QStringLiteral("  ")};
-    int customPageWidth = 120;
-    int customPageHeight = 60;
+    ExportArea titleArea;
+    ExportArea commentArea;
+    ExportArea commandArea;
+    int customPageWidth;
+    int customPageHeight;
 
     // Dateimanager
-    int fileManagerState = 0;
-    int fileManagerViewStyle = 3;
+    int fileManagerState;
+    int fileManagerViewStyle;
 
     // Tools
     QList<ToolItem> tools;

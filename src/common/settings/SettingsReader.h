@@ -31,6 +31,13 @@ StartupFiles ResolveStartupArguments(const QStringList &arguments);
 // it is nowhere.
 QString LocateProgramFile(const QString &name);
 
+// The folders an installation keeps its data files in, in the order they
+// are searched.
+QStringList InstalledDataFolders();
+
+// The user's own settings file, $XDG_CONFIG_HOME/brekko/Brekko.ini.
+QString UserSettingsFile();
+
 // Exists and holds the settings header line.
 bool IsSettingsFile(const QString &file);
 
