@@ -27,16 +27,20 @@ void ProjectToolCommands::MainMenu_Projektdatei_AutoOeffnen_OnClick()
         m_form.loadProject(chosen);
 }
 
-// Every change shows in the tree at once and marks the project modified.
 void ProjectToolCommands::MainMenu_Bearbeiten_ImagelisteBearbeiten_OnClick()
 {
-    Project *project = m_form.project();
+    EditProjectImages(m_form, &m_form);
+}
+
+void EditProjectImages(TMainForm &form, QWidget *owner)
+{
+    Project *project = form.project();
     if (!project)
         return;
-    ProjectTreeModel *model = m_form.treeView()->projectModel();
-    const auto changed = [this, model] {
+    ProjectTreeModel *model = form.treeView()->projectModel();
+    const auto changed = [&form, model] {
         model->imagesChanged();
-        m_form.markModified();
+        form.markModified();
     };
-    EditImageList(*project, &m_form, changed);
+    EditImageList(*project, owner, changed);
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QWidget;
 class TMainForm;
 
 // The main window's "Auto-Öffnen" and image list commands.
@@ -17,3 +18,7 @@ public:
 private:
     TMainForm &m_form;
 };
+
+// The image list editor over owner on the open project; every change shows
+// in the tree at once and marks the project modified.
+void EditProjectImages(TMainForm &form, QWidget *owner);

@@ -7,6 +7,7 @@
 #include "app/ProjectToolCommands.h"
 #include "app/SearchCommands.h"
 #include "app/TSplashForm.h"
+#include "app/settings/SettingsCommands.h"
 #include "commands/MacroFile.h"
 #include "components/AnimatedIcon.h"
 #include "components/ToolbarDock.h"
@@ -93,6 +94,7 @@ TMainForm::TMainForm(const StartConfig &config, QWidget *parent)
     new SearchCommands(*this);
     new ProjectToolCommands(*this);
     new ExportCommands(*this);
+    new SettingsCommands(*this, config.settingsFile);
     m_handovers = std::make_unique<MainHandovers>(*this);
     m_tree->projectModel()->setProject(m_project.get());
     connect(m_tree, &ProjectTreeView::selectedEntryChanged, this, &TMainForm::Tree_OnChange);
@@ -105,7 +107,7 @@ TMainForm::TMainForm(const StartConfig &config, QWidget *parent)
         SetCommandState(designed);
     if (!config.helpFile.isEmpty())
         SetCommandState(0);
-    createToolsMenu(m_settings.tools);
+    setToolItems(m_settings.tools);
     applySettings(config);
 
     m_statusBar->setSimpleText(QStringLiteral("Initialisiere. Bitte warten..."));

@@ -44,6 +44,10 @@ public:
     MainStatusBar *statusLine() const { return m_statusBar; }
     const MainActions &actions() const { return m_actions; }
     const Settings &settings() const { return m_settings; }
+    // Settings saved by the settings dialog; they take effect where they are
+    // next used.
+    void setSettings(const Settings &settings) { m_settings = settings; }
+    DockingToolbar *toolbar(int index) const { return m_toolbars[index]; }
     QString startMacroFile() const { return m_startMacro; }
 
     // Enables and disables commands by code; the one place that does.
@@ -90,6 +94,10 @@ public:
     // Toggles one part of the window; ticked while the part is hidden.
     void MainMenu_Optionen_Ausblenden_OnClick(int viewSwitch);
     void MainMenu_Tools_OnClick(QAction *item);
+    // The "&Tools" menu holds tools, and is shown while it holds any.
+    void setToolItems(const QList<ToolItem> &tools);
+    // "Talvoren V4", with the project file and title once there is a file.
+    void updateTitle();
 
     // Tree editing (TMainFormTreeEditing.cpp, TMainFormTreeEvents.cpp)
     void MainMenu_Bearbeiten_EintragBearbeiten_OnClick();
@@ -136,16 +144,13 @@ private:
     void createCentralArea();
     QWidget *createTreePanel();
     QWidget *createCommandPanel();
-    void updateTitle();
 
     // Menus (TMainFormMenu.cpp)
-    void noticeUntilAvailable(QAction *action, const QString &what);
     void createMenus();
     void createProjectMenu();
     void createEditMenu();
     void createSearchMenu();
     void createOptionsMenu();
-    void createToolsMenu(const QList<ToolItem> &tools);
     void createHelpMenu();
 
     // Docks and toolbars (TMainFormToolbars.cpp)

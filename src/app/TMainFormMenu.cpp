@@ -2,7 +2,6 @@
 #include "app/TAboutForm.h"
 #include "app/TMainForm.h"
 #include "app/TSystemInfoForm.h"
-#include "commands/ActionHandover.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "project/Project.h"
@@ -112,11 +111,6 @@ void TMainForm::createProjectMenu()
     });
 }
 
-void TMainForm::noticeUntilAvailable(QAction *action, const QString &what)
-{
-    connect(action, &QAction::triggered, this, [this, what] { ShowNotAvailable(what, m_project->fileName); });
-}
-
 void TMainForm::createEditMenu()
 {
     MainActions &a = m_actions;
@@ -203,11 +197,11 @@ void TMainForm::createOptionsMenu()
     menu->addSeparator();
     m_actions.settings = addItem(menu, "MainMenu_Optionen_EinstellungenKonfigurieren",
                                  QStringLiteral("&Einstellungen konfigurieren"));
-    noticeUntilAvailable(m_actions.settings, QStringLiteral("Einstellungen konfigurieren"));
 }
 
-void TMainForm::createToolsMenu(const QList<ToolItem> &tools)
+void TMainForm::setToolItems(const QList<ToolItem> &tools)
 {
+    m_actions.tools->clear();
     for (const ToolItem &tool : tools) {
         QAction *item = m_actions.tools->addAction(tool.caption);
         item->setStatusTip(tool.command);

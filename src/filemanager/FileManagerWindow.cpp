@@ -19,6 +19,12 @@ void ShowFileManager(QWidget *owner, const QString &startCommandLine, const Sett
     g_form->run(startCommandLine);
 }
 
+void SetFileManagerTools(const QList<ToolItem> &tools)
+{
+    if (g_form)
+        g_form->setTools(tools);
+}
+
 bool FileManagerWindowSettings(int &state, int &viewStyle)
 {
     if (!g_form)

@@ -12,6 +12,10 @@ class QWidget;
 // which it keeps as it was closed with.
 void ShowFileManager(QWidget *owner, const QString &startCommandLine, const Settings &settings);
 
+// The Tools of the window when it has been made (a later one takes them
+// from its settings).
+void SetFileManagerTools(const QList<ToolItem> &tools);
+
 // The window's state (0 normal, 1 maximised, 2 minimised) and view style
 // (1-4) as last closed; false when it has not been made.
 bool FileManagerWindowSettings(int &state, int &viewStyle);

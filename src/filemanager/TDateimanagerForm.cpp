@@ -245,11 +245,7 @@ void TDateimanagerForm::buildMenus(const QList<ToolItem> &tools)
     }
 
     m_toolsMenu = named(new QMenu(this), "PopupMenu_Tools");
-    for (const ToolItem &tool : tools) {
-        const QString command = tool.command;
-        m_toolsMenu->addAction(tool.caption, this, [this, command] { runTool(command); });
-    }
-    m_toolsButton->setEnabled(!tools.isEmpty());
+    setTools(tools);
 
     const auto popUnder = [](QToolButton *button, QMenu *menu) {
         connect(button, &QToolButton::clicked, menu,
@@ -258,6 +254,16 @@ void TDateimanagerForm::buildMenus(const QList<ToolItem> &tools)
     popUnder(m_markButton, m_markMenu);
     popUnder(m_sortButton, m_sortMenu);
     popUnder(m_toolsButton, m_toolsMenu);
+}
+
+void TDateimanagerForm::setTools(const QList<ToolItem> &tools)
+{
+    m_toolsMenu->clear();
+    for (const ToolItem &tool : tools) {
+        const QString command = tool.command;
+        m_toolsMenu->addAction(tool.caption, this, [this, command] { runTool(command); });
+    }
+    m_toolsButton->setEnabled(!tools.isEmpty());
 }
 
 int TDateimanagerForm::windowStateSetting() const

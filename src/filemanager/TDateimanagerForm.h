@@ -41,6 +41,9 @@ public:
 
     TFileList *fileList() const { return m_fileList; }
     FileManagerSelection selection() const;
+    // The "&Tools" pop-up's items; the button is enabled while there are any.
+    void setTools(const QList<ToolItem> &tools);
+
     // 0 normal, 1 maximised, 2 minimised; and the view style 1-4.
     int windowStateSetting() const;
     int viewStyleSetting() const;

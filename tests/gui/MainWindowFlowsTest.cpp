@@ -78,7 +78,6 @@ private slots:
     void reopenListKeepsTenNewest();
     void ctrlEOpensReopenMenu();
     void everyEnabledCommandDoesSomething();
-    void unavailableCommandsGiveNotice();
     void commandsOpenTheirWindows_data();
     void commandsOpenTheirWindows();
     void commandButtonsOpenTheirWindows_data();
@@ -397,19 +396,6 @@ void MainWindowFlowsTest::everyEnabledCommandDoesSomething()
     QVERIFY2(idle.isEmpty(), qPrintable(idle.join(QStringLiteral(", "))));
 }
 
-void MainWindowFlowsTest::unavailableCommandsGiveNotice()
-{
-    const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));
-    auto window = makeWindow();
-    QVERIFY(window->loadProject(file));
-    QAction *item = window->findChild<QAction *>(QStringLiteral("MainMenu_Optionen_EinstellungenKonfigurieren"));
-    QVERIFY(item);
-    item->trigger();
-    QCOMPARE(m_boxes->count(), 1);
-    QCOMPARE(m_boxes->last().caption, QStringLiteral("Einstellungen konfigurieren"));
-    QVERIFY(m_boxes->last().text.contains(file));
-}
-
 void MainWindowFlowsTest::commandsOpenTheirWindows_data()
 {
     QTest::addColumn<QString>("name");
@@ -422,6 +408,8 @@ void MainWindowFlowsTest::commandsOpenTheirWindows_data()
 
 void MainWindowFlowsTest::commandsOpenTheirWindows()
 {
+    QTest::newRow("Einstellungen") << "MainMenu_Optionen_EinstellungenKonfigurieren"
+                                   << "TEinstellungenForm";
     QFETCH(QString, name);
     QFETCH(QString, window);
     const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));

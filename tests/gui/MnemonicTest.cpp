@@ -4,8 +4,11 @@
 
 #include "app/TAboutForm.h"
 #include "app/TAutoOpenForm.h"
+#include "app/TMainForm.h"
 #include "app/TMsgIniErrorForm.h"
 #include "app/TSystemInfoForm.h"
+#include "app/settings/SettingsCommands.h"
+#include "app/settings/TEinstellungenForm.h"
 #include "common/FileChooser.h"
 #include "common/ModalSeam.h"
 #include "project/Project.h"
@@ -55,6 +58,14 @@ private slots:
         QTest::newRow("Syntaxfehler") << DialogFactory([] { return std::make_unique<TMsgPrjSyntaxErrorForm>(report); });
         QTest::newRow("Info") << DialogFactory([] { return std::make_unique<TAboutForm>(); });
         QTest::newRow("Systeminfo") << DialogFactory([] { return std::make_unique<TSystemInfoForm>(); });
+        QTest::newRow("Einstellungen") << DialogFactory([] {
+            auto *window = new TMainForm(StartConfig());
+            auto dialog = std::make_unique<TEinstellungenForm>(*window->findChild<SettingsCommands *>());
+            // The window goes with the dialog, unseen.
+            window->setParent(dialog.get());
+            window->hide();
+            return dialog;
+        });
     }
 
     void eachLetterHasOneJob()

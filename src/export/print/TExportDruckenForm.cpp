@@ -2,6 +2,7 @@
 
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
+#include "components/NumberEdit.h"
 #include "export/print/PageFormats.h"
 #include "export/print/TPagePrinter.h"
 
@@ -10,42 +11,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-
-// A whole-number edit with spin buttons (UpDown_<name>).
-QLineEdit *numberEdit(QWidget *parent, const char *name, const char *upDownName, int digits, int minimum,
-                      int maximum, int step, QLayout *row)
-{
-    auto *edit = named(new QLineEdit(parent), name);
-    edit->setMaxLength(digits);
-    edit->setValidator(new QIntValidator(0, maximum, edit));
-    edit->setMaximumWidth(60);
-    auto *upDown = named(new QWidget(parent), upDownName);
-    auto *upDownLayout = new QVBoxLayout(upDown);
-    upDownLayout->setContentsMargins(0, 0, 0, 0);
-    upDownLayout->setSpacing(0);
-    for (int direction : {1, -1}) {
-        auto *button = new QToolButton(upDown);
-        button->setArrowType(direction > 0 ? Qt::UpArrow : Qt::DownArrow);
-        button->setAutoRepeat(true);
-        button->setFixedSize(16, 11);
-        upDownLayout->addWidget(button);
-        QObject::connect(button, &QToolButton::clicked, edit, [=] {
-            edit->setText(QString::number(qBound(minimum, edit->text().toInt() + direction * step, maximum)));
-        });
-    }
-    row->addWidget(edit);
-    row->addWidget(upDown);
-    return edit;
-}
 
 QHBoxLayout *labelled(const QString &caption, QWidget *parent)
 {
@@ -99,7 +71,7 @@ QWidget *TExportDruckenForm::buildPageBar()
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(new QLabel(QStringLiteral("Seite:"), panel));
-    m_currentPage = numberEdit(panel, "MaskEdit_AktuelleSeite", "UpDown_AktuelleSeite", 5, 1, 32767, 1, row);
+    m_currentPage = AddNumberEdit(panel, "MaskEdit_AktuelleSeite", "UpDown_AktuelleSeite", {5, 1, 32767}, row);
     m_currentPage->setText(QStringLiteral("1"));
     row->addWidget(new QLabel(QStringLiteral("von"), panel));
     m_pageCount = named(new QLabel(QStringLiteral("0"), panel), "Label_Seitenanzahl");
@@ -166,7 +138,7 @@ QWidget *TExportDruckenForm::buildControls()
     int row = 0;
     for (const MarginEdit &item : marginEdits) {
         QHBoxLayout *line = labelled(QString::fromUtf8(item.caption), margins);
-        *item.edit = numberEdit(margins, item.name, item.upDown, 5, 0, 32767, 5, line);
+        *item.edit = AddNumberEdit(margins, item.name, item.upDown, {5, 0, 32767, 5}, line);
         (*item.edit)->setText(QString::number(item.start));
         marginGrid->addLayout(line, row / 2, row % 2);
         ++row;
@@ -180,15 +152,15 @@ QWidget *TExportDruckenForm::buildControls()
     auto *range = named(new QGroupBox(QStringLiteral("Druckbereich:"), panel), "GroupBox_Druckbereich");
     auto *rangeRow = new QHBoxLayout(range);
     rangeRow->addWidget(new QLabel(QStringLiteral("von Seite:"), range));
-    m_from = numberEdit(range, "MaskEdit_Von", "UpDown_Von", 5, 1, 32767, 1, rangeRow);
+    m_from = AddNumberEdit(range, "MaskEdit_Von", "UpDown_Von", {5, 1, 32767}, rangeRow);
     rangeRow->addWidget(new QLabel(QStringLiteral("bis Seite:"), range));
-    m_to = numberEdit(range, "MaskEdit_Bis", "UpDown_Bis", 5, 1, 32767, 1, rangeRow);
+    m_to = AddNumberEdit(range, "MaskEdit_Bis", "UpDown_Bis", {5, 1, 32767}, rangeRow);
     column->addWidget(range);
 
     auto *copies = named(new QGroupBox(QStringLiteral("Kopien:"), panel), "GroupBox_Kopien");
     auto *copiesRow = new QHBoxLayout(copies);
     copiesRow->addWidget(new QLabel(QStringLiteral("Exemplare:"), copies));
-    m_copies = numberEdit(copies, "MaskEdit_AnzahlKopien", "UpDown_AnzahlKopien", 3, 1, 999, 1, copiesRow);
+    m_copies = AddNumberEdit(copies, "MaskEdit_AnzahlKopien", "UpDown_AnzahlKopien", {3, 1, 999}, copiesRow);
     m_copies->setText(QStringLiteral("1"));
     m_collate = named(new QCheckBox(QStringLiteral("Seiten s&ortieren"), copies), "CheckBox_Sortieren");
     m_collate->setChecked(true);
