@@ -404,12 +404,11 @@ void MainWindowFlowsTest::commandsOpenTheirWindows_data()
     QTest::newRow("Statistik") << "MainMenu_Projektdatei_Statistik" << "TStatistikForm";
     QTest::newRow("Drucken") << "MainMenu_Projektdatei_Export_Drucken" << "TExportDruckenForm";
     QTest::newRow("Textdatei") << "MainMenu_Projektdatei_Export_Textdatei" << "TExportTextdateiForm";
+    QTest::newRow("Einstellungen") << "MainMenu_Optionen_EinstellungenKonfigurieren" << "TEinstellungenForm";
 }
 
 void MainWindowFlowsTest::commandsOpenTheirWindows()
 {
-    QTest::newRow("Einstellungen") << "MainMenu_Optionen_EinstellungenKonfigurieren"
-                                   << "TEinstellungenForm";
     QFETCH(QString, name);
     QFETCH(QString, window);
     const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));

@@ -150,8 +150,6 @@ void SettingsWriterTest::writesChangedKeysWithTheirGroup_data()
         << QStringList{"Felder/Position Toolbar \"Extras\"", "Felder/Toolbar \"Extras\" ausgeblendet"} + files;
     QTest::newRow("separator only") << Change([](Settings &s) { s.commentArea.separator = QStringLiteral(";"); })
                                     << files + QStringList{"Export/Feldbereich Kommentar"};
-    QTest::newRow("page height only") << Change([](Settings &s) { s.customPageHeight = 61; })
-                                      << files + QStringList{"Export/Benutzerdefiniertes Seitenformat"};
     QTest::newRow("tools in another order")
         << Change([](Settings &s) { std::swap(s.tools[0], s.tools[1]); }) << files + QStringList{"Tools/1", "Tools/2"};
 }
