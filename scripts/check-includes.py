@@ -1,51 +1,100 @@
 #!/usr/bin/env python3
-"""Checks the include directions: nothing outside src/app includes app/,
-each layer includes only the layers below it, and the files of the core
-library include no widget headers."""
+"""Checks the include directions of src/:
+
+- each subsystem includes only its own folder and the levels below it:
+  components, platform <- common <- project <- tree, commands, export,
+  stats, filemanager, archive <- app (so nothing outside src/app includes
+  app/);
+- subsystems of one level may use each other one way only (no cycle);
+- the files of the core library include no widget or printing headers of Qt
+  and no header of the widget library."""
 import pathlib
 import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SRC = ROOT / "src"
-# A folder may include the folders listed for it (and itself).
-ALLOWED = {
-    "platform": set(),
-    "common": {"platform"},
-    "project": {"platform", "common"},
-    "components": {"platform", "common"},
+LEVEL = {
+    "platform": 0, "components": 0,
+    "common": 1,
+    "project": 2,
+    "tree": 3, "commands": 3, "export": 3, "stats": 3, "filemanager": 3, "archive": 3,
+    "app": 4,
 }
-WIDGET_HEADERS = {p.name for p in pathlib.Path("/usr/include/x86_64-linux-gnu/qt6/QtWidgets").glob("Q*")}
+QT_GUI_MODULES = ("QtWidgets", "QtPrintSupport")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
-def core_files():
+def qt_headers(module):
+    for base in sorted(pathlib.Path("/usr/include").glob(f"*/qt6/{module}")) + [pathlib.Path("/usr/include/qt6") / module]:
+        if base.is_dir():
+            return {p.name for p in base.glob("Q*")}
+    sys.exit(f"include check: Qt headers of {module} not found")
+
+
+def library_files(library):
     files = set()
     for cmake in SRC.rglob("CMakeLists.txt"):
-        text = cmake.read_text()
-        for block in re.findall(r"target_sources\(brekko_core\s+PRIVATE(.*?)\)", text, re.S):
-            for name in block.split():
-                files.add((cmake.parent / name).resolve())
+        for block in re.findall(rf"target_sources\({library}\s+PRIVATE(.*?)\)", cmake.read_text(), re.S):
+            files.update((cmake.parent / name).resolve() for name in block.split())
     return files
+
+
+def find_cycle(edges):
+    """A list of folders that use each other in a circle, or None."""
+    state = {}
+
+    def visit(node, path):
+        state[node] = "open"
+        for nxt in sorted(edges.get(node, ())):
+            if state.get(nxt) == "open":
+                return path[path.index(nxt):] + [nxt]
+            if nxt not in state:
+                found = visit(nxt, path + [nxt])
+                if found:
+                    return found
+        state[node] = "done"
+        return None
+
+    for start in sorted(edges):
+        if start not in state:
+            found = visit(start, [start])
+            if found:
+                return found
+    return None
 
 
 def main():
     problems = []
-    core = core_files()
+    core = library_files("brekko_core")
+    gui = library_files("brekko_gui")
+    widget_headers = set().union(*(qt_headers(m) for m in QT_GUI_MODULES))
+    sibling_uses = {}
     for path in sorted(SRC.rglob("*")):
         if path.suffix not in {".cpp", ".h"}:
             continue
         layer = path.relative_to(SRC).parts[0]
+        where = path.relative_to(ROOT)
+        in_core = path.resolve() in core
         for kind, target in INCLUDE.findall(path.read_text(errors="replace")):
-            where = path.relative_to(ROOT)
+            if kind == "<":
+                if in_core and (target in widget_headers or target.split("/")[0] in QT_GUI_MODULES):
+                    problems.append(f"{where}: core file includes <{target}>")
+                continue
+            if in_core and (SRC / target).resolve() in gui:
+                problems.append(f"{where}: core file includes {target} of the widget library")
             top = target.split("/")[0]
-            if kind == '"' and top == "app" and layer != "app":
-                problems.append(f"{where}: includes {target}")
-            elif kind == '"' and layer in ALLOWED and "/" in target and top != layer \
-                    and top not in ALLOWED[layer] and (SRC / top).is_dir():
+            if "/" not in target or top == layer or top not in LEVEL:
+                continue
+            if layer not in LEVEL:
+                problems.append(f"{where}: folder {layer} has no place in the include order")
+            elif LEVEL[top] > LEVEL[layer]:
                 problems.append(f"{where}: {layer} includes {target}")
-            elif kind == "<" and path.resolve() in core and (target in WIDGET_HEADERS or target.startswith("QtWidgets")):
-                problems.append(f"{where}: core file includes <{target}>")
+            elif LEVEL[top] == LEVEL[layer]:
+                sibling_uses.setdefault(layer, set()).add(top)
+    cycle = find_cycle(sibling_uses)
+    if cycle:
+        problems.append("subsystems include each other: " + " -> ".join(cycle))
     for problem in problems:
         print(problem)
     print(f"include check: {len(problems)} problem(s)")
