@@ -256,6 +256,7 @@ void ExportDruckenFormTest::printToReadOnlyFolderFails()
         QSKIP("cannot bind-mount here (needs root)");
     mount(nullptr, path.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr);
     MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
     TExportDruckenForm form(numberedSource(5), Settings());
     form.show();
     child<QCheckBox>(&form, "CheckBox_InDateiDrucken")->setChecked(true);

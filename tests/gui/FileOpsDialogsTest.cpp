@@ -151,6 +151,7 @@ void FileOpsDialogsTest::spaceQuestion()
     // Going on anyway: the full disk ends the file, nothing half-written
     // stays, the source is kept.
     recorder.answer(MsgBox::ResultNo);
+    recorder.answer(MsgBox::ResultOk);
     TCopyMoveForm again(env.path(QStringLiteral("src")), {QStringLiteral("large.bin")}, false);
     QCOMPARE(startCopy(again, target), int(QDialog::Rejected));
     QCOMPARE(recorder.count(), 3);
@@ -164,6 +165,7 @@ void FileOpsDialogsTest::copyIntoItselfIsRefused()
     TestEnvironment env;
     FileTree::write(env.path(QStringLiteral("src/d/a.txt")), "a");
     MsgBoxRecorder recorder;
+    recorder.answer(MsgBox::ResultOk);
     TCopyMoveForm form(env.path(QStringLiteral("src")), {QStringLiteral("d")}, true);
     startCopy(form, env.path(QStringLiteral("src/d/inner")));
     QCOMPARE(recorder.count(), 1);
@@ -226,6 +228,8 @@ void FileOpsDialogsTest::makeFolder()
     env.makeFolder(QStringLiteral("list/there"));
     const QStringList before = FileTree::listing(folder);
     MsgBoxRecorder recorder;
+    if (!accepted)
+        recorder.answer(MsgBox::ResultOk);
     TMkDirForm form(folder);
     QVERIFY(!child(&form, "Button_Erstellen")->isEnabled());
     child<QLineEdit>(&form, "DirEdit")->setText(name);
@@ -309,6 +313,8 @@ void FileOpsDialogsTest::groupDialog()
     QFETCH(QString, pattern);
     QFETCH(QString, refusal);
     MsgBoxRecorder recorder;
+    if (!refusal.isEmpty())
+        recorder.answer(MsgBox::ResultOk);
     TSelectGroupForm form;
     auto *edit = child<QLineEdit>(&form, "GroupEdit");
     QCOMPARE(edit->text(), QStringLiteral("*.*"));

@@ -89,6 +89,7 @@ private slots:
         QCOMPARE(selectedTitle(*m_window), QStringLiteral("beta"));
         QCOMPARE(m_boxes->count(), 0);
 
+        m_boxes->answer(MsgBox::ResultOk);
         action(*m_window, "MainMenu_Suchen_Weitersuchen")->trigger();
         QCOMPARE(m_boxes->count(), 1);
         QCOMPARE(m_boxes->last().caption, QStringLiteral("Suche abgeschlossen"));

@@ -379,6 +379,7 @@ void MainWindowEditingTest::dropOntoOwnSubEntryIsRefused()
     m_window->Tree_OnMouseDown(Qt::LeftButton, centreOf(QStringLiteral("Eins")));
     m_window->Tree_OnDragOver(centreOf(QStringLiteral("b")));
     QCOMPARE(m_window->currentEntry(), entry(QStringLiteral("b")));
+    m_boxes->answer(MsgBox::ResultOk);
     m_window->TreePopupMenu2_HierherVerschieben_OnClick();
     QCOMPARE(m_boxes->count(), 1);
     QCOMPARE(m_boxes->last().caption, QStringLiteral("Verschieben nicht möglich..."));

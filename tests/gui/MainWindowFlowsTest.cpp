@@ -196,6 +196,7 @@ void MainWindowFlowsTest::failedLoadKeepsProject()
     QVERIFY(window->loadProject(file));
     const QString title = window->windowTitle();
 
+    m_boxes->answer(MsgBox::ResultOk);
     QVERIFY(!window->loadProject(m_env->path(QStringLiteral("fehlt.prj"))));
     QCOMPARE(m_boxes->count(), 1);
     QCOMPARE(m_boxes->last().helpContext, 80030);

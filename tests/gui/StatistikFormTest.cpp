@@ -171,6 +171,7 @@ void StatistikFormTest::savesTheFiguresAsText()
     QVERIFY(saved.startsWith("Bezeichnung:\r\n  Zeichenanzahl: 31\r\n  Durchschnittliche Zeichenanzahl: 7,75\r\n"));
 
     MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
     FileChooser::ScopedHandler missingFolder([&](const FileChooser::Request &) {
         return env.path(QStringLiteral("fehlt/out.txt"));
     });

@@ -215,6 +215,8 @@ void TDateimanagerFormTest::openFolderItem()
 void TDateimanagerFormTest::renameInPlace()
 {
     MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
+    boxes.answer(MsgBox::ResultOk);
     m_form->ChangeDir(list());
     FileListModel &model = m_form->fileList()->model();
     const QModelIndex a = model.index(RowOf(*m_form->fileList(), QStringLiteral("a.txt")), 0);
@@ -235,6 +237,7 @@ void TDateimanagerFormTest::renameInPlace()
 void TDateimanagerFormTest::deleteNeedsSelection()
 {
     MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
     m_form->ChangeDir(list());
     auto *remove = m_form->findChild<QPushButton *>(QStringLiteral("Button_Loeschen"));
     remove->click();

@@ -64,6 +64,7 @@ private slots:
         env.makeFolder(QStringLiteral("Ordner"));
         const QString path = env.path(relative);
         MsgBoxRecorder boxes;
+        boxes.answer(MsgBox::ResultOk);
         bool askedForName = false;
         FileChooser::ScopedHandler chooser([&askedForName](const FileChooser::Request &) {
             askedForName = true;
@@ -135,6 +136,7 @@ private slots:
         REQUIRE_MOUNT(mount);
         const QString path = mount.path(QStringLiteral("a.txt"));
         MsgBoxRecorder boxes;
+        boxes.answer(MsgBox::ResultOk);
         runEditor(path, [&path](TEditorForm *form) {
             form->editor()->setPlainText(QStringLiteral("neu"));
             QVERIFY(!form->SaveFile(path));

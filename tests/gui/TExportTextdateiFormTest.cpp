@@ -117,6 +117,7 @@ private slots:
         Settings settings;
         settings.titleArea.enabled = false;
         MsgBoxRecorder boxes;
+        boxes.answer(MsgBox::ResultOk);
         int asked = 0;
         FileChooser::ScopedHandler chooser([&asked](const FileChooser::Request &) {
             ++asked;
@@ -172,6 +173,7 @@ private slots:
         buildProject(project);
         Settings settings;
         MsgBoxRecorder boxes;
+        boxes.answer(MsgBox::ResultOk);
         FileChooser::ScopedHandler chooser([&target](const FileChooser::Request &) { return target; });
         TExportTextdateiForm form(project, settings);
         child(&form, "Button_Speichern")->click();

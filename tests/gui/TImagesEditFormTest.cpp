@@ -189,6 +189,7 @@ private slots:
         TImagesEditForm form(project, {});
         FileChooser::ScopedHandler chooser([&](const FileChooser::Request &) { return file; });
         MsgBoxRecorder recorder;
+        recorder.answer(MsgBox::ResultOk);
         form.findChild<QListWidget *>(QStringLiteral("ImageListBox"))->setCurrentRow(0);
         button(&form, "ButtonHinzufuegen")->click();
         QCOMPARE(recorder.count(), 1);

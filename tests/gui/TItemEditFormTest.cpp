@@ -361,6 +361,7 @@ void TItemEditFormTest::appendsATextFileToTheComment()
         return request.caption == QStringLiteral("Textdatei wählen...") ? notes : QString();
     });
     MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
     ModalSeam::ScopedHandler modal([&](QDialog *dialog) {
         click(dialog, "KommentarButtonOeffnen");
         click(dialog, "Button_Uebernehmen");

@@ -109,6 +109,7 @@ void TUnzipFormTest::reportsMissingAndBrokenArchives()
     if (!name.isEmpty())
         path = bytes.isEmpty() ? m_env->path(name) : m_env->writeFile(name, bytes);
     TUnzipForm form(nullptr, path);
+    m_boxes->answer(MsgBox::ResultOk);
     form.FormActivate();
     QCOMPARE(m_boxes->count(), 1);
     QCOMPARE(m_boxes->last().helpContext, helpContext);

@@ -46,6 +46,7 @@ void LaunchScriptTest::reportsAProgramThatIsNotThere()
     AppContext::setProjectFileName(drive + QStringLiteral("/catalogue.prj"));
     MsgBoxRecorder boxes;
     boxes.answer(MsgBox::ResultYes);
+    boxes.answer(MsgBox::ResultOk);
 
     QVERIFY(!CommandActions::execute(drive + QStringLiteral("/tools/gone.sh")));
     QCOMPARE(boxes.count(), 2);

@@ -22,6 +22,9 @@ MsgBoxRecorder::MsgBoxRecorder()
 MsgBoxRecorder::~MsgBoxRecorder()
 {
     MsgBox::setHandler(m_previous);
+    if (!m_answers.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(QStringLiteral("%1 queued answer(s) not used").arg(m_answers.size())), __FILE__,
+                     __LINE__);
 }
 
 void MsgBoxRecorder::answer(int result)
@@ -47,11 +50,4 @@ int MsgBoxRecorder::show(const MsgBox::Request &request)
                      __FILE__, __LINE__);
     }
     return result;
-}
-
-void MsgBoxRecorder::clear()
-{
-    m_boxes.clear();
-    m_answers.clear();
-    m_failed = false;
 }

@@ -6,8 +6,9 @@
 #include <QQueue>
 
 // Installs itself as the message box handler while it lives. Logs every box
-// and answers from a queue; a box nobody expected, or an answer that is not
-// among the buttons shown, fails the running test.
+// and answers from a queue; a box nobody expected, an answer that is not
+// among the buttons shown, or answers still queued when the recorder goes,
+// fail the running test.
 class MsgBoxRecorder : public MsgBox::Handler {
 public:
     MsgBoxRecorder();
@@ -15,7 +16,8 @@ public:
 
     // Queues the answer (a MsgBox::Result) for the next box.
     void answer(int result);
-    // Boxes with only an OK button are answered OK without queuing.
+    // With on, boxes with only an OK button (and Hilfe) are answered OK
+    // without queuing; off by default.
     void setAnswerOkBoxes(bool on) { m_answerOk = on; }
 
     int show(const MsgBox::Request &request) override;
@@ -26,12 +28,11 @@ public:
     int pendingAnswers() const { return static_cast<int>(m_answers.size()); }
     // True when the test failed inside show() (QFAIL cannot return there).
     bool failed() const { return m_failed; }
-    void clear();
 
 private:
     MsgBox::Handler *m_previous = nullptr;
     QList<MsgBox::Request> m_boxes;
     QQueue<int> m_answers;
-    bool m_answerOk = true;
+    bool m_answerOk = false;
     bool m_failed = false;
 };

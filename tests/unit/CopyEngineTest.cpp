@@ -191,6 +191,7 @@ void CopyEngineTest::fullTargetEndsTheRunAndKeepsTheSource()
     FileTree::write(env.path(QStringLiteral("src/after.txt")), "after");
 
     MsgBoxRecorder recorder;
+    recorder.answer(MsgBox::ResultOk);
     struct Answering : MsgBoxCopyQuestions {
         OverwriteAnswer askOverwrite(const FileFacts &, const FileFacts &) override { return OverwriteAnswer::Cancel; }
     } answering;
@@ -211,6 +212,7 @@ void CopyEngineTest::vanishedSourceIsReported()
     TestEnvironment env;
     FileTree::write(env.path(QStringLiteral("src/there.txt")), "there");
     MsgBoxRecorder recorder;
+    recorder.answer(MsgBox::ResultOk);
     ScriptedQuestions questions;
     CopyEngine engine({true, true, true}, questions);
     const QString target = env.makeFolder(QStringLiteral("dst"));

@@ -17,7 +17,6 @@ namespace {
 void checkCatalogue(const QString &fileName)
 {
     MsgBoxRecorder boxes;
-    boxes.setAnswerOkBoxes(false);
     LoadReport report;
     const std::unique_ptr<Project> project = ReadProjectFile(fileName, report);
     QVERIFY(project);

@@ -90,6 +90,8 @@ void ExecuteCommandLineTest::failureTexts()
     LauncherRecorder launcher;
     launcher.setResult(result);
     MsgBoxRecorder boxes;
+    if (!text.isEmpty())
+        boxes.answer(MsgBox::ResultOk);
 
     QString errorText;
     QCOMPARE(ExecuteCommandLine(QStringLiteral("/Some/Program -X"), true, errorText), text.isEmpty());

@@ -213,6 +213,7 @@ private slots:
     {
         TestEnvironment env;
         MsgBoxRecorder boxes;
+        boxes.answer(MsgBox::ResultOk);
         QString out;
         QString err;
         QTextStream outStream(&out);

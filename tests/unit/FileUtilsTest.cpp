@@ -118,6 +118,7 @@ void FileUtilsTest::validFileNames()
     for (const QChar bad : QStringLiteral("\\/:*?\"<>|"))
         QVERIFY(!IsValidFileName(QStringLiteral("a") + bad + QStringLiteral("b"), false));
     QCOMPARE(boxes.count(), 0);
+    boxes.answer(MsgBox::ResultOk);
     QVERIFY(!IsValidFileName(QStringLiteral("c:x"), true));
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Ungültiger Dateiname..."));

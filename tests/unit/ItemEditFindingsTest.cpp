@@ -171,6 +171,7 @@ void ItemEditFindingsTest::appendTextFile()
 void ItemEditFindingsTest::tooLargeReportCountsLines()
 {
     MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
     CommentFileAppend::Result result;
     result.outcome = CommentFileAppend::Result::TooLarge;
     result.lines = QStringList(1234, QStringLiteral("x"));

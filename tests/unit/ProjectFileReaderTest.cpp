@@ -193,6 +193,7 @@ void ProjectFileReaderTest::refusals()
     QFETCH(int, helpContext);
     TestEnvironment env;
     MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
     const QString file = content.isNull() ? env.path(name) : env.writeFile(name, content);
     QVERIFY(!CheckProjectFile(file));
     QCOMPARE(boxes.count(), 1);
@@ -414,6 +415,7 @@ void ProjectFileReaderTest::onlyRegularFilesAreRead()
     MsgBoxRecorder boxes;
     const QString fifo = env.path(QStringLiteral("pipe.bmp"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    boxes.answer(MsgBox::ResultOk);
     QVERIFY(!CheckProjectFile(fifo));
     QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Ungültige Projektdatei..."));
     QCOMPARE(CountLines(fifo), -1);

@@ -215,8 +215,10 @@ void ProjectFileWriterTest::writeFailure_data()
         "\rKonnte keine Sicherungskopie erstellen, anhand derer die Projektdatei wiederhergestellt werden könnte !");
     QTest::newRow("backup made, restore") << true << true << int(MsgBox::ResultYes) << false << restore << kOld;
     QTest::newRow("backup made, no restore") << true << true << int(MsgBox::ResultNo) << false << restore << kOld;
-    QTest::newRow("no old file, so no backup") << true << false << 0 << false << none << QByteArray();
-    QTest::newRow("backups off keeps the old file") << false << true << 0 << false << QStringLiteral("\r") << kOld;
+    QTest::newRow("no old file, so no backup")
+        << true << false << int(MsgBox::ResultOk) << false << none << QByteArray();
+    QTest::newRow("backups off keeps the old file")
+        << false << true << int(MsgBox::ResultOk) << false << QStringLiteral("\r") << kOld;
 }
 
 void ProjectFileWriterTest::writeFailure()
@@ -237,8 +239,7 @@ void ProjectFileWriterTest::writeFailure()
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kOld) == kOld.size());
     }
     medium.fill();
-    if (answer)
-        boxes.answer(answer);
+    boxes.answer(answer);
 
     Project project;
     for (int i = 0; i < 50; ++i)
@@ -276,6 +277,7 @@ void ProjectFileWriterTest::cannotCreate()
     QFETCH(QString, textEnd);
     TestEnvironment env;
     MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
     QString file = env.path(QStringLiteral("missing/p.prj"));
     if (readOnlyFile) {
         file = env.writeFile(QStringLiteral("p.prj"), kOld);
@@ -377,6 +379,7 @@ void ProjectFileWriterTest::readOnlyMedium()
     MsgBoxRecorder recorder;
     if (makeBackup)
         recorder.answer(MsgBox::ResultYes);
+    recorder.answer(MsgBox::ResultOk);
     const QString file = medium.path(QStringLiteral("p.prj"));
 
     QVERIFY(!SaveProjectFile(Project(), file, SaveOptions{makeBackup, ".pr~"}));

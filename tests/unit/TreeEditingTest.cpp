@@ -346,6 +346,7 @@ void TreeEditingTest::questions()
     QCOMPARE(boxes.last().icon, int(MsgBox::Warning));
     QCOMPARE(boxes.last().helpContext, 80230);
 
+    boxes.answer(MsgBox::ResultOk);
     ShowMoveRefused();
     QCOMPARE(boxes.last().caption, QStringLiteral("Verschieben nicht möglich..."));
     QCOMPARE(boxes.last().text, QStringLiteral("Das verschieben eines Eintrages zu einem diesem\r"

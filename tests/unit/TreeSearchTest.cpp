@@ -138,6 +138,7 @@ private slots:
         QCOMPARE(titleOf(first.selection), QStringLiteral("Ziel eins"));
         QCOMPARE(recorder.count(), 0);
 
+        recorder.answer(MsgBox::ResultOk);
         const SearchResult again = RunTreeSearch(tree, first.selection, settings, true);
         QCOMPARE(again.outcome, SearchResult::NotFound);
         QCOMPARE(recorder.count(), 1);
@@ -156,6 +157,7 @@ private slots:
         ProjectTree tree;
         buildSample(tree);
         MsgBoxRecorder recorder;
+        recorder.answer(MsgBox::ResultOk);
         const SearchResult result =
             RunTreeSearch(tree, TreeText::find(tree, QStringLiteral("Ende")), settingsFor(QStringLiteral("nix")), false);
         QCOMPARE(result.outcome, SearchResult::NotFound);
@@ -167,6 +169,7 @@ private slots:
     {
         ProjectTree tree;
         MsgBoxRecorder recorder;
+        recorder.answer(MsgBox::ResultOk);
         const SearchResult result = RunTreeSearch(tree, nullptr, settingsFor(QStringLiteral("x")), false);
         QCOMPARE(result.outcome, SearchResult::EmptyTree);
         QCOMPARE(result.selection, nullptr);

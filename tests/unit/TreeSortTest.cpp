@@ -102,6 +102,7 @@ private slots:
     void invalidPositionBox()
     {
         MsgBoxRecorder recorder;
+        recorder.answer(MsgBox::ResultOk);
         ShowInvalidPosition();
         QCOMPARE(recorder.count(), 1);
         const MsgBox::Request &box = recorder.last();
