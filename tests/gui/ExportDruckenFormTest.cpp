@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 
@@ -32,15 +33,6 @@ PrintTextSource numberedSource(int count)
     };
 }
 
-template <typename T>
-T *child(QWidget *form, const char *name)
-{
-    T *widget = form->findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
 QString edit(QWidget *form, const char *name)
 {
     return child<QLineEdit>(form, name)->text();
@@ -48,13 +40,7 @@ QString edit(QWidget *form, const char *name)
 
 void triggerMenu(QWidget *form, const QString &text)
 {
-    for (QAction *action : child<QMenu>(form, "PopupMenu")->actions()) {
-        if (action->text() == text) {
-            action->trigger();
-            return;
-        }
-    }
-    qFatal("no menu item");
+    menuItem(child<QMenu>(form, "PopupMenu"), text)->trigger();
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "FileTreeFixture.h"
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 
@@ -21,20 +22,6 @@
 #include <QTest>
 
 namespace {
-
-template <typename Widget = QPushButton>
-Widget *child(QObject *parent, const char *name)
-{
-    auto *widget = parent->findChild<Widget *>(QString::fromLatin1(name));
-    if (!widget)
-        qWarning("no control %s", name);
-    return widget;
-}
-
-QString labelText(QObject *parent, const char *name)
-{
-    return child<QLabel>(parent, name)->text();
-}
 
 QByteArray readAll(const QString &path)
 {

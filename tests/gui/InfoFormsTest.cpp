@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "TestEnvironment.h"
 
 #include "app/TAboutForm.h"
@@ -7,16 +8,6 @@
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
-
-namespace {
-
-QString labelText(const QWidget &form, const char *name)
-{
-    const auto *label = form.findChild<QLabel *>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<fehlt>");
-}
-
-} // namespace
 
 class InfoFormsTest : public QObject {
     Q_OBJECT
@@ -31,9 +22,9 @@ void InfoFormsTest::aboutShowsTheVersionTexts()
 {
     const TAboutForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Infos"));
-    QCOMPARE(labelText(form, "ProgrammLabel"), QStringLiteral("Brekko"));
-    QCOMPARE(labelText(form, "VersionLabel"), QStringLiteral("Version 4.00.36 Beta-1"));
-    QCOMPARE(labelText(form, "CompileLabel"),
+    QCOMPARE(labelText(&form, "ProgrammLabel"), QStringLiteral("Brekko"));
+    QCOMPARE(labelText(&form, "VersionLabel"), QStringLiteral("Version 4.00.36 Beta-1"));
+    QCOMPARE(labelText(&form, "CompileLabel"),
              QStringLiteral("Talvoren Version 4.00.36 Beta-1 - Compiliert am: 05.01.1999"));
 }
 
@@ -42,9 +33,9 @@ void InfoFormsTest::systemInfoShowsFoldersAndDrives()
     TestEnvironment env;
     const TSystemInfoForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Systeminformationen"));
-    QCOMPARE(labelText(form, "ProgrammordnerLabel"), env.programDirectory());
-    QCOMPARE(labelText(form, "BenutzerordnerLabel"), env.path(QStringLiteral("home")));
-    QVERIFY(!labelText(form, "ProzessorLabel").isEmpty());
+    QCOMPARE(labelText(&form, "ProgrammordnerLabel"), env.programDirectory());
+    QCOMPARE(labelText(&form, "BenutzerordnerLabel"), env.path(QStringLiteral("home")));
+    QVERIFY(!labelText(&form, "ProzessorLabel").isEmpty());
     const auto *drives = form.findChild<QTreeWidget *>(QStringLiteral("LaufwerkListe"));
     QVERIFY(drives->topLevelItemCount() >= 1);
     QCOMPARE(drives->topLevelItem(0)->text(0), QStringLiteral("/"));

@@ -1,5 +1,6 @@
 #include "MainWindowTestSupport.h"
 
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 #include "app/Startup.h"
@@ -24,11 +25,6 @@
 using namespace MainWindowTest;
 
 namespace {
-
-QPushButton *button(QWidget *dialog, const char *name)
-{
-    return dialog->findChild<QPushButton *>(QString::fromLatin1(name));
-}
 
 QString selectedTitle(const TMainForm &window)
 {
@@ -78,7 +74,7 @@ private slots:
             if (!qobject_cast<TSuchenForm *>(dialog))
                 return -1;
             dialog->findChild<QComboBox *>(QStringLiteral("ComboBox_Suchbegriff"))->setEditText(QStringLiteral("eta"));
-            button(dialog, "Button_Starten")->click();
+            child(dialog, "Button_Starten")->click();
             return dialog->result();
         });
         action(*m_window, "MainMenu_Suchen_Suchen")->trigger();
@@ -116,7 +112,7 @@ private slots:
             if (!qobject_cast<TGeheZuForm *>(dialog))
                 return -1;
             dialog->findChild<QLineEdit *>(QStringLiteral("MaskEdit_Position"))->setText(QStringLiteral("5"));
-            button(dialog, "Button_Gehe")->click();
+            child(dialog, "Button_Gehe")->click();
             return dialog->result();
         });
         action(*m_window, "MainMenu_Suchen_GeheZu")->trigger();
@@ -132,7 +128,7 @@ private slots:
             if (!qobject_cast<TSortierenForm *>(dialog))
                 return -1;
             dialog->findChild<QRadioButton *>(QStringLiteral("RadioButton_Alle"))->setChecked(true);
-            button(dialog, "Button_Sortieren")->click();
+            child(dialog, "Button_Sortieren")->click();
             return dialog->result();
         });
         action(*m_window, "MainMenu_Bearbeiten_Sortieren")->trigger();
@@ -158,7 +154,7 @@ private slots:
         int seen = 0;
         ModalSeam::ScopedHandler seam([&seen](QDialog *dialog) {
             seen += qobject_cast<TImagesEditForm *>(dialog) ? 1 : 100;
-            button(dialog, "Button_Schliessen")->click();
+            child(dialog, "Button_Schliessen")->click();
             return dialog->result();
         });
         QCOMPARE(action(*m_window, "MainMenu_Bearbeiten_ImagelisteBearbeiten")->shortcut(), QKeySequence(Qt::Key_F2));
@@ -177,7 +173,7 @@ private slots:
             if (!form)
                 return -1;
             form->runSearch();
-            button(form, "Button_Oeffnen")->click();
+            child(form, "Button_Oeffnen")->click();
             return form->result();
         });
         action(*m_window, "MainMenu_Projektdatei_AutoOeffnen")->trigger();

@@ -1,5 +1,6 @@
 #include "MainWindowTestSupport.h"
 
+#include "FindChild.h"
 #include "LauncherRecorder.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
@@ -28,15 +29,6 @@
 using namespace MainWindowTest;
 
 namespace {
-
-template <typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no %s", name);
-    return found;
-}
 
 // Answers the entry edit dialog: fill() may change it, then "Übernehmen"
 // or "Abbrechen" closes it.

@@ -1,5 +1,6 @@
 #include "MainWindowTestSupport.h"
 
+#include "FindChild.h"
 #include "TestEnvironment.h"
 
 #include <QFile>
@@ -47,7 +48,7 @@ std::unique_ptr<TMainForm> makeWindow(const StartConfig &config)
 
 QAction *action(const TMainForm &window, const char *name)
 {
-    return window.findChild<QAction *>(QString::fromLatin1(name));
+    return child<QAction>(&window, name);
 }
 
 QString fileText(const QString &fileName)

@@ -1,5 +1,6 @@
 #include "MainWindowTestSupport.h"
 
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 #include "app/MainStatusBar.h"
@@ -42,11 +43,7 @@ void moveMouseTo(QWidget *widget, const QPoint &position)
 
 QAction *placeItem(DockingToolbar *toolbar, const QString &caption)
 {
-    for (QAction *item : toolbar->popupMenu()->actions().constFirst()->menu()->actions()) {
-        if (item->text() == caption)
-            return item;
-    }
-    return nullptr;
+    return menuItem(toolbar->popupMenu()->actions().constFirst()->menu(), caption);
 }
 
 int countOf(const QSignalSpy &spy, int panel)

@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 #include "TreeText.h"
@@ -14,19 +15,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
-
-namespace {
-
-template <typename Widget = QPushButton>
-Widget *child(QWidget *parent, const char *name)
-{
-    auto *widget = parent->findChild<Widget *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no child %s", name);
-    return widget;
-}
-
-} // namespace
 
 class SearchDialogsTest : public QObject {
     Q_OBJECT

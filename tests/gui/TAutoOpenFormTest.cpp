@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 
@@ -22,16 +23,6 @@ QByteArray projectText(const QByteArray &name, int entries)
     for (int i = 0; i < entries; ++i)
         text += "Item New\r\nItem Done\r\n";
     return text;
-}
-
-QPushButton *button(QWidget *form, const char *name)
-{
-    return form->findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
-QString labelText(QWidget *form, const char *name)
-{
-    return form->findChild<QLabel *>(QString::fromLatin1(name))->text();
 }
 
 QStringList column(const SortGrid *grid, int col)
@@ -77,8 +68,9 @@ private slots:
             form->runSearch();
             auto *grid = form->findChild<SortGrid *>(QStringLiteral("SortGrid"));
             if (labelText(form, "Label2") != QStringLiteral("2 Datei(en) gefunden.")
-                || labelText(form, "Label1") != QStringLiteral("Folgend sind alle gefundenen Brekko-Projektdateien aufgelistet.")
-                || grid->selectedRow() != 0 || !button(form, "Button_Oeffnen")->isEnabled()
+                || labelText(form, "Label1")
+                       != QStringLiteral("Folgend sind alle gefundenen Brekko-Projektdateien aufgelistet.")
+                || grid->selectedRow() != 0 || !child(form, "Button_Oeffnen")->isEnabled()
                 || !form->findChild<QComboBox *>(QStringLiteral("DriveComboBox"))->isVisible())
                 return -2;
             // Counts sort as numbers, names without regard to case.
@@ -89,7 +81,7 @@ private slots:
             if (column(grid, 1) != QStringList{QStringLiteral("Kleiner.prj"), QStringLiteral("groesser.prj")})
                 return -4;
             grid->showRow(1);
-            button(form, "Button_Oeffnen")->click();
+            child(form, "Button_Oeffnen")->click();
             return form->result();
         });
         QCOMPARE(ChooseProjectFileOnDrives(drives, nullptr), env.path(QStringLiteral("d1/groesser.prj")));
@@ -112,7 +104,7 @@ private slots:
         QCOMPARE(column(grid, 1), (QStringList{QStringLiteral("Kleiner.prj"), QStringLiteral("groesser.prj")}));
         QCOMPARE(column(grid, 2), (QStringList{QStringLiteral("Klein"), QStringLiteral("Gross")}));
         QVERIFY(QDateTime::fromString(grid->cellText(0, 4), QStringLiteral("dd.MM.yyyy HH:mm:ss")).isValid());
-        QVERIFY(!button(&form, "Button_Hilfe")->isEnabled());
+        QVERIFY(!child(&form, "Button_Hilfe")->isEnabled());
     }
 
     // Headers and cells are shown whole; a long mount path is elided in the
@@ -151,9 +143,9 @@ private slots:
         form.runSearch();
         QCOMPARE(labelText(&form, "Label1"), QStringLiteral("Keine Brekko-Projektdatei gefunden..."));
         QCOMPARE(labelText(&form, "Label2"), QStringLiteral("0 Datei(en) gefunden."));
-        QVERIFY(!button(&form, "Button_Oeffnen")->isEnabled());
-        QVERIFY(!button(&form, "Button_Durchsuchen")->isEnabled());
-        QVERIFY(button(&form, "Button_Abbrechen")->isEnabled());
+        QVERIFY(!child(&form, "Button_Oeffnen")->isEnabled());
+        QVERIFY(!child(&form, "Button_Durchsuchen")->isEnabled());
+        QVERIFY(child(&form, "Button_Abbrechen")->isEnabled());
     }
 
     void browseStartsAtTheRowsDrive()
@@ -168,7 +160,7 @@ private slots:
         });
         TAutoOpenForm form(drives);
         form.runSearch();
-        button(&form, "Button_Durchsuchen")->click();
+        child(&form, "Button_Durchsuchen")->click();
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(form.chosenFile(), other);
         QCOMPARE(seen.caption, QStringLiteral("Projektdatei auswählen..."));
@@ -201,7 +193,7 @@ private slots:
         TAutoOpenForm form({env.path(QStringLiteral("a")), env.path(QStringLiteral("b"))});
         auto *grid = form.findChild<SortGrid *>(QStringLiteral("SortGrid"));
         connect(grid->model(), &QAbstractItemModel::rowsInserted, &form, [&form] {
-            QMetaObject::invokeMethod(button(&form, "Button_Abbrechen"), &QPushButton::click, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(child(&form, "Button_Abbrechen"), &QPushButton::click, Qt::QueuedConnection);
         });
         form.runSearch();
         QVERIFY(form.searchFinished());

@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
@@ -16,14 +17,6 @@
 #include <QTest>
 
 namespace {
-
-QAction *action(QWidget *form, const char *name)
-{
-    auto *found = form->findChild<QAction *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no action %s", name);
-    return found;
-}
 
 QByteArray contents(const QString &path)
 {
@@ -73,7 +66,7 @@ private slots:
         runEditor(path, [](TEditorForm *form) {
             QCOMPARE(form->windowTitle(), QStringLiteral("Editor"));
             QVERIFY(form->editor()->toPlainText().isEmpty());
-            action(form, "MainMenu_Datei_Speichern")->trigger();
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
         });
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Datei nicht gefunden..."));
@@ -90,10 +83,10 @@ private slots:
         runEditor(path, [&path](TEditorForm *form) {
             QCOMPARE(form->windowTitle(), QStringLiteral("Editor - ") + path.toLower());
             QCOMPARE(form->editor()->toPlainText(), QStringLiteral("Größe"));
-            QVERIFY(!action(form, "MainMenu_Bearbeiten_Zeilenumbruch")->isChecked());
+            QVERIFY(!child<QAction>(form, "MainMenu_Bearbeiten_Zeilenumbruch")->isChecked());
             QCOMPARE(form->editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
             form->editor()->appendPlainText(QStringLiteral("Äpfel"));
-            action(form, "MainMenu_Datei_Speichern")->trigger();
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
         });
         QCOMPARE(contents(path), QByteArray("Gr\xF6\xDF" "e\r\n\xC4pfel\r\n"));
     }
@@ -110,14 +103,14 @@ private slots:
         });
         runEditor(QString(), [&](TEditorForm *form) {
             form->editor()->setPlainText(QStringLiteral("Text"));
-            action(form, "MainMenu_Datei_Speichern")->trigger();
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
             QVERIFY(!QFile::exists(target));
             QCOMPARE(form->editor()->toPlainText(), QStringLiteral("Text"));
             answer = target;
-            action(form, "MainMenu_Datei_Speichern")->trigger();
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
             QCOMPARE(form->fileName(), target);
             QCOMPARE(form->windowTitle(), QStringLiteral("Editor - ") + target.toLower());
-            action(form, "MainMenu_Datei_Neu")->trigger();
+            child<QAction>(form, "MainMenu_Datei_Neu")->trigger();
             QCOMPARE(form->windowTitle(), QStringLiteral("Editor"));
             QVERIFY(form->fileName().isEmpty());
         });
@@ -149,7 +142,7 @@ private slots:
     void wordWrapToggles()
     {
         TEditorForm form;
-        QAction *wrap = action(&form, "MainMenu_Bearbeiten_Zeilenumbruch");
+        QAction *wrap = child<QAction>(&form, "MainMenu_Bearbeiten_Zeilenumbruch");
         QCOMPARE(wrap->shortcut(), QKeySequence(Qt::Key_F12));
         wrap->trigger();
         QVERIFY(wrap->isChecked());
@@ -177,10 +170,10 @@ private slots:
             form.editor()->selectAll();
         QApplication::clipboard()->setText(clipboard);
         UpdateTextEditPopup(form.popupMenu(), form.editor());
-        QCOMPARE(action(form.popupMenu(), "PopupMenu_Ausschneiden")->isEnabled(), select);
-        QCOMPARE(action(form.popupMenu(), "PopupMenu_Kopieren")->isEnabled(), select);
-        QCOMPARE(action(form.popupMenu(), "PopupMenu_Loeschen")->isEnabled(), select);
-        QCOMPARE(action(form.popupMenu(), "PopupMenu_Einfuegen")->isEnabled(), !clipboard.isEmpty());
+        QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Ausschneiden")->isEnabled(), select);
+        QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Kopieren")->isEnabled(), select);
+        QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Loeschen")->isEnabled(), select);
+        QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Einfuegen")->isEnabled(), !clipboard.isEmpty());
     }
 
     void printsToPdfFile()
@@ -193,7 +186,7 @@ private slots:
         MsgBoxRecorder boxes;
         TEditorForm form;
         form.editor()->setPlainText(QStringLiteral("Druckzeile"));
-        action(&form, "MainMenu_Datei_Drucken")->trigger();
+        child<QAction>(&form, "MainMenu_Datei_Drucken")->trigger();
         QVERIFY(contents(pdf).startsWith("%PDF"));
         QCOMPARE(boxes.count(), 0);
     }

@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
@@ -19,15 +20,6 @@
 #include <QTest>
 
 namespace {
-
-template <typename Widget = QPushButton>
-Widget *child(QWidget *parent, const char *name)
-{
-    auto *widget = parent->findChild<Widget *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no child %s", name);
-    return widget;
-}
 
 void buildProject(Project &project)
 {

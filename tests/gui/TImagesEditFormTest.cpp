@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 #include "TreeText.h"
@@ -14,11 +15,6 @@
 
 namespace {
 
-QPushButton *button(QWidget *form, const char *name)
-{
-    return form->findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
 QString writeBitmap(const TestEnvironment &env, const QString &name, int shade, int width = 16)
 {
     QImage image(width, 16, QImage::Format_RGB32);
@@ -34,8 +30,8 @@ struct Buttons {
 
 Buttons buttonsOf(QWidget *form)
 {
-    return {button(form, "ButtonOben")->isEnabled(), button(form, "ButtonUnten")->isEnabled(),
-            button(form, "ButtonHinzufuegen")->isEnabled(), button(form, "ButtonEntfernen")->isEnabled()};
+    return {child(form, "ButtonOben")->isEnabled(), child(form, "ButtonUnten")->isEnabled(),
+            child(form, "ButtonHinzufuegen")->isEnabled(), child(form, "ButtonEntfernen")->isEnabled()};
 }
 
 } // namespace
@@ -108,12 +104,12 @@ private slots:
         ModalSeam::ScopedHandler seam([&](QDialog *dialog) {
             auto *list = dialog->findChild<QListWidget *>(QStringLiteral("ImageListBox"));
             list->setCurrentRow(0);
-            button(dialog, "ButtonHinzufuegen")->click();
-            button(dialog, "ButtonHinzufuegen")->click();
+            child(dialog, "ButtonHinzufuegen")->click();
+            child(dialog, "ButtonHinzufuegen")->click();
             if (list->count() != 23 || list->currentRow() != 22)
                 return -1;
             list->setCurrentRow(20);
-            button(dialog, "ButtonUnten")->click();
+            child(dialog, "ButtonUnten")->click();
             if (list->currentRow() != 21)
                 return -2;
             // The tree sees the new order while the dialog is open.
@@ -121,10 +117,10 @@ private slots:
                 return -3;
             list->setCurrentRow(22);
             recorder.answer(MsgBox::ResultNo);
-            button(dialog, "ButtonEntfernen")->click();
+            child(dialog, "ButtonEntfernen")->click();
             if (list->count() != 23)
                 return -4;
-            button(dialog, "Button_Schliessen")->click();
+            child(dialog, "Button_Schliessen")->click();
             return dialog->result();
         });
         QVERIFY(EditImageList(project, nullptr, [&changes] { ++changes; }));
@@ -158,12 +154,12 @@ private slots:
         MsgBoxRecorder recorder;
         recorder.answer(MsgBox::ResultYes);
         list->setCurrentRow(21);
-        button(&form, "ButtonEntfernen")->click();
+        child(&form, "ButtonEntfernen")->click();
         QCOMPARE(list->count(), 22);
         QCOMPARE(list->currentRow(), 21);
         QCOMPARE(form.findChild<QLabel *>(QStringLiteral("ImageFileLabel"))->text(), QStringLiteral("b30.bmp"));
         recorder.answer(MsgBox::ResultYes);
-        button(&form, "ButtonEntfernen")->click();
+        child(&form, "ButtonEntfernen")->click();
         QCOMPARE(list->currentRow(), 20);
         QCOMPARE(project.imageFiles, QStringList{env.path(QStringLiteral("b10.bmp"))});
         QVERIFY(form.changed());
@@ -191,7 +187,7 @@ private slots:
         MsgBoxRecorder recorder;
         recorder.answer(MsgBox::ResultOk);
         form.findChild<QListWidget *>(QStringLiteral("ImageListBox"))->setCurrentRow(0);
-        button(&form, "ButtonHinzufuegen")->click();
+        child(&form, "ButtonHinzufuegen")->click();
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(recorder.last().caption, caption);
         QCOMPARE(recorder.last().helpContext, helpContext);

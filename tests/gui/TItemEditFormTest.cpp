@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 
@@ -67,15 +68,6 @@ public:
     bool modified = false;
     bool commentReplaced = false;
 };
-
-template <typename T>
-T *child(QWidget *dialog, const char *name)
-{
-    T *widget = dialog->findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
 
 void click(QWidget *dialog, const char *name)
 {

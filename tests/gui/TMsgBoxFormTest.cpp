@@ -1,10 +1,11 @@
+#include "common/TMsgBoxForm.h"
+#include "FindChild.h"
 #include "TestEnvironment.h"
 #include "common/AppContext.h"
+#include "common/GuiSeams.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "common/Sound.h"
-#include "common/TMsgBoxForm.h"
-#include "common/GuiSeams.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -39,11 +40,6 @@ QList<QPushButton *> visibleButtons(TMsgBoxForm &form)
     }
     std::sort(buttons.begin(), buttons.end(), [](QPushButton *a, QPushButton *b) { return a->x() < b->x(); });
     return buttons;
-}
-
-QPushButton *button(QWidget *dialog, const QString &name)
-{
-    return dialog->findChild<QPushButton *>(name);
 }
 
 } // namespace
@@ -150,7 +146,7 @@ void TMsgBoxFormTest::results()
     TMsgBoxForm form;
     QString shownCaption;
     ModalSeam::ScopedHandler handler([&](QDialog *dialog) {
-        QPushButton *b = button(dialog, name);
+        QPushButton *b = child(dialog, name);
         shownCaption = b->text();
         QTest::mouseClick(b, Qt::LeftButton);
         return dialog->result();
@@ -205,11 +201,11 @@ void TMsgBoxFormTest::helpButton()
     bool openAfterHelp = false;
     bool helpEnabled = false;
     ModalSeam::ScopedHandler handler([&](QDialog *dialog) {
-        QPushButton *help = button(dialog, QStringLiteral("Button_Hilfe"));
+        QPushButton *help = child(dialog, QStringLiteral("Button_Hilfe"));
         helpEnabled = help->isEnabled();
         QTest::mouseClick(help, Qt::LeftButton);
         openAfterHelp = dialog->isVisible();
-        QTest::mouseClick(button(dialog, QStringLiteral("Button_Ja")), Qt::LeftButton);
+        QTest::mouseClick(child(dialog, QStringLiteral("Button_Ja")), Qt::LeftButton);
         return dialog->result();
     });
     const int result = form.execute(request(MsgBox::Yes | MsgBox::No | MsgBox::Help));
@@ -291,7 +287,7 @@ void TMsgBoxFormTest::showMsgBoxRunsTheWindow()
             caption = dialog->windowTitle();
             centred = (dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center())
                           .manhattanLength() <= 40;
-            button(dialog, QStringLiteral("Button_Nein"))->click();
+            child(dialog, QStringLiteral("Button_Nein"))->click();
         });
         result = ShowMsgBox(QStringLiteral("Fehler: Datei nicht gefunden..."), QStringLiteral("Erneut suchen ?"),
                             MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Yes | MsgBox::No, 80010);

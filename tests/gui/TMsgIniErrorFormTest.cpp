@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "TestEnvironment.h"
 
 #include "app/TMsgIniErrorForm.h"
@@ -22,11 +23,6 @@ struct Seen {
     QString helpFile;
 };
 
-QPushButton *button(QDialog *dialog, const char *name)
-{
-    return dialog->findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
 // Answers each dialog with the next button of clicks and records it.
 class Answerer {
 public:
@@ -45,10 +41,10 @@ private:
         if (!form || m_clicks.isEmpty())
             return QDialog::Rejected;
         seen.append({form->windowTitle(), form->findChild<QLabel *>(QStringLiteral("FileLabel"))->text(),
-                     form->helpContext(), Sound::lastSound(), button(form, "Button_Hilfe")->isEnabled(),
+                     form->helpContext(), Sound::lastSound(), child(form, "Button_Hilfe")->isEnabled(),
                      AppContext::helpFileName()});
         Sound::resetLastSound();
-        button(form, m_clicks.takeFirst())->click();
+        child(form, m_clicks.takeFirst())->click();
         return form->result();
     }
 
@@ -137,9 +133,9 @@ void TMsgIniErrorFormTest::cancelledChooserKeepsTheDialog()
     FileChooser::ScopedHandler chooser([](const FileChooser::Request &) { return QString(); });
     bool stayedOpen = false;
     ModalSeam::ScopedHandler seam([&stayedOpen](QDialog *dialog) {
-        button(dialog, "Button_Durchsuchen")->click();
+        child(dialog, "Button_Durchsuchen")->click();
         stayedOpen = dialog->isVisible();
-        button(dialog, "Button_Abbrechen")->click();
+        child(dialog, "Button_Abbrechen")->click();
         return dialog->result();
     });
     QString iniFile = QStringLiteral("fehlt.ini");

@@ -1,10 +1,11 @@
+#include "project/TMsgPrjSyntaxErrorForm.h"
+#include "FindChild.h"
 #include "TestEnvironment.h"
 #include "common/AppContext.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "common/Sound.h"
 #include "project/ProjectFile.h"
-#include "project/TMsgPrjSyntaxErrorForm.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -31,15 +32,9 @@ LoadReport report(int entriesRead, int entriesInFile, int linesRead, int linesIn
     return r;
 }
 
-QString labelText(QWidget &form, const QString &name)
+bool isRed(QWidget &form, const char *name)
 {
-    auto *label = form.findChild<QLabel *>(name);
-    return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
-}
-
-bool isRed(QWidget &form, const QString &name)
-{
-    return form.findChild<QLabel *>(name)->palette().color(QPalette::WindowText) == QColor(Qt::red);
+    return child<QLabel>(&form, name)->palette().color(QPalette::WindowText) == QColor(Qt::red);
 }
 
 } // namespace
@@ -71,15 +66,15 @@ void TMsgPrjSyntaxErrorFormTest::texts()
 {
     TMsgPrjSyntaxErrorForm form(report(12, 1234, 2048, 1234567));
     QCOMPARE(form.windowTitle(), QStringLiteral("Syntaxfehler in der Projektdatei"));
-    QCOMPARE(labelText(form, "PrjFileLabel"), QStringLiteral("/Medien/CD-Katalog/Spiele.PRJ"));
-    QCOMPARE(labelText(form, "Label1"), QStringLiteral("Anzahl der tatsächlich eingelesenen Einträge:"));
-    QCOMPARE(labelText(form, "Label2"), QStringLiteral("Insgesamt Anzahl der Einträge in der Projektdatei:"));
-    QCOMPARE(labelText(form, "Label3"), QStringLiteral("Anzahl der tatsächlich eingelesenen Zeilen:"));
-    QCOMPARE(labelText(form, "Label4"), QStringLiteral("Insgesamt Anzahl der Zeilen in der Projektdatei:"));
-    QCOMPARE(labelText(form, "AnzahlLabel1"), QStringLiteral("12"));
-    QCOMPARE(labelText(form, "AnzahlLabel2"), QStringLiteral("1.234"));
-    QCOMPARE(labelText(form, "AnzahlLabel3"), QStringLiteral("2.048"));
-    QCOMPARE(labelText(form, "AnzahlLabel4"), QStringLiteral("1.234.567"));
+    QCOMPARE(labelText(&form, "PrjFileLabel"), QStringLiteral("/Medien/CD-Katalog/Spiele.PRJ"));
+    QCOMPARE(labelText(&form, "Label1"), QStringLiteral("Anzahl der tatsächlich eingelesenen Einträge:"));
+    QCOMPARE(labelText(&form, "Label2"), QStringLiteral("Insgesamt Anzahl der Einträge in der Projektdatei:"));
+    QCOMPARE(labelText(&form, "Label3"), QStringLiteral("Anzahl der tatsächlich eingelesenen Zeilen:"));
+    QCOMPARE(labelText(&form, "Label4"), QStringLiteral("Insgesamt Anzahl der Zeilen in der Projektdatei:"));
+    QCOMPARE(labelText(&form, "AnzahlLabel1"), QStringLiteral("12"));
+    QCOMPARE(labelText(&form, "AnzahlLabel2"), QStringLiteral("1.234"));
+    QCOMPARE(labelText(&form, "AnzahlLabel3"), QStringLiteral("2.048"));
+    QCOMPARE(labelText(&form, "AnzahlLabel4"), QStringLiteral("1.234.567"));
     QCOMPARE(form.findChild<QPushButton *>("Button_Ok")->text(), QStringLiteral("&OK"));
     QCOMPARE(form.findChild<QPushButton *>("Button_Hilfe")->text(), QStringLiteral("&Hilfe"));
 }

@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 
 #include "archive/rar/TUnrarForm.h"
@@ -18,12 +19,6 @@ namespace {
 QString sample(const QString &name)
 {
     return qEnvironmentVariable("BREKKO_SHARED_TESTDATA") + QStringLiteral("/rar/") + name;
-}
-
-template <typename T>
-T *child(QWidget *form, const char *name)
-{
-    return form->findChild<T *>(QString::fromLatin1(name));
 }
 
 void listed(TUnrarForm &form, const QString &archive)

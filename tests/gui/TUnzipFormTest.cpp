@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 
@@ -18,12 +19,6 @@
 using namespace ZipTestArchives;
 
 namespace {
-
-template <typename T>
-T *child(QWidget *form, const char *name)
-{
-    return form->findChild<T *>(QString::fromLatin1(name));
-}
 
 } // namespace
 

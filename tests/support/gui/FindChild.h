@@ -1,15 +1,41 @@
 #pragma once
 
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QString>
-#include <QWidget>
 
-// The child of parent with the given object name; a missing one ends the test.
+// Finding the controls of a window by their object names (and menu items by
+// caption). A control that is not there ends the test run: every later step
+// would only fail for the same reason.
+
 template <typename Widget = QPushButton>
-Widget *child(QWidget *parent, const char *name)
+Widget *child(const QObject *parent, const QString &name)
 {
-    auto *widget = parent->findChild<Widget *>(QString::fromLatin1(name));
+    auto *widget = parent->findChild<Widget *>(name);
     if (!widget)
-        qFatal("no child %s", name);
+        qFatal("no child %s", qPrintable(name));
     return widget;
+}
+
+template <typename Widget = QPushButton>
+Widget *child(const QObject *parent, const char *name)
+{
+    return child<Widget>(parent, QString::fromLatin1(name));
+}
+
+inline QString labelText(const QObject *parent, const char *name)
+{
+    return child<QLabel>(parent, name)->text();
+}
+
+// The item of menu with the given caption.
+inline QAction *menuItem(const QMenu *menu, const QString &caption)
+{
+    for (QAction *item : menu->actions()) {
+        if (item->text() == caption)
+            return item;
+    }
+    qFatal("no menu item %s", qPrintable(caption));
 }
