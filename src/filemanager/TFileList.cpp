@@ -192,9 +192,3 @@ void TFileList::scrollToRow(int row)
     if (row >= 0 && row < count())
         currentView()->scrollTo(m_model->index(row, 0));
 }
-
-void TFileList::editRow(int row)
-{
-    if (row >= 0 && row < count())
-        currentView()->edit(m_model->index(row, 0));
-}

@@ -40,8 +40,6 @@ public:
     void selectOnly(int row);
     int currentRow() const;
     void scrollToRow(int row);
-    // Starts renaming row in place.
-    void editRow(int row);
 
 signals:
     void selectionChanged();

@@ -120,11 +120,6 @@ qsizetype ProfileFile::keyLine(const QString &section, const QString &key) const
     return -1;
 }
 
-bool ProfileFile::hasKey(const QString &section, const QString &key) const
-{
-    return keyLine(section, key) >= 0;
-}
-
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const qsizetype line = keyLine(section, key);

@@ -24,7 +24,6 @@ public:
     QString fileName() const { return m_fileName; }
     const QStringList &lines() const { return m_lines; }
 
-    bool hasKey(const QString &section, const QString &key) const;
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     // Decimal or, with a leading "0x"/"0X", hexadecimal; anything else gives
     // the default.

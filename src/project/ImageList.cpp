@@ -52,12 +52,6 @@ void ImageList::move(int from, int to)
     m_images.move(from, to);
 }
 
-void ImageList::truncate(int count)
-{
-    if (count < m_images.size())
-        m_images.resize(count);
-}
-
 QImage ImageList::lastTileMasked(const QImage &bitmap)
 {
     const int tiles = qMax(1, bitmap.width() / kSize);

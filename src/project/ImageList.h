@@ -23,8 +23,6 @@ public:
     void add(const QImage &image);
     void removeAt(int index);
     void move(int from, int to);
-    // Keeps the first count images.
-    void truncate(int count);
 
     // Cuts a loaded bitmap to the last 16x16 tile of its strip and masks
     // teal (0,128,128).

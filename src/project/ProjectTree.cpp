@@ -74,11 +74,6 @@ const std::vector<ProjectEntry *> &ProjectTree::preOrder() const
     return m_preOrder;
 }
 
-void ProjectTree::shapeChanged()
-{
-    m_indexValid = false;
-}
-
 void ProjectTree::reorderChildren(ProjectEntry *parent, const std::vector<int> &order)
 {
     ProjectEntry *target = parent ? parent : m_root.get();

@@ -31,10 +31,6 @@ public:
     // Entries in depth-first pre-order.
     const std::vector<ProjectEntry *> &preOrder() const;
 
-    // Tells the cache that the shape changed outside append/insert/take
-    // (sorting children in place).
-    void shapeChanged();
-
     // Reorders parent's children (sorting); order holds the old rows.
     void reorderChildren(ProjectEntry *parent, const std::vector<int> &order);
 

@@ -106,11 +106,3 @@ void ShowSearchOutcome(const SearchResult &result)
     else if (result.outcome == SearchResult::NotFound)
         showSearchFinished();
 }
-
-SearchResult RunTreeSearch(const ProjectTree &tree, ProjectEntry *selected, const SearchSettings &settings,
-                           bool continueSearch)
-{
-    const SearchResult result = FindInTree(tree, selected, settings, continueSearch);
-    ShowSearchOutcome(result);
-    return result;
-}

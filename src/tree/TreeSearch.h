@@ -60,7 +60,3 @@ SearchResult FindInTree(const ProjectTree &tree, ProjectEntry *selected, const S
 
 // The box for an empty tree or for the end of the search, as result asks.
 void ShowSearchOutcome(const SearchResult &result);
-
-// FindInTree, then ShowSearchOutcome.
-SearchResult RunTreeSearch(const ProjectTree &tree, ProjectEntry *selected, const SearchSettings &settings,
-                           bool continueSearch);

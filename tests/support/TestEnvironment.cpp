@@ -55,8 +55,3 @@ QString TestEnvironment::addVolume(const QString &relative) const
     Volumes::setRootsForTesting(roots);
     return Volumes::volumeOf(folder);
 }
-
-QString TestEnvironment::testData(const QString &relative)
-{
-    return QString::fromLocal8Bit(qgetenv("BREKKO_TESTDATA")) + QLatin1Char('/') + relative;
-}

@@ -21,8 +21,6 @@ public:
     // Makes relative a drive of its own in the volume table.
     QString addVolume(const QString &relative) const;
 
-    static QString testData(const QString &relative);
-
 private:
     QTemporaryDir m_dir;
 };

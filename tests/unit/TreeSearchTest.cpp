@@ -134,12 +134,14 @@ private slots:
         buildSample(tree);
         MsgBoxRecorder recorder;
         const SearchSettings settings = settingsFor(QStringLiteral("eins"));
-        const SearchResult first = RunTreeSearch(tree, nullptr, settings, false);
+        const SearchResult first = FindInTree(tree, nullptr, settings, false);
+        ShowSearchOutcome(first);
         QCOMPARE(titleOf(first.selection), QStringLiteral("Ziel eins"));
         QCOMPARE(recorder.count(), 0);
 
         recorder.answer(MsgBox::ResultOk);
-        const SearchResult again = RunTreeSearch(tree, first.selection, settings, true);
+        const SearchResult again = FindInTree(tree, first.selection, settings, true);
+        ShowSearchOutcome(again);
         QCOMPARE(again.outcome, SearchResult::NotFound);
         QCOMPARE(recorder.count(), 1);
         const MsgBox::Request &box = recorder.last();
@@ -159,7 +161,8 @@ private slots:
         MsgBoxRecorder recorder;
         recorder.answer(MsgBox::ResultOk);
         const SearchResult result =
-            RunTreeSearch(tree, TreeText::find(tree, QStringLiteral("Ende")), settingsFor(QStringLiteral("nix")), false);
+            FindInTree(tree, TreeText::find(tree, QStringLiteral("Ende")), settingsFor(QStringLiteral("nix")), false);
+        ShowSearchOutcome(result);
         QCOMPARE(result.outcome, SearchResult::NotFound);
         QCOMPARE(titleOf(result.selection), QStringLiteral("Start"));
         QCOMPARE(recorder.count(), 1);
@@ -170,7 +173,8 @@ private slots:
         ProjectTree tree;
         MsgBoxRecorder recorder;
         recorder.answer(MsgBox::ResultOk);
-        const SearchResult result = RunTreeSearch(tree, nullptr, settingsFor(QStringLiteral("x")), false);
+        const SearchResult result = FindInTree(tree, nullptr, settingsFor(QStringLiteral("x")), false);
+        ShowSearchOutcome(result);
         QCOMPARE(result.outcome, SearchResult::EmptyTree);
         QCOMPARE(result.selection, nullptr);
         QCOMPARE(recorder.count(), 1);
