@@ -2,6 +2,7 @@
 // the write-back of typed comment lines to the current entry.
 
 #include "app/TMainForm.h"
+#include "common/DialogParts.h"
 #include "project/ProjectEntry.h"
 
 #include <QAction>
@@ -35,13 +36,6 @@ private:
     TMainForm &m_form;
 };
 
-QAction *addPopupItem(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *item = menu->addAction(caption);
-    item->setObjectName(QString::fromLatin1(name));
-    return item;
-}
-
 } // namespace
 
 void TMainForm::connectCommentField()
@@ -54,16 +48,16 @@ void TMainForm::connectCommentField()
     m_commentPopupMenu = new QMenu(this);
     m_commentPopupMenu->setObjectName(QStringLiteral("KommentarPopupMenu"));
     QMenu *menu = m_commentPopupMenu;
-    connect(addPopupItem(menu, "KommentarPopupMenu_Ausschneiden", QStringLiteral("&Ausschneiden")),
+    connect(named(menu->addAction(QStringLiteral("&Ausschneiden")), "KommentarPopupMenu_Ausschneiden"),
             &QAction::triggered, m_commentEdit, &QTextEdit::cut);
-    connect(addPopupItem(menu, "KommentarPopupMenu_Kopieren", QStringLiteral("&Kopieren")), &QAction::triggered,
+    connect(named(menu->addAction(QStringLiteral("&Kopieren")), "KommentarPopupMenu_Kopieren"), &QAction::triggered,
             m_commentEdit, &QTextEdit::copy);
-    connect(addPopupItem(menu, "KommentarPopupMenu_Einfuegen", QStringLiteral("&Einfügen")), &QAction::triggered,
+    connect(named(menu->addAction(QStringLiteral("&Einfügen")), "KommentarPopupMenu_Einfuegen"), &QAction::triggered,
             m_commentEdit, &QTextEdit::paste);
-    connect(addPopupItem(menu, "KommentarPopupMenu_Loeschen", QStringLiteral("&Löschen")), &QAction::triggered,
+    connect(named(menu->addAction(QStringLiteral("&Löschen")), "KommentarPopupMenu_Loeschen"), &QAction::triggered,
             this, [this] { m_commentEdit->textCursor().removeSelectedText(); });
     menu->addSeparator();
-    connect(addPopupItem(menu, "KommentarPopupMenu_AllesMarkieren", QStringLiteral("Alles &markieren")),
+    connect(named(menu->addAction(QStringLiteral("Alles &markieren")), "KommentarPopupMenu_AllesMarkieren"),
             &QAction::triggered, m_commentEdit, &QTextEdit::selectAll);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/MainItemEditHost.h"
 #include "app/TMainForm.h"
+#include "common/DialogParts.h"
 #include "project/Project.h"
 #include "tree/ProjectTreeModel.h"
 #include "tree/ProjectTreeView.h"
@@ -12,17 +13,6 @@
 
 #include <QAction>
 #include <QMenu>
-
-namespace {
-
-QAction *addPopupItem(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *item = menu->addAction(caption);
-    item->setObjectName(QString::fromLatin1(name));
-    return item;
-}
-
-} // namespace
 
 void TMainForm::connectTreeEditing()
 {
@@ -48,7 +38,7 @@ void TMainForm::createTreePopupMenus()
     m_treePopupMenu1 = new QMenu(this);
     m_treePopupMenu1->setObjectName(QStringLiteral("TreePopupMenu1"));
     QMenu *menu = m_treePopupMenu1;
-    connect(addPopupItem(menu, "TreePopupMenu_BefehlAusfuehren", QStringLiteral("Befehl &ausführen")),
+    connect(named(menu->addAction(QStringLiteral("Befehl &ausführen")), "TreePopupMenu_BefehlAusfuehren"),
             &QAction::triggered, this, &TMainForm::TreePopupMenu_BefehlAusfuehren_OnClick);
     menu->addSeparator();
     menu->addAction(m_actions.editEntry);
@@ -67,11 +57,12 @@ void TMainForm::createTreePopupMenus()
 
     m_treePopupMenu2 = new QMenu(this);
     m_treePopupMenu2->setObjectName(QStringLiteral("TreePopupMenu2"));
-    addPopupItem(m_treePopupMenu2, "TreePopupMenu2_Abbrechen", QStringLiteral("&Abbrechen"));
-    m_treePopupMenu2->addSeparator();
-    connect(addPopupItem(m_treePopupMenu2, "TreePopupMenu2_HierherKopieren", QStringLiteral("Hierher &kopieren")),
+    QMenu *drop = m_treePopupMenu2;
+    named(drop->addAction(QStringLiteral("&Abbrechen")), "TreePopupMenu2_Abbrechen");
+    drop->addSeparator();
+    connect(named(drop->addAction(QStringLiteral("Hierher &kopieren")), "TreePopupMenu2_HierherKopieren"),
             &QAction::triggered, this, &TMainForm::TreePopupMenu2_HierherKopieren_OnClick);
-    connect(addPopupItem(m_treePopupMenu2, "TreePopupMenu2_HierherVerschieben", QStringLiteral("Hierher &verschieben")),
+    connect(named(drop->addAction(QStringLiteral("Hierher &verschieben")), "TreePopupMenu2_HierherVerschieben"),
             &QAction::triggered, this, &TMainForm::TreePopupMenu2_HierherVerschieben_OnClick);
 }
 
