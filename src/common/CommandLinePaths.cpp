@@ -88,14 +88,6 @@ bool isProgramDrive(const QString &drive)
     return Volumes::sameVolume(drive, programDrive());
 }
 
-// The stored form of a full path on drive: "\" and the rest with "\".
-QString driveIndependentForm(const QString &drive, const QString &fullPath)
-{
-    QString rest = fullPath.mid(drive == QLatin1String("/") ? 1 : drive.size() + 1);
-    rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    return QLatin1Char('\\') + rest;
-}
-
 // Full path a word names for shortening: a drive-independent word is looked
 // for on drive only; a relative word names nothing.
 QString locateForShortening(const QString &drive, const QString &word)
@@ -254,6 +246,13 @@ QString FirstExistingPathWord(const QString &line)
     return {};
 }
 
+QString DriveIndependentPath(const QString &drive, const QString &fullPath)
+{
+    QString rest = fullPath.mid(drive == QLatin1String("/") ? 1 : drive.size() + 1);
+    rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return QLatin1Char('\\') + rest;
+}
+
 int ShortenCommandLine(const QString &drive, QString &line)
 {
     line = TextFile::trimmed(line).toString();
@@ -267,7 +266,7 @@ int ShortenCommandLine(const QString &drive, QString &line)
             line = whole;
             return ShortenOtherDrive;
         }
-        line = driveIndependentForm(drive, whole);
+        line = DriveIndependentPath(drive, whole);
         return isFile ? ShortenFile : ShortenFolder;
     }
 
@@ -275,7 +274,7 @@ int ShortenCommandLine(const QString &drive, QString &line)
     for (QString &word : words) {
         const QString path = locateForShortening(drive, word);
         if ((fileExists(path) || folderExists(path)) && Volumes::sameVolume(Volumes::volumeOf(path), drive))
-            word = driveIndependentForm(drive, path);
+            word = DriveIndependentPath(drive, path);
     }
     line = words.join(QLatin1Char(' '));
     return ShortenWords;

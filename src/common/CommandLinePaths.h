@@ -38,6 +38,8 @@ int ExpandCommandLine(const QString &drive, QString &line);
 QString ExpandCommandLineAnyway(const QString &drive, const QString &line);
 QString FirstExistingPathWord(const QString &line);
 int ShortenCommandLine(const QString &drive, QString &line);
+// The stored form of fullPath, which lies on drive: "\" and the rest with "\".
+QString DriveIndependentPath(const QString &drive, const QString &fullPath);
 
 // Words of a command line: cut at blanks, each trimmed, empty ones dropped.
 QStringList SplitCommandWords(const QString &line);

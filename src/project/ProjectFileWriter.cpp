@@ -1,5 +1,6 @@
 #include "project/ProjectFile.h"
 
+#include "common/CommandLinePaths.h"
 #include "common/FileUtils.h"
 #include "common/MsgBox.h"
 #include "platform/FileSystem.h"
@@ -28,9 +29,7 @@ QString storedImagePath(const QString &path, const QString &drive)
 {
     if (!QFileInfo(path).isAbsolute() || !Volumes::sameVolume(Volumes::volumeOf(path), drive))
         return path;
-    QString rest = path.mid(drive == QLatin1String("/") ? 1 : drive.size() + 1);
-    rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    return QLatin1Char('\\') + rest;
+    return DriveIndependentPath(drive, path);
 }
 
 // Collects the file's text as encoded bytes and hands them on in blocks.
