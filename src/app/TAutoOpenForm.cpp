@@ -5,7 +5,6 @@
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
 #include "common/FileChooser.h"
-#include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "components/SortGrid.h"
 #include "platform/FileSystem.h"
@@ -57,19 +56,12 @@ TAutoOpenForm::TAutoOpenForm(const QStringList &drives, QWidget *parent)
     m_driveBox->hide();
 
     m_open = named(new QPushButton(QStringLiteral("Ö&ffnen"), this), "Button_Oeffnen");
-    m_open->setDefault(true);
     m_browse = named(new QPushButton(QStringLiteral("&Durchsuchen"), this), "Button_Durchsuchen");
-    m_cancel = named(new QPushButton(QStringLiteral("&Abbrechen"), this), "Button_Abbrechen");
-    m_help = named(new QPushButton(QStringLiteral("&Hilfe"), this), "Button_Hilfe");
-    m_open->setEnabled(false);
-    m_browse->setEnabled(false);
-    m_help->setEnabled(false);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_driveBox);
-    buttons->addStretch();
-    for (QPushButton *button : {m_open, m_browse, m_cancel, m_help})
-        buttons->addWidget(button);
+    QHBoxLayout *buttons = MakeDialogButtonRow(this, {m_open, m_browse}, kHelpContext);
+    buttons->insertWidget(0, m_driveBox);
+    m_help = findChild<QPushButton *>(QStringLiteral("Button_Hilfe"));
+    for (QPushButton *button : {m_open, m_browse, m_help})
+        button->setEnabled(false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_label1);
     layout->addWidget(m_label2);
@@ -80,8 +72,6 @@ TAutoOpenForm::TAutoOpenForm(const QStringList &drives, QWidget *parent)
     connect(m_driveBox, &QComboBox::activated, this, &TAutoOpenForm::DriveComboBox_OnChange);
     connect(m_open, &QPushButton::clicked, this, &TAutoOpenForm::Button_Oeffnen_OnClick);
     connect(m_browse, &QPushButton::clicked, this, &TAutoOpenForm::Button_Durchsuchen_OnClick);
-    connect(m_cancel, &QPushButton::clicked, this, &TAutoOpenForm::reject);
-    connect(m_help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
     resize(sizeHint());
     widenToColumns();
 }

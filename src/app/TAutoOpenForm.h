@@ -52,7 +52,6 @@ private:
     QComboBox *m_driveBox = nullptr;
     QPushButton *m_open = nullptr;
     QPushButton *m_browse = nullptr;
-    QPushButton *m_cancel = nullptr;
     QPushButton *m_help = nullptr;
 };
 

@@ -1,8 +1,8 @@
 #include "app/TMsgIniErrorForm.h"
 
 #include "common/AppContext.h"
+#include "common/DialogParts.h"
 #include "common/FileChooser.h"
-#include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "common/MsgBox.h"
 #include "common/Sound.h"
@@ -28,14 +28,6 @@ ProblemTexts textsFor(SettingsFileProblem problem)
     return {"Fehler: Ini-Datei nicht gefunden...", "Die angegebene Ini-Datei konnte nicht gefunden werden.", 80010};
 }
 
-QPushButton *addButton(QHBoxLayout *row, QWidget *parent, const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    row->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 TMsgIniErrorForm::TMsgIniErrorForm(SettingsFileProblem problem, const QString &fileName, QWidget *parent)
@@ -57,11 +49,11 @@ TMsgIniErrorForm::TMsgIniErrorForm(SettingsFileProblem problem, const QString &f
     file->setTextFormat(Qt::PlainText);
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *buttons = new QHBoxLayout;
-    auto *defaults = addButton(buttons, this, "Button_Standardwerte", QStringLiteral("&Standardwerte"));
-    auto *browse = addButton(buttons, this, "Button_Durchsuchen", QStringLiteral("&Durchsuchen"));
-    auto *cancel = addButton(buttons, this, "Button_Abbrechen", QStringLiteral("&Abbrechen"));
-    auto *help = addButton(buttons, this, "Button_Hilfe", QStringLiteral("&Hilfe"));
+    // The row enables Hilfe by the help file, so that is set first.
+    AppContext::setHelpFileName(LocateProgramFile(DefaultHelpFileName));
+    auto *defaults = named(new QPushButton(QStringLiteral("&Standardwerte"), this), "Button_Standardwerte");
+    auto *browse = named(new QPushButton(QStringLiteral("&Durchsuchen"), this), "Button_Durchsuchen");
+    QHBoxLayout *buttons = MakeDialogButtonRow(this, {defaults, browse}, m_helpContext);
     browse->setDefault(true);
     browse->setFocus();
 
@@ -71,14 +63,8 @@ TMsgIniErrorForm::TMsgIniErrorForm(SettingsFileProblem problem, const QString &f
     layout->addWidget(file, 1, 1);
     layout->addLayout(buttons, 2, 0, 1, 2);
 
-    const QString helpFile = LocateProgramFile(DefaultHelpFileName);
-    AppContext::setHelpFileName(helpFile);
-    help->setEnabled(!helpFile.isEmpty());
-
     connect(defaults, &QPushButton::clicked, this, &TMsgIniErrorForm::Button_Standardwerte_OnClick);
     connect(browse, &QPushButton::clicked, this, &TMsgIniErrorForm::Button_Durchsuchen_OnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &TMsgIniErrorForm::Button_Hilfe_OnClick);
 }
 
 TMsgIniErrorForm::~TMsgIniErrorForm()
@@ -106,11 +92,6 @@ void TMsgIniErrorForm::Button_Durchsuchen_OnClick()
         return;
     m_chosenFile = chosen;
     done(FileChosen);
-}
-
-void TMsgIniErrorForm::Button_Hilfe_OnClick()
-{
-    ShowHelp(m_helpContext);
 }
 
 bool CheckSettingsFile(QString &iniFile)

@@ -27,7 +27,6 @@ protected:
 private:
     void Button_Standardwerte_OnClick();
     void Button_Durchsuchen_OnClick();
-    void Button_Hilfe_OnClick();
 
     int m_helpContext = 0;
     QString m_chosenFile;

@@ -43,9 +43,9 @@ void GiveMnemonicToButton(QLabel *label, QAbstractButton *button)
     button->installEventFilter(filter);
 }
 
-QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, QPushButton *primary, int helpContext)
+QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, std::initializer_list<QPushButton *> buttons, int helpContext)
 {
-    primary->setDefault(true);
+    (*buttons.begin())->setDefault(true);
     auto *cancel = named(new QPushButton(QStringLiteral("&Abbrechen"), dialog), "Button_Abbrechen");
     auto *help = named(new QPushButton(QStringLiteral("&Hilfe"), dialog), "Button_Hilfe");
     help->setEnabled(AppContext::hasHelpFile());
@@ -53,8 +53,14 @@ QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, QPushButton *primary, int help
     QObject::connect(help, &QPushButton::clicked, dialog, [helpContext] { ShowHelp(helpContext); });
     auto *row = new QHBoxLayout;
     row->addStretch();
-    row->addWidget(primary);
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
     row->addWidget(cancel);
     row->addWidget(help);
     return row;
+}
+
+QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, QPushButton *primary, int helpContext)
+{
+    return MakeDialogButtonRow(dialog, {primary}, helpContext);
 }

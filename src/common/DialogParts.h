@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class QAbstractButton;
 class QDialog;
 class QHBoxLayout;
@@ -16,9 +18,11 @@ Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-// The usual row at the foot of a dialog: primary (the default button),
-// "&Abbrechen" rejecting the dialog and "&Hilfe" opening helpContext, enabled
-// only when there is a help file.
+// The usual row at the foot of a dialog: the dialog's own buttons (the first
+// is the default button), "&Abbrechen" (Button_Abbrechen) rejecting the dialog
+// and "&Hilfe" (Button_Hilfe) opening helpContext, enabled only when there is
+// a help file.
+QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, std::initializer_list<QPushButton *> buttons, int helpContext);
 QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, QPushButton *primary, int helpContext);
 
 // A label and a button that carry the same letter: the letter presses the

@@ -1,8 +1,7 @@
 #include "tree/TItemEditForm.h"
 
-#include "common/AppContext.h"
+#include "common/DialogParts.h"
 #include "common/FileChooser.h"
-#include "common/Help.h"
 #include "components/EditContextMenu.h"
 #include "components/FileListBox.h"
 #include "components/FolderListBox.h"
@@ -204,24 +203,16 @@ QGroupBox *TItemEditForm::createCommentGroup()
 
 QWidget *TItemEditForm::createButtonRow()
 {
-    auto *row = new QWidget(this);
-    auto *apply = new QPushButton(QStringLiteral("Über&nehmen"), row);
-    apply->setObjectName(QStringLiteral("Button_Uebernehmen"));
-    apply->setDefault(true);
-    QPushButton *cancel = makeButton(row, QStringLiteral("Button_Abbrechen"), QStringLiteral("&Abbrechen"));
-    m_help = makeButton(row, QStringLiteral("Button_Hilfe"), QStringLiteral("&Hilfe"));
-    auto *layout = new QHBoxLayout(row);
+    auto *apply = named(new QPushButton(QStringLiteral("Über&nehmen"), this), "Button_Uebernehmen");
+    QHBoxLayout *layout = MakeDialogButtonRow(this, apply, kHelpContext);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch();
-    layout->addWidget(apply);
-    layout->addWidget(cancel);
-    layout->addWidget(m_help);
-
+    m_buttonRow = new QWidget(this);
+    m_buttonRow->setLayout(layout);
+    m_help = m_buttonRow->findChild<QPushButton *>(QStringLiteral("Button_Hilfe"));
+    for (QPushButton *button : {m_buttonRow->findChild<QPushButton *>(QStringLiteral("Button_Abbrechen")), m_help})
+        button->setAutoDefault(false);
     connect(apply, &QPushButton::clicked, this, &TItemEditForm::Button_Uebernehmen_OnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    m_buttonRow = row;
-    return row;
+    return m_buttonRow;
 }
 
 void TItemEditForm::setCommentEnlarged(bool on)

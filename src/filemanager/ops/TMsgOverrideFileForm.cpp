@@ -1,13 +1,10 @@
 #include "filemanager/ops/TMsgOverrideFileForm.h"
 
-#include "common/AppContext.h"
 #include "common/DialogParts.h"
 #include "common/FileUtils.h"
-#include "common/Help.h"
 #include "common/ModalSeam.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,32 +41,20 @@ TMsgOverrideFileForm::TMsgOverrideFileForm(const FileFacts &existing, const File
     auto *overwrite = named(new QPushButton(QStringLiteral("Ü&berschreiben"), this), "Button_Ueberschreiben");
     auto *all = named(new QPushButton(QStringLiteral("A&lle überschreiben"), this), "Button_AlleUeberschreiben");
     auto *skip = named(new QPushButton(QStringLiteral("Über&springen"), this), "Button_Ueberspringen");
-    auto *cancel = named(new QPushButton(QStringLiteral("&Abbrechen"), this), "Button_Abbrechen");
-    auto *help = named(new QPushButton(QStringLiteral("&Hilfe"), this), "Button_Hilfe");
-    overwrite->setDefault(true);
-    help->setEnabled(AppContext::hasHelpFile());
     addAnswer(overwrite, OverwriteAnswer::Overwrite);
     addAnswer(all, OverwriteAnswer::OverwriteAll);
     addAnswer(skip, OverwriteAnswer::Skip);
-    addAnswer(cancel, OverwriteAnswer::Cancel);
-    connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
 
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {overwrite, all, skip, cancel, help})
-        buttons->addWidget(button);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(MakeDialogButtonRow(this, {overwrite, all, skip}, kHelpContext));
 }
 
 void TMsgOverrideFileForm::addAnswer(QPushButton *button, OverwriteAnswer answer)
 {
     connect(button, &QPushButton::clicked, this, [this, answer] {
         m_answer = answer;
-        if (answer == OverwriteAnswer::Cancel)
-            reject();
-        else
-            accept();
+        accept();
     });
 }
 
