@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <functional>
 
@@ -40,23 +39,6 @@ ModalSeam::Handler editDialog(bool confirm, std::function<void(QDialog *)> fill 
         child<QAbstractButton>(dialog, confirm ? "Button_Uebernehmen" : "Button_Abbrechen")->click();
         return dialog->result();
     };
-}
-
-// Calls answer with the modal dialog of class T once it runs.
-template <typename T>
-void answerWhenOpen(std::function<void(T *)> answer)
-{
-    auto *poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        answer(dialog);
-    });
-    poll->start();
 }
 
 QString titles(const ProjectEntry *parent)

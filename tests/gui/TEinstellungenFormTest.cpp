@@ -136,7 +136,6 @@ void TEinstellungenFormTest::init()
 {
     m_env = std::make_unique<TestEnvironment>();
     m_boxes = std::make_unique<MsgBoxRecorder>();
-    m_boxes->setAnswerOkBoxes(false);
 }
 
 void TEinstellungenFormTest::cleanup()

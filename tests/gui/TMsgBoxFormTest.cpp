@@ -7,12 +7,10 @@
 #include "common/ModalSeam.h"
 #include "common/Sound.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -280,10 +278,7 @@ void TMsgBoxFormTest::showMsgBoxRunsTheWindow()
     int result = 0;
     {
         GuiSeams seams;
-        QTimer::singleShot(0, this, [&] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
+        answerWhenOpen<QDialog>([&](QDialog *dialog) {
             caption = dialog->windowTitle();
             centred = (dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center())
                           .manhattanLength() <= 40;

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
+
+#include <functional>
 
 // Finding the controls of a window by their object names (and menu items by
 // caption). A control that is not there ends the test run: every later step
@@ -38,4 +42,23 @@ inline QAction *menuItem(const QMenu *menu, const QString &caption)
             return item;
     }
     qFatal("no menu item %s", qPrintable(caption));
+}
+
+// Calls answer with the active modal window of class T as soon as it runs:
+// for windows shown by the code under test (a nested message box, a window
+// outside the modal seam).
+template <typename T>
+void answerWhenOpen(std::function<void(T *)> answer)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto *window = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer(window);
+    });
+    poll->start();
 }
