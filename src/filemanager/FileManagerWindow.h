@@ -4,7 +4,6 @@
 
 #include <QString>
 
-class ProfileFile;
 class QWidget;
 
 // The one file manager window of the run, made on first use with settings
@@ -15,13 +14,6 @@ void ShowFileManager(QWidget *owner, const QString &startCommandLine, const Sett
 // The Tools of the window when it has been made (a later one takes them
 // from its settings).
 void SetFileManagerTools(const QList<ToolItem> &tools);
-
-// The window's state (0 normal, 1 maximised, 2 minimised) and view style
-// (1-4) as last closed; false when it has not been made.
-bool FileManagerWindowSettings(int &state, int &viewStyle);
-
-// Stores them as "Status" and "ViewStyle" under "Dateimanager".
-void WriteFileManagerSettings(ProfileFile &file, int state, int viewStyle);
 
 // Removes the window (before the application ends, or between tests).
 void DestroyFileManager();

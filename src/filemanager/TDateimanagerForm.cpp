@@ -265,17 +265,3 @@ void TDateimanagerForm::setTools(const QList<ToolItem> &tools)
     }
     m_toolsButton->setEnabled(!tools.isEmpty());
 }
-
-int TDateimanagerForm::windowStateSetting() const
-{
-    if (isMaximized())
-        return 1;
-    if (isMinimized())
-        return 2;
-    return 0;
-}
-
-int TDateimanagerForm::viewStyleSetting() const
-{
-    return m_fileList->viewStyle();
-}

@@ -44,10 +44,6 @@ public:
     // The "&Tools" pop-up's items; the button is enabled while there are any.
     void setTools(const QList<ToolItem> &tools);
 
-    // 0 normal, 1 maximised, 2 minimised; and the view style 1-4.
-    int windowStateSetting() const;
-    int viewStyleSetting() const;
-
     void done(int result) override;
 
 private:
