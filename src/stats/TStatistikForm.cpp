@@ -186,17 +186,21 @@ void TStatistikForm::compute()
 {
     BusyCursor busy;
     m_title->setText(m_input.projectName);
-    static const char *const pageNames[] = {"Projektdatei", "Aktueller Eintrag", "Alle Einträge"};
-    void (TStatistikForm::*const steps[])() = {&TStatistikForm::fillProjectFile, &TStatistikForm::fillCurrentEntry,
-                                               &TStatistikForm::fillAllEntries};
-    for (int i = 0; i < 3; ++i) {
+    struct Step {
+        const char *pageName;
+        void (TStatistikForm::*fill)();
+    };
+    static const Step steps[] = {{"Projektdatei", &TStatistikForm::fillProjectFile},
+                                 {"Aktueller Eintrag", &TStatistikForm::fillCurrentEntry},
+                                 {"Alle Einträge", &TStatistikForm::fillAllEntries}};
+    for (const Step &step : steps) {
         try {
-            (this->*steps[i])();
+            (this->*step.fill)();
         } catch (const std::exception &) {
             const QString text = QStringLiteral("Bei dem Versuch die Werte für die Seite \"%1\" zu\r"
                                                 "ermitteln ist ein interner Fehler aufgetreten.\r"
                                                 "Projektstatistik trotzdem anzeigen ?")
-                                     .arg(QString::fromUtf8(pageNames[i]));
+                                     .arg(QString::fromUtf8(step.pageName));
             const int answer = ShowMsgBox(QStringLiteral("Fehler: Interner Ermittlungsfehler..."), text,
                                           MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Yes | MsgBox::No, 80510);
             if (answer != MsgBox::ResultYes) {
@@ -308,6 +312,6 @@ void TStatistikForm::RichEdit_Speichern_OnClick()
         ShowMsgBox(QStringLiteral("Fehler: Datei konnte nicht gespeichert werden..."),
                    QStringLiteral("Die Statistik konnte nicht in die Datei\r\"%1\"\rgeschrieben werden.")
                        .arg(fileName.toLower()),
-                   MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80520);
+                   MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80515);
     }
 }
