@@ -6,8 +6,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QHeaderView>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTreeView>
 
 #include <utility>
 
@@ -22,6 +24,21 @@ QString firstSelected(QFileDialog &dialog)
     if (RunModal(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+// The detail view's size, type and date columns fit their texts; the name
+// takes the rest.
+void showWholeDetailColumns(QFileDialog &dialog)
+{
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(840, 480)));
+    auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!details)
+        return;
+    QHeaderView *header = details->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
 } // namespace
@@ -54,6 +71,7 @@ void configureFileDialog(QFileDialog &dialog, const Request &request)
     }
     if (!request.preselectedName.isEmpty())
         dialog.selectFile(request.preselectedName);
+    showWholeDetailColumns(dialog);
 }
 
 namespace {
