@@ -43,6 +43,7 @@ private slots:
     void extractsWithLogAndCreatesTarget();
     void asksPasswordForEachEncryptedEntry();
     void refusedPasswordReturnsToListing();
+    void cancelDuringExtractionReturnsToListing();
 };
 
 void TUnrarFormTest::listsEntriesWithRatio()
@@ -141,6 +142,29 @@ void TUnrarFormTest::refusedPasswordReturnsToListing()
     QVERIFY(child<QWidget>(&form, "SortGrid")->isVisible());
     QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
     QVERIFY(!form.rar().Stop);
+}
+
+void TUnrarFormTest::cancelDuringExtractionReturnsToListing()
+{
+    QTemporaryDir dir;
+    MsgBoxRecorder boxes;
+    TUnrarForm form;
+    form.show();
+    listed(form, sample("test_read_format_rar5_multiple_files.rar"));
+    child<QLineEdit>(&form, "Edit_ZielDir")->setText(dir.path());
+    const auto starting = form.rar().OnExtracting;
+    form.rar().OnExtracting = [&](TRAR *sender, const RarEntry &entry) {
+        starting(sender, entry);
+        if (entry.fileName == QLatin1String("test2.bin"))
+            child<QPushButton>(&form, "Button_CancelOperation")->click();
+    };
+    child<QPushButton>(&form, "Button_Entpacken")->click();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
+    QVERIFY(child<QWidget>(&form, "Panel_Step2")->isHidden());
+    QVERIFY(child<QWidget>(&form, "SortGrid")->isVisible());
+    QVERIFY(!form.rar().Stop);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("test1.bin")});
+    QCOMPARE(boxes.count(), 0);
 }
 
 QTEST_MAIN(TUnrarFormTest)

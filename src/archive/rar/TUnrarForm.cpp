@@ -1,5 +1,6 @@
 #include "archive/rar/TUnrarForm.h"
 
+#include "archive/rar/PasswordPrompt.h"
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -161,15 +161,8 @@ void TUnrarForm::installEvents()
     };
     m_rar.OnReqPassword = [this](TRAR *sender, const RarEntry &entry, QString &password) {
         password.clear();
-        QInputDialog input(this);
-        input.setObjectName(QStringLiteral("PasswortDialog"));
-        input.setWindowTitle(QStringLiteral("Passwort..."));
-        input.setLabelText(QStringLiteral("Passwort benötigt von ") + entry.fileName);
-        input.setTextEchoMode(QLineEdit::Password);
-        if (RunModal(&input) == QDialog::Accepted) {
-            password = input.textValue();
+        if (AskEntryPassword(this, entry.fileName, password))
             return;
-        }
         sender->Stop = true;
         showListing();
     };

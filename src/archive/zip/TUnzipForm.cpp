@@ -1,5 +1,6 @@
 #include "archive/zip/TUnzipForm.h"
 
+#include "archive/rar/PasswordPrompt.h"
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
@@ -141,6 +142,7 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     m_zip.OwnerWindow = this;
     m_zip.OnProgress = [this](int type, const QString &name, qint32 size) { ZipMaster_OnProgress(type, name, size); };
     m_zip.OnMessage = [this](int code, const QString &message) { ZipMaster_OnMessage(code, message); };
+    m_zip.OnPassword = [this](const QString &name) { return ZipMaster_OnPassword(name); };
 
     connect(m_all, &QRadioButton::toggled, this, &TUnzipForm::whichEntries_OnChange);
     connect(m_grid, &SortGrid::itemSelectionChanged, this, &TUnzipForm::updateSelectionStatus);
@@ -399,6 +401,19 @@ void TUnzipForm::ZipMaster_OnMessage(int errorCode, const QString &message)
     if (errorCode > 0)
         ShowMsgBox(QStringLiteral("DLL-Fehler:"), message, MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help,
                    kDllErrorContext);
+}
+
+// A password that works is kept for the dialog's next run; refusing the
+// prompt stops the run.
+QString TUnzipForm::ZipMaster_OnPassword(const QString &fileName)
+{
+    QString password;
+    if (!AskEntryPassword(this, fileName, password)) {
+        m_zip.Cancel = true;
+        return {};
+    }
+    m_zip.setPassword(password);
+    return m_zip.password();
 }
 
 void ShowUnzipDialog(QWidget *owner, const QString &archiveName)

@@ -50,6 +50,7 @@ private:
     void run(bool test);
     void ZipMaster_OnProgress(int type, const QString &fileName, qint32 fileSize);
     void ZipMaster_OnMessage(int errorCode, const QString &message);
+    QString ZipMaster_OnPassword(const QString &fileName);
     void showBar();
     void endWork();
 

@@ -53,12 +53,14 @@ public:
         m_name = name;
         m_open = true;
     }
-    void failed(const QString &message)
+    // A failure or skip message: "Fehler: " or "Übersprungen: ", the name,
+    // ": ", the reason.
+    void failed(const QString &message, const QString &kind)
     {
         if (!m_open)
             return;
         QString reason = message;
-        const QString prefix = QStringLiteral("Fehler: ") + m_name + QStringLiteral(": ");
+        const QString prefix = kind + m_name + QStringLiteral(": ");
         if (reason.startsWith(prefix))
             reason = reason.mid(prefix.size());
         m_reasons.append(reason);
@@ -103,8 +105,11 @@ int runModule(TZipMaster &zip, const Options &options, bool test, QTextStream &o
             log.finish();
     };
     zip.OnMessage = [&log, &err](int code, const QString &message) {
+        const QString skipped = QStringLiteral("Übersprungen: ");
         if (code > 0)
-            log.failed(message);
+            log.failed(message, QStringLiteral("Fehler: "));
+        else if (message.startsWith(skipped))
+            log.failed(message, skipped);
         else if (!message.startsWith(QLatin1String("OK: ")) && !message.startsWith(QLatin1String("Entpackt: ")))
             err << message << '\n';
     };

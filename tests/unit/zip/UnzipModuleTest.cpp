@@ -44,6 +44,8 @@ private slots:
     void cleanup();
     void extractsAndTests_data();
     void extractsAndTests();
+    void asksForPasswords_data();
+    void asksForPasswords();
     void refusesEntriesLeavingTheTarget();
     void corruptEntryLeavesNothingBehind_data();
     void corruptEntryLeavesNothingBehind();
@@ -159,6 +161,60 @@ void UnzipModuleTest::extractsAndTests()
         QCOMPARE(contents(target + QStringLiteral("/a.txt")), sampleBytes(100000));
     if (files.contains(QStringLiteral("b.txt")))
         QCOMPARE(contents(target + QStringLiteral("/b.txt")), sampleBytes(3000, 2));
+}
+
+void UnzipModuleTest::asksForPasswords_data()
+{
+    QTest::addColumn<bool>("aes");
+    QTest::addColumn<QString>("preset");
+    // The last answer repeats for every further prompt.
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<int>("prompts");
+    QTest::addColumn<int>("successes");
+
+    const QStringList right {QStringLiteral("geheim")};
+    QTest::newRow("traditional, asked once for both") << false << QString() << right << false << 1 << 2;
+    QTest::newRow("aes, wrong then right") << true << QString() << QStringList {"falsch", "geheim"} << false << 2 << 2;
+    QTest::newRow("aes, right preset") << true << QStringLiteral("geheim") << right << false << 0 << 2;
+    QTest::newRow("aes, wrong preset") << true << QStringLiteral("falsch") << right << false << 1 << 2;
+    QTest::newRow("aes, no answer") << true << QString() << QStringList {QString()} << false << 2 << 0;
+    QTest::newRow("aes, the same wrong answer again") << true << QString() << QStringList {"falsch"} << false << 4 << 0;
+    QTest::newRow("aes, refused") << true << QString() << right << true << 1 << 0;
+}
+
+void UnzipModuleTest::asksForPasswords()
+{
+    QFETCH(bool, aes);
+    QFETCH(QString, preset);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, cancel);
+    QFETCH(int, prompts);
+    QFETCH(int, successes);
+
+    const QString src = m_dir->filePath(QStringLiteral("src"));
+    writeFile(src + QStringLiteral("/a.txt"), sampleBytes(70000));
+    writeFile(src + QStringLiteral("/b.txt"), sampleBytes(500, 2));
+    const QString archive = m_dir->filePath(QStringLiteral("locked.zip"));
+    const QStringList names {QStringLiteral("a.txt"), QStringLiteral("b.txt")};
+    QVERIFY(aes ? zipAes(src, archive, QStringLiteral("geheim"), names)
+                : zip(src, QStringList {QStringLiteral("-P"), QStringLiteral("geheim"), archive} + names));
+    TZipMaster master;
+    QStringList asked;
+    master.OnPassword = [&](const QString &name) {
+        asked.append(name);
+        master.Cancel = cancel;
+        return answers.value(asked.size() - 1, answers.last());
+    };
+    const QString target = run(master, archive, TZipMaster::ExtrDirNames, preset);
+    QCOMPARE(asked.size(), prompts);
+    if (prompts > 0)
+        QCOMPARE(asked.first(), QStringLiteral("a.txt"));
+    QCOMPARE(master.SuccessCount(), successes);
+    QCOMPARE(m_failures.size(), cancel ? 0 : 2 - successes);
+    QCOMPARE(tree(target), successes ? names : QStringList());
+    if (successes)
+        QCOMPARE(contents(target + QStringLiteral("/a.txt")), sampleBytes(70000));
 }
 
 void UnzipModuleTest::refusesEntriesLeavingTheTarget()

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -24,7 +25,13 @@ std::string bounded(const char *text, size_t size)
 std::string errorText(archive *reader)
 {
     const char *text = archive_error_string(reader);
-    return text ? text : "unbekannter Fehler";
+    if (!text)
+        return "unbekannter Fehler";
+    if (std::strcmp(text, "Passphrase required for this entry") == 0)
+        return "Passwort benötigt";
+    if (std::strcmp(text, "Incorrect passphrase") == 0)
+        return "Passwort falsch";
+    return text;
 }
 
 std::string entryName(archive_entry *entry)
@@ -49,27 +56,56 @@ UnzipSession::UnzipSession(const UnzCommandRecord &command, std::string root)
         m_patterns.push_back(bounded(command.names[i], UnzNameChars));
 }
 
-bool UnzipSession::report(int32_t action, int32_t code, const std::string &text, int64_t size)
+bool UnzipSession::call(UnzCallbackRecord &record)
 {
-    if (!m_command.callback)
-        return !m_cancelled;
-    UnzCallbackRecord record {};
     record.windowHandle = m_command.windowHandle;
     record.caller = m_command.caller;
     record.version = UnzVersion;
     record.isZipOperation = 0;
-    record.actionCode = action;
-    record.errorCode = code;
-    record.fileSize = static_cast<int32_t>(size > INT32_MAX ? INT32_MAX : size);
-    std::strncpy(record.fileNameOrMessage, text.c_str(), UnzMessageChars - 1);
-    if (m_command.callback(&record) != 0)
+    if (m_command.callback && m_command.callback(&record) != 0)
         m_cancelled = true;
     return !m_cancelled;
 }
 
+bool UnzipSession::report(int32_t action, int32_t code, const std::string &text, int64_t size)
+{
+    UnzCallbackRecord record {};
+    record.actionCode = action;
+    record.errorCode = code;
+    record.fileSize = static_cast<int32_t>(size > INT32_MAX ? INT32_MAX : size);
+    std::strncpy(record.fileNameOrMessage, text.c_str(), UnzMessageChars - 1);
+    return call(record);
+}
+
+const char *UnzipSession::askPassword(archive *, void *data)
+{
+    auto *session = static_cast<UnzipSession *>(data);
+    if (session->m_cancelled || !session->m_command.callback)
+        return nullptr;
+    UnzCallbackRecord record {};
+    record.actionCode = UnzActionPassword;
+    std::strncpy(record.fileNameOrMessage, session->m_entryName.c_str(), UnzMessageChars - 1);
+    if (!session->call(record))
+        return nullptr;
+    const std::string answer = bounded(record.fileNameOrMessage, UnzPasswordChars - 1);
+    std::vector<std::string> &answers = session->m_answers;
+    if (answer.empty() || std::find(answers.begin(), answers.end(), answer) != answers.end())
+        return nullptr;
+    answers.push_back(answer);
+    return answers.back().c_str();
+}
+
 bool UnzipSession::fail(Failure code, const std::string &name, const std::string &reason)
 {
-    report(UnzActionMessage, code, "Fehler: " + name + ": " + reason);
+    // After the caller stopped the run, its entry's failure is no news.
+    if (!m_cancelled)
+        report(UnzActionMessage, code, "Fehler: " + name + ": " + reason);
+    return false;
+}
+
+bool UnzipSession::skip(const std::string &name, const std::string &reason)
+{
+    report(UnzActionMessage, 0, "Übersprungen: " + name + ": " + reason);
     return false;
 }
 
@@ -91,6 +127,7 @@ int UnzipSession::run()
     archive_read_set_format_option(reader, "zip", "hdrcharset", "CP437");
     if (m_command.password[0])
         archive_read_add_passphrase(reader, bounded(m_command.password, UnzPasswordChars).c_str());
+    archive_read_set_passphrase_callback(reader, this, &UnzipSession::askPassword);
     const std::string archiveName = bounded(m_command.archiveName, UnzNameChars);
     int successes = 0;
     if (archive_read_open_filename(reader, archiveName.c_str(), 1 << 16) != ARCHIVE_OK) {
@@ -115,6 +152,8 @@ int UnzipSession::run()
         const std::string name = entryName(entry);
         if (!wanted(name))
             continue;
+        m_entryName = name;
+        m_answers.clear();
         if (!report(UnzActionFileBegins, 0, name, archive_entry_size(entry)))
             break;
         if (processEntry(reader, entry, name))
@@ -197,14 +236,14 @@ bool UnzipSession::mayReplace(const std::string &path, archive_entry *entry, con
     struct stat info {};
     const bool exists = lstat(path.c_str(), &info) == 0;
     if (exists && S_ISDIR(info.st_mode))
-        return fail(Skipped, name, "ein Verzeichnis dieses Namens existiert bereits");
+        return fail(WriteError, name, "ein Verzeichnis dieses Namens existiert bereits");
     const bool newer = !exists || archive_entry_mtime(entry) > info.st_mtime;
     if (m_command.update)
-        return newer || fail(Skipped, name, "vorhandene Datei ist neuer");
+        return newer || skip(name, "vorhandene Datei ist neuer");
     if (m_command.freshen)
-        return (exists && newer) || fail(Skipped, name, "nicht aufgefrischt");
+        return (exists && newer) || skip(name, "nicht aufgefrischt");
     if (exists && !m_command.overwrite)
-        return fail(Skipped, name, "Datei existiert bereits, übersprungen");
+        return skip(name, "Datei existiert bereits");
     return true;
 }
 

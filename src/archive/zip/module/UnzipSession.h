@@ -17,8 +17,9 @@ public:
     // Number of entries processed successfully.
     int run();
 
-    // Codes of failure messages (above 0); progress lines carry 0.
-    enum Failure { DataError = 1, Refused = 2, Skipped = 3, WriteError = 4, ArchiveError = 5 };
+    // Codes of failure messages (above 0); progress lines and skipped
+    // entries ("Übersprungen: ") carry 0.
+    enum Failure { DataError = 1, Refused = 2, WriteError = 4, ArchiveError = 5 };
 
 private:
     bool wanted(const std::string &name) const;
@@ -29,9 +30,16 @@ private:
     bool writeLink(archive_entry *entry, const std::string &name, const std::vector<std::string> &parts);
     bool mayReplace(const std::string &path, archive_entry *entry, const std::string &name);
 
+    // Asks the caller for the current entry's password; null for none.
+    static const char *askPassword(archive *reader, void *session);
+
     // Reports to the caller; false when the caller asked to stop.
     bool report(int32_t action, int32_t code, const std::string &text, int64_t size = 0);
+    // The record as the caller left it, for answers.
+    bool call(UnzCallbackRecord &record);
     bool fail(Failure code, const std::string &name, const std::string &reason);
+    // An entry left out as the options ask: no error, but no success either.
+    bool skip(const std::string &name, const std::string &reason);
 
     const UnzCommandRecord &m_command;
     std::string m_root;
@@ -39,4 +47,7 @@ private:
     bool m_cancelled = false;
     int64_t m_stepBytes = 0;
     std::string m_checkedFolder;
+    std::string m_entryName;
+    // Passwords given for the current entry; one given twice ends the asking.
+    std::vector<std::string> m_answers;
 };
