@@ -1,4 +1,5 @@
 #include "MsgBoxRecorder.h"
+#include "ScratchMount.h"
 #include "TestZipWriter.h"
 #include "ZipTestArchives.h"
 
@@ -50,6 +51,8 @@ private slots:
     void corruptEntryLeavesNothingBehind_data();
     void corruptEntryLeavesNothingBehind();
     void cancelLeavesNoPartialFile();
+    void fullMediumLeavesNoPartialFile_data();
+    void fullMediumLeavesNoPartialFile();
     void overwritesOnlyWhenAsked();
     void reportsModuleProblems_data();
     void reportsModuleProblems();
@@ -61,7 +64,9 @@ private slots:
 
 private:
     QString makeSample();
-    QString run(TZipMaster &zip, const QString &archive, int options, const QString &password = {});
+    // Runs the module into target, by default a fresh folder; returns target.
+    QString run(
+        TZipMaster &zip, const QString &archive, int options, const QString &password = {}, QString target = {});
 
     QTemporaryDir *m_dir = nullptr;
     MsgBoxRecorder *m_boxes = nullptr;
@@ -91,10 +96,11 @@ QString UnzipModuleTest::makeSample()
     return src;
 }
 
-// Runs the module into a fresh target and returns it.
-QString UnzipModuleTest::run(TZipMaster &zip, const QString &archive, int options, const QString &password)
+QString UnzipModuleTest::run(
+    TZipMaster &zip, const QString &archive, int options, const QString &password, QString target)
 {
-    const QString target = m_dir->filePath(QStringLiteral("out/target"));
+    if (target.isEmpty())
+        target = m_dir->filePath(QStringLiteral("out/target"));
     QDir().mkpath(target);
     zip.setDLLDirectory(QStringLiteral(BREKKO_UNZIP_DIR));
     zip.setZipFilename(archive);
@@ -247,18 +253,24 @@ void UnzipModuleTest::refusesEntriesLeavingTheTarget()
 void UnzipModuleTest::corruptEntryLeavesNothingBehind_data()
 {
     QTest::addColumn<int>("options");
-    QTest::newRow("extract") << int(TZipMaster::ExtrDirNames);
-    QTest::newRow("test") << int(TZipMaster::ExtrDirNames | TZipMaster::ExtrTest);
+    QTest::addColumn<int>("size");
+    const int extract = TZipMaster::ExtrDirNames;
+    QTest::newRow("extract") << extract << 100000;
+    QTest::newRow("extract, small entry") << extract << 3000;
+    QTest::newRow("test") << int(TZipMaster::ExtrDirNames | TZipMaster::ExtrTest) << 100000;
 }
 
 void UnzipModuleTest::corruptEntryLeavesNothingBehind()
 {
     QFETCH(int, options);
-    const QString src = makeSample();
+    QFETCH(int, size);
+    const QString src = m_dir->filePath(QStringLiteral("src"));
+    writeFile(src + QStringLiteral("/c.bin"), sampleBytes(size, 5));
     const QString archive = m_dir->filePath(QStringLiteral("bad.zip"));
-    QVERIFY(zip(src, {archive, QStringLiteral("a.txt")}));
+    QVERIFY(zip(src, {archive, QStringLiteral("c.bin")}));
     QByteArray bytes = contents(archive);
-    bytes[bytes.indexOf("a.txt") + 5000] = static_cast<char>(bytes[bytes.indexOf("a.txt") + 5000] ^ 0x55);
+    const qsizetype at = bytes.indexOf("c.bin") + size / 10;
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
     QVERIFY(writeFile(archive, bytes));
 
     TZipMaster master;
@@ -284,6 +296,40 @@ void UnzipModuleTest::cancelLeavesNoPartialFile()
     QCOMPARE(steps, 10);
     QCOMPARE(master.SuccessCount(), 0);
     QCOMPARE(tree(target), QStringList());
+}
+
+void UnzipModuleTest::fullMediumLeavesNoPartialFile_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("replacing");
+    QTest::newRow("new file") << 100000 << false;
+    QTest::newRow("new small file") << 20000 << false;
+    QTest::newRow("replacing a file") << 100000 << true;
+}
+
+void UnzipModuleTest::fullMediumLeavesNoPartialFile()
+{
+    QFETCH(int, size);
+    QFETCH(bool, replacing);
+    ScratchMount medium(512);
+    REQUIRE_MOUNT(medium);
+    const QString src = m_dir->filePath(QStringLiteral("src"));
+    writeFile(src + QStringLiteral("/c.bin"), sampleBytes(size, 5));
+    const QString archive = m_dir->filePath(QStringLiteral("t.zip"));
+    QVERIFY(zip(src, {archive, QStringLiteral("c.bin")}));
+    if (replacing)
+        QVERIFY(writeFile(medium.path(QStringLiteral("c.bin")), "alt"));
+    medium.fill();
+    TZipMaster master;
+    run(master, archive, TZipMaster::ExtrDirNames | TZipMaster::ExtrOverWrite, {}, medium.path());
+    QCOMPARE(master.SuccessCount(), 0);
+    QCOMPARE(m_failures.size(), 1);
+    QStringList left {QStringLiteral(".filler")};
+    if (replacing)
+        left.append(QStringLiteral("c.bin"));
+    QCOMPARE(tree(medium.path()), left);
+    if (replacing)
+        QCOMPARE(contents(medium.path(QStringLiteral("c.bin"))), QByteArray("alt"));
 }
 
 void UnzipModuleTest::overwritesOnlyWhenAsked()

@@ -1,5 +1,6 @@
 #include "UnzipSession.h"
 
+#include "NewFile.h"
 #include "SafePath.h"
 
 #include <cerrno>
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 
 namespace {
 
@@ -54,6 +54,12 @@ UnzipSession::UnzipSession(const UnzCommandRecord &command, std::string root)
 {
     for (int i = 0; i < command.argumentCount && command.names; ++i)
         m_patterns.push_back(bounded(command.names[i], UnzNameChars));
+}
+
+UnzipSession::~UnzipSession()
+{
+    if (m_folderFd >= 0)
+        close(m_folderFd);
 }
 
 bool UnzipSession::call(UnzCallbackRecord &record)
@@ -186,14 +192,8 @@ bool UnzipSession::processEntry(archive *reader, archive_entry *entry, const std
     }
     if (!m_command.directories)
         parts.erase(parts.begin(), parts.end() - 1);
-    // Folders checked for an earlier entry stay real folders: links never
-    // replace a folder.
-    const std::string folderPath = SafePath::join(m_root, parts, parts.size() - 1);
-    if (folderPath != m_checkedFolder) {
-        if (!SafePath::makeFolders(m_root, parts, parts.size() - 1))
-            return fail(Refused, name, "Verzeichnis kann nicht angelegt werden oder ist ein Link");
-        m_checkedFolder = folderPath;
-    }
+    if (!enterFolder(parts))
+        return fail(Refused, name, "Verzeichnis kann nicht angelegt werden oder ist ein Link");
     const bool written = archive_entry_filetype(entry) == AE_IFLNK ? writeLink(entry, name, parts)
                                                                     : writeFile(reader, entry, name, parts);
     if (written && m_command.verbose)
@@ -231,10 +231,30 @@ bool UnzipSession::readData(archive *reader, int fd, const std::string &name)
     }
 }
 
-bool UnzipSession::mayReplace(const std::string &path, archive_entry *entry, const std::string &name)
+bool UnzipSession::enterFolder(const std::vector<std::string> &parts)
+{
+    // The folder stays open for the entries that follow in it: nothing put
+    // there later (a link) redirects them.
+    const std::string folderPath = SafePath::join(m_root, parts, parts.size() - 1);
+    if (folderPath == m_folderPath && m_folderFd >= 0)
+        return true;
+    if (m_folderFd >= 0)
+        close(m_folderFd);
+    m_folderPath.clear();
+    m_folderFd = -1;
+    if (!SafePath::makeFolders(m_root, parts, parts.size() - 1))
+        return false;
+    m_folderFd = open(folderPath.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (m_folderFd < 0)
+        return false;
+    m_folderPath = folderPath;
+    return true;
+}
+
+bool UnzipSession::mayReplace(const std::string &leaf, archive_entry *entry, const std::string &name, bool &exists)
 {
     struct stat info {};
-    const bool exists = lstat(path.c_str(), &info) == 0;
+    exists = fstatat(m_folderFd, leaf.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && S_ISDIR(info.st_mode))
         return fail(WriteError, name, "ein Verzeichnis dieses Namens existiert bereits");
     const bool newer = !exists || archive_entry_mtime(entry) > info.st_mtime;
@@ -250,30 +270,23 @@ bool UnzipSession::mayReplace(const std::string &path, archive_entry *entry, con
 bool UnzipSession::writeFile(archive *reader, archive_entry *entry, const std::string &name,
                              const std::vector<std::string> &parts)
 {
-    const std::string path = SafePath::join(m_root, parts, parts.size());
-    if (!mayReplace(path, entry, name))
+    bool exists = false;
+    if (!mayReplace(parts.back(), entry, name, exists))
         return false;
-    // Written under a temporary name and renamed when complete, so a failed
-    // or cancelled entry leaves nothing behind.
-    std::string temporary = SafePath::join(m_root, parts, parts.size() - 1) + "/.unzip-XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0)
+    // A failed or cancelled entry leaves nothing behind.
+    NewFile file(m_folderFd, m_folderPath, parts.back(),
+        archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1, exists);
+    if (file.fd() < 0)
         return fail(WriteError, name, std::strerror(errno));
-    bool ok = readData(reader, fd, name);
+    bool ok = readData(reader, file.fd(), name);
     if (ok && archive_entry_size_is_set(entry) && m_stepBytes != archive_entry_size(entry))
         ok = fail(DataError, name, "Daten unvollständig");
-    if (ok) {
-        fchmod(fd, archive_entry_perm(entry) ? (archive_entry_perm(entry) & 0777) : 0644);
-        const struct timespec times[2] = {{archive_entry_mtime(entry), 0}, {archive_entry_mtime(entry), 0}};
-        futimens(fd, times);
-    }
-    if (close(fd) != 0 && ok)
-        ok = fail(WriteError, name, std::strerror(errno));
-    if (ok && rename(temporary.c_str(), path.c_str()) != 0)
-        ok = fail(WriteError, name, std::strerror(errno));
     if (!ok)
-        unlink(temporary.c_str());
-    return ok;
+        return false;
+    fchmod(file.fd(), archive_entry_perm(entry) ? (archive_entry_perm(entry) & 0777) : 0644);
+    const struct timespec times[2] = {{archive_entry_mtime(entry), 0}, {archive_entry_mtime(entry), 0}};
+    futimens(file.fd(), times);
+    return file.publish() || fail(WriteError, name, std::strerror(errno));
 }
 
 bool UnzipSession::writeLink(archive_entry *entry, const std::string &name, const std::vector<std::string> &parts)
@@ -283,11 +296,12 @@ bool UnzipSession::writeLink(archive_entry *entry, const std::string &name, cons
         target = archive_entry_symlink(entry);
     if (!target || !SafePath::linkStaysInside(parts, target))
         return fail(Refused, name, "Link zeigt aus dem Zielverzeichnis heraus, nicht entpackt");
-    const std::string path = SafePath::join(m_root, parts, parts.size());
-    if (!mayReplace(path, entry, name))
+    bool exists = false;
+    if (!mayReplace(parts.back(), entry, name, exists))
         return false;
-    unlink(path.c_str());
-    if (symlink(target, path.c_str()) != 0)
+    if (exists)
+        unlinkat(m_folderFd, parts.back().c_str(), 0);
+    if (symlinkat(target, m_folderFd, parts.back().c_str()) != 0)
         return fail(WriteError, name, std::strerror(errno));
     return true;
 }

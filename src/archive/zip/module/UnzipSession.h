@@ -13,6 +13,9 @@
 class UnzipSession {
 public:
     UnzipSession(const UnzCommandRecord &command, std::string root);
+    ~UnzipSession();
+    UnzipSession(const UnzipSession &) = delete;
+    UnzipSession &operator=(const UnzipSession &) = delete;
 
     // Number of entries processed successfully.
     int run();
@@ -28,7 +31,12 @@ private:
     bool writeFile(archive *reader, archive_entry *entry, const std::string &name,
                    const std::vector<std::string> &parts);
     bool writeLink(archive_entry *entry, const std::string &name, const std::vector<std::string> &parts);
-    bool mayReplace(const std::string &path, archive_entry *entry, const std::string &name);
+    // Makes and opens the folder of the entry; false when it cannot be
+    // made or is not a real folder.
+    bool enterFolder(const std::vector<std::string> &parts);
+    // Whether the entry may be written to leaf in the current folder;
+    // exists tells whether something of that name is there.
+    bool mayReplace(const std::string &leaf, archive_entry *entry, const std::string &name, bool &exists);
 
     // Asks the caller for the current entry's password; null for none.
     static const char *askPassword(archive *reader, void *session);
@@ -46,7 +54,9 @@ private:
     std::vector<std::string> m_patterns;
     bool m_cancelled = false;
     int64_t m_stepBytes = 0;
-    std::string m_checkedFolder;
+    // The folder of the last entry written, checked and opened.
+    std::string m_folderPath;
+    int m_folderFd = -1;
     std::string m_entryName;
     // Passwords given for the current entry; one given twice ends the asking.
     std::vector<std::string> m_answers;
