@@ -1,5 +1,6 @@
 #include "MsgBoxRecorder.h"
 
+#include "archive/rar/ArchiveDialogParts.h"
 #include "archive/rar/TUnrarForm.h"
 #include "common/ModalSeam.h"
 #include "components/SortGrid.h"
@@ -8,10 +9,10 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
 
 namespace {
 
@@ -44,6 +45,7 @@ private slots:
     void asksPasswordForEachEncryptedEntry();
     void refusedPasswordReturnsToListing();
     void cancelDuringExtractionReturnsToListing();
+    void extractionLogKeepsNewestFirst();
 };
 
 void TUnrarFormTest::listsEntriesWithRatio()
@@ -90,7 +92,7 @@ void TUnrarFormTest::extractsWithLogAndCreatesTarget()
     QCOMPARE(boxes.last().caption, QStringLiteral("Zielverzeichnis erstellen ?"));
     QCOMPARE(boxes.last().text, QStringLiteral("Das angegebene Zielverzeichnis\r\"") + target
                                     + QStringLiteral("\"\rexistiert nicht.\rSoll es erstellt werden ?"));
-    const QStringList log = child<QTextEdit>(&form, "RichEdit")->toPlainText().split(QLatin1Char('\n'));
+    const QStringList log = child<QPlainTextEdit>(&form, "RichEdit")->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(log.first(), QStringLiteral("Datei: test4.bin -> OK"));
     QCOMPARE(log.last(), QStringLiteral("Datei: test1.bin -> OK"));
     QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(), QStringLiteral("Entpacken abgeschloßen..."));
@@ -118,7 +120,7 @@ void TUnrarFormTest::asksPasswordForEachEncryptedEntry()
     QCOMPARE(prompts, (QStringList{"Passwort benötigt von b.txt", "Passwort benötigt von d.txt"}));
     QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
              QStringLiteral("Archiv ist fehlerhaft und kann womöglich nicht entpackt werden."));
-    QVERIFY(child<QTextEdit>(&form, "RichEdit")
+    QVERIFY(child<QPlainTextEdit>(&form, "RichEdit")
                 ->toPlainText()
                 .contains(QStringLiteral(
                     "Datei: b.txt -> Fehler !!! (verschlüsselte RAR-Daten können nicht entpackt werden)")));
@@ -165,6 +167,27 @@ void TUnrarFormTest::cancelDuringExtractionReturnsToListing()
     QVERIFY(!form.rar().Stop);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("test1.bin")});
     QCOMPARE(boxes.count(), 0);
+}
+
+// Lines go into the view in batches; a line's ending may come before or
+// after its batch went in.
+void TUnrarFormTest::extractionLogKeepsNewestFirst()
+{
+    QWidget parent;
+    ExtractionLog log(&parent);
+    log.prepend(QStringLiteral("Datei: a"));
+    log.flush();
+    log.appendToNewest(QStringLiteral(" -> OK"));
+    log.prepend(QStringLiteral("Datei: b"));
+    log.prepend(QStringLiteral("Datei: c"));
+    log.appendToNewest(QStringLiteral(" -> Fehler !!!"));
+    QCOMPARE(log.view()->toPlainText(), QStringLiteral("Datei: a -> OK"));
+    log.flush();
+    QCOMPARE(log.view()->toPlainText(), QStringLiteral("Datei: c -> Fehler !!!\nDatei: b\nDatei: a -> OK"));
+    log.clear();
+    log.prepend(QStringLiteral("Datei: d"));
+    log.flush();
+    QCOMPARE(log.view()->toPlainText(), QStringLiteral("Datei: d"));
 }
 
 QTEST_MAIN(TUnrarFormTest)

@@ -1,6 +1,6 @@
 #include "archive/rar/TUnrarForm.h"
 
-#include "archive/rar/PasswordPrompt.h"
+#include "archive/rar/ArchiveDialogParts.h"
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
@@ -19,10 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -46,6 +45,7 @@ QString thousands(qint64 value) { return QLocale(QLocale::German).toString(value
 
 TUnrarForm::TUnrarForm(QWidget *parent)
     : QDialog(parent)
+    , m_log(this)
 {
     setObjectName(QStringLiteral("TUnrarForm"));
     setWindowTitle(FormCaption);
@@ -100,9 +100,7 @@ void TUnrarForm::buildControls()
 
     Panel_Step2 = named(new QFrame(this), "Panel_Step2");
     auto *step2 = new QVBoxLayout(Panel_Step2);
-    RichEdit = named(new QTextEdit(Panel_Step2), "RichEdit");
-    RichEdit->setReadOnly(true);
-    step2->addWidget(RichEdit, 1);
+    step2->addWidget(m_log.view(), 1);
     ProgressBar = named(new QProgressBar(Panel_Step2), "ProgressBar");
     step2->addWidget(ProgressBar);
     Button_CancelOperation =
@@ -138,6 +136,7 @@ void TUnrarForm::installEvents()
         Kommentar->setPlainText(comment.left(65535));
     };
     m_rar.OnError = [this](TRAR *, int error) {
+        m_log.flush();
         ShowMsgBox(QStringLiteral("Fehler"), TRAR::ErrorText(error), MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 0);
     };
     m_rar.OnExtracting = [this](TRAR *, const RarEntry &entry) { startEntry(entry); };
@@ -249,7 +248,7 @@ bool TUnrarForm::ensureTargetFolder(const QString &folder)
 void TUnrarForm::showStep2(const QString &caption)
 {
     setWindowTitle(caption);
-    RichEdit->clear();
+    m_log.clear();
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
     Panel_Step3->hide();
@@ -274,6 +273,7 @@ void TUnrarForm::Button_EntpackenClick()
     showStep2(QStringLiteral("Archiv wird entpackt. Bitte warten..."));
     m_rar.TargetDir = folder;
     m_rar.Extract();
+    m_log.flush();
     if (Panel_Step2->isHidden())
         return;
     Label_Ergebnis->setText(QStringLiteral("Entpacken abgeschloßen..."));
@@ -284,6 +284,7 @@ void TUnrarForm::Button_TestenClick()
 {
     showStep2(QStringLiteral("Archiv wird getestet. Bitte warten..."));
     const bool ok = m_rar.Test();
+    m_log.flush();
     if (Panel_Step2->isHidden())
         return;
     Label_Ergebnis->setText(ok ? QStringLiteral("Archiv ist Okay...")
@@ -295,14 +296,7 @@ void TUnrarForm::startEntry(const RarEntry &entry)
 {
     m_refusal.clear();
     setBarMaximum(entry.unpSize);
-    const bool first = RichEdit->document()->isEmpty();
-    QTextCursor cursor(RichEdit->document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(QStringLiteral("Datei: ") + entry.fileName);
-    if (!first) {
-        cursor.insertBlock();
-        cursor.movePosition(QTextCursor::Start);
-    }
+    m_log.prepend(QStringLiteral("Datei: ") + entry.fileName);
     ProgressBar->repaint();
     m_pump.poll();
 }
@@ -312,14 +306,7 @@ void TUnrarForm::endEntry(bool ok)
     QString text = QStringLiteral(" -> ") + (ok ? QStringLiteral("OK") : QStringLiteral("Fehler !!!"));
     if (!ok && !m_refusal.isEmpty())
         text += QStringLiteral(" (") + m_refusal + QLatin1Char(')');
-    appendToFirstLine(text);
-}
-
-void TUnrarForm::appendToFirstLine(const QString &text)
-{
-    QTextCursor cursor(RichEdit->document()->firstBlock());
-    cursor.movePosition(QTextCursor::EndOfBlock);
-    cursor.insertText(text);
+    m_log.appendToNewest(text);
 }
 
 // The bar counts in units that keep the largest entry within its range.
@@ -333,10 +320,14 @@ void TUnrarForm::setBarMaximum(qint64 size)
 void TUnrarForm::setBarPosition(qint64 position)
 {
     const int value = int(qMin<qint64>(position / m_barScale, ProgressBar->maximum()));
-    if (value != ProgressBar->value()) {
-        ProgressBar->setValue(value);
+    const auto percent
+        = [this](int of) { return ProgressBar->maximum() > 0 ? qint64(of) * 100 / ProgressBar->maximum() : 0; };
+    const qint64 shown = percent(ProgressBar->value());
+    ProgressBar->setValue(value);
+    // Painting at once only when the figure changes: a large entry comes in
+    // thousands of blocks.
+    if (percent(value) != shown)
         ProgressBar->repaint();
-    }
 }
 
 void TUnrarForm::Button_CancelOperationClick()

@@ -1,6 +1,5 @@
 #include "archive/zip/TUnzipForm.h"
 
-#include "archive/rar/PasswordPrompt.h"
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
@@ -20,11 +19,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -49,7 +48,9 @@ QString percentText(const ZipDirEntry &entry)
 } // namespace
 
 TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
-    : QDialog(owner), m_pump(new EventPump(RunPendingEvents))
+    : QDialog(owner)
+    , m_pump(new EventPump(RunPendingEvents))
+    , m_log(this)
 {
     BusyCursor busy;
     setWindowTitle(QStringLiteral("Unzip"));
@@ -88,8 +89,6 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     listing->addWidget(chooseDir, 3, 3);
 
     m_panelDone = named(new QWidget, "Panel_Done");
-    m_log = named(new QTextEdit, "RichEdit");
-    m_log->setReadOnly(true);
     m_fileName = named(new QLabel, "Label_Filename");
     m_progress = named(new QProgressBar, "ProgressBar");
     m_cancelOperation = named(new QPushButton(QStringLiteral("&Abbrechen")), "Button_CancelOperation");
@@ -102,7 +101,7 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     okRow->addWidget(ok);
     auto done = new QVBoxLayout(m_panelDone);
     done->setContentsMargins(0, 0, 0, 0);
-    done->addWidget(m_log, 1);
+    done->addWidget(m_log.view(), 1);
     done->addWidget(m_fileName);
     auto barRow = new QHBoxLayout;
     barRow->addWidget(m_progress, 1);
@@ -310,7 +309,7 @@ void TUnzipForm::run(bool test)
         }
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_log->clear();
+    m_log.clear();
     m_fileName->clear();
     m_progress->setValue(0);
     m_listing->hide();
@@ -336,6 +335,7 @@ void TUnzipForm::run(bool test)
     m_working = true;
     m_zip.RunLibrary();
     m_working = false;
+    m_log.flush();
     if (m_zip.Cancel) {
         endWork();
         return;
@@ -395,12 +395,12 @@ void TUnzipForm::ZipMaster_OnProgress(int type, const QString &fileName, qint32 
 
 void TUnzipForm::ZipMaster_OnMessage(int errorCode, const QString &message)
 {
-    QTextCursor cursor(m_log->document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(message + QLatin1Char('\n'));
-    if (errorCode > 0)
+    m_log.prepend(message);
+    if (errorCode > 0) {
+        m_log.flush();
         ShowMsgBox(QStringLiteral("DLL-Fehler:"), message, MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help,
                    kDllErrorContext);
+    }
 }
 
 // A password that works is kept for the dialog's next run; refusing the

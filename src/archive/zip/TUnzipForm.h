@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/rar/ArchiveDialogParts.h"
 #include "archive/zip/TZipMaster.h"
 #include "archive/zip/UnzipProgress.h"
 
@@ -12,7 +13,6 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
-class QTextEdit;
 class SortGrid;
 class EventPump;
 
@@ -57,6 +57,7 @@ private:
     TZipMaster m_zip;
     UnzipProgressBar m_bar;
     EventPump *m_pump;
+    ExtractionLog m_log;
     bool m_activated = false;
     bool m_working = false;
 
@@ -73,7 +74,6 @@ private:
     QPushButton *m_extract;
     QPushButton *m_test;
     QWidget *m_panelDone;
-    QTextEdit *m_log;
     QLabel *m_fileName;
     QProgressBar *m_progress;
     QPushButton *m_cancelOperation;
