@@ -406,36 +406,42 @@ void UnzipModuleTest::commandLine_data()
 {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QStringList>("extra");
-    QTest::addColumn<bool>("corrupt");
+    // 0 sound, 1 a byte of a.txt's data, 2 the local header of dir/.
+    QTest::addColumn<int>("damage");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
     QTest::addColumn<bool>("relative");
 
     const QString list = QStringLiteral("a.txt\t100000\t");
-    QTest::newRow("list") << "--list" << QStringList() << false << 0 << list << false;
-    QTest::newRow("test") << "--test" << QStringList() << false << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
-    QTest::newRow("test corrupt") << "--test" << QStringList() << true << 1 << "a.txt\tFehler !!! " << false;
-    QTest::newRow("extract") << "--extract" << QStringList {QStringLiteral("ziel/neu")} << false << 0
-                             << "a.txt\tOK\ndir/\tOK\n" << false;
-    QTest::newRow("extract, relative names") << "--extract" << QStringList {QStringLiteral("ziel/neu")} << false
-                                             << 0 << "a.txt\tOK\ndir/\tOK\n" << true;
-    QTest::newRow("list broken") << "--list" << QStringList() << true << 0 << list << false;
+    const QString target = QStringLiteral("ziel/neu");
+    const QString unreached = QStringLiteral("dir/\tFehler !!! nicht erreicht, das Archiv ist davor beschädigt\n");
+    QTest::newRow("list") << "--list" << QStringList() << 0 << 0 << list << false;
+    QTest::newRow("test") << "--test" << QStringList() << 0 << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
+    QTest::newRow("test corrupt") << "--test" << QStringList() << 1 << 1 << "a.txt\tFehler !!! " << false;
+    QTest::newRow("test, damaged header") << "--test" << QStringList() << 2 << 1 << "a.txt\tOK\n" + unreached << false;
+    QTest::newRow("extract") << "--extract" << QStringList {target} << 0 << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
+    QTest::newRow("extract, relative names") << "--extract" << QStringList {target} << 0 << 0 << "a.txt\tOK\ndir/\tOK\n"
+                                             << true;
+    QTest::newRow("extract, damaged header")
+        << "--extract" << QStringList {target} << 2 << 1 << "a.txt\tOK\n" + unreached << false;
+    QTest::newRow("list broken") << "--list" << QStringList() << 1 << 0 << list << false;
 }
 
 void UnzipModuleTest::commandLine()
 {
     QFETCH(QString, mode);
     QFETCH(QStringList, extra);
-    QFETCH(bool, corrupt);
+    QFETCH(int, damage);
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(bool, relative);
     const QString src = makeSample();
     const QString archive = m_dir->filePath(QStringLiteral("c.zip"));
     QVERIFY(zip(src, {archive, QStringLiteral("a.txt"), QStringLiteral("dir/")}));
-    if (corrupt) {
+    if (damage) {
         QByteArray bytes = contents(archive);
-        bytes[bytes.indexOf("a.txt") + 3000] = static_cast<char>(bytes[bytes.indexOf("a.txt") + 3000] ^ 0x55);
+        const qsizetype at = damage == 1 ? bytes.indexOf("a.txt") + 3000 : bytes.indexOf("PK\x03\x04", 4);
+        bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
         QVERIFY(writeFile(archive, bytes));
     }
     AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
@@ -454,6 +460,8 @@ void UnzipModuleTest::commandLine()
     QCOMPARE(code, exitCode);
     out.flush();
     QVERIFY2(outText.startsWith(output), qPrintable(outText));
+    err.flush();
+    QCOMPARE(errText.contains(QStringLiteral("c.zip: ")), damage == 2);
     if (!extra.isEmpty())
         QCOMPARE(contents(m_dir->filePath(QStringLiteral("ziel/neu/a.txt"))), sampleBytes(100000));
 }
