@@ -47,6 +47,7 @@ private slots:
     void extractsAndTests();
     void asksForPasswords_data();
     void asksForPasswords();
+    void namesAgreeWithTheListing();
     void refusesEntriesLeavingTheTarget();
     void corruptEntryLeavesNothingBehind_data();
     void corruptEntryLeavesNothingBehind();
@@ -221,6 +222,41 @@ void UnzipModuleTest::asksForPasswords()
     QCOMPARE(tree(target), successes ? names : QStringList());
     if (successes)
         QCOMPARE(contents(target + QStringLiteral("/a.txt")), sampleBytes(70000));
+}
+
+// The module must name every entry as the listing does: marked entries are
+// handed over by their listed names.
+void UnzipModuleTest::namesAgreeWithTheListing()
+{
+    TestZipWriter writer;
+    writer.add("\x81"
+               "ber.txt",
+        "dos");
+    writer.add("gr\xC3\xBCn.txt", "linux");
+    writer.addUtf8("bl\xC3\xA4u.txt", "flagged");
+    writer.addWithUnicodePath("r\xF6t.txt", "r\xC3\xB6t.txt", "field");
+    const QString archive = m_dir->filePath(QStringLiteral("names.zip"));
+    QVERIFY(writer.write(archive));
+    const QStringList names {
+        QStringLiteral("über.txt"), QStringLiteral("grün.txt"), QStringLiteral("bläu.txt"), QStringLiteral("röt.txt")};
+
+    TZipMaster master;
+    master.setZipFilename(archive);
+    QStringList listed;
+    for (const ZipDirEntry &entry : master.DirEntries())
+        listed.append(entry.fileName);
+    QCOMPARE(listed, names);
+    const QString target = m_dir->filePath(QStringLiteral("out"));
+    QDir().mkpath(target);
+    master.setDLLDirectory(QStringLiteral(BREKKO_UNZIP_DIR));
+    master.ExtrBaseDir = target;
+    master.ExtrOptions = TZipMaster::ExtrDirNames;
+    master.FSpecArgs = listed;
+    master.RunLibrary();
+    QCOMPARE(master.SuccessCount(), 4);
+    QStringList sorted = names;
+    sorted.sort();
+    QCOMPARE(tree(target), sorted);
 }
 
 void UnzipModuleTest::refusesEntriesLeavingTheTarget()

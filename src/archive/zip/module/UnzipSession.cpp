@@ -1,5 +1,6 @@
 #include "UnzipSession.h"
 
+#include "../Cp437Table.h"
 #include "NewFile.h"
 #include "SafePath.h"
 
@@ -34,12 +35,67 @@ std::string errorText(archive *reader)
     return text;
 }
 
+// Strict UTF-8: no overlong forms, surrogates or values past U+10FFFF.
+bool isUtf8(const unsigned char *text)
+{
+    while (*text) {
+        const unsigned char lead = *text++;
+        if (lead < 0x80)
+            continue;
+        int following = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            following = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            following = 2;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            following = 3;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        for (int i = 0; i < following; ++i, ++text) {
+            if (*text < (i == 0 ? low : 0x80) || *text > (i == 0 ? high : 0xBF))
+                return false;
+        }
+    }
+    return true;
+}
+
+std::string fromCp437(const unsigned char *text)
+{
+    std::string name;
+    for (; *text; ++text) {
+        const char16_t c = *text < 0x80 ? *text : Cp437UpperHalf[*text - 0x80];
+        if (c < 0x80) {
+            name += static_cast<char>(c);
+        } else if (c < 0x800) {
+            name += static_cast<char>(0xC0 | (c >> 6));
+            name += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            name += static_cast<char>(0xE0 | (c >> 12));
+            name += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            name += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return name;
+}
+
+// As the directory reader decodes it: UTF-8 when flagged, given in a Unicode
+// path field or valid as it stands, else code page 437.
 std::string entryName(archive_entry *entry)
 {
-    const char *utf8 = archive_entry_pathname_utf8(entry);
-    if (!utf8)
-        utf8 = archive_entry_pathname(entry);
-    return utf8 ? utf8 : "";
+    const auto *utf8 = reinterpret_cast<const unsigned char *>(archive_entry_pathname_utf8(entry));
+    if (utf8 && isUtf8(utf8))
+        return reinterpret_cast<const char *>(utf8);
+    const auto *raw = reinterpret_cast<const unsigned char *>(archive_entry_pathname(entry));
+    if (!raw)
+        return {};
+    return isUtf8(raw) ? reinterpret_cast<const char *>(raw) : fromCp437(raw);
 }
 
 bool isFolderEntry(archive_entry *entry, const std::string &name)
@@ -130,7 +186,6 @@ int UnzipSession::run()
 {
     archive *reader = archive_read_new();
     archive_read_support_format_zip_seekable(reader);
-    archive_read_set_format_option(reader, "zip", "hdrcharset", "CP437");
     if (m_command.password[0])
         archive_read_add_passphrase(reader, bounded(m_command.password, UnzPasswordChars).c_str());
     archive_read_set_passphrase_callback(reader, this, &UnzipSession::askPassword);
