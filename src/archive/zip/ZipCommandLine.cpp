@@ -183,5 +183,8 @@ int RunZipCommand(const QString &mode, const QStringList &args, QTextStream &out
             << '\n';
         return 2;
     }
+    // Nothing to walk: the module would only complain about the archive.
+    if (zip.Count() == 0)
+        return 0;
     return runModule(zip, options, mode == QLatin1String("--test"), out, err);
 }
