@@ -100,6 +100,7 @@ void TUnzipFormTest::listsTheArchive()
     QCOMPARE(grid->cellText(9, 1), QStringLiteral("3.000.000"));
     QCOMPARE(grid->cellText(9, 3), QStringLiteral("100%"));
     QVERIFY(child<QPushButton>(&form, "Button_Entpacken")->isEnabled());
+    QCOMPARE(child<QLabel>(&form, "StatusPanel1")->text(), QStringLiteral("0 Objekt(e) markiert."));
     QCOMPARE(m_boxes->count(), 0);
 }
 
@@ -157,12 +158,16 @@ void TUnzipFormTest::cancelReturnsToTheListing()
     const QString target = m_env->path(QStringLiteral("ziel"));
     child<QLineEdit>(&form, "Edit_ZielDir")->setText(target);
     auto previous = form.zipMaster().OnProgress;
+    bool startable = true;
     form.zipMaster().OnProgress = [&](int type, const QString &name, qint32 size) {
         previous(type, name, size);
+        startable = startable && child<QPushButton>(&form, "Button_Entpacken")->isEnabled();
         if (name == QLatin1String("gross.bin"))
             form.Button_CancelOperation_OnClick();
     };
     form.Button_Entpacken_OnClick();
+    QVERIFY(!startable);
+    QVERIFY(child<QPushButton>(&form, "Button_Entpacken")->isEnabled());
     QCOMPARE(form.windowTitle(), QStringLiteral("Unzip"));
     QVERIFY(child<QWidget>(&form, "Panel_Done")->isHidden());
     QVERIFY(!QFileInfo::exists(target + QStringLiteral("/gross.bin")));

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -74,6 +75,7 @@ void TUnrarForm::buildControls()
     SlidePanel->hide();
     listing->addWidget(SlidePanel);
     Grid = named(new SortGrid(m_listing), "SortGrid");
+    Grid->horizontalHeader()->setStretchLastSection(true);
     listing->addWidget(Grid, 1);
 
     auto *target = new QHBoxLayout;

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -59,6 +60,7 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     m_top2 = named(new QLabel, "Label_Top2");
     m_grid = named(new SortGrid, "SortGrid");
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
     m_all = named(new QRadioButton(QStringLiteral("Alle Objekte")), "RadioButton_AlleObjekte");
     m_marked = named(new QRadioButton(QStringLiteral("Markierte Objekte")), "RadioButton_MarkierteObjekte");
     m_all->setChecked(true);
@@ -113,8 +115,8 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
 
     m_status = named(new QStatusBar, "StatusBar");
     m_status->setSizeGripEnabled(false);
-    m_panel0 = new QLabel;
-    m_panel1 = new QLabel;
+    m_panel0 = named(new QLabel, "StatusPanel0");
+    m_panel1 = named(new QLabel, "StatusPanel1");
     m_status->addWidget(m_panel0, 1);
     m_status->addWidget(m_panel1, 1);
 
@@ -217,9 +219,9 @@ void TUnzipForm::FormActivate()
     fillGrid();
     m_status->clearMessage();
     m_panel0->setText(QString::number(m_zip.Count()) + QStringLiteral(" Objekt(e)."));
-    updateSelectionStatus();
     m_extract->setEnabled(true);
     m_test->setEnabled(true);
+    updateSelectionStatus();
 }
 
 void TUnzipForm::fillGrid()
@@ -316,6 +318,9 @@ void TUnzipForm::run(bool test)
     m_panelOk->hide();
     m_panelDone->show();
     m_cancelOperation->setEnabled(true);
+    // No second run from the listing's buttons until this one is dismissed.
+    m_extract->setEnabled(false);
+    m_test->setEnabled(false);
     setWindowTitle(test ? QStringLiteral("Archiv wird getestet. Bitte warten...")
                         : QStringLiteral("Archiv wird entpackt. Bitte warten..."));
     m_zip.ExtrBaseDir = test ? QString() : target;
@@ -349,11 +354,18 @@ void TUnzipForm::run(bool test)
 
 void TUnzipForm::endWork()
 {
+    showListing();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TUnzipForm::showListing()
+{
     m_panelDone->hide();
     m_panelOk->hide();
     m_listing->show();
+    m_extract->setEnabled(true);
+    m_test->setEnabled(true);
     setWindowTitle(QStringLiteral("Unzip"));
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void TUnzipForm::Button_CancelOperation_OnClick()
@@ -363,10 +375,7 @@ void TUnzipForm::Button_CancelOperation_OnClick()
 
 void TUnzipForm::Button_Ok_OnClick()
 {
-    setWindowTitle(QStringLiteral("Unzip"));
-    m_panelDone->hide();
-    m_panelOk->hide();
-    m_listing->show();
+    showListing();
 }
 
 void TUnzipForm::showBar()

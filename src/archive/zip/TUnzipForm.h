@@ -53,6 +53,7 @@ private:
     QString ZipMaster_OnPassword(const QString &fileName);
     void showBar();
     void endWork();
+    void showListing();
 
     TZipMaster m_zip;
     UnzipProgressBar m_bar;
