@@ -1,9 +1,13 @@
 #include "archive/rar/ArchiveDialogParts.h"
 
+#include "archive/zip/ZipDirectory.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
+#include "common/FileUtils.h"
 #include "common/ModalSeam.h"
+#include "components/SortGrid.h"
 
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,6 +34,24 @@ bool AskEntryPassword(QWidget *parent, const QString &fileName, QString &passwor
         return false;
     password = input.textValue();
     return true;
+}
+
+void SetListingHeaders(SortGrid *grid)
+{
+    // "100%" must fit, whatever the font.
+    const int shareWidth = qMax(35, grid->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 12);
+    grid->setHeaders({QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Komprimiert"),
+                         QStringLiteral("Grad"), QStringLiteral("Datum/Zeit")},
+        {210, 100, 100, shareWidth, 90});
+    grid->horizontalHeader()->setStretchLastSection(true);
+}
+
+void AppendListingRow(SortGrid *grid, const QString &name, qint64 size, qint64 packed, quint32 dosDateTime)
+{
+    const double share = size ? 100.0 * static_cast<double>(packed) / static_cast<double>(size) : 0.0;
+    grid->appendRow({name, FormatThousands(size), FormatThousands(packed),
+                        QString::number(qRound64(share)) + QLatin1Char('%'), DosDateTimeText(dosDateTime)},
+        {QVariant(), size, packed, share, dosDateTime});
 }
 
 ExtractionLog::ExtractionLog(QWidget *parent)

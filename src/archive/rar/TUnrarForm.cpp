@@ -11,15 +11,12 @@
 #include "components/SortGrid.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -32,15 +29,6 @@
 namespace {
 
 const QString FormCaption = QStringLiteral("Unrar");
-
-QDateTime fromDosTime(unsigned dos)
-{
-    const QDate date(int((dos >> 25) & 0x7f) + 1980, int((dos >> 21) & 0x0f), int((dos >> 16) & 0x1f));
-    const QTime time(int((dos >> 11) & 0x1f), int((dos >> 5) & 0x3f), int((dos & 0x1f) * 2));
-    return QDateTime(date, time);
-}
-
-QString thousands(qint64 value) { return QLocale(QLocale::German).toString(value); }
 
 } // namespace
 
@@ -75,7 +63,6 @@ void TUnrarForm::buildControls()
     SlidePanel->hide();
     listing->addWidget(SlidePanel);
     Grid = named(new SortGrid(m_listing), "SortGrid");
-    Grid->horizontalHeader()->setStretchLastSection(true);
     listing->addWidget(Grid, 1);
 
     auto *target = new QHBoxLayout;
@@ -204,17 +191,8 @@ void TUnrarForm::FormActivate()
 void TUnrarForm::addListRow(const RarEntry &entry)
 {
     if (Grid->rowCount() == 0)
-        Grid->setHeaders({QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Komprimiert"),
-                          QStringLiteral("Grad"), QStringLiteral("Datum/Zeit")},
-                         {210, 100, 100, 35, 90});
-    const qint64 ratio = entry.unpSize == 0 ? 0 : qRound64(100.0 * double(entry.packSize) / double(entry.unpSize));
-    const QDateTime time = fromDosTime(entry.header.FileTime);
-    const QLocale german(QLocale::German);
-    const QString when = german.toString(time.date(), QLocale::ShortFormat) + QStringLiteral("  ")
-                         + german.toString(time.time(), QLocale::ShortFormat);
-    Grid->appendRow({entry.fileName, thousands(entry.unpSize), thousands(entry.packSize),
-                     QString::number(ratio) + QLatin1Char('%'), when},
-                    {QVariant(), entry.unpSize, entry.packSize, ratio, time});
+        SetListingHeaders(Grid);
+    AppendListingRow(Grid, entry.fileName, entry.unpSize, entry.packSize, entry.header.FileTime);
     m_pump.poll();
 }
 

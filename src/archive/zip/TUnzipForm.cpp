@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -38,14 +37,6 @@ void showError(const QString &caption, const QString &text, int helpContext = 0)
                helpContext);
 }
 
-QString percentText(const ZipDirEntry &entry)
-{
-    if (entry.uncompressedSize == 0)
-        return QStringLiteral("0%");
-    const double share = 100.0 * static_cast<double>(entry.compressedSize) / static_cast<double>(entry.uncompressedSize);
-    return QString::number(qRound64(share)) + QLatin1Char('%');
-}
-
 } // namespace
 
 TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
@@ -60,7 +51,6 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     m_top2 = named(new QLabel, "Label_Top2");
     m_grid = named(new SortGrid, "SortGrid");
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_grid->horizontalHeader()->setStretchLastSection(true);
     m_all = named(new QRadioButton(QStringLiteral("Alle Objekte")), "RadioButton_AlleObjekte");
     m_marked = named(new QRadioButton(QStringLiteral("Markierte Objekte")), "RadioButton_MarkierteObjekte");
     m_all->setChecked(true);
@@ -226,18 +216,11 @@ void TUnzipForm::FormActivate()
 
 void TUnzipForm::fillGrid()
 {
-    m_grid->setHeaders({QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Komprimiert"),
-                        QStringLiteral("Grad"), QStringLiteral("Datum/Zeit")},
-                       {210, 100, 100, 35, 90});
+    SetListingHeaders(m_grid);
     m_grid->setSortingEnabled(false);
     m_grid->setUpdatesEnabled(false);
-    for (const ZipDirEntry &entry : m_zip.DirEntries()) {
-        const double share = entry.uncompressedSize
-            ? static_cast<double>(entry.compressedSize) / static_cast<double>(entry.uncompressedSize) : 0.0;
-        m_grid->appendRow({entry.fileName, FormatThousands(entry.uncompressedSize), FormatThousands(entry.compressedSize),
-                           percentText(entry), DosDateTimeText(entry.dosDateTime)},
-                          {QVariant(), entry.uncompressedSize, entry.compressedSize, share, entry.dosDateTime});
-    }
+    for (const ZipDirEntry &entry : m_zip.DirEntries())
+        AppendListingRow(m_grid, entry.fileName, entry.uncompressedSize, entry.compressedSize, entry.dosDateTime);
     m_grid->setUpdatesEnabled(true);
 }
 
