@@ -101,6 +101,13 @@ void TUnrarFormTest::extractsWithLogAndCreatesTarget()
     child<QPushButton>(&form, "Button_Ready")->click();
     QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
     QVERIFY(child<QWidget>(&form, "Panel_Step2")->isHidden());
+
+    // A stop requested after the last entry does not end the next run.
+    form.rar().Stop = true;
+    child<QPushButton>(&form, "Button_Testen")->click();
+    QCOMPARE(child<QPlainTextEdit>(&form, "RichEdit")->toPlainText().count(QStringLiteral("-> OK")), 4);
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(), QStringLiteral("Archiv ist Okay..."));
+    QVERIFY(!child<QPushButton>(&form, "Button_CancelOperation")->isEnabled());
 }
 
 void TUnrarFormTest::asksPasswordForEachEncryptedEntry()

@@ -228,6 +228,9 @@ bool TUnrarForm::ensureTargetFolder(const QString &folder)
 void TUnrarForm::showStep2(const QString &caption)
 {
     setWindowTitle(caption);
+    // A cancel that came too late for the last run must not end this one.
+    m_rar.Stop = false;
+    Button_CancelOperation->setEnabled(true);
     m_log.clear();
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
@@ -235,6 +238,12 @@ void TUnrarForm::showStep2(const QString &caption)
     m_listing->hide();
     Panel_Step2->show();
     repaint();
+}
+
+void TUnrarForm::walkEnded()
+{
+    m_log.flush();
+    Button_CancelOperation->setEnabled(false);
 }
 
 void TUnrarForm::showListing()
@@ -253,7 +262,7 @@ void TUnrarForm::Button_EntpackenClick()
     showStep2(QStringLiteral("Archiv wird entpackt. Bitte warten..."));
     m_rar.TargetDir = folder;
     m_rar.Extract();
-    m_log.flush();
+    walkEnded();
     if (Panel_Step2->isHidden())
         return;
     Label_Ergebnis->setText(QStringLiteral("Entpacken abgeschloßen..."));
@@ -264,7 +273,7 @@ void TUnrarForm::Button_TestenClick()
 {
     showStep2(QStringLiteral("Archiv wird getestet. Bitte warten..."));
     const bool ok = m_rar.Test();
-    m_log.flush();
+    walkEnded();
     if (Panel_Step2->isHidden())
         return;
     Label_Ergebnis->setText(ok ? QStringLiteral("Archiv ist Okay...")

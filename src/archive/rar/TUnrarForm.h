@@ -40,6 +40,7 @@ private:
     void Button_CancelOperationClick();
     void Button_ReadyClick();
     void showStep2(const QString &caption);
+    void walkEnded();
     void showListing();
     void addListRow(const RarEntry &entry);
     void startEntry(const RarEntry &entry);
