@@ -313,6 +313,7 @@ void UnzipModuleTest::corruptEntryLeavesNothingBehind()
     const QString target = run(master, archive, options);
     QCOMPARE(master.SuccessCount(), 0);
     QCOMPARE(m_failures.size(), 1);
+    QVERIFY2(m_failures.first().contains(QStringLiteral("beschädigt")), qPrintable(m_failures.first()));
     QCOMPARE(tree(target), QStringList());
 }
 

@@ -23,16 +23,33 @@ std::string bounded(const char *text, size_t size)
     return std::string(text, strnlen(text, size));
 }
 
+// The reader's message in German where it is one of the common ones.
 std::string errorText(archive *reader)
 {
     const char *text = archive_error_string(reader);
     if (!text)
         return "unbekannter Fehler";
-    if (std::strcmp(text, "Passphrase required for this entry") == 0)
-        return "Passwort benötigt";
-    if (std::strcmp(text, "Incorrect passphrase") == 0)
-        return "Passwort falsch";
-    return text;
+    const std::string message = text;
+    const std::string unsupported = "Unsupported ZIP compression method";
+    if (message.rfind(unsupported, 0) == 0)
+        return "Packverfahren wird nicht unterstützt" + message.substr(unsupported.size());
+    const struct {
+        const char *part;
+        const char *german;
+    } known[] = {
+        {"Passphrase required", "Passwort benötigt"},
+        {"Incorrect passphrase", "Passwort falsch"},
+        {"CRC", "CRC-Fehler, Daten beschädigt"},
+        {"wrong size", "falsche Größe, Daten beschädigt"},
+        {"decompression failed", "Daten beschädigt"},
+        {"Damaged", "Archiv beschädigt"},
+        {"Truncated", "Daten unvollständig, Archiv beschädigt"},
+    };
+    for (const auto &entry : known) {
+        if (message.find(entry.part) != std::string::npos)
+            return entry.german;
+    }
+    return message;
 }
 
 // Strict UTF-8: no overlong forms, surrogates or values past U+10FFFF.
