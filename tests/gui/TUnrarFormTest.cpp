@@ -1,6 +1,7 @@
 #include "FindChild.h"
 #include "MsgBoxRecorder.h"
 
+#include "archive/rar/ArchiveDialogParts.h"
 #include "archive/rar/TUnrarForm.h"
 #include "common/ModalSeam.h"
 #include "components/SortGrid.h"
@@ -9,10 +10,10 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
 
 namespace {
 
@@ -38,6 +39,8 @@ private slots:
     void extractsWithLogAndCreatesTarget();
     void asksPasswordForEachEncryptedEntry();
     void refusedPasswordReturnsToListing();
+    void cancelDuringExtractionReturnsToListing();
+    void extractionLogKeepsNewestFirst();
 };
 
 void TUnrarFormTest::listsEntriesWithRatio()
@@ -84,7 +87,7 @@ void TUnrarFormTest::extractsWithLogAndCreatesTarget()
     QCOMPARE(boxes.last().caption, QStringLiteral("Zielverzeichnis erstellen ?"));
     QCOMPARE(boxes.last().text, QStringLiteral("Das angegebene Zielverzeichnis\r\"") + target
                                     + QStringLiteral("\"\rexistiert nicht.\rSoll es erstellt werden ?"));
-    const QStringList log = child<QTextEdit>(&form, "RichEdit")->toPlainText().split(QLatin1Char('\n'));
+    const QStringList log = child<QPlainTextEdit>(&form, "RichEdit")->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(log.first(), QStringLiteral("Datei: test4.bin -> OK"));
     QCOMPARE(log.last(), QStringLiteral("Datei: test1.bin -> OK"));
     QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(), QStringLiteral("Entpacken abgeschloßen..."));
@@ -93,6 +96,13 @@ void TUnrarFormTest::extractsWithLogAndCreatesTarget()
     child<QPushButton>(&form, "Button_Ready")->click();
     QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
     QVERIFY(child<QWidget>(&form, "Panel_Step2")->isHidden());
+
+    // A stop requested after the last entry does not end the next run.
+    form.rar().Stop = true;
+    child<QPushButton>(&form, "Button_Testen")->click();
+    QCOMPARE(child<QPlainTextEdit>(&form, "RichEdit")->toPlainText().count(QStringLiteral("-> OK")), 4);
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(), QStringLiteral("Archiv ist Okay..."));
+    QVERIFY(!child<QPushButton>(&form, "Button_CancelOperation")->isEnabled());
 }
 
 void TUnrarFormTest::asksPasswordForEachEncryptedEntry()
@@ -112,7 +122,7 @@ void TUnrarFormTest::asksPasswordForEachEncryptedEntry()
     QCOMPARE(prompts, (QStringList{"Passwort benötigt von b.txt", "Passwort benötigt von d.txt"}));
     QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
              QStringLiteral("Archiv ist fehlerhaft und kann womöglich nicht entpackt werden."));
-    QVERIFY(child<QTextEdit>(&form, "RichEdit")
+    QVERIFY(child<QPlainTextEdit>(&form, "RichEdit")
                 ->toPlainText()
                 .contains(QStringLiteral(
                     "Datei: b.txt -> Fehler !!! (verschlüsselte RAR-Daten können nicht entpackt werden)")));
@@ -136,6 +146,50 @@ void TUnrarFormTest::refusedPasswordReturnsToListing()
     QVERIFY(child<QWidget>(&form, "SortGrid")->isVisible());
     QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
     QVERIFY(!form.rar().Stop);
+}
+
+void TUnrarFormTest::cancelDuringExtractionReturnsToListing()
+{
+    QTemporaryDir dir;
+    MsgBoxRecorder boxes;
+    TUnrarForm form;
+    form.show();
+    listed(form, sample("test_read_format_rar5_multiple_files.rar"));
+    child<QLineEdit>(&form, "Edit_ZielDir")->setText(dir.path());
+    const auto starting = form.rar().OnExtracting;
+    form.rar().OnExtracting = [&](TRAR *sender, const RarEntry &entry) {
+        starting(sender, entry);
+        if (entry.fileName == QLatin1String("test2.bin"))
+            child<QPushButton>(&form, "Button_CancelOperation")->click();
+    };
+    child<QPushButton>(&form, "Button_Entpacken")->click();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
+    QVERIFY(child<QWidget>(&form, "Panel_Step2")->isHidden());
+    QVERIFY(child<QWidget>(&form, "SortGrid")->isVisible());
+    QVERIFY(!form.rar().Stop);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("test1.bin")});
+    QCOMPARE(boxes.count(), 0);
+}
+
+// Lines go into the view in batches; a line's ending may come before or
+// after its batch went in.
+void TUnrarFormTest::extractionLogKeepsNewestFirst()
+{
+    QWidget parent;
+    ExtractionLog log(&parent);
+    log.prepend(QStringLiteral("Datei: a"));
+    log.flush();
+    log.appendToNewest(QStringLiteral(" -> OK"));
+    log.prepend(QStringLiteral("Datei: b"));
+    log.prepend(QStringLiteral("Datei: c"));
+    log.appendToNewest(QStringLiteral(" -> Fehler !!!"));
+    QCOMPARE(log.view()->toPlainText(), QStringLiteral("Datei: a -> OK"));
+    log.flush();
+    QCOMPARE(log.view()->toPlainText(), QStringLiteral("Datei: c -> Fehler !!!\nDatei: b\nDatei: a -> OK"));
+    log.clear();
+    log.prepend(QStringLiteral("Datei: d"));
+    log.flush();
+    QCOMPARE(log.view()->toPlainText(), QStringLiteral("Datei: d"));
 }
 
 QTEST_MAIN(TUnrarFormTest)

@@ -7,11 +7,14 @@
 
 #include "archive/zip/TUnzipForm.h"
 #include "common/AppContext.h"
+#include "common/ModalSeam.h"
 #include "components/SortGrid.h"
 
 #include <QCheckBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -19,6 +22,12 @@
 using namespace ZipTestArchives;
 
 namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
 } // namespace
 
@@ -33,9 +42,13 @@ private slots:
     void reportsMissingAndBrokenArchives();
     void extractsMarkedEntries();
     void cancelReturnsToTheListing();
+    void markedEntriesPartlySkipped();
+    void asksForThePassword();
+    void refusedPasswordReturnsToTheListing();
 
 private:
     QString makeArchive();
+    QString makeLockedArchive();
 
     TestEnvironment *m_env = nullptr;
     MsgBoxRecorder *m_boxes = nullptr;
@@ -82,6 +95,7 @@ void TUnzipFormTest::listsTheArchive()
     QCOMPARE(grid->cellText(9, 1), QStringLiteral("3.000.000"));
     QCOMPARE(grid->cellText(9, 3), QStringLiteral("100%"));
     QVERIFY(child<QPushButton>(&form, "Button_Entpacken")->isEnabled());
+    QCOMPARE(child<QLabel>(&form, "StatusPanel1")->text(), QStringLiteral("0 Objekt(e) markiert."));
     QCOMPARE(m_boxes->count(), 0);
 }
 
@@ -140,16 +154,98 @@ void TUnzipFormTest::cancelReturnsToTheListing()
     const QString target = m_env->path(QStringLiteral("ziel"));
     child<QLineEdit>(&form, "Edit_ZielDir")->setText(target);
     auto previous = form.zipMaster().OnProgress;
+    bool startable = true;
     form.zipMaster().OnProgress = [&](int type, const QString &name, qint32 size) {
         previous(type, name, size);
+        startable = startable && child<QPushButton>(&form, "Button_Entpacken")->isEnabled();
         if (name == QLatin1String("gross.bin"))
             form.Button_CancelOperation_OnClick();
     };
     form.Button_Entpacken_OnClick();
+    QVERIFY(!startable);
+    QVERIFY(child<QPushButton>(&form, "Button_Entpacken")->isEnabled());
     QCOMPARE(form.windowTitle(), QStringLiteral("Unzip"));
     QVERIFY(child<QWidget>(&form, "Panel_Done")->isHidden());
     QVERIFY(!QFileInfo::exists(target + QStringLiteral("/gross.bin")));
     QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden).size(), 9);
+}
+
+// The skipped entries count as not extracted but bring no error box.
+void TUnzipFormTest::markedEntriesPartlySkipped()
+{
+    TUnzipForm form(nullptr, makeArchive());
+    form.FormActivate();
+    const QString target = m_env->makeFolder(QStringLiteral("ziel"));
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(writeFile(target + QStringLiteral("/datei%1.txt").arg(i), "alt"));
+    child<QLineEdit>(&form, "Edit_ZielDir")->setText(target);
+    child<QRadioButton>(&form, "RadioButton_MarkierteObjekte")->setChecked(true);
+    child<SortGrid>(&form, "SortGrid")->selectAll();
+    form.Button_Entpacken_OnClick();
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
+        QStringLiteral("7 Objekte sind fehlerhaft oder wurden übersprungen !\rArchiv unvollständig entpackt..."));
+    QCOMPARE(m_boxes->count(), 0);
+    QVERIFY(child<QPlainTextEdit>(&form, "RichEdit")->toPlainText().contains(QStringLiteral("datei7.txt")));
+    QCOMPARE(contents(target + QStringLiteral("/datei7.txt")), QByteArray("alt"));
+    QCOMPARE(QFileInfo(target + QStringLiteral("/datei8.txt")).size(), 8000);
+}
+
+// a.txt and b.txt under the password "geheim".
+QString TUnzipFormTest::makeLockedArchive()
+{
+    const QString src = m_env->makeFolder(QStringLiteral("src"));
+    writeFile(src + QStringLiteral("/a.txt"), sampleBytes(5000));
+    writeFile(src + QStringLiteral("/b.txt"), sampleBytes(800, 2));
+    const QString archive = m_env->path(QStringLiteral("Geheim.zip"));
+    zipAes(src, archive, QStringLiteral("geheim"), {QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+    return archive;
+}
+
+void TUnzipFormTest::asksForThePassword()
+{
+    QStringList prompts;
+    ModalSeam::ScopedHandler modal([&](QDialog *dialog) {
+        auto *input = qobject_cast<QInputDialog *>(dialog);
+        prompts.append(input->windowTitle() + QLatin1Char('|') + input->labelText());
+        input->setTextValue(prompts.size() == 1 ? QStringLiteral("falsch") : QStringLiteral("geheim"));
+        return int(QDialog::Accepted);
+    });
+    TUnzipForm form(nullptr, makeLockedArchive());
+    form.FormActivate();
+    const QString target = m_env->path(QStringLiteral("ziel"));
+    child<QLineEdit>(&form, "Edit_ZielDir")->setText(target);
+    form.Button_Entpacken_OnClick();
+    const QString prompt = QStringLiteral("Passwort...|Passwort benötigt von a.txt");
+    QCOMPARE(prompts, (QStringList {prompt, prompt}));
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
+        QStringLiteral("Alle 2 Objekte wurden erfolgreich entpackt..."));
+    QCOMPARE(contents(target + QStringLiteral("/b.txt")), sampleBytes(800, 2));
+
+    form.Button_Ok_OnClick();
+    form.Button_Testen_OnClick();
+    QCOMPARE(prompts.size(), 2);
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
+        QStringLiteral("Alle 2 Objekte wurden getestet.\rArchiv ist Okay..."));
+    QCOMPARE(m_boxes->count(), 0);
+}
+
+void TUnzipFormTest::refusedPasswordReturnsToTheListing()
+{
+    int asked = 0;
+    ModalSeam::ScopedHandler modal([&](QDialog *) {
+        ++asked;
+        return int(QDialog::Rejected);
+    });
+    TUnzipForm form(nullptr, makeLockedArchive());
+    form.FormActivate();
+    const QString target = m_env->makeFolder(QStringLiteral("ziel"));
+    child<QLineEdit>(&form, "Edit_ZielDir")->setText(target);
+    form.Button_Entpacken_OnClick();
+    QCOMPARE(asked, 1);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Unzip"));
+    QVERIFY(child<QWidget>(&form, "Panel_Done")->isHidden());
+    QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(m_boxes->count(), 0);
 }
 
 QTEST_MAIN(TUnzipFormTest)

@@ -1,5 +1,6 @@
 #include "archive/rar/TUnrarForm.h"
 
+#include "archive/rar/ArchiveDialogParts.h"
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
@@ -10,19 +11,15 @@
 #include "components/SortGrid.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,19 +30,11 @@ namespace {
 
 const QString FormCaption = QStringLiteral("Unrar");
 
-QDateTime fromDosTime(unsigned dos)
-{
-    const QDate date(int((dos >> 25) & 0x7f) + 1980, int((dos >> 21) & 0x0f), int((dos >> 16) & 0x1f));
-    const QTime time(int((dos >> 11) & 0x1f), int((dos >> 5) & 0x3f), int((dos & 0x1f) * 2));
-    return QDateTime(date, time);
-}
-
-QString thousands(qint64 value) { return QLocale(QLocale::German).toString(value); }
-
 } // namespace
 
 TUnrarForm::TUnrarForm(QWidget *parent)
     : QDialog(parent)
+    , m_log(this)
 {
     setObjectName(QStringLiteral("TUnrarForm"));
     setWindowTitle(FormCaption);
@@ -100,9 +89,7 @@ void TUnrarForm::buildControls()
 
     Panel_Step2 = named(new QFrame(this), "Panel_Step2");
     auto *step2 = new QVBoxLayout(Panel_Step2);
-    RichEdit = named(new QTextEdit(Panel_Step2), "RichEdit");
-    RichEdit->setReadOnly(true);
-    step2->addWidget(RichEdit, 1);
+    step2->addWidget(m_log.view(), 1);
     ProgressBar = named(new QProgressBar(Panel_Step2), "ProgressBar");
     step2->addWidget(ProgressBar);
     Button_CancelOperation =
@@ -138,6 +125,7 @@ void TUnrarForm::installEvents()
         Kommentar->setPlainText(comment.left(65535));
     };
     m_rar.OnError = [this](TRAR *, int error) {
+        m_log.flush();
         ShowMsgBox(QStringLiteral("Fehler"), TRAR::ErrorText(error), MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 0);
     };
     m_rar.OnExtracting = [this](TRAR *, const RarEntry &entry) { startEntry(entry); };
@@ -161,15 +149,8 @@ void TUnrarForm::installEvents()
     };
     m_rar.OnReqPassword = [this](TRAR *sender, const RarEntry &entry, QString &password) {
         password.clear();
-        QInputDialog input(this);
-        input.setObjectName(QStringLiteral("PasswortDialog"));
-        input.setWindowTitle(QStringLiteral("Passwort..."));
-        input.setLabelText(QStringLiteral("Passwort benötigt von ") + entry.fileName);
-        input.setTextEchoMode(QLineEdit::Password);
-        if (RunModal(&input) == QDialog::Accepted) {
-            password = input.textValue();
+        if (AskEntryPassword(this, entry.fileName, password))
             return;
-        }
         sender->Stop = true;
         showListing();
     };
@@ -210,17 +191,8 @@ void TUnrarForm::FormActivate()
 void TUnrarForm::addListRow(const RarEntry &entry)
 {
     if (Grid->rowCount() == 0)
-        Grid->setHeaders({QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Komprimiert"),
-                          QStringLiteral("Grad"), QStringLiteral("Datum/Zeit")},
-                         {210, 100, 100, 35, 90});
-    const qint64 ratio = entry.unpSize == 0 ? 0 : qRound64(100.0 * double(entry.packSize) / double(entry.unpSize));
-    const QDateTime time = fromDosTime(entry.header.FileTime);
-    const QLocale german(QLocale::German);
-    const QString when = german.toString(time.date(), QLocale::ShortFormat) + QStringLiteral("  ")
-                         + german.toString(time.time(), QLocale::ShortFormat);
-    Grid->appendRow({entry.fileName, thousands(entry.unpSize), thousands(entry.packSize),
-                     QString::number(ratio) + QLatin1Char('%'), when},
-                    {QVariant(), entry.unpSize, entry.packSize, ratio, time});
+        SetListingHeaders(Grid);
+    AppendListingRow(Grid, entry.fileName, entry.unpSize, entry.packSize, entry.header.FileTime);
     m_pump.poll();
 }
 
@@ -256,13 +228,22 @@ bool TUnrarForm::ensureTargetFolder(const QString &folder)
 void TUnrarForm::showStep2(const QString &caption)
 {
     setWindowTitle(caption);
-    RichEdit->clear();
+    // A cancel that came too late for the last run must not end this one.
+    m_rar.Stop = false;
+    Button_CancelOperation->setEnabled(true);
+    m_log.clear();
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
     Panel_Step3->hide();
     m_listing->hide();
     Panel_Step2->show();
     repaint();
+}
+
+void TUnrarForm::walkEnded()
+{
+    m_log.flush();
+    Button_CancelOperation->setEnabled(false);
 }
 
 void TUnrarForm::showListing()
@@ -281,6 +262,7 @@ void TUnrarForm::Button_EntpackenClick()
     showStep2(QStringLiteral("Archiv wird entpackt. Bitte warten..."));
     m_rar.TargetDir = folder;
     m_rar.Extract();
+    walkEnded();
     if (Panel_Step2->isHidden())
         return;
     Label_Ergebnis->setText(QStringLiteral("Entpacken abgeschloßen..."));
@@ -291,6 +273,7 @@ void TUnrarForm::Button_TestenClick()
 {
     showStep2(QStringLiteral("Archiv wird getestet. Bitte warten..."));
     const bool ok = m_rar.Test();
+    walkEnded();
     if (Panel_Step2->isHidden())
         return;
     Label_Ergebnis->setText(ok ? QStringLiteral("Archiv ist Okay...")
@@ -302,14 +285,7 @@ void TUnrarForm::startEntry(const RarEntry &entry)
 {
     m_refusal.clear();
     setBarMaximum(entry.unpSize);
-    const bool first = RichEdit->document()->isEmpty();
-    QTextCursor cursor(RichEdit->document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(QStringLiteral("Datei: ") + entry.fileName);
-    if (!first) {
-        cursor.insertBlock();
-        cursor.movePosition(QTextCursor::Start);
-    }
+    m_log.prepend(QStringLiteral("Datei: ") + entry.fileName);
     ProgressBar->repaint();
     m_pump.poll();
 }
@@ -319,14 +295,7 @@ void TUnrarForm::endEntry(bool ok)
     QString text = QStringLiteral(" -> ") + (ok ? QStringLiteral("OK") : QStringLiteral("Fehler !!!"));
     if (!ok && !m_refusal.isEmpty())
         text += QStringLiteral(" (") + m_refusal + QLatin1Char(')');
-    appendToFirstLine(text);
-}
-
-void TUnrarForm::appendToFirstLine(const QString &text)
-{
-    QTextCursor cursor(RichEdit->document()->firstBlock());
-    cursor.movePosition(QTextCursor::EndOfBlock);
-    cursor.insertText(text);
+    m_log.appendToNewest(text);
 }
 
 // The bar counts in units that keep the largest entry within its range.
@@ -340,10 +309,14 @@ void TUnrarForm::setBarMaximum(qint64 size)
 void TUnrarForm::setBarPosition(qint64 position)
 {
     const int value = int(qMin<qint64>(position / m_barScale, ProgressBar->maximum()));
-    if (value != ProgressBar->value()) {
-        ProgressBar->setValue(value);
+    const auto percent
+        = [this](int of) { return ProgressBar->maximum() > 0 ? qint64(of) * 100 / ProgressBar->maximum() : 0; };
+    const qint64 shown = percent(ProgressBar->value());
+    ProgressBar->setValue(value);
+    // Painting at once only when the figure changes: a large entry comes in
+    // thousands of blocks.
+    if (percent(value) != shown)
         ProgressBar->repaint();
-    }
 }
 
 void TUnrarForm::Button_CancelOperationClick()

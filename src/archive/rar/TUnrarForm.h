@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/rar/ArchiveDialogParts.h"
 #include "archive/rar/TRAR.h"
 #include "common/OperationObserver.h"
 
@@ -39,17 +40,18 @@ private:
     void Button_CancelOperationClick();
     void Button_ReadyClick();
     void showStep2(const QString &caption);
+    void walkEnded();
     void showListing();
     void addListRow(const RarEntry &entry);
     void startEntry(const RarEntry &entry);
     void endEntry(bool ok);
-    void appendToFirstLine(const QString &text);
     void setBarMaximum(qint64 size);
     void setBarPosition(qint64 position);
     bool ensureTargetFolder(const QString &folder);
 
     TRAR m_rar;
     EventPump m_pump;
+    ExtractionLog m_log;
     bool m_activated = false;
     qint64 m_barScale = 1;
     QString m_refusal;
@@ -66,7 +68,6 @@ private:
     QPushButton *Button_Abbrechen = nullptr;
     QPushButton *Button_Hilfe = nullptr;
     QFrame *Panel_Step2 = nullptr;
-    QTextEdit *RichEdit = nullptr;
     QProgressBar *ProgressBar = nullptr;
     QPushButton *Button_CancelOperation = nullptr;
     QFrame *Panel_Step3 = nullptr;

@@ -19,11 +19,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,18 +37,12 @@ void showError(const QString &caption, const QString &text, int helpContext = 0)
                helpContext);
 }
 
-QString percentText(const ZipDirEntry &entry)
-{
-    if (entry.uncompressedSize == 0)
-        return QStringLiteral("0%");
-    const double share = 100.0 * static_cast<double>(entry.compressedSize) / static_cast<double>(entry.uncompressedSize);
-    return QString::number(qRound64(share)) + QLatin1Char('%');
-}
-
 } // namespace
 
 TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
-    : QDialog(owner), m_pump(new EventPump(RunPendingEvents))
+    : QDialog(owner)
+    , m_pump(new EventPump(RunPendingEvents))
+    , m_log(this)
 {
     BusyCursor busy;
     setWindowTitle(QStringLiteral("Unzip"));
@@ -87,8 +81,6 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     listing->addWidget(chooseDir, 3, 3);
 
     m_panelDone = named(new QWidget, "Panel_Done");
-    m_log = named(new QTextEdit, "RichEdit");
-    m_log->setReadOnly(true);
     m_fileName = named(new QLabel, "Label_Filename");
     m_progress = named(new QProgressBar, "ProgressBar");
     m_cancelOperation = named(new QPushButton(QStringLiteral("&Abbrechen")), "Button_CancelOperation");
@@ -101,7 +93,7 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     okRow->addWidget(ok);
     auto done = new QVBoxLayout(m_panelDone);
     done->setContentsMargins(0, 0, 0, 0);
-    done->addWidget(m_log, 1);
+    done->addWidget(m_log.view(), 1);
     done->addWidget(m_fileName);
     auto barRow = new QHBoxLayout;
     barRow->addWidget(m_progress, 1);
@@ -113,8 +105,8 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
 
     m_status = named(new QStatusBar, "StatusBar");
     m_status->setSizeGripEnabled(false);
-    m_panel0 = new QLabel;
-    m_panel1 = new QLabel;
+    m_panel0 = named(new QLabel, "StatusPanel0");
+    m_panel1 = named(new QLabel, "StatusPanel1");
     m_status->addWidget(m_panel0, 1);
     m_status->addWidget(m_panel1, 1);
 
@@ -141,6 +133,7 @@ TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     m_zip.OwnerWindow = this;
     m_zip.OnProgress = [this](int type, const QString &name, qint32 size) { ZipMaster_OnProgress(type, name, size); };
     m_zip.OnMessage = [this](int code, const QString &message) { ZipMaster_OnMessage(code, message); };
+    m_zip.OnPassword = [this](const QString &name) { return ZipMaster_OnPassword(name); };
 
     connect(m_all, &QRadioButton::toggled, this, &TUnzipForm::whichEntries_OnChange);
     connect(m_grid, &SortGrid::itemSelectionChanged, this, &TUnzipForm::updateSelectionStatus);
@@ -216,25 +209,18 @@ void TUnzipForm::FormActivate()
     fillGrid();
     m_status->clearMessage();
     m_panel0->setText(QString::number(m_zip.Count()) + QStringLiteral(" Objekt(e)."));
-    updateSelectionStatus();
     m_extract->setEnabled(true);
     m_test->setEnabled(true);
+    updateSelectionStatus();
 }
 
 void TUnzipForm::fillGrid()
 {
-    m_grid->setHeaders({QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Komprimiert"),
-                        QStringLiteral("Grad"), QStringLiteral("Datum/Zeit")},
-                       {210, 100, 100, 35, 90});
+    SetListingHeaders(m_grid);
     m_grid->setSortingEnabled(false);
     m_grid->setUpdatesEnabled(false);
-    for (const ZipDirEntry &entry : m_zip.DirEntries()) {
-        const double share = entry.uncompressedSize
-            ? static_cast<double>(entry.compressedSize) / static_cast<double>(entry.uncompressedSize) : 0.0;
-        m_grid->appendRow({entry.fileName, FormatThousands(entry.uncompressedSize), FormatThousands(entry.compressedSize),
-                           percentText(entry), DosDateTimeText(entry.dosDateTime)},
-                          {QVariant(), entry.uncompressedSize, entry.compressedSize, share, entry.dosDateTime});
-    }
+    for (const ZipDirEntry &entry : m_zip.DirEntries())
+        AppendListingRow(m_grid, entry.fileName, entry.uncompressedSize, entry.compressedSize, entry.dosDateTime);
     m_grid->setUpdatesEnabled(true);
 }
 
@@ -308,13 +294,16 @@ void TUnzipForm::run(bool test)
         }
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_log->clear();
+    m_log.clear();
     m_fileName->clear();
     m_progress->setValue(0);
     m_listing->hide();
     m_panelOk->hide();
     m_panelDone->show();
     m_cancelOperation->setEnabled(true);
+    // No second run from the listing's buttons until this one is dismissed.
+    m_extract->setEnabled(false);
+    m_test->setEnabled(false);
     setWindowTitle(test ? QStringLiteral("Archiv wird getestet. Bitte warten...")
                         : QStringLiteral("Archiv wird entpackt. Bitte warten..."));
     m_zip.ExtrBaseDir = test ? QString() : target;
@@ -334,6 +323,7 @@ void TUnzipForm::run(bool test)
     m_working = true;
     m_zip.RunLibrary();
     m_working = false;
+    m_log.flush();
     if (m_zip.Cancel) {
         endWork();
         return;
@@ -347,11 +337,18 @@ void TUnzipForm::run(bool test)
 
 void TUnzipForm::endWork()
 {
+    showListing();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TUnzipForm::showListing()
+{
     m_panelDone->hide();
     m_panelOk->hide();
     m_listing->show();
+    m_extract->setEnabled(true);
+    m_test->setEnabled(true);
     setWindowTitle(QStringLiteral("Unzip"));
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void TUnzipForm::Button_CancelOperation_OnClick()
@@ -361,10 +358,7 @@ void TUnzipForm::Button_CancelOperation_OnClick()
 
 void TUnzipForm::Button_Ok_OnClick()
 {
-    setWindowTitle(QStringLiteral("Unzip"));
-    m_panelDone->hide();
-    m_panelOk->hide();
-    m_listing->show();
+    showListing();
 }
 
 void TUnzipForm::showBar()
@@ -393,12 +387,25 @@ void TUnzipForm::ZipMaster_OnProgress(int type, const QString &fileName, qint32 
 
 void TUnzipForm::ZipMaster_OnMessage(int errorCode, const QString &message)
 {
-    QTextCursor cursor(m_log->document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(message + QLatin1Char('\n'));
-    if (errorCode > 0)
+    m_log.prepend(message);
+    if (errorCode > 0) {
+        m_log.flush();
         ShowMsgBox(QStringLiteral("DLL-Fehler:"), message, MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help,
                    kDllErrorContext);
+    }
+}
+
+// A password that works is kept for the dialog's next run; refusing the
+// prompt stops the run.
+QString TUnzipForm::ZipMaster_OnPassword(const QString &fileName)
+{
+    QString password;
+    if (!AskEntryPassword(this, fileName, password)) {
+        m_zip.Cancel = true;
+        return {};
+    }
+    m_zip.setPassword(password);
+    return m_zip.password();
 }
 
 void ShowUnzipDialog(QWidget *owner, const QString &archiveName)

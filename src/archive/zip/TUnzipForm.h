@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/rar/ArchiveDialogParts.h"
 #include "archive/zip/TZipMaster.h"
 #include "archive/zip/UnzipProgress.h"
 
@@ -12,7 +13,6 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
-class QTextEdit;
 class SortGrid;
 class EventPump;
 
@@ -50,12 +50,15 @@ private:
     void run(bool test);
     void ZipMaster_OnProgress(int type, const QString &fileName, qint32 fileSize);
     void ZipMaster_OnMessage(int errorCode, const QString &message);
+    QString ZipMaster_OnPassword(const QString &fileName);
     void showBar();
     void endWork();
+    void showListing();
 
     TZipMaster m_zip;
     UnzipProgressBar m_bar;
     EventPump *m_pump;
+    ExtractionLog m_log;
     bool m_activated = false;
     bool m_working = false;
 
@@ -72,7 +75,6 @@ private:
     QPushButton *m_extract;
     QPushButton *m_test;
     QWidget *m_panelDone;
-    QTextEdit *m_log;
     QLabel *m_fileName;
     QProgressBar *m_progress;
     QPushButton *m_cancelOperation;

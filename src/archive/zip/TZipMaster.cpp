@@ -26,11 +26,15 @@ void showInformation(const QString &text)
     ShowMsgBox(QStringLiteral("Unzip"), text, MsgBox::Information, MsgBox::DefaultBeep, MsgBox::Ok, 0);
 }
 
+// Zero-terminated UTF-8, cut at a character boundary when it is too long.
 void copyText(char *buffer, size_t size, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
+    size_t length = qMin<size_t>(static_cast<size_t>(bytes.size()), size - 1);
+    while (length < static_cast<size_t>(bytes.size()) && length > 0 && (bytes[length] & 0xC0) == 0x80)
+        --length;
     std::memset(buffer, 0, size);
-    std::memcpy(buffer, bytes.constData(), qMin<size_t>(static_cast<size_t>(bytes.size()), size - 1));
+    std::memcpy(buffer, bytes.constData(), length);
 }
 
 // Removes one trailing CR or LF, then one more.
@@ -196,6 +200,10 @@ int32_t TZipMaster::Callback(UnzCallbackRecord *record)
     case UnzActionBatchEnds:
         if (master->OnProgress)
             master->OnProgress(BatchEnds, QStringLiteral(" "), 0);
+        break;
+    case UnzActionPassword:
+        copyText(record->fileNameOrMessage, UnzPasswordChars,
+            master->OnPassword ? master->OnPassword(text).left(80) : QString());
         break;
     default:
         if (record->actionCode >= UnzActionMessage && master->OnMessage)

@@ -36,6 +36,8 @@ public:
     std::function<void()> OnDirUpdate;
     std::function<void(int type, const QString &fileName, qint32 fileSize)> OnProgress;
     std::function<void(int errorCode, const QString &message)> OnMessage;
+    // An encrypted entry needs a password; empty gives none.
+    std::function<QString(const QString &fileName)> OnPassword;
 
     // Setting the name re-reads the directory; throws ZipDirectoryError.
     void setZipFilename(const QString &fileName);

@@ -26,6 +26,10 @@ enum : int32_t {
     UnzActionStep = 2,
     UnzActionBatchEnds = 3,
     UnzActionMessage = 4,
+    // An encrypted entry needs a password: the record carries the entry's
+    // name; the callback writes the password (at most UnzPasswordChars - 1
+    // bytes) over it, or an empty text for none.
+    UnzActionPassword = 16,
 };
 
 // Bytes per progress step.

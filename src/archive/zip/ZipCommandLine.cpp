@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTextStream>
 
 namespace {
@@ -42,26 +43,33 @@ QString oneLine(QString text)
     return text.replace(QLatin1Char('\r'), QLatin1Char(' '));
 }
 
-// One line per entry: name, a tab, "OK" or "Fehler !!!" and the reason.
+// One line per entry: name, a tab, "OK" or "Fehler !!!" and the reasons.
 class EntryLog {
 public:
-    explicit EntryLog(QTextStream &out) : m_out(out) {}
+    EntryLog(QTextStream &out, QTextStream &err)
+        : m_out(out)
+        , m_err(err)
+    {
+    }
 
     void begins(const QString &name)
     {
         finish();
         m_name = name;
         m_open = true;
+        m_reached.insert(name);
     }
-    void failed(const QString &message)
+    // A message "Fehler: " or "Übersprungen: ", the name, ": ", the reason.
+    // One about the archive itself goes to the error stream.
+    void failed(const QString &message, const QString &kind)
     {
-        if (!m_open)
+        const QString prefix = kind + m_name + QStringLiteral(": ");
+        if (!m_open || !message.startsWith(prefix)) {
+            finish();
+            m_err << message << '\n';
             return;
-        QString reason = message;
-        const QString prefix = QStringLiteral("Fehler: ") + m_name + QStringLiteral(": ");
-        if (reason.startsWith(prefix))
-            reason = reason.mid(prefix.size());
-        m_reasons.append(reason);
+        }
+        m_reasons.append(message.mid(prefix.size()));
     }
     void finish()
     {
@@ -76,11 +84,22 @@ public:
         m_open = false;
         m_reasons.clear();
     }
+    // Entries after damage that ended the walk.
+    void unreached(const QList<ZipDirEntry> &entries)
+    {
+        finish();
+        for (const ZipDirEntry &entry : entries) {
+            if (!m_reached.contains(entry.fileName))
+                m_out << entry.fileName << "\tFehler !!! nicht erreicht, das Archiv ist davor beschädigt\n";
+        }
+    }
 
 private:
     QTextStream &m_out;
+    QTextStream &m_err;
     QString m_name;
     QStringList m_reasons;
+    QSet<QString> m_reached;
     bool m_open = false;
 };
 
@@ -95,7 +114,7 @@ int runModule(TZipMaster &zip, const Options &options, bool test, QTextStream &o
 {
     if (!zip.Load())
         return 2;
-    EntryLog log(out);
+    EntryLog log(out, err);
     zip.OnProgress = [&log](int type, const QString &name, qint32) {
         if (type == TZipMaster::FileBegins)
             log.begins(name);
@@ -103,8 +122,11 @@ int runModule(TZipMaster &zip, const Options &options, bool test, QTextStream &o
             log.finish();
     };
     zip.OnMessage = [&log, &err](int code, const QString &message) {
+        const QString skipped = QStringLiteral("Übersprungen: ");
         if (code > 0)
-            log.failed(message);
+            log.failed(message, QStringLiteral("Fehler: "));
+        else if (message.startsWith(skipped))
+            log.failed(message, skipped);
         else if (!message.startsWith(QLatin1String("OK: ")) && !message.startsWith(QLatin1String("Entpackt: ")))
             err << message << '\n';
     };
@@ -119,7 +141,7 @@ int runModule(TZipMaster &zip, const Options &options, bool test, QTextStream &o
             zip.ExtrOptions |= TZipMaster::ExtrOverWrite;
     }
     zip.RunLibrary();
-    log.finish();
+    log.unreached(zip.DirEntries());
     TZipMaster::Unload();
     return zip.SuccessCount() == zip.Count() ? 0 : 1;
 }
@@ -161,5 +183,8 @@ int RunZipCommand(const QString &mode, const QStringList &args, QTextStream &out
             << '\n';
         return 2;
     }
+    // Nothing to walk: the module would only complain about the archive.
+    if (zip.Count() == 0)
+        return 0;
     return runModule(zip, options, mode == QLatin1String("--test"), out, err);
 }

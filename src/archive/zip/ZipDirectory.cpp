@@ -205,7 +205,7 @@ QList<ZipDirEntry> ReadZipDirectory(const QString &fileName)
         else if (!unicodeName.isEmpty())
             entry.fileName = unicodeName;
         else
-            entry.fileName = DecodeCp437(rawName);
+            entry.fileName = DecodeZipName(rawName);
         entry.compressedSize = static_cast<qint64>(qMin<quint64>(zip64.packed, INT64_MAX));
         entry.uncompressedSize = static_cast<qint64>(qMin<quint64>(zip64.size, INT64_MAX));
         entry.dosDateTime = u32(directory, at + 12);

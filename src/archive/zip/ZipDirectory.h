@@ -28,8 +28,9 @@ constexpr qint64 ZipStubSearchLimit = 60000;
 // stub; ZIP64 records are read. Throws ZipDirectoryError.
 QList<ZipDirEntry> ReadZipDirectory(const QString &fileName);
 
-// Old DOS names (code page 437) as text.
-QString DecodeCp437(const QByteArray &bytes);
+// A name without the UTF-8 flag: UTF-8 when its bytes are valid UTF-8 (as
+// zip tools on Linux write them), else code page 437.
+QString DecodeZipName(const QByteArray &bytes);
 
 // A DOS date-time as shown in the listing ("dd.MM.yyyy  hh:mm").
 QString DosDateTimeText(quint32 dosDateTime);

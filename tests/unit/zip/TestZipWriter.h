@@ -15,11 +15,19 @@ public:
         QByteArray data;
         bool link = false;   // data is the link target
         bool utf8 = false;   // the name carries the UTF-8 flag
+        QByteArray unicodePath;  // a Unicode path field with this UTF-8 name
     };
 
-    void add(const QByteArray &name, const QByteArray &data) { m_entries.append({name, data, false, false}); }
-    void addLink(const QByteArray &name, const QByteArray &target) { m_entries.append({name, target, true, false}); }
-    void addUtf8(const QByteArray &name, const QByteArray &data) { m_entries.append({name, data, false, true}); }
+    void add(const QByteArray &name, const QByteArray &data) { m_entries.append({name, data, false, false, {}}); }
+    void addLink(const QByteArray &name, const QByteArray &target)
+    {
+        m_entries.append({name, target, true, false, {}});
+    }
+    void addUtf8(const QByteArray &name, const QByteArray &data) { m_entries.append({name, data, false, true, {}}); }
+    void addWithUnicodePath(const QByteArray &name, const QByteArray &utf8Name, const QByteArray &data)
+    {
+        m_entries.append({name, data, false, false, utf8Name});
+    }
 
     QByteArray bytes() const
     {
@@ -29,6 +37,14 @@ public:
             const quint32 offset = static_cast<quint32>(out.size());
             const quint32 crc = crc32(entry.data);
             const quint16 flags = entry.utf8 ? 0x0800 : 0;
+            QByteArray extra;
+            if (!entry.unicodePath.isEmpty()) {
+                put16(extra, 0x7075);
+                put16(extra, static_cast<quint16>(5 + entry.unicodePath.size()));
+                extra.append('\x01');
+                put32(extra, crc32(entry.name));
+                extra += entry.unicodePath;
+            }
             put32(out, 0x04034B50);
             put16(out, 10);
             put16(out, flags);
@@ -38,8 +54,9 @@ public:
             put32(out, static_cast<quint32>(entry.data.size()));
             put32(out, static_cast<quint32>(entry.data.size()));
             put16(out, static_cast<quint16>(entry.name.size()));
-            put16(out, 0);
+            put16(out, static_cast<quint16>(extra.size()));
             out += entry.name;
+            out += extra;
             out += entry.data;
 
             put32(directory, 0x02014B50);
@@ -52,13 +69,14 @@ public:
             put32(directory, static_cast<quint32>(entry.data.size()));
             put32(directory, static_cast<quint32>(entry.data.size()));
             put16(directory, static_cast<quint16>(entry.name.size()));
-            put16(directory, 0);
+            put16(directory, static_cast<quint16>(extra.size()));
             put16(directory, 0);
             put16(directory, 0);
             put16(directory, 0);
             put32(directory, (entry.link ? 0120777u : 0100644u) << 16);
             put32(directory, offset);
             directory += entry.name;
+            directory += extra;
         }
         const quint32 directoryOffset = static_cast<quint32>(out.size());
         out += directory;

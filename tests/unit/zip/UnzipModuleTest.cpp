@@ -1,4 +1,5 @@
 #include "MsgBoxRecorder.h"
+#include "ScratchMount.h"
 #include "TestZipWriter.h"
 #include "ZipTestArchives.h"
 
@@ -44,10 +45,15 @@ private slots:
     void cleanup();
     void extractsAndTests_data();
     void extractsAndTests();
+    void asksForPasswords_data();
+    void asksForPasswords();
+    void namesAgreeWithTheListing();
     void refusesEntriesLeavingTheTarget();
     void corruptEntryLeavesNothingBehind_data();
     void corruptEntryLeavesNothingBehind();
     void cancelLeavesNoPartialFile();
+    void fullMediumLeavesNoPartialFile_data();
+    void fullMediumLeavesNoPartialFile();
     void overwritesOnlyWhenAsked();
     void reportsModuleProblems_data();
     void reportsModuleProblems();
@@ -59,7 +65,9 @@ private slots:
 
 private:
     QString makeSample();
-    QString run(TZipMaster &zip, const QString &archive, int options, const QString &password = {});
+    // Runs the module into target, by default a fresh folder; returns target.
+    QString run(
+        TZipMaster &zip, const QString &archive, int options, const QString &password = {}, QString target = {});
 
     QTemporaryDir *m_dir = nullptr;
     MsgBoxRecorder *m_boxes = nullptr;
@@ -89,10 +97,11 @@ QString UnzipModuleTest::makeSample()
     return src;
 }
 
-// Runs the module into a fresh target and returns it.
-QString UnzipModuleTest::run(TZipMaster &zip, const QString &archive, int options, const QString &password)
+QString UnzipModuleTest::run(
+    TZipMaster &zip, const QString &archive, int options, const QString &password, QString target)
 {
-    const QString target = m_dir->filePath(QStringLiteral("out/target"));
+    if (target.isEmpty())
+        target = m_dir->filePath(QStringLiteral("out/target"));
     QDir().mkpath(target);
     zip.setDLLDirectory(QStringLiteral(BREKKO_UNZIP_DIR));
     zip.setZipFilename(archive);
@@ -161,6 +170,95 @@ void UnzipModuleTest::extractsAndTests()
         QCOMPARE(contents(target + QStringLiteral("/b.txt")), sampleBytes(3000, 2));
 }
 
+void UnzipModuleTest::asksForPasswords_data()
+{
+    QTest::addColumn<bool>("aes");
+    QTest::addColumn<QString>("preset");
+    // The last answer repeats for every further prompt.
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<int>("prompts");
+    QTest::addColumn<int>("successes");
+
+    const QStringList right {QStringLiteral("geheim")};
+    QTest::newRow("traditional, asked once for both") << false << QString() << right << false << 1 << 2;
+    QTest::newRow("aes, wrong then right") << true << QString() << QStringList {"falsch", "geheim"} << false << 2 << 2;
+    QTest::newRow("aes, right preset") << true << QStringLiteral("geheim") << right << false << 0 << 2;
+    QTest::newRow("aes, wrong preset") << true << QStringLiteral("falsch") << right << false << 1 << 2;
+    QTest::newRow("aes, no answer") << true << QString() << QStringList {QString()} << false << 2 << 0;
+    QTest::newRow("aes, the same wrong answer again") << true << QString() << QStringList {"falsch"} << false << 4 << 0;
+    QTest::newRow("aes, refused") << true << QString() << right << true << 1 << 0;
+}
+
+void UnzipModuleTest::asksForPasswords()
+{
+    QFETCH(bool, aes);
+    QFETCH(QString, preset);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, cancel);
+    QFETCH(int, prompts);
+    QFETCH(int, successes);
+
+    const QString src = m_dir->filePath(QStringLiteral("src"));
+    writeFile(src + QStringLiteral("/a.txt"), sampleBytes(70000));
+    writeFile(src + QStringLiteral("/b.txt"), sampleBytes(500, 2));
+    const QString archive = m_dir->filePath(QStringLiteral("locked.zip"));
+    const QStringList names {QStringLiteral("a.txt"), QStringLiteral("b.txt")};
+    QVERIFY(aes ? zipAes(src, archive, QStringLiteral("geheim"), names)
+                : zip(src, QStringList {QStringLiteral("-P"), QStringLiteral("geheim"), archive} + names));
+    TZipMaster master;
+    QStringList asked;
+    master.OnPassword = [&](const QString &name) {
+        asked.append(name);
+        master.Cancel = cancel;
+        return answers.value(asked.size() - 1, answers.last());
+    };
+    const QString target = run(master, archive, TZipMaster::ExtrDirNames, preset);
+    QCOMPARE(asked.size(), prompts);
+    if (prompts > 0)
+        QCOMPARE(asked.first(), QStringLiteral("a.txt"));
+    QCOMPARE(master.SuccessCount(), successes);
+    QCOMPARE(m_failures.size(), cancel ? 0 : 2 - successes);
+    QCOMPARE(tree(target), successes ? names : QStringList());
+    if (successes)
+        QCOMPARE(contents(target + QStringLiteral("/a.txt")), sampleBytes(70000));
+}
+
+// The module must name every entry as the listing does: marked entries are
+// handed over by their listed names.
+void UnzipModuleTest::namesAgreeWithTheListing()
+{
+    TestZipWriter writer;
+    writer.add("\x81"
+               "ber.txt",
+        "dos");
+    writer.add("gr\xC3\xBCn.txt", "linux");
+    writer.addUtf8("bl\xC3\xA4u.txt", "flagged");
+    writer.addWithUnicodePath("r\xF6t.txt", "r\xC3\xB6t.txt", "field");
+    const QString archive = m_dir->filePath(QStringLiteral("names.zip"));
+    QVERIFY(writer.write(archive));
+    const QStringList names {
+        QStringLiteral("über.txt"), QStringLiteral("grün.txt"), QStringLiteral("bläu.txt"), QStringLiteral("röt.txt")};
+
+    TZipMaster master;
+    master.setZipFilename(archive);
+    QStringList listed;
+    for (const ZipDirEntry &entry : master.DirEntries())
+        listed.append(entry.fileName);
+    QCOMPARE(listed, names);
+    const QString target = m_dir->filePath(QStringLiteral("out"));
+    QDir().mkpath(target);
+    master.setDLLDirectory(QStringLiteral(BREKKO_UNZIP_DIR));
+    master.ExtrBaseDir = target;
+    master.ExtrOptions = TZipMaster::ExtrDirNames;
+    master.FSpecArgs = listed;
+    master.RunLibrary();
+    QCOMPARE(master.SuccessCount(), 4);
+    QStringList sorted = names;
+    sorted.sort();
+    QCOMPARE(tree(target), sorted);
+}
+
 void UnzipModuleTest::refusesEntriesLeavingTheTarget()
 {
     TestZipWriter writer;
@@ -191,24 +289,31 @@ void UnzipModuleTest::refusesEntriesLeavingTheTarget()
 void UnzipModuleTest::corruptEntryLeavesNothingBehind_data()
 {
     QTest::addColumn<int>("options");
-    QTest::newRow("extract") << int(TZipMaster::ExtrDirNames);
-    QTest::newRow("test") << int(TZipMaster::ExtrDirNames | TZipMaster::ExtrTest);
+    QTest::addColumn<int>("size");
+    const int extract = TZipMaster::ExtrDirNames;
+    QTest::newRow("extract") << extract << 100000;
+    QTest::newRow("extract, small entry") << extract << 3000;
+    QTest::newRow("test") << int(TZipMaster::ExtrDirNames | TZipMaster::ExtrTest) << 100000;
 }
 
 void UnzipModuleTest::corruptEntryLeavesNothingBehind()
 {
     QFETCH(int, options);
-    const QString src = makeSample();
+    QFETCH(int, size);
+    const QString src = m_dir->filePath(QStringLiteral("src"));
+    writeFile(src + QStringLiteral("/c.bin"), sampleBytes(size, 5));
     const QString archive = m_dir->filePath(QStringLiteral("bad.zip"));
-    QVERIFY(zip(src, {archive, QStringLiteral("a.txt")}));
+    QVERIFY(zip(src, {archive, QStringLiteral("c.bin")}));
     QByteArray bytes = contents(archive);
-    bytes[bytes.indexOf("a.txt") + 5000] = static_cast<char>(bytes[bytes.indexOf("a.txt") + 5000] ^ 0x55);
+    const qsizetype at = bytes.indexOf("c.bin") + size / 10;
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
     QVERIFY(writeFile(archive, bytes));
 
     TZipMaster master;
     const QString target = run(master, archive, options);
     QCOMPARE(master.SuccessCount(), 0);
     QCOMPARE(m_failures.size(), 1);
+    QVERIFY2(m_failures.first().contains(QStringLiteral("beschädigt")), qPrintable(m_failures.first()));
     QCOMPARE(tree(target), QStringList());
 }
 
@@ -228,6 +333,40 @@ void UnzipModuleTest::cancelLeavesNoPartialFile()
     QCOMPARE(steps, 10);
     QCOMPARE(master.SuccessCount(), 0);
     QCOMPARE(tree(target), QStringList());
+}
+
+void UnzipModuleTest::fullMediumLeavesNoPartialFile_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("replacing");
+    QTest::newRow("new file") << 100000 << false;
+    QTest::newRow("new small file") << 20000 << false;
+    QTest::newRow("replacing a file") << 100000 << true;
+}
+
+void UnzipModuleTest::fullMediumLeavesNoPartialFile()
+{
+    QFETCH(int, size);
+    QFETCH(bool, replacing);
+    ScratchMount medium(512);
+    REQUIRE_MOUNT(medium);
+    const QString src = m_dir->filePath(QStringLiteral("src"));
+    writeFile(src + QStringLiteral("/c.bin"), sampleBytes(size, 5));
+    const QString archive = m_dir->filePath(QStringLiteral("t.zip"));
+    QVERIFY(zip(src, {archive, QStringLiteral("c.bin")}));
+    if (replacing)
+        QVERIFY(writeFile(medium.path(QStringLiteral("c.bin")), "alt"));
+    medium.fill();
+    TZipMaster master;
+    run(master, archive, TZipMaster::ExtrDirNames | TZipMaster::ExtrOverWrite, {}, medium.path());
+    QCOMPARE(master.SuccessCount(), 0);
+    QCOMPARE(m_failures.size(), 1);
+    QStringList left {QStringLiteral(".filler")};
+    if (replacing)
+        left.append(QStringLiteral("c.bin"));
+    QCOMPARE(tree(medium.path()), left);
+    if (replacing)
+        QCOMPARE(contents(medium.path(QStringLiteral("c.bin"))), QByteArray("alt"));
 }
 
 void UnzipModuleTest::overwritesOnlyWhenAsked()
@@ -305,36 +444,42 @@ void UnzipModuleTest::commandLine_data()
 {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QStringList>("extra");
-    QTest::addColumn<bool>("corrupt");
+    // 0 sound, 1 a byte of a.txt's data, 2 the local header of dir/.
+    QTest::addColumn<int>("damage");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
     QTest::addColumn<bool>("relative");
 
     const QString list = QStringLiteral("a.txt\t100000\t");
-    QTest::newRow("list") << "--list" << QStringList() << false << 0 << list << false;
-    QTest::newRow("test") << "--test" << QStringList() << false << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
-    QTest::newRow("test corrupt") << "--test" << QStringList() << true << 1 << "a.txt\tFehler !!! " << false;
-    QTest::newRow("extract") << "--extract" << QStringList {QStringLiteral("ziel/neu")} << false << 0
-                             << "a.txt\tOK\ndir/\tOK\n" << false;
-    QTest::newRow("extract, relative names") << "--extract" << QStringList {QStringLiteral("ziel/neu")} << false
-                                             << 0 << "a.txt\tOK\ndir/\tOK\n" << true;
-    QTest::newRow("list broken") << "--list" << QStringList() << true << 0 << list << false;
+    const QString target = QStringLiteral("ziel/neu");
+    const QString unreached = QStringLiteral("dir/\tFehler !!! nicht erreicht, das Archiv ist davor beschädigt\n");
+    QTest::newRow("list") << "--list" << QStringList() << 0 << 0 << list << false;
+    QTest::newRow("test") << "--test" << QStringList() << 0 << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
+    QTest::newRow("test corrupt") << "--test" << QStringList() << 1 << 1 << "a.txt\tFehler !!! " << false;
+    QTest::newRow("test, damaged header") << "--test" << QStringList() << 2 << 1 << "a.txt\tOK\n" + unreached << false;
+    QTest::newRow("extract") << "--extract" << QStringList {target} << 0 << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
+    QTest::newRow("extract, relative names") << "--extract" << QStringList {target} << 0 << 0 << "a.txt\tOK\ndir/\tOK\n"
+                                             << true;
+    QTest::newRow("extract, damaged header")
+        << "--extract" << QStringList {target} << 2 << 1 << "a.txt\tOK\n" + unreached << false;
+    QTest::newRow("list broken") << "--list" << QStringList() << 1 << 0 << list << false;
 }
 
 void UnzipModuleTest::commandLine()
 {
     QFETCH(QString, mode);
     QFETCH(QStringList, extra);
-    QFETCH(bool, corrupt);
+    QFETCH(int, damage);
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(bool, relative);
     const QString src = makeSample();
     const QString archive = m_dir->filePath(QStringLiteral("c.zip"));
     QVERIFY(zip(src, {archive, QStringLiteral("a.txt"), QStringLiteral("dir/")}));
-    if (corrupt) {
+    if (damage) {
         QByteArray bytes = contents(archive);
-        bytes[bytes.indexOf("a.txt") + 3000] = static_cast<char>(bytes[bytes.indexOf("a.txt") + 3000] ^ 0x55);
+        const qsizetype at = damage == 1 ? bytes.indexOf("a.txt") + 3000 : bytes.indexOf("PK\x03\x04", 4);
+        bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
         QVERIFY(writeFile(archive, bytes));
     }
     AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
@@ -353,6 +498,8 @@ void UnzipModuleTest::commandLine()
     QCOMPARE(code, exitCode);
     out.flush();
     QVERIFY2(outText.startsWith(output), qPrintable(outText));
+    err.flush();
+    QCOMPARE(errText.contains(QStringLiteral("c.zip: ")), damage == 2);
     if (!extra.isEmpty())
         QCOMPARE(contents(m_dir->filePath(QStringLiteral("ziel/neu/a.txt"))), sampleBytes(100000));
 }

@@ -97,6 +97,7 @@ void ZipDirectoryTest::decodesNames_data()
     QTest::newRow("DOS name") << QByteArray("\x81" "ber.txt") << false << QStringLiteral("über.txt");
     QTest::newRow("DOS box characters") << QByteArray("\xC9\xCD\xBB") << false << QStringLiteral("╔═╗");
     QTest::newRow("UTF-8 flagged") << QByteArray("gr\xC3\xBCn.txt") << true << QStringLiteral("grün.txt");
+    QTest::newRow("UTF-8 without the flag") << QByteArray("gr\xC3\xBCn.txt") << false << QStringLiteral("grün.txt");
 }
 
 void ZipDirectoryTest::decodesNames()

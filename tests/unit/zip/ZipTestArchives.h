@@ -16,17 +16,34 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Runs zip in folder with arguments; true on success.
-inline bool zip(const QString &folder, const QStringList &arguments, const QByteArray &input = {})
+// Runs program in folder with arguments; true on success.
+inline bool runTool(
+    const QString &program, const QString &folder, const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess process;
     process.setWorkingDirectory(folder);
-    process.start(QStringLiteral("zip"), QStringList {QStringLiteral("-q")} + arguments);
+    process.start(program, arguments);
     if (!input.isEmpty()) {
         process.write(input);
         process.closeWriteChannel();
     }
     return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Runs zip in folder with arguments; true on success.
+inline bool zip(const QString &folder, const QStringList &arguments, const QByteArray &input = {})
+{
+    return runTool(QStringLiteral("zip"), folder, QStringList {QStringLiteral("-q")} + arguments, input);
+}
+
+// Writes archive from names in folder with AES-256 encryption under password.
+inline bool zipAes(const QString &folder, const QString &archive, const QString &password, const QStringList &names)
+{
+    return runTool(QStringLiteral("bsdtar"), folder,
+        QStringList {QStringLiteral("--format"), QStringLiteral("zip"), QStringLiteral("--options"),
+            QStringLiteral("zip:encryption=aes256"), QStringLiteral("--passphrase"), password, QStringLiteral("-cf"),
+            archive}
+            + names);
 }
 
 // Bytes that vary, so deflate has work to do.
