@@ -30,6 +30,14 @@ namespace {
 
 const QString FormCaption = QStringLiteral("Unrar");
 
+// The program's folder, unless it cannot take files (an installed program):
+// then the home folder.
+QString defaultTargetFolder()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return QFileInfo(programFolder).isWritable() ? programFolder : QDir::homePath();
+}
+
 } // namespace
 
 TUnrarForm::TUnrarForm(QWidget *parent)
@@ -40,7 +48,7 @@ TUnrarForm::TUnrarForm(QWidget *parent)
     setWindowTitle(FormCaption);
     buildControls();
     installEvents();
-    Edit_ZielDir->setText(QCoreApplication::applicationDirPath());
+    Edit_ZielDir->setText(defaultTargetFolder());
     Button_Hilfe->setEnabled(AppContext::hasHelpFile());
 }
 

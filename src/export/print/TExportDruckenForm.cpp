@@ -143,10 +143,10 @@ QWidget *TExportDruckenForm::buildControls()
         marginGrid->addLayout(line, row / 2, row % 2);
         ++row;
     }
-    connectMargin(m_left, &TPagePrinter::setMarginLeft);
-    connectMargin(m_right, &TPagePrinter::setMarginRight);
-    connectMargin(m_top, &TPagePrinter::setMarginTop);
-    connectMargin(m_bottom, &TPagePrinter::setMarginBottom);
+    connectMargin(m_left, [this](int mm) { return m_printer->setMarginLeft(mm); });
+    connectMargin(m_right, [this](int mm) { return m_printer->setMarginRight(mm); });
+    connectMargin(m_top, [this](int mm) { return m_printer->setMarginTop(mm); });
+    connectMargin(m_bottom, [this](int mm) { return m_printer->setMarginBottom(mm); });
     column->addWidget(margins);
 
     auto *range = named(new QGroupBox(QStringLiteral("Druckbereich:"), panel), "GroupBox_Druckbereich");
@@ -206,14 +206,14 @@ QMenu *TExportDruckenForm::buildPreviewMenu()
     return menu;
 }
 
-void TExportDruckenForm::connectMargin(QLineEdit *edit, bool (TPagePrinter::*setter)(double))
+void TExportDruckenForm::connectMargin(QLineEdit *edit, const std::function<bool(int)> &setMargin)
 {
-    connect(edit, &QLineEdit::textChanged, this, [this, setter](const QString &text) {
+    connect(edit, &QLineEdit::textChanged, this, [this, setMargin](const QString &text) {
         bool ok = false;
         const int mm = text.trimmed().toInt(&ok);
         if (!ok)
             return;  // an empty edit leaves the margin as it is
-        if ((m_printer->*setter)(mm))
+        if (setMargin(mm))
             UpdatePageInfo();
     });
 }

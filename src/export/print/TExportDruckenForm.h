@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -47,7 +49,7 @@ private:
     QWidget *buildControls();
     QWidget *buildPageBar();
     QMenu *buildPreviewMenu();
-    void connectMargin(QLineEdit *edit, bool (TPagePrinter::*setter)(double));
+    void connectMargin(QLineEdit *edit, const std::function<bool(int)> &setMargin);
     static void setIfDifferent(QLineEdit *edit, const QString &text);
 
     PrintTextSource m_source;
