@@ -1,5 +1,6 @@
 #include "archive/rar/UnrarApi.h"
 
+#include "archive/ExtractedFileMode.h"
 #include "archive/rar/EntryPathCheck.h"
 #include "archive/rar/RarVolumes.h"
 
@@ -263,8 +264,7 @@ int writeFile(RarArchive *rar, const std::string &target)
         return ERAR_ECREATE;
     }
     int result = copyData(rar, fd);
-    const mode_t mode = archive_entry_perm(rar->entry) & 0777;
-    fchmod(fd, mode ? mode : 0644);
+    fchmod(fd, ExtractedFileMode(archive_entry_perm(rar->entry)));
     if (::close(fd) != 0 && result == ERAR_SUCCESS)
         result = ERAR_ECLOSE;
     if (result == ERAR_SUCCESS && std::rename(temporary.c_str(), target.c_str()) != 0)

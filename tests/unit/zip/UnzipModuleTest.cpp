@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <sys/stat.h>
+
 using namespace ZipTestArchives;
 
 namespace {
@@ -55,6 +57,7 @@ private slots:
     void fullMediumLeavesNoPartialFile_data();
     void fullMediumLeavesNoPartialFile();
     void overwritesOnlyWhenAsked();
+    void modesLoseWhatTheUmaskTakes();
     void reportsModuleProblems_data();
     void reportsModuleProblems();
     void progressBarSteps_data();
@@ -384,6 +387,28 @@ void UnzipModuleTest::overwritesOnlyWhenAsked()
     run(replace, archive, TZipMaster::ExtrDirNames | TZipMaster::ExtrOverWrite);
     QCOMPARE(replace.SuccessCount(), 1);
     QCOMPARE(contents(existing), sampleBytes(100000));
+}
+
+// An archive cannot hand out write rights the user's umask withholds.
+void UnzipModuleTest::modesLoseWhatTheUmaskTakes()
+{
+    const QString src = makeSample();
+    using P = QFileDevice;
+    QVERIFY(QFile::setPermissions(src + QStringLiteral("/a.txt"), P::ReadOwner | P::WriteOwner | P::ExeOwner
+            | P::ReadGroup | P::WriteGroup | P::ExeGroup | P::ReadOther | P::WriteOther | P::ExeOther));
+    QVERIFY(QFile::setPermissions(src + QStringLiteral("/dir/sub/b.txt"), P::ReadOwner | P::WriteOwner));
+    const QString archive = m_dir->filePath(QStringLiteral("t.zip"));
+    QVERIFY(zip(src, {QStringLiteral("-r"), archive, QStringLiteral("a.txt"), QStringLiteral("dir")}));
+    const mode_t before = ::umask(022);
+    TZipMaster master;
+    const QString target = run(master, archive, TZipMaster::ExtrDirNames);
+    ::umask(before);
+    QCOMPARE(master.SuccessCount(), 4);
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(target + QStringLiteral("/a.txt")).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0755));
+    QCOMPARE(::stat(QFile::encodeName(target + QStringLiteral("/dir/sub/b.txt")).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0600));
 }
 
 void UnzipModuleTest::reportsModuleProblems_data()

@@ -1,5 +1,6 @@
 #include "UnzipSession.h"
 
+#include "../../ExtractedFileMode.h"
 #include "../Cp437Table.h"
 #include "NewFile.h"
 #include "SafePath.h"
@@ -355,7 +356,7 @@ bool UnzipSession::writeFile(archive *reader, archive_entry *entry, const std::s
         ok = fail(DataError, name, "Daten unvollständig");
     if (!ok)
         return false;
-    fchmod(file.fd(), archive_entry_perm(entry) ? (archive_entry_perm(entry) & 0777) : 0644);
+    fchmod(file.fd(), ExtractedFileMode(archive_entry_perm(entry)));
     const struct timespec times[2] = {{archive_entry_mtime(entry), 0}, {archive_entry_mtime(entry), 0}};
     futimens(file.fd(), times);
     return file.publish() || fail(WriteError, name, std::strerror(errno));
