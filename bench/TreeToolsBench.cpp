@@ -19,8 +19,7 @@ namespace {
 constexpr int kRuns = 3;
 
 // Median of kRuns timings of work, each on a fresh project from make.
-double medianSeconds(const std::function<std::unique_ptr<Project>()> &make,
-                     const std::function<void(Project &)> &work)
+double medianSeconds(const std::function<std::unique_ptr<Project>()> &make, const std::function<void(Project &)> &work)
 {
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i) {
@@ -39,13 +38,13 @@ double medianSeconds(const std::function<std::unique_ptr<Project>()> &make,
 // One level of entryCount siblings with mixed-case German titles.
 std::unique_ptr<Project> flatProject(int entryCount)
 {
-    static const char *const words[] = {"Übersicht", "apfel", "Äpfel", "Zebra", "öl", "Ofen", "straße",
+    static const char *const words[] = {"Übersicht", "apfel", "Äpfel", "Zebra", "öl",    "Ofen", "straße",
                                         "Strasse",   "BETA",  "beta",  "Alpha", "ärger", "Bild", "bild"};
     QRandomGenerator random(4711);
     auto project = std::make_unique<Project>();
     for (int i = 0; i < entryCount; ++i) {
-        const QString title = QString::fromUtf8(words[random.bounded(int(std::size(words)))])
-            + QLatin1Char(' ') + QString::number(random.bounded(1000000));
+        const QString title = QString::fromUtf8(words[random.bounded(int(std::size(words)))]) + QLatin1Char(' ')
+                              + QString::number(random.bounded(1000000));
         project->tree.append(nullptr, std::make_unique<ProjectEntry>(title));
     }
     return project;
@@ -68,19 +67,16 @@ void BenchTreeTools(const QString &folder, int entryCount)
     const auto flat = [entryCount] { return flatProject(entryCount); };
 
     const double sortAll = medianSeconds(loadCatalogue, [](Project &project) { SortAllLevels(project.tree); });
-    const double sortFlat =
-        medianSeconds(flat, [](Project &project) { SortLevel(project.tree, nullptr); });
+    const double sortFlat = medianSeconds(flat, [](Project &project) { SortLevel(project.tree, nullptr); });
     SearchSettings settings;
     settings.term = QStringLiteral("nirgends vorhanden");
     settings.searchComments = true;
     settings.searchCommands = true;
-    const double search = medianSeconds(loadCatalogue, [&settings](Project &project) {
-        FindInTree(project.tree, nullptr, settings, false);
-    });
+    const double search = medianSeconds(
+        loadCatalogue, [&settings](Project &project) { FindInTree(project.tree, nullptr, settings, false); });
     settings.matchCase = true;
-    const double searchCase = medianSeconds(loadCatalogue, [&settings](Project &project) {
-        FindInTree(project.tree, nullptr, settings, false);
-    });
+    const double searchCase = medianSeconds(
+        loadCatalogue, [&settings](Project &project) { FindInTree(project.tree, nullptr, settings, false); });
 
     std::printf("\nSort and search, %d entries, median of %d runs\n", entryCount, kRuns);
     std::printf("  sort all levels <= 1.0 s          %.3f s  %s\n", sortAll, verdict(sortAll >= 0 && sortAll <= 1.0));

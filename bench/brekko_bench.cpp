@@ -93,8 +93,7 @@ Figures measure(const QString &folder, int entries)
 
     std::printf("%7d entries (%5.1f MB file): load %.3f s (cat x3: %.3f s), save %.3f s (cp: %.3f s), "
                 "peak memory %ld MB\n",
-                entries, QFile(file).size() / 1e6, figures.load, figures.cat, figures.save, figures.cp,
-                figures.memory);
+                entries, QFile(file).size() / 1e6, figures.load, figures.cat, figures.save, figures.cp, figures.memory);
     return figures;
 }
 
@@ -110,7 +109,7 @@ double measureOutOfOrder(const QString &folder, int entries)
     QByteArray text = "<Talvoren V4 Projektdatei>\r\n\r\n";
     for (int i = 0; i < entries + 2; ++i)
         text += "Item New\r\n  ParentNr=" + QByteArray(i < 2 ? "-1" : "0") + "\r\n  Titel=E" + QByteArray::number(i)
-            + "\r\nItem Done\r\n";
+                + "\r\nItem Done\r\n";
     const QString file = folder + QStringLiteral("/out-of-order.prj");
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())

@@ -46,8 +46,8 @@ double cpuSeconds()
     for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
         rusage usage{};
         getrusage(who, &usage);
-        total += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-                 (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        total +=
+            usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     }
     return total;
 }
@@ -119,9 +119,8 @@ Timing engineSeconds(const QString &folder, const QStringList &names, const QStr
 
 void report(const char *what, Timing ours, const char *tool, Timing theirs)
 {
-    std::printf("%-28s brekko %7.3f s (cpu %6.3f s)   %-9s %7.3f s (cpu %6.3f s)   ratio wall %.2fx cpu %.2fx\n",
-                what, ours.wall, ours.cpu, tool, theirs.wall, theirs.cpu, theirs.wall / ours.wall,
-                theirs.cpu / ours.cpu);
+    std::printf("%-28s brekko %7.3f s (cpu %6.3f s)   %-9s %7.3f s (cpu %6.3f s)   ratio wall %.2fx cpu %.2fx\n", what,
+                ours.wall, ours.cpu, tool, theirs.wall, theirs.cpu, theirs.wall / ours.wall, theirs.cpu / ours.cpu);
 }
 
 } // namespace

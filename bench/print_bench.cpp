@@ -47,10 +47,11 @@ int main(int argc, char *argv[])
         page->grab();
     const double paint = timer.nsecsElapsed() / 1e9 / runs;
 
-    std::printf("Print export of 100,000 entries (%lld lines, all three fields):\n", static_cast<long long>(lines.size()));
+    std::printf("Print export of 100,000 entries (%lld lines, all three fields):\n",
+                static_cast<long long>(lines.size()));
     std::printf("  print lines from the tree   %.3f s\n", render);
-    std::printf("  page layout                 %.3f s  (%d pages)  target <= 3 s: %s\n", layout,
-                printer.pageCount(), layout <= 3.0 ? "met" : "MISSED");
+    std::printf("  page layout                 %.3f s  (%d pages)  target <= 3 s: %s\n", layout, printer.pageCount(),
+                layout <= 3.0 ? "met" : "MISSED");
     std::printf("  paint one page at 100 %%     %.1f ms\n", paint * 1000);
     return 0;
 }

@@ -91,13 +91,13 @@ void compare(const char *title, const QString &archive, int entries, QTemporaryD
         {"ours", [&](const QString &folder) { extractWithMaster(archive, entries, folder); }},
         {"dialog", [&](const QString &folder) { dialogSeconds = extractWithDialog(archive, folder); }},
         {"bsdtar",
-            [&](const QString &folder) {
-                runTool(folder, QStringLiteral("bsdtar"), {QStringLiteral("-xf"), archive});
-            }},
+         [&](const QString &folder) {
+             runTool(folder, QStringLiteral("bsdtar"), {QStringLiteral("-xf"), archive});
+         }},
         {"unzip",
-            [&](const QString &folder) {
-                runTool(folder, QStringLiteral("unzip"), {QStringLiteral("-qo"), archive});
-            }},
+         [&](const QString &folder) {
+             runTool(folder, QStringLiteral("unzip"), {QStringLiteral("-qo"), archive});
+         }},
     };
     constexpr int count = sizeof extractors / sizeof extractors[0];
     std::vector<double> times[count];
@@ -121,7 +121,7 @@ void compare(const char *title, const QString &archive, int entries, QTemporaryD
         std::printf("%-24s %-6s", best ? "" : title, best ? "best" : "median");
         for (int which = 0; which < 2; ++which)
             std::printf("  %s %6.3f s (bsdtar %.2fx, unzip %.2fx)", extractors[which].name, figures[which],
-                figures[2] / figures[which], figures[3] / figures[which]);
+                        figures[2] / figures[which], figures[3] / figures[which]);
         std::printf("  bsdtar %6.3f s  unzip %6.3f s\n", figures[2], figures[3]);
     }
     for (int which = 0; which < count; ++which) {

@@ -13,7 +13,7 @@
 
 // One valid project file found in a drive's root folder.
 struct ProjectFileRow {
-    QString drive;  // the root as listed
+    QString drive; // the root as listed
     QString fileName;
     QString path;
     QString projectName;

@@ -134,12 +134,11 @@ int archive(const QString &mode, const QStringList &arguments)
 
 const QStringList &options()
 {
-    static const QStringList all{QStringLiteral("--check"),   QStringLiteral("--expand"),
-                                 QStringLiteral("--resave"),  QStringLiteral("--list"),
-                                 QStringLiteral("--test"),    QStringLiteral("--extract"),
-                                 QStringLiteral("--export-text"), QStringLiteral("--print"),
-                                 QStringLiteral("--stats"),   QStringLiteral("--help"),
-                                 QStringLiteral("-h"),        QStringLiteral("--version")};
+    static const QStringList all{
+        QStringLiteral("--check"),       QStringLiteral("--expand"), QStringLiteral("--resave"),
+        QStringLiteral("--list"),        QStringLiteral("--test"),   QStringLiteral("--extract"),
+        QStringLiteral("--export-text"), QStringLiteral("--print"),  QStringLiteral("--stats"),
+        QStringLiteral("--help"),        QStringLiteral("-h"),       QStringLiteral("--version")};
     return all;
 }
 

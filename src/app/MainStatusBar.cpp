@@ -56,7 +56,8 @@ MainStatusBar::MainStatusBar(QWidget *parent)
     QHBoxLayout *panels = rowLayout(m_panelRow);
     for (int panel = 0; panel < PanelCount; ++panel) {
         const bool centred = panel == ClockPanel || panel == MousePanel;
-        m_panels[panel] = createPanel(kPanelWidths[panel], centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        m_panels[panel] =
+            createPanel(kPanelWidths[panel], centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         m_panels[panel]->setObjectName(QStringLiteral("StatusBar_Panel%1").arg(panel));
         panels->addWidget(m_panels[panel], panel == HintPanel ? 1 : 0);
     }

@@ -8,9 +8,9 @@
 // found for this run.
 struct StartConfig {
     Settings settings;
-    QString settingsFile;  // empty: defaults in use
-    QString startProject;  // command line, else the "Projektdatei" setting
-    QString startMacro;    // an existing macro file, else empty
-    QString commandLineMacro;  // a macro file named on the command line, run after startMacro
-    QString helpFile;      // an existing help file, else empty
+    QString settingsFile;     // empty: defaults in use
+    QString startProject;     // command line, else the "Projektdatei" setting
+    QString startMacro;       // an existing macro file, else empty
+    QString commandLineMacro; // a macro file named on the command line, run after startMacro
+    QString helpFile;         // an existing help file, else empty
 };

@@ -1,7 +1,6 @@
 #include "app/Startup.h"
 
 #include "app/HelpWindow.h"
-#include "common/settings/SettingsReader.h"
 #include "app/TMainForm.h"
 #include "app/TMsgIniErrorForm.h"
 #include "app/TSplashForm.h"
@@ -10,6 +9,7 @@
 #include "common/FileUtils.h"
 #include "common/GuiSeams.h"
 #include "common/Translations.h"
+#include "common/settings/SettingsReader.h"
 
 #include <QApplication>
 

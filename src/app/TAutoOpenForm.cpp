@@ -82,7 +82,7 @@ void TAutoOpenForm::widenToColumns()
 {
     const QMargins margins = layout()->contentsMargins();
     const int wanted = m_grid->horizontalHeader()->length() + 2 * m_grid->frameWidth()
-        + m_grid->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+                       + m_grid->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
     const int available = screen()->availableGeometry().width();
     const int target = qMin(wanted, available);
     if (width() >= target)
@@ -112,7 +112,8 @@ void TAutoOpenForm::runSearch()
         observer.status = [this](const QString &drive) { m_label2->setText(drive); };
         observer.keepGoing = [this] { return !m_cancelled; };
         observer.runPendingEvents = RunPendingEvents;
-        found = ScanDriveRoots(m_drives, [this](const ProjectFileRow &row) { rowFound(row); }, observer);
+        found = ScanDriveRoots(
+            m_drives, [this](const ProjectFileRow &row) { rowFound(row); }, observer);
     }
     searchEnded(found);
 }
@@ -174,8 +175,7 @@ void TAutoOpenForm::Button_Oeffnen_OnClick()
     const int row = m_grid->selectedRow();
     if (row < 0)
         return;
-    m_chosenFile =
-        Volumes::joinOnVolume(m_grid->cellText(row, DriveColumn), m_grid->cellText(row, FileColumn));
+    m_chosenFile = Volumes::joinOnVolume(m_grid->cellText(row, DriveColumn), m_grid->cellText(row, FileColumn));
     accept();
 }
 
@@ -184,10 +184,9 @@ void TAutoOpenForm::Button_Durchsuchen_OnClick()
     const int row = m_grid->selectedRow();
     if (row < 0)
         return;
-    const QString chosen = FileChooser::openFile(this, QStringLiteral("Projektdatei auswählen..."),
-                                                 m_grid->cellText(row, DriveColumn),
-                                                 QStringLiteral("Projektdateien [*.prj]|*.prj|Alle Dateien [*.*]|*.*"),
-                                                 m_grid->cellText(row, FileColumn));
+    const QString chosen = FileChooser::openFile(
+        this, QStringLiteral("Projektdatei auswählen..."), m_grid->cellText(row, DriveColumn),
+        QStringLiteral("Projektdateien [*.prj]|*.prj|Alle Dateien [*.*]|*.*"), m_grid->cellText(row, FileColumn));
     if (chosen.isEmpty())
         return;
     m_chosenFile = FileSystem::fullPath(chosen);

@@ -1,9 +1,9 @@
 #include "app/TMainForm.h"
 
-#include "app/MainItemEditHost.h"
-#include "app/MainStatusBar.h"
 #include "app/ExportCommands.h"
 #include "app/MainHandovers.h"
+#include "app/MainItemEditHost.h"
+#include "app/MainStatusBar.h"
 #include "app/ProjectToolCommands.h"
 #include "app/SearchCommands.h"
 #include "app/TSplashForm.h"
@@ -71,7 +71,7 @@ QString inheritedHint(const QWidget *widget, const QWidget *top)
 bool isMouseEvent(QEvent::Type type)
 {
     return type == QEvent::MouseMove || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
-        || type == QEvent::MouseButtonDblClick;
+           || type == QEvent::MouseButtonDblClick;
 }
 
 } // namespace

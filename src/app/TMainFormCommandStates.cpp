@@ -30,9 +30,9 @@ void TMainForm::SetCommandState(int code)
         break;
     case 1:
         enableAll({a.saveAs, a.close, a.statistics, a.importMenu->menuAction(), a.exportMenu->menuAction(),
-                    a.exportPrint, a.exportText, a.expandAll, a.collapseAll, a.editImages, a.addEntry, a.moveMenu->menuAction(),
-                    a.search, a.goTo},
-                   true);
+                   a.exportPrint, a.exportText, a.expandAll, a.collapseAll, a.editImages, a.addEntry,
+                   a.moveMenu->menuAction(), a.search, a.goTo},
+                  true);
         for (QAction *action : panelSwitches)
             action->setEnabled(true);
         m_tree->show();
@@ -40,12 +40,34 @@ void TMainForm::SetCommandState(int code)
         m_statusBar->setPanelText(MainStatusBar::PercentPanel, QStringLiteral("0%"));
         break;
     case 2:
-        enableAll({a.save, a.saveAs, a.close, a.editFile, a.statistics, a.importMenu->menuAction(),
-                    a.exportMenu->menuAction(), a.exportPrint, a.exportText, a.expandAll, a.collapseAll, a.editImages, a.editEntry,
-                    a.addEntry, a.addChild, a.moveMenu->menuAction(), a.moveUp, a.moveDown, a.moveToStart,
-                    a.moveToEnd, a.removeEntry, a.removeChildren, a.removeAll, a.sort, a.search, a.searchAgain,
-                    a.goTo},
-                   false);
+        enableAll({a.save,
+                   a.saveAs,
+                   a.close,
+                   a.editFile,
+                   a.statistics,
+                   a.importMenu->menuAction(),
+                   a.exportMenu->menuAction(),
+                   a.exportPrint,
+                   a.exportText,
+                   a.expandAll,
+                   a.collapseAll,
+                   a.editImages,
+                   a.editEntry,
+                   a.addEntry,
+                   a.addChild,
+                   a.moveMenu->menuAction(),
+                   a.moveUp,
+                   a.moveDown,
+                   a.moveToStart,
+                   a.moveToEnd,
+                   a.removeEntry,
+                   a.removeChildren,
+                   a.removeAll,
+                   a.sort,
+                   a.search,
+                   a.searchAgain,
+                   a.goTo},
+                  false);
         for (QAction *action : panelSwitches)
             action->setEnabled(false);
         m_tree->hide();
@@ -64,9 +86,9 @@ void TMainForm::SetCommandState(int code)
         enableAll({a.editEntry, a.addChild, a.moveMenu->menuAction(), a.removeEntry}, true);
         break;
     case 8:
-        enableAll({a.editEntry, a.addChild, a.moveMenu->menuAction(), a.moveUp, a.moveDown, a.moveToStart,
-                    a.moveToEnd, a.removeEntry, a.removeChildren},
-                   false);
+        enableAll({a.editEntry, a.addChild, a.moveMenu->menuAction(), a.moveUp, a.moveDown, a.moveToStart, a.moveToEnd,
+                   a.removeEntry, a.removeChildren},
+                  false);
         break;
     case 60:
         a.removeChildren->setEnabled(m_currentEntry && m_currentEntry->hasChildren());

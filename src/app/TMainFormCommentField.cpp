@@ -65,8 +65,7 @@ void TMainForm::connectCommentField()
 // first.
 void TMainForm::disconnectCommentField()
 {
-    delete m_commentEdit->findChild<QObject *>(QStringLiteral("KommentarEditFocusFilter"),
-                                               Qt::FindDirectChildrenOnly);
+    delete m_commentEdit->findChild<QObject *>(QStringLiteral("KommentarEditFocusFilter"), Qt::FindDirectChildrenOnly);
 }
 
 void TMainForm::writeBackFields()
@@ -101,8 +100,8 @@ void TMainForm::KommentarEdit_OnExit()
 void TMainForm::KommentarEdit_OnContextMenu(const QPoint &position)
 {
     const bool selection = m_commentEdit->textCursor().hasSelection();
-    for (const char *name : {"KommentarPopupMenu_Ausschneiden", "KommentarPopupMenu_Kopieren",
-                             "KommentarPopupMenu_Loeschen"})
+    for (const char *name :
+         {"KommentarPopupMenu_Ausschneiden", "KommentarPopupMenu_Kopieren", "KommentarPopupMenu_Loeschen"})
         m_commentPopupMenu->findChild<QAction *>(QString::fromLatin1(name))->setEnabled(selection);
     m_commentPopupMenu->findChild<QAction *>(QStringLiteral("KommentarPopupMenu_Einfuegen"))
         ->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());

@@ -59,8 +59,8 @@ void TMainForm::createProjectMenu()
     MainActions &a = m_actions;
     QMenu *menu = addMenu(menuBar(), "MainMenu_Projektdatei", QStringLiteral("&Projektdatei"));
     a.newProject = addItem(menu, "MainMenu_Projektdatei_Neu", QStringLiteral("&Neu"), keys(Qt::CTRL | Qt::Key_N));
-    a.autoOpen = addItem(menu, "MainMenu_Projektdatei_AutoOeffnen", QStringLiteral("&Auto-Öffnen"),
-                         keys(Qt::CTRL | Qt::Key_A));
+    a.autoOpen =
+        addItem(menu, "MainMenu_Projektdatei_AutoOeffnen", QStringLiteral("&Auto-Öffnen"), keys(Qt::CTRL | Qt::Key_A));
     a.open = addItem(menu, "MainMenu_Projektdatei_Oeffnen", QStringLiteral("Ö&ffnen"), keys(Qt::CTRL | Qt::Key_O));
     a.reopen = addSubmenu(menu, "MainMenu_Projektdatei_ErneutOeffnen", QStringLiteral("&Erneut öffnen..."),
                           keys(Qt::CTRL | Qt::Key_E));
@@ -72,14 +72,14 @@ void TMainForm::createProjectMenu()
     a.close = addItem(menu, "MainMenu_Projektdatei_Schliessen", QStringLiteral("Schlie&ßen"),
                       keys(Qt::CTRL | Qt::Key_ssharp));
     menu->addSeparator();
-    a.editFile = addItem(menu, "MainMenu_Projektdatei_Editieren", QStringLiteral("E&ditieren"),
-                         keys(Qt::CTRL | Qt::Key_D));
-    a.statistics = addItem(menu, "MainMenu_Projektdatei_Statistik", QStringLiteral("Statisti&k"),
-                           keys(Qt::CTRL | Qt::Key_K));
+    a.editFile =
+        addItem(menu, "MainMenu_Projektdatei_Editieren", QStringLiteral("E&ditieren"), keys(Qt::CTRL | Qt::Key_D));
+    a.statistics =
+        addItem(menu, "MainMenu_Projektdatei_Statistik", QStringLiteral("Statisti&k"), keys(Qt::CTRL | Qt::Key_K));
     menu->addSeparator();
     a.importMenu = addSubmenu(menu, "MainMenu_Projektdatei_Importieren", QStringLiteral("&Importieren"));
-    a.importFileContents = addItem(a.importMenu, "MainMenu_Projektdatei_Importieren_Dateiinhalt",
-                                   QStringLiteral("&Dateiinhalt"));
+    a.importFileContents =
+        addItem(a.importMenu, "MainMenu_Projektdatei_Importieren_Dateiinhalt", QStringLiteral("&Dateiinhalt"));
     a.importFolderTree = addItem(a.importMenu, "MainMenu_Projektdatei_Importieren_Verzeichnisstruktur",
                                  QStringLiteral("&Verzeichnisstruktur"));
     a.exportMenu = addSubmenu(menu, "MainMenu_Projektdatei_Export", QStringLiteral("Ex&portieren"));
@@ -87,8 +87,8 @@ void TMainForm::createProjectMenu()
                             keys(Qt::CTRL | Qt::Key_P));
     a.exportText = addItem(a.exportMenu, "MainMenu_Projektdatei_Export_Textdatei", QStringLiteral("&Textdatei"),
                            keys(Qt::CTRL | Qt::Key_T));
-    a.exportHtml = addItem(a.exportMenu, "MainMenu_Projektdatei_Export_HtmlDokument",
-                           QStringLiteral("&Html-Dokument"), keys(Qt::CTRL | Qt::Key_H));
+    a.exportHtml = addItem(a.exportMenu, "MainMenu_Projektdatei_Export_HtmlDokument", QStringLiteral("&Html-Dokument"),
+                           keys(Qt::CTRL | Qt::Key_H));
     // Present for the layout of the menu; they have no function.
     for (QAction *never : {a.importFileContents, a.importFolderTree, a.exportHtml})
         never->setEnabled(false);
@@ -123,14 +123,14 @@ void TMainForm::createEditMenu()
     a.editImages = addItem(menu, "MainMenu_Bearbeiten_ImagelisteBearbeiten", QStringLiteral("&Imageliste bearbeiten"),
                            keys(Qt::Key_F2));
     menu->addSeparator();
-    a.editEntry = addItem(menu, "MainMenu_Bearbeiten_EintragBearbeiten", QStringLiteral("&Eintrag bearbeiten"),
-                          keys(Qt::Key_F3));
+    a.editEntry =
+        addItem(menu, "MainMenu_Bearbeiten_EintragBearbeiten", QStringLiteral("&Eintrag bearbeiten"), keys(Qt::Key_F3));
     a.addEntry = addItem(menu, "MainMenu_Bearbeiten_EintragHinzufuegen", QStringLiteral("Eintrag &hinzufügen"),
                          keys(Qt::Key_F4));
     a.addChild = addItem(menu, "MainMenu_Bearbeiten_UntereintragHinzufuegen",
                          QStringLiteral("&Untereintrag hinzufügen"), keys(Qt::Key_F5));
-    a.moveMenu = addSubmenu(menu, "MainMenu_Bearbeiten_EintragVerschiebenNach",
-                            QStringLiteral("Eintrag &verschieben nach..."));
+    a.moveMenu =
+        addSubmenu(menu, "MainMenu_Bearbeiten_EintragVerschiebenNach", QStringLiteral("Eintrag &verschieben nach..."));
     a.moveUp = addItem(a.moveMenu, "MainMenu_Bearbeiten_EintragVerschiebenNach_Oben",
                        QStringLiteral("Um eine Position nach &oben"), keys(Qt::Key_F9));
     a.moveDown = addItem(a.moveMenu, "MainMenu_Bearbeiten_EintragVerschiebenNach_Unten",
@@ -141,12 +141,12 @@ void TMainForm::createEditMenu()
     a.moveToEnd = addItem(a.moveMenu, "MainMenu_Bearbeiten_EintragVerschiebenNach_Ende",
                           QStringLiteral("Zum &Ende der Ebene"), keys(Qt::Key_F12));
     menu->addSeparator();
-    a.removeEntry = addItem(menu, "MainMenu_Bearbeiten_EintragEntfernen", QStringLiteral("Eintrag ent&fernen"),
-                            keys(Qt::Key_F6));
+    a.removeEntry =
+        addItem(menu, "MainMenu_Bearbeiten_EintragEntfernen", QStringLiteral("Eintrag ent&fernen"), keys(Qt::Key_F6));
     a.removeChildren = addItem(menu, "MainMenu_Bearbeiten_UntereintraegeEntfernen",
                                QStringLiteral("U&ntereinträge entfernen"), keys(Qt::Key_F7));
-    a.removeAll = addItem(menu, "MainMenu_Bearbeiten_AlleEintraegeEntfernen", QStringLiteral("&Alle Einträge entfernen"),
-                          keys(Qt::SHIFT | Qt::Key_F7));
+    a.removeAll = addItem(menu, "MainMenu_Bearbeiten_AlleEintraegeEntfernen",
+                          QStringLiteral("&Alle Einträge entfernen"), keys(Qt::SHIFT | Qt::Key_F7));
     menu->addSeparator();
     a.sort = addItem(menu, "MainMenu_Bearbeiten_Sortieren", QStringLiteral("&Sortieren"), keys(Qt::Key_F8));
 
@@ -160,8 +160,8 @@ void TMainForm::createSearchMenu()
     MainActions &a = m_actions;
     QMenu *menu = addMenu(menuBar(), "MainMenu_Suchen", QStringLiteral("&Suchen"));
     a.search = addItem(menu, "MainMenu_Suchen_Suchen", QStringLiteral("&Suchen"), keys(Qt::ALT | Qt::Key_F5));
-    a.searchAgain = addItem(menu, "MainMenu_Suchen_Weitersuchen", QStringLiteral("&Weitersuchen"),
-                            keys(Qt::ALT | Qt::Key_F6));
+    a.searchAgain =
+        addItem(menu, "MainMenu_Suchen_Weitersuchen", QStringLiteral("&Weitersuchen"), keys(Qt::ALT | Qt::Key_F6));
     a.goTo = addItem(menu, "MainMenu_Suchen_GeheZu", QStringLiteral("&Gehe zu..."), keys(Qt::ALT | Qt::Key_F7));
     // The toolbar buttons' hints.
     a.search->setToolTip(QStringLiteral("Begriff suchen"));
@@ -186,8 +186,8 @@ void TMainForm::createOptionsMenu()
     };
     QMenu *menu = addMenu(menuBar(), "MainMenu_Optionen", QStringLiteral("&Optionen"));
     for (int i = 0; i < MainActions::SwitchCount; ++i) {
-        QAction *action = addItem(menu, switches[i].name, QString::fromUtf8(switches[i].caption),
-                                  keys(Qt::CTRL | switches[i].key));
+        QAction *action =
+            addItem(menu, switches[i].name, QString::fromUtf8(switches[i].caption), keys(Qt::CTRL | switches[i].key));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, i] { MainMenu_Optionen_Ausblenden_OnClick(i); });
         m_actions.viewSwitches[i] = action;
@@ -195,8 +195,8 @@ void TMainForm::createOptionsMenu()
             menu->addSeparator();
     }
     menu->addSeparator();
-    m_actions.settings = addItem(menu, "MainMenu_Optionen_EinstellungenKonfigurieren",
-                                 QStringLiteral("&Einstellungen konfigurieren"));
+    m_actions.settings =
+        addItem(menu, "MainMenu_Optionen_EinstellungenKonfigurieren", QStringLiteral("&Einstellungen konfigurieren"));
 }
 
 void TMainForm::setToolItems(const QList<ToolItem> &tools)

@@ -172,7 +172,8 @@ bool TMainForm::askToSaveChanges()
         name = m_project->name.isEmpty() ? QStringLiteral("Unbenannt") : m_project->name;
     const int answer = ShowMsgBox(
         QStringLiteral("Änderungen speichern ?"),
-        QStringLiteral("Die Projektdatei \"%1\" wurde modifiziert.\rSollen die Änderungen gespeichert werden ?").arg(name),
+        QStringLiteral("Die Projektdatei \"%1\" wurde modifiziert.\rSollen die Änderungen gespeichert werden ?")
+            .arg(name),
         MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Cancel | MsgBox::Help, 80060);
     if (answer == MsgBox::ResultYes)
         return saveProject(m_project->fileName);

@@ -4,8 +4,8 @@
 #include "components/ToolbarDock.h"
 
 #include <QFrame>
-#include <QMenu>
 #include <QImage>
+#include <QMenu>
 #include <QPixmap>
 #include <QStyle>
 #include <QToolButton>

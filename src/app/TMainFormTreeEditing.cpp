@@ -25,9 +25,11 @@ void TMainForm::connectTreeEditing()
             &TMainForm::MainMenu_Bearbeiten_EintragVerschiebenNach_Unten_OnClick);
     connect(a.moveToStart, &QAction::triggered, this,
             &TMainForm::MainMenu_Bearbeiten_EintragVerschiebenNach_Anfang_OnClick);
-    connect(a.moveToEnd, &QAction::triggered, this, &TMainForm::MainMenu_Bearbeiten_EintragVerschiebenNach_Ende_OnClick);
+    connect(a.moveToEnd, &QAction::triggered, this,
+            &TMainForm::MainMenu_Bearbeiten_EintragVerschiebenNach_Ende_OnClick);
     connect(a.removeEntry, &QAction::triggered, this, &TMainForm::MainMenu_Bearbeiten_EintragEntfernen_OnClick);
-    connect(a.removeChildren, &QAction::triggered, this, &TMainForm::MainMenu_Bearbeiten_UntereintraegeEntfernen_OnClick);
+    connect(a.removeChildren, &QAction::triggered, this,
+            &TMainForm::MainMenu_Bearbeiten_UntereintraegeEntfernen_OnClick);
     connect(a.removeAll, &QAction::triggered, this, &TMainForm::MainMenu_Bearbeiten_AlleEintraegeEntfernen_OnClick);
     connect(m_tree->projectModel(), &ProjectTreeModel::titleEdited, this, &TMainForm::Tree_OnEdited);
     createTreePopupMenus();

@@ -30,8 +30,8 @@ void TMainForm::applySettings(const StartConfig &config)
         applyToolbarPlace(t, settings.toolbarPlaces[t]);
 
     const bool hidden[MainActions::SwitchCount] = {
-        settings.toolbarHidden[0],     settings.toolbarHidden[1],      settings.toolbarHidden[2],
-        settings.commentPanelHidden,   settings.commandPanelHidden,    settings.statusBarHidden,
+        settings.toolbarHidden[0],   settings.toolbarHidden[1],   settings.toolbarHidden[2],
+        settings.commentPanelHidden, settings.commandPanelHidden, settings.statusBarHidden,
     };
     for (int s = 0; s < MainActions::SwitchCount; ++s) {
         if (hidden[s])

@@ -63,8 +63,7 @@ QWidget *TSystemInfoForm::createGeneralGroup()
            QStringLiteral("%1 (%2 Kerne)").arg(SystemInfo::processorName()).arg(SystemInfo::processorCount()));
     addRow(form, group, "BetriebssystemLabel", QStringLiteral("Betriebssystem:"), SystemInfo::operatingSystem());
     addRow(form, group, "BenutzerLabel", QStringLiteral("Benutzer:"), SystemInfo::userName());
-    addRow(form, group, "ProgrammordnerLabel", QStringLiteral("Programmordner:"),
-           AppContext::programDirectory());
+    addRow(form, group, "ProgrammordnerLabel", QStringLiteral("Programmordner:"), AppContext::programDirectory());
     addRow(form, group, "BenutzerordnerLabel", QStringLiteral("Benutzerordner:"), QDir::homePath());
     addRow(form, group, "TempordnerLabel", QStringLiteral("Temporärer Ordner:"), QDir::tempPath());
     return group;
@@ -75,8 +74,7 @@ QWidget *TSystemInfoForm::createMemoryGroup()
     const SystemInfo::Memory memory = SystemInfo::memory();
     auto *group = new QGroupBox(QStringLiteral("Speicher"), this);
     auto *form = new QFormLayout(group);
-    addRow(form, group, "SpeicherGesamtLabel", QStringLiteral("Arbeitsspeicher gesamt:"),
-           KilobyteText(memory.total));
+    addRow(form, group, "SpeicherGesamtLabel", QStringLiteral("Arbeitsspeicher gesamt:"), KilobyteText(memory.total));
     addRow(form, group, "SpeicherFreiLabel", QStringLiteral("Arbeitsspeicher verfügbar:"),
            KilobyteText(memory.available));
     addRow(form, group, "AuslagerungGesamtLabel", QStringLiteral("Auslagerungsspeicher gesamt:"),
@@ -92,11 +90,11 @@ QWidget *TSystemInfoForm::createDriveList()
     auto *list = new QTreeWidget(group);
     list->setObjectName(QStringLiteral("LaufwerkListe"));
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({QStringLiteral("Laufwerk"), QStringLiteral("Dateisystem"), QStringLiteral("Größe"),
-                           QStringLiteral("Frei")});
+    list->setHeaderLabels(
+        {QStringLiteral("Laufwerk"), QStringLiteral("Dateisystem"), QStringLiteral("Größe"), QStringLiteral("Frei")});
     for (const SystemInfo::Drive &drive : SystemInfo::drives()) {
-        auto *item = new QTreeWidgetItem(list, {drive.root, drive.fileSystem, KilobyteText(drive.total),
-                                                KilobyteText(drive.free)});
+        auto *item = new QTreeWidgetItem(
+            list, {drive.root, drive.fileSystem, KilobyteText(drive.total), KilobyteText(drive.free)});
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     }

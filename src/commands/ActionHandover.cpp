@@ -41,7 +41,8 @@ ActionHandover *SetActionHandover(ActionHandover *handover)
 void ShowNotAvailable(const QString &what, const QString &fileName)
 {
     NormalCursor ready;
-    ShowMsgBox(what, what + QStringLiteral(" ist in dieser Version noch nicht verfügbar.") + QLatin1Char('\r')
+    ShowMsgBox(what,
+               what + QStringLiteral(" ist in dieser Version noch nicht verfügbar.") + QLatin1Char('\r')
                    + QStringLiteral("Dateiangabe: \"") + fileName + QLatin1Char('"'),
                MsgBox::Information, MsgBox::DefaultBeep, MsgBox::Ok, 0);
 }

@@ -31,7 +31,7 @@ QString warningFor(int code, const QString &line)
         return QStringLiteral("Keine Datei angegeben oder die Datei konnte nicht gefunden werden.");
     case ExpandMissingWord:
         return QStringLiteral("Befehlszeile wurde unvollständig erweitert zu:") + CR + QLatin1Char('"') + line
-            + QLatin1Char('"');
+               + QLatin1Char('"');
     default:
         return {};
     }
@@ -42,7 +42,7 @@ bool tryAnyway(const QString &warning)
     return ShowMsgBox(QStringLiteral("Warnung: Kann Befehlszeile womöglich nicht ausführen..."),
                       warning + CR + QStringLiteral("Trotzdem versuchen die Befehlszeile auszuführen ?"),
                       MsgBox::Warning, MsgBox::ExclamationBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80290)
-        == MsgBox::ResultYes;
+           == MsgBox::ResultYes;
 }
 
 } // namespace

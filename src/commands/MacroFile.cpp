@@ -26,20 +26,17 @@ void showReadError(const QString &fileName)
 {
     ShowMsgBox(QStringLiteral("Fehler: Makrodatei konnte eingelesen werden..."),
                QStringLiteral("Bei dem Versuch die Makrodatei") + CR + QLatin1Char('"') + fileName + QLatin1Char('"')
-                   + CR
-                   + QStringLiteral(
-                       "zu öffnen und den Inhalt einzulesen ist ein unbekannter Fehler aufgetreten."),
+                   + CR + QStringLiteral("zu öffnen und den Inhalt einzulesen ist ein unbekannter Fehler aufgetreten."),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80550);
 }
 
 // Asks whether to go on after an incomplete TST line; false ends the run.
 bool continueAfterSyntaxError(int lineNumber)
 {
-    const int answer = ShowMsgBox(QStringLiteral("Makro-Syntaxfehler in Zeile ") + QString::number(lineNumber)
-                                      + QLatin1Char(':'),
-                                  QStringLiteral("Makrobefehl TST wurde unvollständig angegeben.") + CR
-                                      + QStringLiteral("Makro fortsetzen ?"),
-                                  MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 23000);
+    const int answer = ShowMsgBox(
+        QStringLiteral("Makro-Syntaxfehler in Zeile ") + QString::number(lineNumber) + QLatin1Char(':'),
+        QStringLiteral("Makrobefehl TST wurde unvollständig angegeben.") + CR + QStringLiteral("Makro fortsetzen ?"),
+        MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 23000);
     return answer != MsgBox::ResultNo;
 }
 
@@ -87,9 +84,8 @@ void RunMacroFile(const QString &fileName)
         return;
     }
     int lineNumber = 0;
-    const bool read = TextFile::forEachLine(fileName, [&lineNumber](QStringView line) {
-        return runLine(line, ++lineNumber);
-    });
+    const bool read =
+        TextFile::forEachLine(fileName, [&lineNumber](QStringView line) { return runLine(line, ++lineNumber); });
     if (!read)
         showReadError(fileName);
 }

@@ -145,9 +145,8 @@ bool ResolveInProgramDirectory(QString &path)
         path = FileSystem::fullPath(rest);
         return true;
     }
-    return takeIfFile(path, programDirectory + rest)
-        || takeIfFile(path, Volumes::joinOnVolume(programDrive(), rest))
-        || takeIfFile(path, programDirectory + QFileInfo(rest).fileName());
+    return takeIfFile(path, programDirectory + rest) || takeIfFile(path, Volumes::joinOnVolume(programDrive(), rest))
+           || takeIfFile(path, programDirectory + QFileInfo(rest).fileName());
 }
 
 bool ResolveFilePath(const QString &drive, QString &path)
@@ -176,7 +175,7 @@ bool ResolveDirectoryPath(const QString &drive, QString &path)
     if (isProgramDrive(drive)) {
         const QString programDirectory = AppContext::programDirectory();
         return takeIfFolder(path, onVolume(programDrive(), rest))
-            || takeIfFolder(path, programDirectory + toFileSystemPath(rest));
+               || takeIfFolder(path, programDirectory + toFileSystemPath(rest));
     }
     return takeIfFolder(path, onVolume(drive, rest));
 }

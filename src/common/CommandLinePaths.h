@@ -9,10 +9,10 @@
 
 // Result codes of ExpandCommandLine.
 enum ExpandResult : int {
-    ExpandMissingWord = -3,  // several words; a "\" word names nothing
-    ExpandNothing = -2,      // one word that names nothing
+    ExpandMissingWord = -3, // several words; a "\" word names nothing
+    ExpandNothing = -2,     // one word that names nothing
     ExpandEmpty = -1,
-    ExpandWords = 0,         // several words; every "\" word resolved
+    ExpandWords = 0, // several words; every "\" word resolved
     ExpandFile = 1,
     ExpandFolder = 2,
 };

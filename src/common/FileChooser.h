@@ -26,9 +26,9 @@ struct Request {
     QString preselectedName;
     // In the program's form: "Text [*.txt]|*.txt|Alle Dateien [*.*]|*.*".
     QString filter;
-    QString defaultSuffix;          // save: added to a name without suffix
-    bool confirmOverwrite = false;  // save: ask before replacing a file
-    bool fixedPitchOnly = false;    // font: offer fixed-pitch fonts only
+    QString defaultSuffix;         // save: added to a name without suffix
+    bool confirmOverwrite = false; // save: ask before replacing a file
+    bool fixedPitchOnly = false;   // font: offer fixed-pitch fonts only
 };
 
 // A handler's answer: the chosen path; for Font a QFont::toString text; for

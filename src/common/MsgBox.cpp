@@ -28,14 +28,22 @@ Handler *handler()
 int resultOfButton(int button)
 {
     switch (button) {
-    case Yes: return ResultYes;
-    case No: return ResultNo;
-    case Ok: return ResultOk;
-    case Cancel: return ResultCancel;
-    case Retry: return ResultRetry;
-    case Ignore: return ResultIgnore;
-    case All: return ResultAll;
-    default: return 0;
+    case Yes:
+        return ResultYes;
+    case No:
+        return ResultNo;
+    case Ok:
+        return ResultOk;
+    case Cancel:
+        return ResultCancel;
+    case Retry:
+        return ResultRetry;
+    case Ignore:
+        return ResultIgnore;
+    case All:
+        return ResultAll;
+    default:
+        return 0;
     }
 }
 
@@ -60,8 +68,8 @@ int ConsoleHandler::show(const Request &request)
 
 } // namespace MsgBox
 
-int ShowMsgBox(const QString &caption, const QString &text, int icon, int sound, int buttons,
-               int helpContext, int unattendedAnswer)
+int ShowMsgBox(const QString &caption, const QString &text, int icon, int sound, int buttons, int helpContext,
+               int unattendedAnswer)
 {
     MsgBox::Request request{caption, text, icon, sound, buttons, helpContext, unattendedAnswer};
     return MsgBox::handler()->show(request);

@@ -39,7 +39,7 @@ enum Result : int {
 
 struct Request {
     QString caption;
-    QString text;  // line breaks are single CR characters
+    QString text; // line breaks are single CR characters
     int icon = NoIcon;
     int sound = DefaultBeep;
     int buttons = Ok;
@@ -74,5 +74,5 @@ public:
 
 } // namespace MsgBox
 
-int ShowMsgBox(const QString &caption, const QString &text, int icon, int sound, int buttons,
-               int helpContext, int unattendedAnswer = 0);
+int ShowMsgBox(const QString &caption, const QString &text, int icon, int sound, int buttons, int helpContext,
+               int unattendedAnswer = 0);

@@ -6,8 +6,8 @@ namespace MsgBoxLayout {
 
 namespace {
 constexpr int kScreenMargin = 200;
-constexpr int kCaptionReserve = 60;  // room for the frame's buttons
-constexpr int kWidthExtra = 80;      // icon column and right margin
+constexpr int kCaptionReserve = 60; // room for the frame's buttons
+constexpr int kWidthExtra = 80;     // icon column and right margin
 constexpr int kMinTextHeight = 32;
 constexpr int kHeightExtra = 130;
 constexpr int kButtonPitch = 96;
@@ -26,9 +26,8 @@ MsgBoxGeometry compute(const MsgBoxMetrics &metrics)
 {
     MsgBoxGeometry geometry;
     if (metrics.messageWidth < wrapWidth(metrics.screenWidth)) {
-        geometry.textWidth = metrics.captionWidth < metrics.messageWidth
-                                 ? metrics.messageWidth
-                                 : metrics.captionWidth + kCaptionReserve;
+        geometry.textWidth =
+            metrics.captionWidth < metrics.messageWidth ? metrics.messageWidth : metrics.captionWidth + kCaptionReserve;
         geometry.textHeight = std::max(metrics.messageHeight, kMinTextHeight);
     } else {
         geometry.wrapped = true;

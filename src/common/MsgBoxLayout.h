@@ -11,23 +11,23 @@ struct MsgBoxMetrics {
     int messageHeight = 0;  // its height laid out that way
     int wrappedHeight = 0;  // its height wrapped at wrapWidth(screenWidth)
     int captionWidth = 0;   // the caption's text width
-    int buttonCount = 0;     // visible buttons
-    int buttonMinWidth = 0;  // width the widest visible button needs
+    int buttonCount = 0;    // visible buttons
+    int buttonMinWidth = 0; // width the widest visible button needs
 };
 
 struct MsgBoxGeometry {
     QSize dialogSize;
     int textWidth = 0;
-    int textHeight = 0;  // at least 32
+    int textHeight = 0; // at least 32
     bool wrapped = false;
-    QList<int> buttonLefts;  // left edge of each visible button, in order
+    QList<int> buttonLefts; // left edge of each visible button, in order
     int buttonWidth = 0;
     int buttonTop = 0;
 };
 
 namespace MsgBoxLayout {
 
-constexpr int kTextLeft = 64;  // right of the icon frame
+constexpr int kTextLeft = 64; // right of the icon frame
 constexpr int kTextTop = 16;
 constexpr int kIconFrameLeft = 8;
 constexpr int kIconFrameTop = 8;

@@ -13,7 +13,8 @@ EventPump::Runner &pendingEventsRunner()
 } // namespace
 
 EventPump::EventPump(Runner runner, int intervalMs)
-    : m_runner(std::move(runner)), m_intervalMs(intervalMs)
+    : m_runner(std::move(runner))
+    , m_intervalMs(intervalMs)
 {
     m_sinceLastRun.start();
 }

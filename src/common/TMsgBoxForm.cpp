@@ -25,7 +25,7 @@ struct ButtonSpec {
     const char *caption;
     int flag;
     QStyle::StandardPixmap picture;
-    QStyle::StandardPixmap fallback;  // for styles without the picture
+    QStyle::StandardPixmap fallback; // for styles without the picture
 };
 
 // The row order of the buttons.
@@ -34,8 +34,7 @@ constexpr ButtonSpec kButtonSpecs[] = {
     {"Button_Ja", "&Ja", MsgBox::Yes, QStyle::SP_DialogYesButton, QStyle::SP_DialogApplyButton},
     {"Button_Nein", "&Nein", MsgBox::No, QStyle::SP_DialogNoButton, QStyle::SP_DialogCloseButton},
     {"Button_Wiederholen", "&Wiederholen", MsgBox::Retry, QStyle::SP_DialogRetryButton, QStyle::SP_BrowserReload},
-    {"Button_Ignorieren", "&Ignorieren", MsgBox::Ignore, QStyle::SP_DialogIgnoreButton,
-     QStyle::SP_MediaSkipForward},
+    {"Button_Ignorieren", "&Ignorieren", MsgBox::Ignore, QStyle::SP_DialogIgnoreButton, QStyle::SP_MediaSkipForward},
     {"Button_Alle", "A&lle", MsgBox::All, QStyle::SP_DialogYesToAllButton, QStyle::SP_MediaSeekForward},
     {"Button_Abbrechen", "&Abbrechen", MsgBox::Cancel, QStyle::SP_DialogCancelButton, QStyle::SP_BrowserStop},
     {"Button_Hilfe", "&Hilfe", MsgBox::Help, QStyle::SP_DialogHelpButton, QStyle::SP_MessageBoxQuestion},
@@ -66,8 +65,8 @@ TMsgBoxForm::TMsgBoxForm(QWidget *parent)
     m_iconFrame = new QFrame(this);
     m_iconFrame->setObjectName(QStringLiteral("IconPanel"));
     m_iconFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_iconFrame->setGeometry(MsgBoxLayout::kIconFrameLeft, MsgBoxLayout::kIconFrameTop,
-                             MsgBoxLayout::kIconFrameSize, MsgBoxLayout::kIconFrameSize);
+    m_iconFrame->setGeometry(MsgBoxLayout::kIconFrameLeft, MsgBoxLayout::kIconFrameTop, MsgBoxLayout::kIconFrameSize,
+                             MsgBoxLayout::kIconFrameSize);
     for (QStyle::StandardPixmap picture : kIconPictures) {
         auto *image = new QLabel(m_iconFrame);
         image->setObjectName(QStringLiteral("Image%1").arg(m_images.size() + 1));

@@ -34,7 +34,7 @@ private:
     };
     struct ButtonRow {
         int count = 0;
-        int widest = 0;  // widest size hint among the visible buttons
+        int widest = 0; // widest size hint among the visible buttons
     };
 
     void createButtons();

@@ -29,8 +29,8 @@ QMenu *CreateEditContextMenu(QPlainTextEdit *edit)
     QAction *paste = addEntry(menu, "EditPopup_Einfuegen", QStringLiteral("&Einfügen"), writable && edit->canPaste());
     QAction *remove = addEntry(menu, "EditPopup_Loeschen", QStringLiteral("&Löschen"), writable && selected);
     menu->addSeparator();
-    QAction *selectAll = addEntry(menu, "EditPopup_AllesMarkieren", QStringLiteral("&Alles markieren"),
-                                  !edit->document()->isEmpty());
+    QAction *selectAll =
+        addEntry(menu, "EditPopup_AllesMarkieren", QStringLiteral("&Alles markieren"), !edit->document()->isEmpty());
     QObject::connect(undo, &QAction::triggered, edit, &QPlainTextEdit::undo);
     QObject::connect(cut, &QAction::triggered, edit, &QPlainTextEdit::cut);
     QObject::connect(copy, &QAction::triggered, edit, &QPlainTextEdit::copy);

@@ -6,8 +6,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-QLineEdit *AddNumberEdit(
-    QWidget *parent, const char *name, const char *upDownName, const NumberRange &range, QLayout *row)
+QLineEdit *AddNumberEdit(QWidget *parent, const char *name, const char *upDownName, const NumberRange &range,
+                         QLayout *row)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));

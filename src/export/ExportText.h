@@ -30,9 +30,9 @@ const ExportField *ExportOrder(int order);
 // How the text export dialog composes its text.
 struct TextExportOptions {
     ExportFields fields;
-    int order = 0;           // index into ExportOrder
-    bool sideBySide = true;  // a table, one column per field
-    bool useSeparators = true;  // below each other: write the separators
+    int order = 0;             // index into ExportOrder
+    bool sideBySide = true;    // a table, one column per field
+    bool useSeparators = true; // below each other: write the separators
     int blanksPerLevel = 2;
 };
 

@@ -47,8 +47,7 @@ int RunExportTextCommand(const QStringList &arguments, QTextStream &out, QTextSt
     return RunExportTextCommand(arguments, LocateProgramFile(DefaultSettingsFileName), out, err);
 }
 
-int RunExportTextCommand(const QStringList &arguments, const QString &settingsFile, QTextStream &out,
-                         QTextStream &err)
+int RunExportTextCommand(const QStringList &arguments, const QString &settingsFile, QTextStream &out, QTextStream &err)
 {
     QString fileName;
     QString letters;

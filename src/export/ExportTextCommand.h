@@ -12,5 +12,4 @@ class QTextStream;
 int RunExportTextCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 // The same with the settings read from settingsFile (empty: the defaults).
-int RunExportTextCommand(const QStringList &arguments, const QString &settingsFile, QTextStream &out,
-                         QTextStream &err);
+int RunExportTextCommand(const QStringList &arguments, const QString &settingsFile, QTextStream &out, QTextStream &err);

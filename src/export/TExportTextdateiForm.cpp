@@ -58,8 +58,8 @@ TExportTextdateiForm::TExportTextdateiForm(const Project &project, const Setting
 
     m_pages = named(new QTabWidget(this), "PageControl");
     m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: 100px; height: 25px; }"));
-    m_pages->addTab(named(buildSettingsPage(), "Tab_Einstellungen"), style()->standardIcon(QStyle::SP_FileDialogDetailedView),
-                    QStringLiteral("Einstellungen"));
+    m_pages->addTab(named(buildSettingsPage(), "Tab_Einstellungen"),
+                    style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Einstellungen"));
     m_pages->addTab(named(buildTextPage(), "Tab_Text"), style()->standardIcon(QStyle::SP_FileIcon),
                     QStringLiteral("Text"));
 
@@ -82,7 +82,8 @@ void TExportTextdateiForm::addAreaRow(QGridLayout *grid, int row, QCheckBox *che
     grid->addWidget(new QLabel(QStringLiteral("Trennzeichen:"), grid->parentWidget()), row, 1);
     grid->addWidget(edit, row, 2);
     grid->addWidget(counter, row, 3);
-    connect(edit, &QLineEdit::textChanged, counter, [counter](const QString &text) { counter->setText(counterText(text)); });
+    connect(edit, &QLineEdit::textChanged, counter,
+            [counter](const QString &text) { counter->setText(counterText(text)); });
 }
 
 QWidget *TExportTextdateiForm::buildSettingsPage()
@@ -249,10 +250,9 @@ void TExportTextdateiForm::Button_Speichern_OnClick()
                    MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80560);
         return;
     }
-    const QString fileName =
-        FileChooser::saveFile(this, QStringLiteral("Textdatei speichern unter..."), QString(),
-                              QStringLiteral("Textdateien [*.txt]|*.txt|Alle Dateien [*.*]|*.*"), QString(), true,
-                              QStringLiteral("txt"));
+    const QString fileName = FileChooser::saveFile(this, QStringLiteral("Textdatei speichern unter..."), QString(),
+                                                   QStringLiteral("Textdateien [*.txt]|*.txt|Alle Dateien [*.*]|*.*"),
+                                                   QString(), true, QStringLiteral("txt"));
     if (fileName.isEmpty())
         return;
     BusyCursor busy;

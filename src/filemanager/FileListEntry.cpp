@@ -6,16 +6,9 @@
 namespace {
 
 const FileInfoColumn kColumns[fiAll] = {
-    {"Name", 150, false},
-    {"Size", 60, true},
-    {"Type", 130, false},
-    {"Modified", 100, false},
-    {"Created", 100, false},
-    {"Last Access", 85, false},
-    {"Attributes", 60, false},
-    {"Dos Name", 130, false},
-    {"Dos Ext", 60, false},
-    {"Path", 200, false},
+    {"Name", 150, false},    {"Size", 60, true},         {"Type", 130, false},      {"Modified", 100, false},
+    {"Created", 100, false}, {"Last Access", 85, false}, {"Attributes", 60, false}, {"Dos Name", 130, false},
+    {"Dos Ext", 60, false},  {"Path", 200, false},
 };
 
 } // namespace

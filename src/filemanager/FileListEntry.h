@@ -51,12 +51,12 @@ enum FileAttribute : unsigned {
 
 struct FileListEntry {
     QString name;
-    QString upperName;  // name upper-cased, for sorting
-    QString folder;  // where it was found, with a trailing "/"
+    QString upperName; // name upper-cased, for sorting
+    QString folder;    // where it was found, with a trailing "/"
     qint64 size = 0;
     bool isFolder = false;
     unsigned attributes = 0;
-    int typeIndex = -1;  // into the list's cache of MIME types
+    int typeIndex = -1; // into the list's cache of MIME types
     // Milliseconds since the epoch (UTC); -1 when unknown.
     qint64 modified = -1;
     qint64 created = -1;

@@ -5,7 +5,6 @@
 #include "filemanager/FileMask.h"
 #include "platform/DirectoryListing.h"
 
-
 namespace {
 
 bool g_sortDescending = false;
@@ -17,7 +16,8 @@ QString WithTrailingSeparator(const QString &folder)
 
 } // namespace
 
-FileListModel::FileListModel(QObject *parent) : QAbstractTableModel(parent)
+FileListModel::FileListModel(QObject *parent)
+    : QAbstractTableModel(parent)
 {
     g_sortDescending = false;
     m_patterns = ParseMaskList(QStringLiteral("*.*"));

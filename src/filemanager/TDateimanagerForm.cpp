@@ -48,7 +48,8 @@ QToolButton *ToolButton(const char *name, const QString &hint, QStyle::StandardP
 
 } // namespace
 
-TDateimanagerForm::TDateimanagerForm(const Settings &settings, QWidget *parent) : QDialog(parent)
+TDateimanagerForm::TDateimanagerForm(const Settings &settings, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("TDateimanagerForm"));
     setWindowTitle(QStringLiteral("Dateimanager"));
@@ -59,8 +60,8 @@ TDateimanagerForm::TDateimanagerForm(const Settings &settings, QWidget *parent) 
     m_fileList = named(new TFileList(this), "FileList");
     FileListModel &model = m_fileList->model();
     model.setFileTypes(ftArchive | ftReadonly | ftSystem | ftHidden);
-    model.setViewColumns(InfoBit(fiName) | InfoBit(fiSize) | InfoBit(fiType) | InfoBit(fiModified)
-                         | InfoBit(fiCreated) | InfoBit(fiAttributes) | InfoBit(fiDosName));
+    model.setViewColumns(InfoBit(fiName) | InfoBit(fiSize) | InfoBit(fiType) | InfoBit(fiModified) | InfoBit(fiCreated)
+                         | InfoBit(fiAttributes) | InfoBit(fiDosName));
     model.setRenameHandler([this](int row, const QString &name) { return renameItem(row, name); });
     connect(&model, &FileListModel::aboutToRead, this, [this] {
         m_reading = true;
@@ -130,8 +131,8 @@ void TDateimanagerForm::buildTopPanel()
                             QStyle::SP_FileDialogToParent, this);
     m_driveBox = named(new QComboBox(panel), "DriveComboBox");
     m_driveBox->addItems(Volumes::driveList());
-    auto *refresh = ToolButton("Button_Refresh", QStringLiteral("Ansicht aktualisieren"), QStyle::SP_BrowserReload,
-                               this);
+    auto *refresh =
+        ToolButton("Button_Refresh", QStringLiteral("Ansicht aktualisieren"), QStyle::SP_BrowserReload, this);
     m_markButton = ToolButton("Button_Markieren", QStringLiteral("Markieren"), QStyle::SP_DialogApplyButton, this);
     m_sortButton = ToolButton("Button_Sortieren", QStringLiteral("Sortieren"), QStyle::SP_ArrowDown, this);
     auto *views = new QButtonGroup(panel);
@@ -233,8 +234,10 @@ void TDateimanagerForm::buildMenus(const QList<ToolItem> &tools)
     m_sortMenu = named(new QMenu(this), "PopupMenu_Sortieren");
     auto *group = new QActionGroup(m_sortMenu);
     const std::pair<QString, FileInfo> keys[] = {
-        {QStringLiteral("&Name"), fiName},  {QStringLiteral("&Erweiterung"), fiDosExt},
-        {QStringLiteral("&Typ"), fiType},   {QStringLiteral("&Größe"), fiSize},
+        {QStringLiteral("&Name"), fiName},
+        {QStringLiteral("&Erweiterung"), fiDosExt},
+        {QStringLiteral("&Typ"), fiType},
+        {QStringLiteral("&Größe"), fiSize},
         {QStringLiteral("&Datum/Uhrzeit"), fiCreated},
     };
     for (const auto &[caption, key] : keys) {

@@ -160,8 +160,8 @@ void TDateimanagerForm::Button_Loeschen_OnClick()
 {
     if (m_fileList->selectedCount() == 0) {
         ShowMsgBox(QStringLiteral("Keine Objekte markiert..."),
-                   QStringLiteral("Es wurden keine Objekte markiert die gelöscht werden könnten."),
-                   MsgBox::Information, MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Help, 80380);
+                   QStringLiteral("Es wurden keine Objekte markiert die gelöscht werden könnten."), MsgBox::Information,
+                   MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Help, 80380);
         return;
     }
     afterChange(CurrentFileManagerActions().remove(this, selection()));

@@ -8,8 +8,11 @@
 #include <QTreeView>
 
 TFileList::TFileList(QWidget *parent)
-    : QWidget(parent), m_model(new FileListModel(this)), m_listView(new QListView(this)),
-      m_detailsView(new QTreeView(this)), m_stack(new QStackedLayout(this))
+    : QWidget(parent)
+    , m_model(new FileListModel(this))
+    , m_listView(new QListView(this))
+    , m_detailsView(new QTreeView(this))
+    , m_stack(new QStackedLayout(this))
 {
     m_model->setIconLookup([this](const QMimeType &type, bool isFolder) { return iconFor(type, isFolder); });
     m_listView->setObjectName(QStringLiteral("FileListItems"));
@@ -24,8 +27,8 @@ TFileList::TFileList(QWidget *parent)
     m_detailsView->setAllColumnsShowFocus(true);
     m_detailsView->header()->setSectionsClickable(true);
     m_detailsView->header()->setStretchLastSection(false);
-    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(m_listView),
-                                    static_cast<QAbstractItemView *>(m_detailsView)}) {
+    for (QAbstractItemView *view :
+         {static_cast<QAbstractItemView *>(m_listView), static_cast<QAbstractItemView *>(m_detailsView)}) {
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -147,9 +150,8 @@ void TFileList::setRowSelected(int row, bool selected)
 {
     if (row < 0 || row >= count())
         return;
-    m_selection->select(m_model->index(row, 0),
-                        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect)
-                            | QItemSelectionModel::Rows);
+    m_selection->select(m_model->index(row, 0), (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect)
+                                                    | QItemSelectionModel::Rows);
 }
 
 void TFileList::selectAll()

@@ -31,7 +31,7 @@ bool list(const QString &folder, const std::function<bool(const Item &item)> &ea
         struct statx facts {};
         if (::statx(fd, name, AT_STATX_SYNC_AS_STAT, mask, &facts) != 0
             && ::statx(fd, name, AT_STATX_SYNC_AS_STAT | AT_SYMLINK_NOFOLLOW, mask, &facts) != 0)
-            continue;  // vanished since it was read
+            continue; // vanished since it was read
         Item item;
         item.name = QFile::decodeName(name);
         item.isFolder = S_ISDIR(facts.stx_mode);

@@ -4,8 +4,8 @@
 #include <QStorageInfo>
 
 #include <cerrno>
-#include <dirent.h>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -165,8 +165,9 @@ bool BlockCopy::open(const QString &source, const QString &target, bool mayExist
         ::unlink(encoded(target).constData());
     m_out = ::open(encoded(target).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     struct stat sourceInfo;
-    if (m_out < 0 || (carryPermissions && (::fstat(m_in, &sourceInfo) != 0 ||
-                                           ::fchmod(m_out, sourceInfo.st_mode & 07777) != 0))) {
+    if (m_out < 0
+        || (carryPermissions
+            && (::fstat(m_in, &sourceInfo) != 0 || ::fchmod(m_out, sourceInfo.st_mode & 07777) != 0))) {
         fail();
         const bool created = m_out >= 0;
         const QString reason = m_error;

@@ -35,7 +35,9 @@ FileKind kindOf(const QFileInfo &info)
     if (!file.open(QIODevice::ReadOnly))
         return info.isExecutable() ? FileKind::Program : FileKind::Unreadable;
     const QByteArray head = file.read(4);
-    if (head.startsWith("\x7f" "ELF") || head.startsWith("#!"))
+    if (head.startsWith("\x7f"
+                        "ELF")
+        || head.startsWith("#!"))
         return FileKind::Program;
     return FileKind::Document;
 }
@@ -93,8 +95,8 @@ int openWithOpener(const Plan &planned)
         return Started;
     }
     const int result = opener->exitStatus() == QProcess::NormalExit
-        ? openerResult(opener->exitCode(), planned.arguments.value(0))
-        : OtherFailure;
+                           ? openerResult(opener->exitCode(), planned.arguments.value(0))
+                           : OtherFailure;
     delete opener;
     return result;
 }

@@ -19,9 +19,9 @@ enum Result : int {
 };
 
 struct Request {
-    QString file;         // file name, or a path relative to folder
-    QString parameters;   // split like a shell would, without a shell
-    QString folder;       // where file lies and the program runs; may be empty
+    QString file;       // file name, or a path relative to folder
+    QString parameters; // split like a shell would, without a shell
+    QString folder;     // where file lies and the program runs; may be empty
 };
 
 class Handler {
@@ -39,11 +39,11 @@ int open(const Request &request);
 
 // What the system launcher does for a request, decided before anything runs.
 struct Plan {
-    int failure = 0;           // a Result below 32, or 0 when there is none
-    QString program;           // the program to start
+    int failure = 0; // a Result below 32, or 0 when there is none
+    QString program; // the program to start
     QStringList arguments;
     QString workingFolder;
-    bool viaOpener = false;    // program is the desktop's opener (xdg-open)
+    bool viaOpener = false; // program is the desktop's opener (xdg-open)
 };
 
 // The file a request names: folder + file, else a bare name on PATH or in the

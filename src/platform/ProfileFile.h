@@ -43,8 +43,8 @@ public:
 
 private:
     struct Range {
-        qsizetype heading = -1;  // index of the "[...]" line
-        qsizetype end = -1;      // index after the section's last line
+        qsizetype heading = -1; // index of the "[...]" line
+        qsizetype end = -1;     // index after the section's last line
     };
 
     QList<Range> sections(const QString &section) const;

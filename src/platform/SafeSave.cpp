@@ -78,14 +78,14 @@ bool SafeSave::write(QByteArrayView bytes)
     if (!m_ok)
         return false;
     m_ok = m_file.write(bytes.data(), bytes.size()) == bytes.size() && m_file.flush()
-        && m_file.error() == QFileDevice::NoError;
+           && m_file.error() == QFileDevice::NoError;
     return m_ok;
 }
 
 bool SafeSave::commit()
 {
     m_ok = m_ok && m_file.isOpen() && m_file.flush() && m_file.error() == QFileDevice::NoError
-        && ::fsync(m_file.handle()) == 0;
+           && ::fsync(m_file.handle()) == 0;
     if (!m_ok) {
         cancel();
         return false;

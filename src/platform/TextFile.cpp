@@ -11,10 +11,9 @@ namespace {
 // Windows-1252 code points for bytes 0x80..0x9F; 0 where the code page has
 // no character (those bytes map to the C1 control of the same number).
 constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 void decodeWindows1252Into(char16_t *out, QByteArrayView bytes)
@@ -204,7 +203,7 @@ bool forEachLine(const QString &path, const std::function<bool(QStringView)> &on
     });
     if (!read)
         return false;
-    QString buffer;  // reused, so that lines cost no allocation
+    QString buffer; // reused, so that lines cost no allocation
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     return forEachRawLine(path, [&](QByteArrayView line) {
         if (buffer.size() < line.size())

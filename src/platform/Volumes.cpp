@@ -63,8 +63,8 @@ QStringList driveList()
 
 QString volumeOf(const QString &path)
 {
-    const bool alreadyClean = path.startsWith(QLatin1Char('/')) && !path.contains(QLatin1String("/."))
-        && !path.contains(QLatin1String("//"));
+    const bool alreadyClean =
+        path.startsWith(QLatin1Char('/')) && !path.contains(QLatin1String("/.")) && !path.contains(QLatin1String("//"));
     const QString clean = alreadyClean ? path : QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(path));
     QString best = QStringLiteral("/");
     for (const QString &root : table()) {

@@ -67,6 +67,6 @@ private:
 
     ProjectEntry *m_parent = nullptr;
     int m_row = 0;
-    int m_index = -1;  // absolute index, valid while the tree's cache is
+    int m_index = -1; // absolute index, valid while the tree's cache is
     Children m_children;
 };

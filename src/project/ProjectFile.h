@@ -14,10 +14,10 @@ class QIODevice;
 struct LoadReport {
     QString fileName;
     QStringList problems;
-    int entriesRead = 0;    // "ITEM NEW" lines processed
-    int entriesInFile = 0;  // lines reading "ITEM NEW" in the file
-    int linesRead = 0;      // lines processed
-    int linesInFile = 0;    // lines in the file
+    int entriesRead = 0;   // "ITEM NEW" lines processed
+    int entriesInFile = 0; // lines reading "ITEM NEW" in the file
+    int linesRead = 0;     // lines processed
+    int linesInFile = 0;   // lines in the file
 };
 
 struct SaveOptions {

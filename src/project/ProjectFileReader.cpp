@@ -58,10 +58,14 @@ enum class Key { Unknown, Comment, ParentNr, Title, Image, Command, ImageFile, U
 Key keyOf(QStringView key)
 {
     static const std::pair<QLatin1String, Key> known[] = {
-        {QLatin1String("KOMMENTAR"), Key::Comment},   {QLatin1String("PARENTNR"), Key::ParentNr},
-        {QLatin1String("TITEL"), Key::Title},         {QLatin1String("IMAGE"), Key::Image},
-        {QLatin1String("BEFEHL"), Key::Command},      {QLatin1String("IMAGEFILE"), Key::ImageFile},
-        {QLatin1String("IMAGES VERWENDEN"), Key::UseImages}, {QLatin1String("EXPANDITEMS"), Key::ExpandItems},
+        {QLatin1String("KOMMENTAR"), Key::Comment},
+        {QLatin1String("PARENTNR"), Key::ParentNr},
+        {QLatin1String("TITEL"), Key::Title},
+        {QLatin1String("IMAGE"), Key::Image},
+        {QLatin1String("BEFEHL"), Key::Command},
+        {QLatin1String("IMAGEFILE"), Key::ImageFile},
+        {QLatin1String("IMAGES VERWENDEN"), Key::UseImages},
+        {QLatin1String("EXPANDITEMS"), Key::ExpandItems},
         {QLatin1String("PROJEKT"), Key::ProjectName},
     };
     for (const auto &[name, value] : known) {
@@ -168,8 +172,8 @@ private:
             return;
         std::unique_ptr<ProjectEntry> entry = std::move(m_entry);
         entry->record.comment = m_pending.comment;
-        entry->record.action =
-            static_cast<quint8>(m_pending.action < 0 || m_pending.action > kLastAction ? qint64(ActionNone) : m_pending.action);
+        entry->record.action = static_cast<quint8>(
+            m_pending.action < 0 || m_pending.action > kLastAction ? qint64(ActionNone) : m_pending.action);
         entry->record.command = m_pending.command;
         entry->title = m_pending.title;
 
@@ -187,9 +191,8 @@ private:
     {
         if (parentNumber < 0 || m_project->tree.isEmpty())
             return nullptr;
-        ProjectEntry *parent = parentNumber < m_project->tree.count()
-            ? m_project->tree.entryAt(static_cast<int>(parentNumber))
-            : nullptr;
+        ProjectEntry *parent =
+            parentNumber < m_project->tree.count() ? m_project->tree.entryAt(static_cast<int>(parentNumber)) : nullptr;
         if (!parent) {
             problem(QStringLiteral("\"PARENTNR=%1\" bezeichnet keinen zuvor eingelesenen Projekteintrag. "
                                    "Eintrag wurde in die oberste Ebene eingefügt.")
@@ -315,16 +318,15 @@ bool CheckProjectFile(const QString &fileName)
         return false;
     }
     if (!FileContainsLine(fileName, ProjectFileFormat::header)) {
-        showLoadError(QStringLiteral("Die angegebene Datei \"\r%1\r\" ist keine gültige Brekko Projektdatei.")
-                          .arg(fileName),
-                      QStringLiteral("Fehler: Ungültige Projektdatei..."), 80040);
+        showLoadError(
+            QStringLiteral("Die angegebene Datei \"\r%1\r\" ist keine gültige Brekko Projektdatei.").arg(fileName),
+            QStringLiteral("Fehler: Ungültige Projektdatei..."), 80040);
         return false;
     }
     return true;
 }
 
-std::unique_ptr<Project> ReadProjectFile(const QString &fileName, LoadReport &report,
-                                         const OperationObserver &observer)
+std::unique_ptr<Project> ReadProjectFile(const QString &fileName, LoadReport &report, const OperationObserver &observer)
 {
     report = LoadReport();
     report.fileName = fileName;

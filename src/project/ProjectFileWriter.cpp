@@ -81,8 +81,9 @@ private:
 
 void writeHeader(EncodedWriter &out, const Project &project, const QString &drive)
 {
-    out << ProjectFileFormat::header << "\r\n\r\nProjekt=" << oneLine(project.name) << "\r\nExpandItems="
-        << (project.expandItems ? "1" : "0") << "\r\nImages verwenden=" << (project.useImages ? "1" : "0") << "\r\n";
+    out << ProjectFileFormat::header << "\r\n\r\nProjekt=" << oneLine(project.name)
+        << "\r\nExpandItems=" << (project.expandItems ? "1" : "0")
+        << "\r\nImages verwenden=" << (project.useImages ? "1" : "0") << "\r\n";
     for (const QString &file : project.imageFiles)
         out << "ImageFile=" << oneLine(storedImagePath(file, drive)) << "\r\n";
     out << "\r\n";
@@ -90,9 +91,9 @@ void writeHeader(EncodedWriter &out, const Project &project, const QString &driv
 
 void writeEntry(EncodedWriter &out, const ProjectTree &tree, const ProjectEntry &entry)
 {
-    out << "Item New\r\n  ItemNr=" << tree.absoluteIndex(&entry) << "\r\n  ParentNr="
-        << tree.absoluteIndex(entry.parent()) << "\r\n  Titel=" << oneLine(entry.title) << "\r\n  Image="
-        << entry.imageIndex + 1 << "," << entry.selectedImageIndex + 1 << "\r\n";
+    out << "Item New\r\n  ItemNr=" << tree.absoluteIndex(&entry)
+        << "\r\n  ParentNr=" << tree.absoluteIndex(entry.parent()) << "\r\n  Titel=" << oneLine(entry.title)
+        << "\r\n  Image=" << entry.imageIndex + 1 << "," << entry.selectedImageIndex + 1 << "\r\n";
     for (const QString &line : entry.record.comment) {
         const QStringList parts = TextFile::splitLines(line);
         for (const QString &part : parts.isEmpty() ? QStringList{QString()} : parts)
@@ -115,7 +116,7 @@ public:
         }
         const QByteArray bytes = TextFile::toWindows1252(text);
         if (bytes.size() == text.toUtf8().size())
-            return;  // ASCII reads back either way
+            return; // ASCII reads back either way
         m_nonAscii = true;
         m_allValidUtf8 = m_allValidUtf8 && bytes.isValidUtf8();
     }
@@ -170,8 +171,8 @@ bool writeProject(const Project &project, const QString &drive, const OperationO
 
 int ask(const QString &caption, const QString &text, int helpContext, int unattended = 0)
 {
-    return ShowMsgBox(caption, text, MsgBox::Question, MsgBox::QuestionBeep,
-                      MsgBox::Yes | MsgBox::No | MsgBox::Help, helpContext, unattended);
+    return ShowMsgBox(caption, text, MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help,
+                      helpContext, unattended);
 }
 
 void tell(const QString &caption, const QString &text, int helpContext)
@@ -205,8 +206,9 @@ Backup makeBackup(const QString &fileName, const SaveOptions &options)
         return Backup::Made;
     }
     const int answer = ask(QStringLiteral("Fehler: Konnte Sicherungskopie nicht erstellen..."),
-                           cause + QStringLiteral("\rWollen Sie das Projekt denoch speichern und die alte "
-                                                  "Projektdatei überschreiben ?"),
+                           cause
+                               + QStringLiteral("\rWollen Sie das Projekt denoch speichern und die alte "
+                                                "Projektdatei überschreiben ?"),
                            80270);
     return answer == MsgBox::ResultYes ? Backup::NotMade : Backup::Refused;
 }
@@ -224,21 +226,24 @@ void reportWriteFailure(const QString &fileName, const SaveOptions &options, Bac
         tell(caption, firstPart + QLatin1Char('\r'), 80250);
     else if (backup != Backup::Made)
         tell(caption,
-             firstPart + QStringLiteral("\rKonnte keine Sicherungskopie erstellen, anhand derer die Projektdatei "
-                                        "wiederhergestellt werden könnte !"),
+             firstPart
+                 + QStringLiteral("\rKonnte keine Sicherungskopie erstellen, anhand derer die Projektdatei "
+                                  "wiederhergestellt werden könnte !"),
              80250);
     else
         ask(caption,
-            firstPart + QStringLiteral("\rSoll die ursprüngliche Projektdatei anhand der "
-                                       "Sicherungskopie wiederhergestellt werden ?"),
+            firstPart
+                + QStringLiteral("\rSoll die ursprüngliche Projektdatei anhand der "
+                                 "Sicherungskopie wiederhergestellt werden ?"),
             80250, MsgBox::ResultYes);
 }
 
 void reportCannotCreate(const QString &fileName)
 {
-    const QString text = QFileInfo::exists(fileName)
-        ? QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht geöffnet und überschrieben werden.")
-        : QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht erstellt werden.");
+    const QString text =
+        QFileInfo::exists(fileName)
+            ? QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht geöffnet und überschrieben werden.")
+            : QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht erstellt werden.");
     tell(QStringLiteral("Fehler: Kann Projekt nicht speichern..."), text.arg(fileName), 80240);
 }
 
@@ -263,9 +268,8 @@ QString ProjectFileText(const Project &project)
 bool WriteProjectData(const Project &project, QIODevice &device, const QString &drive,
                       const OperationObserver &observer)
 {
-    return writeProject(project, drive, observer, [&device](const QByteArray &bytes) {
-        return device.write(bytes) == bytes.size();
-    });
+    return writeProject(project, drive, observer,
+                        [&device](const QByteArray &bytes) { return device.write(bytes) == bytes.size(); });
 }
 
 bool SaveProjectFile(const Project &project, const QString &fileName, const SaveOptions &options,
@@ -287,7 +291,7 @@ bool SaveProjectFile(const Project &project, const QString &fileName, const Save
     observer.setStatus(QStringLiteral("Projekt wird gespeichert..."));
     const bool written = writeProject(project, Volumes::volumeOf(fileName), observer,
                                       [&file](const QByteArray &bytes) { return file.write(bytes); })
-        && file.commit();
+                         && file.commit();
     if (!written)
         file.cancel();
     observer.setStatus(QString());

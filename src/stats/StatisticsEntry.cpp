@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-void ShowStatistics(QWidget *owner, const Project &project, const ProjectEntry *current,
-                    const QString &projectFile, const QStringList &commentField, const QString &commandField)
+void ShowStatistics(QWidget *owner, const Project &project, const ProjectEntry *current, const QString &projectFile,
+                    const QStringList &commentField, const QString &commandField)
 {
     StatisticsInput input;
     input.project = &project;

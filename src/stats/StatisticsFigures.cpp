@@ -95,8 +95,12 @@ CommentFigures CommentStatistics(const QStringList &comment)
 
 QString ActionNumberText(int action)
 {
-    static const char *const names[] = {"Keine Aktion", "Ausführen", "Dateimanager", "Rar-Archivdatei entpacken",
-                                        "Zip-Archivdatei entpacken", "Brekko-Makrodatei ausführen"};
+    static const char *const names[] = {"Keine Aktion",
+                                        "Ausführen",
+                                        "Dateimanager",
+                                        "Rar-Archivdatei entpacken",
+                                        "Zip-Archivdatei entpacken",
+                                        "Brekko-Makrodatei ausführen"};
     if (action < 0 || action > 5)
         return {};
     return QString::number(action) + QStringLiteral(" - ") + QString::fromUtf8(names[action]);
@@ -106,12 +110,18 @@ QString ExpansionResultText(int result, const QString &expanded, bool *isError)
 {
     *isError = result < 0;
     switch (result) {
-    case ExpandFolder: return QStringLiteral("Verzeichnis: ") + expanded;
-    case ExpandFile: return QStringLiteral("Datei: ") + expanded;
-    case ExpandWords: return QStringLiteral("Parameterangabe: ") + expanded;
-    case ExpandEmpty: return QStringLiteral("Keine Befehlszeile angegeben...");
-    case ExpandNothing: return QStringLiteral("Datei/Verzeichnis konnte nicht gefunden werden...");
-    default: return QStringLiteral("Parameterangabe unvollständig...");
+    case ExpandFolder:
+        return QStringLiteral("Verzeichnis: ") + expanded;
+    case ExpandFile:
+        return QStringLiteral("Datei: ") + expanded;
+    case ExpandWords:
+        return QStringLiteral("Parameterangabe: ") + expanded;
+    case ExpandEmpty:
+        return QStringLiteral("Keine Befehlszeile angegeben...");
+    case ExpandNothing:
+        return QStringLiteral("Datei/Verzeichnis konnte nicht gefunden werden...");
+    default:
+        return QStringLiteral("Parameterangabe unvollständig...");
     }
 }
 

@@ -19,14 +19,14 @@ QString AverageText(long double value, const QLocale &locale);
 
 struct ProjectFileFigures {
     bool found = false;
-    QString fileName;  // lower case
+    QString fileName; // lower case
     qint64 size = 0;
     QString attributes;
     QString created;
     QString modified;
     QString accessed;
-    qint64 lineCount = -1;        // -1: unreadable
-    qint64 declaredEntries = -1;  // "ITEM NEW" lines
+    qint64 lineCount = -1;       // -1: unreadable
+    qint64 declaredEntries = -1; // "ITEM NEW" lines
 };
 
 // countLines reads the whole file for the two counts.

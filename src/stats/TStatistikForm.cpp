@@ -201,8 +201,8 @@ void TStatistikForm::compute()
                                                 "ermitteln ist ein interner Fehler aufgetreten.\r"
                                                 "Projektstatistik trotzdem anzeigen ?")
                                      .arg(QString::fromUtf8(step.pageName));
-            const int answer = ShowMsgBox(QStringLiteral("Fehler: Interner Ermittlungsfehler..."), text,
-                                          MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Yes | MsgBox::No, 80510);
+            const int answer = ShowMsgBox(QStringLiteral("Fehler: Interner Ermittlungsfehler..."), text, MsgBox::Error,
+                                          MsgBox::ErrorBeep, MsgBox::Yes | MsgBox::No, 80510);
             if (answer != MsgBox::ResultYes) {
                 setWindowTitle(kCaption);
                 reject();
@@ -287,7 +287,8 @@ void TStatistikForm::fillAllEntries()
     value("Label_AnzahlEintraege")->setText(FormatThousands(count));
     if (count < 2) {
         showPanel(m_allStack,
-                  QStringLiteral("Um Statistiken erstellen zu können müssen mehrere Einträge vorhanden sein..."), false);
+                  QStringLiteral("Um Statistiken erstellen zu können müssen mehrere Einträge vorhanden sein..."),
+                  false);
         return;
     }
     m_richEdit->setPlainText(AllEntriesLines(m_input.project->tree, QLocale()).join(QLatin1Char('\n')));
@@ -302,10 +303,9 @@ void TStatistikForm::RichEdit_Ausdrucken_OnClick()
 
 void TStatistikForm::RichEdit_Speichern_OnClick()
 {
-    const QString fileName = FileChooser::saveFile(this, QStringLiteral("Speichern unter..."),
-                                                   AppContext::programDirectory(),
-                                                   QStringLiteral("Alle Dateien [*.*]|*.*|Textdateien [*.txt]|*.txt"),
-                                                   QStringLiteral("PrjStatistik.txt"), false);
+    const QString fileName = FileChooser::saveFile(
+        this, QStringLiteral("Speichern unter..."), AppContext::programDirectory(),
+        QStringLiteral("Alle Dateien [*.*]|*.*|Textdateien [*.txt]|*.txt"), QStringLiteral("PrjStatistik.txt"), false);
     if (fileName.isEmpty())
         return;
     if (!WriteTextLines(fileName, allEntriesLines())) {

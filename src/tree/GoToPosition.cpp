@@ -14,6 +14,6 @@ int ParsePosition(const QString &text, int entryCount)
 void ShowInvalidPosition()
 {
     ShowMsgBox(QStringLiteral("Fehler: Ungültige Angabe..."),
-               QStringLiteral("Der angegebene Wert ist kein gültiger Positionswert."), MsgBox::Error,
-               MsgBox::ErrorBeep, MsgBox::Ok, 0);
+               QStringLiteral("Der angegebene Wert ist kein gültiger Positionswert."), MsgBox::Error, MsgBox::ErrorBeep,
+               MsgBox::Ok, 0);
 }

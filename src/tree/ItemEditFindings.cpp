@@ -54,9 +54,10 @@ bool ItemEditFindings::any() const
 QString ItemEditFindings::report() const
 {
     return QStringLiteral("Folgende Fehler und/oder Ungereimtheiten wurden festgestellt:") + CR
-        + QStringLiteral("- Baumtitel: ") + orCorrect(title) + CR + QStringLiteral("- Baumimage: ") + orCorrect(image)
-        + CR + QStringLiteral("- Kommentar: ") + orCorrect(comment) + CR + QStringLiteral("- Befehl:    ")
-        + orCorrect(command) + CR + QStringLiteral("Änderungen trotzdem übernehmen ?");
+           + QStringLiteral("- Baumtitel: ") + orCorrect(title) + CR + QStringLiteral("- Baumimage: ")
+           + orCorrect(image) + CR + QStringLiteral("- Kommentar: ") + orCorrect(comment) + CR
+           + QStringLiteral("- Befehl:    ") + orCorrect(command) + CR
+           + QStringLiteral("Änderungen trotzdem übernehmen ?");
 }
 
 QString TitleFinding(const QString &title)
@@ -91,7 +92,7 @@ bool AskApplyDespiteFindings(const ItemEditFindings &findings)
 {
     return ShowMsgBox(QStringLiteral("Änderungen wirklich übernehmen ?"), findings.report(), MsgBox::Question,
                       MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80190)
-        == MsgBox::ResultYes;
+           == MsgBox::ResultYes;
 }
 
 std::pair<int, int> ImagesToStore(int normal, int selected, bool hasChildren)

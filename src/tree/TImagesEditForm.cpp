@@ -48,7 +48,7 @@ bool confirmRemoval(int position)
                       QStringLiteral("Wollen Sie das externe Image mit der Nummer ") + QString::number(position + 1)
                           + CR + QStringLiteral("wirklich aus der Imageliste entfernen ?"),
                       MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80160)
-        == MsgBox::ResultYes;
+           == MsgBox::ResultYes;
 }
 
 void showRemovalFailed(int position)
@@ -79,8 +79,8 @@ TImagesEditForm::TImagesEditForm(Project &project, std::function<void()> onChang
     m_preview = named(new QLabel(this), "ImageVorschau");
     m_preview->setFixedSize(kPreviewSize, kPreviewSize);
     m_preview->setFrameShape(QFrame::Box);
-    m_fileLabel = named(new QLabel(QString::number(m_editor.count()) + QStringLiteral(" Bilder"), this),
-                        "ImageFileLabel");
+    m_fileLabel =
+        named(new QLabel(QString::number(m_editor.count()) + QStringLiteral(" Bilder"), this), "ImageFileLabel");
     m_fileLabel->setTextFormat(Qt::PlainText);
     auto *sizeLabel = named(new QLabel(QStringLiteral("16x16 Pixel-Bitmap's"), this), "Label1");
 

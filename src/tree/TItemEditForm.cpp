@@ -36,8 +36,7 @@ struct FileFilter {
 const FileFilter kFilters[] = {
     {"Alle Dateien [*.*]", "*.*"},
     {"Ausführbare Dateien [*.bat;*.com;*.exe]", "*.bat;*.com;*.exe"},
-    {"Archivdateien",
-     "*.arc;*.arj;*.cab;*.huff;*.ice;*.lha;*.lzh;pak;*.paq;*.rar;*.tar;*.uc2;*.uc3;*.zap;*.zip;*.zoo"},
+    {"Archivdateien", "*.arc;*.arj;*.cab;*.huff;*.ice;*.lha;*.lzh;pak;*.paq;*.rar;*.tar;*.uc2;*.uc3;*.zap;*.zip;*.zoo"},
     {"Textdateien",
      "*.asc;*.diz;*.doc;*.hlp;*.htm;*.html;*.inf;*.rtf;*.txt;*.wri;*.xls;lies.*;liesmich.*;read.*;readme.*"},
     {"Grafikdateien", "*.bmp;*.cgm;*.dxf;*.gij;*.jpg;*.pcd;*.pcx;*.tif;*.wmf;*.wpg"},
@@ -134,9 +133,12 @@ QGroupBox *TItemEditForm::createCommandGroup()
     m_actions = new QButtonGroup(group);
     m_actions->setExclusive(true);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(addActionButton(group, QStringLiteral("BefehlButtonKeineAktion"), QStringLiteral("Keine Aktion"), 0));
-    buttons->addWidget(addActionButton(group, QStringLiteral("BefehlButtonAusfuehren"), QStringLiteral("Ausführen"), 1));
-    buttons->addWidget(addActionButton(group, QStringLiteral("BefehlButtonDateimanager"), QStringLiteral("Dateimanager"), 2));
+    buttons->addWidget(
+        addActionButton(group, QStringLiteral("BefehlButtonKeineAktion"), QStringLiteral("Keine Aktion"), 0));
+    buttons->addWidget(
+        addActionButton(group, QStringLiteral("BefehlButtonAusfuehren"), QStringLiteral("Ausführen"), 1));
+    buttons->addWidget(
+        addActionButton(group, QStringLiteral("BefehlButtonDateimanager"), QStringLiteral("Dateimanager"), 2));
     buttons->addWidget(addActionButton(group, QStringLiteral("BefehlButtonUnrar"), QStringLiteral("UnRar"), 3));
     buttons->addWidget(addActionButton(group, QStringLiteral("BefehlButtonUnzip"), QStringLiteral("UnZip"), 4));
     buttons->addWidget(addActionButton(group, QStringLiteral("BefehlButtonMakro"), QStringLiteral("Makro"), 5));

@@ -31,8 +31,8 @@ TSortierenForm::TSortierenForm(ProjectTree &tree, ProjectEntry *selected, QWidge
     m_count = named(new QLabel(this), "Label_Anzahl");
     auto *positionLabel =
         named(new QLabel(QStringLiteral("Positionsnummer des aktuell markierten Eintrages:"), this), "Label2");
-    const QString position = selected ? QString::number(tree.absoluteIndex(selected) + 1)
-                                      : QStringLiteral("Kein Eintrag markiert.");
+    const QString position =
+        selected ? QString::number(tree.absoluteIndex(selected) + 1) : QStringLiteral("Kein Eintrag markiert.");
     auto *positionValue = named(new QLabel(position, this), "Label_Position");
 
     auto *group = named(new QGroupBox(QStringLiteral("Welche Einträge sortieren ?"), this), "GroupBox_Auswahl");

@@ -33,8 +33,8 @@ TSuchenForm::TSuchenForm(SearchState &state, QWidget *parent)
     auto *termLabel = named(new QLabel(QStringLiteral("&Suchbegriff:"), this), "Label_Suchbegriff");
     termLabel->setBuddy(m_term);
 
-    m_matchCase = named(new QCheckBox(QStringLiteral("Groß- und Kleinschreibung beachten"), this),
-                        "CheckBox_GrossKlein");
+    m_matchCase =
+        named(new QCheckBox(QStringLiteral("Groß- und Kleinschreibung beachten"), this), "CheckBox_GrossKlein");
     m_matchCase->setChecked(settings.matchCase);
 
     auto *startGroup = named(new QGroupBox(QStringLiteral("Suchen ab"), this), "GroupBox_Start");

@@ -16,15 +16,16 @@ QString positionText(const ProjectTree &tree, const ProjectEntry *entry)
 bool ask(const QString &caption, const QString &text, int icon, int sound, int helpContext)
 {
     return ShowMsgBox(caption, text, icon, sound, MsgBox::Yes | MsgBox::No | MsgBox::Help, helpContext)
-        == MsgBox::ResultYes;
+           == MsgBox::ResultYes;
 }
 
 } // namespace
 
 bool AskRemoveEntry(const ProjectTree &tree, const ProjectEntry *entry)
 {
-    const QString what = entry->hasChildren() ? QStringLiteral("und alle seine Untereinträge wirklich entfernt werden ?")
-                                              : QStringLiteral("wirklich entfernt werden ?");
+    const QString what = entry->hasChildren()
+                             ? QStringLiteral("und alle seine Untereinträge wirklich entfernt werden ?")
+                             : QStringLiteral("wirklich entfernt werden ?");
     return ask(QStringLiteral("Eintrag wirklich entfernen ?"),
                QStringLiteral("Soll der Projekteintrag ") + positionText(tree, entry) + QLatin1Char(' ') + CR + what,
                MsgBox::Question, MsgBox::QuestionBeep, 80210);
@@ -58,9 +59,9 @@ QString SelectionHint(const ProjectTree &tree, const ProjectEntry *entry)
 {
     const QString gap = QStringLiteral("    ");
     return QStringLiteral("Position: ") + positionText(tree, entry) + gap + QStringLiteral("Ebene: ")
-        + QString::number(entry->depth()) + gap + QStringLiteral("Untereinträge: ")
-        + QString::number(entry->childCount()) + gap + QStringLiteral("Image: ")
-        + QString::number(entry->imageIndex + 1) + QLatin1Char(',') + QString::number(entry->selectedImageIndex + 1);
+           + QString::number(entry->depth()) + gap + QStringLiteral("Untereinträge: ")
+           + QString::number(entry->childCount()) + gap + QStringLiteral("Image: ")
+           + QString::number(entry->imageIndex + 1) + QLatin1Char(',') + QString::number(entry->selectedImageIndex + 1);
 }
 
 QString SelectionPercent(const ProjectTree &tree, const ProjectEntry *entry)

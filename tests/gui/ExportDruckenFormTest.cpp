@@ -114,9 +114,14 @@ void ExportDruckenFormTest::formatsSetMargins()
     QCOMPARE(form.pagePrinter()->pageWidth(), 210.0);
     auto *format = child<QComboBox>(&form, "ComboBox_Format");
     child<QLineEdit>(&form, "MaskEdit_Links")->setText(QStringLiteral("30"));
-    const struct { const char *name; const char *right; const char *bottom; } expected[] = {
-        {"Zip-Medium", "145", "254"}, {"CD-Rom", "96", "187"}, {"Benutzerdefiniert", "117", "257"},
-        {"Komplette Seite", "7", "10"}};
+    const struct {
+        const char *name;
+        const char *right;
+        const char *bottom;
+    } expected[] = {{"Zip-Medium", "145", "254"},
+                    {"CD-Rom", "96", "187"},
+                    {"Benutzerdefiniert", "117", "257"},
+                    {"Komplette Seite", "7", "10"}};
     for (const auto &item : expected) {
         format->setCurrentText(QString::fromUtf8(item.name));
         QCOMPARE(edit(&form, "MaskEdit_Links"), QStringLiteral("7"));

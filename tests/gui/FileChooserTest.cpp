@@ -82,11 +82,16 @@ void FileChooserTest::toQtFilter_data()
                                      << "Alle Dateien [*.*] (*);;Textdateien [*.txt] (*.txt)";
     QTest::newRow("several masks") << "Ausführbare Dateien [*.bat;*.com;*.exe]|*.bat;*.com;*.exe"
                                    << "Ausführbare Dateien [*.bat;*.com;*.exe] (*.bat *.com *.exe)";
-    QTest::newRow("name masks kept") << "Textdateien|lies.*;readme.*" << "Textdateien (lies.* readme.*)";
-    QTest::newRow("blanks and empty masks") << "Bilder | *.bmp ;; *.jpg " << "Bilder (*.bmp *.jpg)";
-    QTest::newRow("trailing bar") << "Bitmap-Dateien [*.bmp]|*.bmp|" << "Bitmap-Dateien [*.bmp] (*.bmp)";
-    QTest::newRow("description without mask") << "Alles" << "Alles (*)";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("name masks kept") << "Textdateien|lies.*;readme.*"
+                                     << "Textdateien (lies.* readme.*)";
+    QTest::newRow("blanks and empty masks") << "Bilder | *.bmp ;; *.jpg "
+                                            << "Bilder (*.bmp *.jpg)";
+    QTest::newRow("trailing bar") << "Bitmap-Dateien [*.bmp]|*.bmp|"
+                                  << "Bitmap-Dateien [*.bmp] (*.bmp)";
+    QTest::newRow("description without mask") << "Alles"
+                                              << "Alles (*)";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void FileChooserTest::toQtFilter()
@@ -101,10 +106,18 @@ void FileChooserTest::saveAnswer_data()
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("suffix added") << "/tmp/Export" << "txt" << "/tmp/Export.txt";
-    QTest::newRow("own suffix kept") << "/tmp/Export.LOG" << "txt" << "/tmp/Export.LOG";
-    QTest::newRow("no default suffix") << "/tmp/Export" << "" << "/tmp/Export";
-    QTest::newRow("cancel stays empty") << "" << "txt" << "";
+    QTest::newRow("suffix added") << "/tmp/Export"
+                                  << "txt"
+                                  << "/tmp/Export.txt";
+    QTest::newRow("own suffix kept") << "/tmp/Export.LOG"
+                                     << "txt"
+                                     << "/tmp/Export.LOG";
+    QTest::newRow("no default suffix") << "/tmp/Export"
+                                       << ""
+                                       << "/tmp/Export";
+    QTest::newRow("cancel stays empty") << ""
+                                        << "txt"
+                                        << "";
 }
 
 void FileChooserTest::saveAnswer()

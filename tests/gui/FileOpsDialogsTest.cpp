@@ -72,8 +72,10 @@ void FileOpsDialogsTest::copyDialogTexts_data()
     QTest::addColumn<bool>("copyMode");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("verb");
-    QTest::newRow("copy") << true << "Kopieren" << "Kopiere Datei";
-    QTest::newRow("move") << false << "Verschieben" << "Verschiebe Datei";
+    QTest::newRow("copy") << true << "Kopieren"
+                          << "Kopiere Datei";
+    QTest::newRow("move") << false << "Verschieben"
+                          << "Verschiebe Datei";
 }
 
 void FileOpsDialogsTest::copyDialogTexts()
@@ -291,8 +293,10 @@ void FileOpsDialogsTest::groupDialog_data()
 {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("refusal");
-    QTest::newRow("accepted") << "*.txt" << "";
-    QTest::newRow("no name") << ".txt" << "Kein Dateiname angegeben.";
+    QTest::newRow("accepted") << "*.txt"
+                              << "";
+    QTest::newRow("no name") << ".txt"
+                             << "Kein Dateiname angegeben.";
 }
 
 void FileOpsDialogsTest::groupDialog()

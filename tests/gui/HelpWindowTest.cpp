@@ -90,8 +90,8 @@ void HelpWindowTest::usableFromAModalDialog()
 void HelpWindowTest::shippedFileHasEveryTopic_data()
 {
     QTest::addColumn<int>("context");
-    for (int context : {80010, 80020, 80030, 80040, 80050, 80060, 80070, 80080, 80090, 80240, 80250, 80260, 80270,
-                        80330})
+    for (int context :
+         {80010, 80020, 80030, 80040, 80050, 80060, 80070, 80080, 80090, 80240, 80250, 80260, 80270, 80330})
         QTest::newRow(qPrintable(QString::number(context))) << context;
 }
 

@@ -185,8 +185,7 @@ private slots:
     {
         MacroFile::resetReportingSwitch();
         StartConfig config;
-        config.startMacro =
-            m_env->writeFile(QStringLiteral("Start.mkr"), "<Talvoren V4 Makrodatei>\r\nTST 2\r\n");
+        config.startMacro = m_env->writeFile(QStringLiteral("Start.mkr"), "<Talvoren V4 Makrodatei>\r\nTST 2\r\n");
         auto window = makeWindow(config);
         m_boxes->answer(MsgBox::ResultNo);
         window->completeStartup();
@@ -199,8 +198,7 @@ private slots:
     void macroOnTheCommandLineRunsAfterStartUp()
     {
         MacroFile::resetReportingSwitch();
-        const QString start =
-            m_env->writeFile(QStringLiteral("Start.mkr"), "<Talvoren V4 Makrodatei>\r\nTST 2\r\n");
+        const QString start = m_env->writeFile(QStringLiteral("Start.mkr"), "<Talvoren V4 Makrodatei>\r\nTST 2\r\n");
         const QString opened =
             m_env->writeFile(QStringLiteral("Geoeffnet.mkr"), "<Talvoren V4 Makrodatei>\r\n\r\nTST x\r\n");
         m_env->writeFile(QStringLiteral("program/Brekko.ini"),

@@ -144,9 +144,8 @@ void MainWindowEditingTest::everyChangeMarksModified_data()
 void MainWindowEditingTest::everyChangeMarksModified()
 {
     QFETCH(QString, change);
-    ModalSeam::ScopedHandler modal(editDialog(true, [](QDialog *dialog) {
-        child<QAbstractButton>(dialog, "BefehlButtonDateimanager")->click();
-    }));
+    ModalSeam::ScopedHandler modal(
+        editDialog(true, [](QDialog *dialog) { child<QAbstractButton>(dialog, "BefehlButtonDateimanager")->click(); }));
     select(QStringLiteral("Zwei"));
     QVERIFY(!m_window->isModified());
 
@@ -158,8 +157,7 @@ void MainWindowEditingTest::everyChangeMarksModified()
         // The empty command line is reported; the user stores it anyway.
         m_boxes->answer(MsgBox::ResultYes);
         action(*m_window, "MainMenu_Bearbeiten_EintragBearbeiten")->trigger();
-    }
-    else if (change == QLatin1String("up"))
+    } else if (change == QLatin1String("up"))
         action(*m_window, "MainMenu_Bearbeiten_EintragVerschiebenNach_Oben")->trigger();
     else if (change == QLatin1String("down"))
         action(*m_window, "MainMenu_Bearbeiten_EintragVerschiebenNach_Unten")->trigger();
@@ -322,7 +320,8 @@ void MainWindowEditingTest::selectionShowsActionAndCommand()
     entry(QStringLiteral("Drei"))->record = {ActionExecute, QStringLiteral("\\tools\\other.sh"), {}};
     select(QStringLiteral("Drei"));
     QCOMPARE(m_window->commandField()->text(), QStringLiteral("\\tools\\other.sh"));
-    QCOMPARE(m_window->commandField()->toolTip(), QStringLiteral("Datei: ") + m_drive + QStringLiteral("/tools/other.sh"));
+    QCOMPARE(m_window->commandField()->toolTip(),
+             QStringLiteral("Datei: ") + m_drive + QStringLiteral("/tools/other.sh"));
     const auto framed = [this](const char *panel) {
         return child<QFrame>(m_window.get(), panel)->frameStyle() != QFrame::NoFrame;
     };
@@ -448,7 +447,7 @@ void MainWindowEditingTest::typedTextCountsBeforeLeaving()
         QTest::keyClicks(m_window->commandField(), QStringLiteral("/getippt"));
     const bool saving = way.endsWith(QLatin1String("Speichern"));
     if (saving)
-        m_window->markModified();  // else there is nothing to save
+        m_window->markModified(); // else there is nothing to save
     else
         m_boxes->answer(MsgBox::ResultCancel);
     if (way == QLatin1String("close"))

@@ -10,8 +10,8 @@
 
 #include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 using namespace MainWindowTest;
@@ -214,10 +214,18 @@ void MainWindowFlowsTest::commandStatesFollowTheFlows()
     QCOMPARE(enabledCommands(*window), QStringList());
     QVERIFY(window->treeView()->isHidden());
 
-    const QStringList loaded = {"SpeichernUnter", "Schliessen", "Editieren", "Statistik",
-                                "EintragBearbeiten", "EintragHinzufuegen", "UntereintragHinzufuegen",
-                                "EintragVerschiebenNach_Unten", "UntereintraegeEntfernen",
-                                "AlleEintraegeEntfernen", "Suchen", "KommentarfeldAusblenden"};
+    const QStringList loaded = {"SpeichernUnter",
+                                "Schliessen",
+                                "Editieren",
+                                "Statistik",
+                                "EintragBearbeiten",
+                                "EintragHinzufuegen",
+                                "UntereintragHinzufuegen",
+                                "EintragVerschiebenNach_Unten",
+                                "UntereintraegeEntfernen",
+                                "AlleEintraegeEntfernen",
+                                "Suchen",
+                                "KommentarfeldAusblenden"};
     QVERIFY(window->loadProject(file));
     QCOMPARE(enabledCommands(*window), loaded);
     QVERIFY(!window->treeView()->isHidden());
@@ -258,7 +266,8 @@ void MainWindowFlowsTest::saveAsAddsReopenItem()
     QFETCH(QString, chosen);
     QFETCH(bool, added);
     const QString file = writeProject(*m_env, QStringLiteral("Daten/Katalog.prj"));
-    const QString target = m_env->makeFolder(QFileInfo(chosen).path()) + QLatin1Char('/') + QFileInfo(chosen).fileName();
+    const QString target =
+        m_env->makeFolder(QFileInfo(chosen).path()) + QLatin1Char('/') + QFileInfo(chosen).fileName();
     FileChooser::Request asked;
     FileChooser::ScopedHandler chooser([&](const FileChooser::Request &request) {
         asked = request;
@@ -401,11 +410,16 @@ void MainWindowFlowsTest::commandsOpenTheirWindows_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("window");
-    QTest::newRow("Editieren") << "MainMenu_Projektdatei_Editieren" << "TEditorForm";
-    QTest::newRow("Statistik") << "MainMenu_Projektdatei_Statistik" << "TStatistikForm";
-    QTest::newRow("Drucken") << "MainMenu_Projektdatei_Export_Drucken" << "TExportDruckenForm";
-    QTest::newRow("Textdatei") << "MainMenu_Projektdatei_Export_Textdatei" << "TExportTextdateiForm";
-    QTest::newRow("Einstellungen") << "MainMenu_Optionen_EinstellungenKonfigurieren" << "TEinstellungenForm";
+    QTest::newRow("Editieren") << "MainMenu_Projektdatei_Editieren"
+                               << "TEditorForm";
+    QTest::newRow("Statistik") << "MainMenu_Projektdatei_Statistik"
+                               << "TStatistikForm";
+    QTest::newRow("Drucken") << "MainMenu_Projektdatei_Export_Drucken"
+                             << "TExportDruckenForm";
+    QTest::newRow("Textdatei") << "MainMenu_Projektdatei_Export_Textdatei"
+                               << "TExportTextdateiForm";
+    QTest::newRow("Einstellungen") << "MainMenu_Optionen_EinstellungenKonfigurieren"
+                                   << "TEinstellungenForm";
 }
 
 void MainWindowFlowsTest::commandsOpenTheirWindows()
@@ -433,7 +447,7 @@ void MainWindowFlowsTest::commandButtonsOpenTheirWindows_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("window");
     const QString rar = qEnvironmentVariable("BREKKO_SHARED_TESTDATA")
-        + QStringLiteral("/rar/test_read_format_rar5_multiple_files.rar");
+                        + QStringLiteral("/rar/test_read_format_rar5_multiple_files.rar");
     QTest::newRow("Dateimanager") << "BefehlDateimanagerButton" << QString() << "TDateimanagerForm";
     QTest::newRow("Unrar") << "BefehlUnrarButton" << rar << "TUnrarForm";
 }

@@ -12,7 +12,7 @@ namespace {
 QByteArray entryBlock(int number, int parent, const QString &title)
 {
     return "Item New\r\n  ItemNr=" + QByteArray::number(number) + "\r\n  ParentNr=" + QByteArray::number(parent)
-        + "\r\n  Titel=" + title.toUtf8() + "\r\n  Image=3,4\r\n  Befehl=0,\r\nItem Done\r\n";
+           + "\r\n  Titel=" + title.toUtf8() + "\r\n  Image=3,4\r\n  Befehl=0,\r\nItem Done\r\n";
 }
 
 } // namespace
@@ -20,7 +20,7 @@ QByteArray entryBlock(int number, int parent, const QString &title)
 QByteArray projectText(const QString &name, const QStringList &titles, const QStringList &children)
 {
     QByteArray text = "<Talvoren V4 Projektdatei>\r\n\r\nProjekt=" + name.toUtf8()
-        + "\r\nExpandItems=0\r\nImages verwenden=1\r\n\r\n";
+                      + "\r\nExpandItems=0\r\nImages verwenden=1\r\n\r\n";
     int number = 0;
     for (qsizetype i = 0; i < titles.size(); ++i) {
         const int self = number;

@@ -12,15 +12,15 @@
 #include "tree/ProjectTreeModel.h"
 #include "tree/ProjectTreeView.h"
 
+#include <QEnterEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QSignalSpy>
-#include <QEnterEvent>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
-#include <QTest>
 
 using namespace MainWindowTest;
 
@@ -147,8 +147,8 @@ void MainWindowViewTest::toolbarButtonsHintAndGrey()
     auto window = makeWindow();
     window->completeStartup();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const QList<QToolButton *> buttons = window->findChildren<QToolButton *>(
-        QRegularExpression(QStringLiteral("^Toolbar[123]Button_")));
+    const QList<QToolButton *> buttons =
+        window->findChildren<QToolButton *>(QRegularExpression(QStringLiteral("^Toolbar[123]Button_")));
     QCOMPARE(buttons.size(), 15);
     for (QToolButton *button : buttons) {
         const QString name = button->objectName();
@@ -177,12 +177,18 @@ void MainWindowViewTest::viewSwitches_data()
 {
     QTest::addColumn<QString>("switchName");
     QTest::addColumn<QString>("partName");
-    QTest::newRow("Toolbar Projektdatei") << "MainMenu_Optionen_ToolbarProjektdateiAusblenden" << "Toolbar1";
-    QTest::newRow("Toolbar Bearbeiten") << "MainMenu_Optionen_ToolbarBearbeitenAusblenden" << "Toolbar2";
-    QTest::newRow("Toolbar Extras") << "MainMenu_Optionen_ToolbarExtrasAusblenden" << "Toolbar3";
-    QTest::newRow("Kommentarfeld") << "MainMenu_Optionen_KommentarfeldAusblenden" << "KommentarPanel";
-    QTest::newRow("Befehlsfeld") << "MainMenu_Optionen_BefehlsfeldAusblenden" << "BefehlPanel";
-    QTest::newRow("Statuszeile") << "MainMenu_Optionen_StatuszeileAusblenden" << "StatusBar";
+    QTest::newRow("Toolbar Projektdatei") << "MainMenu_Optionen_ToolbarProjektdateiAusblenden"
+                                          << "Toolbar1";
+    QTest::newRow("Toolbar Bearbeiten") << "MainMenu_Optionen_ToolbarBearbeitenAusblenden"
+                                        << "Toolbar2";
+    QTest::newRow("Toolbar Extras") << "MainMenu_Optionen_ToolbarExtrasAusblenden"
+                                    << "Toolbar3";
+    QTest::newRow("Kommentarfeld") << "MainMenu_Optionen_KommentarfeldAusblenden"
+                                   << "KommentarPanel";
+    QTest::newRow("Befehlsfeld") << "MainMenu_Optionen_BefehlsfeldAusblenden"
+                                 << "BefehlPanel";
+    QTest::newRow("Statuszeile") << "MainMenu_Optionen_StatuszeileAusblenden"
+                                 << "StatusBar";
 }
 
 void MainWindowViewTest::viewSwitches()

@@ -44,14 +44,12 @@ private slots:
         static LoadReport report;
         QTest::newRow("Begriff suchen") << DialogFactory([] { return std::make_unique<TSuchenForm>(search); });
         QTest::newRow("Gehe zu") << DialogFactory([] { return std::make_unique<TGeheZuForm>(10, 1); });
-        QTest::newRow("Sortieren") << DialogFactory([] {
-            return std::make_unique<TSortierenForm>(project.tree, nullptr);
-        });
+        QTest::newRow("Sortieren") << DialogFactory(
+            [] { return std::make_unique<TSortierenForm>(project.tree, nullptr); });
         QTest::newRow("Bilder") << DialogFactory([] { return std::make_unique<TImagesEditForm>(project, [] {}); });
         QTest::newRow("Eintrag") << DialogFactory([] { return std::make_unique<TItemEditForm>(); });
-        QTest::newRow("Automatisch öffnen") << DialogFactory([] {
-            return std::make_unique<TAutoOpenForm>(QStringList{QStringLiteral("/")});
-        });
+        QTest::newRow("Automatisch öffnen")
+            << DialogFactory([] { return std::make_unique<TAutoOpenForm>(QStringList{QStringLiteral("/")}); });
         QTest::newRow("Ini-Datei") << DialogFactory([] {
             return std::make_unique<TMsgIniErrorForm>(SettingsFileProblem::Missing, QStringLiteral("/x/Brekko.ini"));
         });

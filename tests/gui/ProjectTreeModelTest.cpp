@@ -1,5 +1,5 @@
-#include "project/Project.h"
 #include "tree/ProjectTreeModel.h"
+#include "project/Project.h"
 #include "tree/ProjectTreeView.h"
 
 #include <QAbstractItemModelTester>

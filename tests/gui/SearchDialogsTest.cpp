@@ -156,10 +156,14 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("position");
         QTest::addColumn<bool>("canSort");
-        QTest::newRow("entry with sub-entries") << "c" << true << "2" << "1" << true;
-        QTest::newRow("entry with one sub-entry") << "b" << true << "1" << "4" << false;
-        QTest::newRow("entry without sub-entries") << "a" << false << "6" << "6" << true;
-        QTest::newRow("no selection") << "" << false << "6" << "Kein Eintrag markiert." << true;
+        QTest::newRow("entry with sub-entries") << "c" << true << "2"
+                                                << "1" << true;
+        QTest::newRow("entry with one sub-entry") << "b" << true << "1"
+                                                  << "4" << false;
+        QTest::newRow("entry without sub-entries") << "a" << false << "6"
+                                                   << "6" << true;
+        QTest::newRow("no selection") << "" << false << "6"
+                                      << "Kein Eintrag markiert." << true;
     }
 
     void sortChoices()

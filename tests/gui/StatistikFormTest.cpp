@@ -90,7 +90,8 @@ void StatistikFormTest::deletedProjectFileIsRed()
         TStatistikForm form({&fixture.project, nullptr, file, QString(), {}, QString()});
         form.show();
         QCOMPARE(text(form, "Label_Dateiname"), file.toLower());
-        QCOMPARE(text(form, "Label_Dateigroesse"), QStringLiteral("%1 Byte").arg(QLocale(QLocale::German).toString(bytes.size())));
+        QCOMPARE(text(form, "Label_Dateigroesse"),
+                 QStringLiteral("%1 Byte").arg(QLocale(QLocale::German).toString(bytes.size())));
         QCOMPARE(text(form, "Label_Zeilenanzahl"), QStringLiteral("1.501"));
         QCOMPARE(text(form, "Label_DeklarierteEintraege"), QStringLiteral("1.500"));
         QVERIFY(!text(form, "Label_Aenderungszeit").contains(QRegularExpression(QStringLiteral("(^|[ .:])0\\d"))));
@@ -172,9 +173,8 @@ void StatistikFormTest::savesTheFiguresAsText()
 
     MsgBoxRecorder boxes;
     boxes.answer(MsgBox::ResultOk);
-    FileChooser::ScopedHandler missingFolder([&](const FileChooser::Request &) {
-        return env.path(QStringLiteral("fehlt/out.txt"));
-    });
+    FileChooser::ScopedHandler missingFolder(
+        [&](const FileChooser::Request &) { return env.path(QStringLiteral("fehlt/out.txt")); });
     form.RichEdit_Speichern_OnClick();
     QCOMPARE(boxes.count(), 1);
     QVERIFY(boxes.last().caption.startsWith(QStringLiteral("Fehler: ")));

@@ -1,5 +1,5 @@
-#include "filemanager/FileManagerActions.h"
 #include "filemanager/TDateimanagerForm.h"
+#include "filemanager/FileManagerActions.h"
 #include "filemanager/TFileList.h"
 
 #include "LauncherRecorder.h"
@@ -107,13 +107,18 @@ void TDateimanagerFormTest::startText_data()
     QTest::addColumn<QStringList>("selected");
     QTest::addColumn<QString>("comText");
     // "@" stands for the temporary folder, "#" for the program folder.
-    QTest::newRow("file") << "@/list/b.txt" << "@/list/" << QStringList{"b.txt"} << "@/list/b.txt";
-    QTest::newRow("folder without separator") << "@/list/sub" << "@/list/" << QStringList{"sub"} << "@/list/sub";
-    QTest::newRow("folder with separator") << "@/list/sub/" << "@/list/sub/" << QStringList{} << "@/list/sub/";
-    QTest::newRow("several words") << "viewer @/list/a.txt -r" << "@/list/" << QStringList{"a.txt"}
-                                   << "viewer @/list/a.txt -r";
-    QTest::newRow("empty") << "" << "#" << QStringList{} << "#";
-    QTest::newRow("names nothing") << "@/list/gone.txt" << "#" << QStringList{} << "#";
+    QTest::newRow("file") << "@/list/b.txt"
+                          << "@/list/" << QStringList{"b.txt"} << "@/list/b.txt";
+    QTest::newRow("folder without separator") << "@/list/sub"
+                                              << "@/list/" << QStringList{"sub"} << "@/list/sub";
+    QTest::newRow("folder with separator") << "@/list/sub/"
+                                           << "@/list/sub/" << QStringList{} << "@/list/sub/";
+    QTest::newRow("several words") << "viewer @/list/a.txt -r"
+                                   << "@/list/" << QStringList{"a.txt"} << "viewer @/list/a.txt -r";
+    QTest::newRow("empty") << ""
+                           << "#" << QStringList{} << "#";
+    QTest::newRow("names nothing") << "@/list/gone.txt"
+                                   << "#" << QStringList{} << "#";
 }
 
 void TDateimanagerFormTest::startText()

@@ -70,8 +70,8 @@ private slots:
         });
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Datei nicht gefunden..."));
-        QCOMPARE(boxes.last().text, QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.")
-                                        .arg(path.toLower()));
+        QCOMPARE(boxes.last().text,
+                 QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(path.toLower()));
         // The unreadable name is not saved to: saving asks for a name.
         QVERIFY(askedForName);
     }
@@ -79,7 +79,8 @@ private slots:
     void loadShowsLowerCaseNameAndSavesInPlace()
     {
         TestEnvironment env;
-        const QString path = env.writeFile(QStringLiteral("Projekt.PRJ"), QByteArray("Gr\xF6\xDF" "e\r\n"));
+        const QString path = env.writeFile(QStringLiteral("Projekt.PRJ"), QByteArray("Gr\xF6\xDF"
+                                                                                     "e\r\n"));
         runEditor(path, [&path](TEditorForm *form) {
             QCOMPARE(form->windowTitle(), QStringLiteral("Editor - ") + path.toLower());
             QCOMPARE(form->editor()->toPlainText(), QStringLiteral("Größe"));
@@ -88,7 +89,8 @@ private slots:
             form->editor()->appendPlainText(QStringLiteral("Äpfel"));
             child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
         });
-        QCOMPARE(contents(path), QByteArray("Gr\xF6\xDF" "e\r\n\xC4pfel\r\n"));
+        QCOMPARE(contents(path), QByteArray("Gr\xF6\xDF"
+                                            "e\r\n\xC4pfel\r\n"));
     }
 
     void newTextSaveAsksForName()

@@ -149,7 +149,7 @@ void TEinstellungenFormTest::cleanup()
 void TEinstellungenFormTest::saveWritesWhatChanged_data()
 {
     QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("changedOutside");  // written after the start; empty: none
+    QTest::addColumn<QByteArray>("changedOutside"); // written after the start; empty: none
     QTest::addColumn<DialogStep>("step");
     QTest::addColumn<QByteArray>("after");
 
@@ -173,7 +173,7 @@ void TEinstellungenFormTest::saveWritesWhatChanged_data()
                click(dialog, "Button_Speichern");
            })
         << own + "\r\n[Felder]\r\nPosition Toolbar \"Extras\"=-1,6,-1,-1\r\nToolbar \"Extras\" ausgeblendet=0\r\n\r\n"
-            + kFilesKeys;
+               + kFilesKeys;
 }
 
 void TEinstellungenFormTest::saveWritesWhatChanged()
@@ -319,9 +319,9 @@ void TEinstellungenFormTest::projectPageNeedsAProject()
 
 void TEinstellungenFormTest::failedSaveChangesNothing_data()
 {
-    QTest::addColumn<QString>("medium");  // "full", "read-only", or empty: a normal folder
+    QTest::addColumn<QString>("medium"); // "full", "read-only", or empty: a normal folder
     QTest::addColumn<bool>("present");
-    QTest::addColumn<QString>("number");  // what Edit_LinkerRand gets
+    QTest::addColumn<QString>("number"); // what Edit_LinkerRand gets
     QTest::addColumn<int>("context");
     QTest::addColumn<bool>("staysOpen");
 
@@ -359,11 +359,11 @@ void TEinstellungenFormTest::failedSaveChangesNothing()
 
     m_boxes->answer(MsgBox::ResultOk);
     QCOMPARE(runDialog(*window,
-                 [&number](QDialog *dialog) {
-                     child<QLineEdit>(dialog, "Edit_LinkerRand")->setText(number);
-                     click(dialog, "Button_Speichern");
-                 }),
-        staysOpen);
+                       [&number](QDialog *dialog) {
+                           child<QLineEdit>(dialog, "Edit_LinkerRand")->setText(number);
+                           click(dialog, "Button_Speichern");
+                       }),
+             staysOpen);
     QCOMPARE(m_boxes->count(), 1);
     QCOMPARE(m_boxes->last().helpContext, context);
     QCOMPARE(m_boxes->last().buttons, MsgBox::Ok | MsgBox::Help);

@@ -124,16 +124,17 @@ private slots:
             return dialog->result();
         });
         QVERIFY(EditImageList(project, nullptr, [&changes] { ++changes; }));
-        QCOMPARE(changes, 4);  // two adds, one move, the renumbering
+        QCOMPARE(changes, 4); // two adds, one move, the renumbering
         QCOMPARE(asked.first(), QStringLiteral("Bitmap-Datei wählen...|") + env.path(QStringLiteral("prj"))
                                     + QStringLiteral("|Bitmap-Dateien [*.bmp]|*.bmp|Alle Dateien [*.*]|*.*"));
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(recorder.last().caption, QStringLiteral("Image wirklich entfernen ?"));
-        QCOMPARE(recorder.last().text,
-                 QStringLiteral("Wollen Sie das externe Image mit der Nummer 23\rwirklich aus der Imageliste entfernen ?"));
+        QCOMPARE(
+            recorder.last().text,
+            QStringLiteral("Wollen Sie das externe Image mit der Nummer 23\rwirklich aus der Imageliste entfernen ?"));
         QCOMPARE(recorder.last().helpContext, 80160);
-        QCOMPARE(project.imageFiles, (QStringList{env.path(QStringLiteral("rot.bmp")), blue,
-                                                  env.path(QStringLiteral("gruen.BMP"))}));
+        QCOMPARE(project.imageFiles,
+                 (QStringList{env.path(QStringLiteral("rot.bmp")), blue, env.path(QStringLiteral("gruen.BMP"))}));
         // Each entry still shows its picture.
         QCOMPARE(project.tree.entryAt(0)->imageIndex, 21);
         QCOMPARE(project.tree.entryAt(1)->imageIndex, 5);
@@ -170,8 +171,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("helpContext");
-        QTest::newRow("png") << "bild.png" << "Fehler: Keine Bitmap-Datei gewählt..." << 80140;
-        QTest::newRow("broken bmp") << "Kaputt.bmp" << "Fehler: Konnte Bitmap-Datei nicht laden..." << 80150;
+        QTest::newRow("png") << "bild.png"
+                             << "Fehler: Keine Bitmap-Datei gewählt..." << 80140;
+        QTest::newRow("broken bmp") << "Kaputt.bmp"
+                                    << "Fehler: Konnte Bitmap-Datei nicht laden..." << 80150;
     }
 
     void refusedFiles()

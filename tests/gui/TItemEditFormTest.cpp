@@ -138,7 +138,8 @@ void TItemEditFormTest::opensWithTheEntry()
             QCOMPARE(child<QPlainTextEdit>(dialog, "KommentarMemo")->toPlainText(), QStringLiteral("first\nsecond"));
             QVERIFY(child<QAbstractButton>(dialog, "BefehlButtonAusfuehren")->isChecked());
             QCOMPARE(child<QLineEdit>(dialog, "BefehlEdit")->text(), m_drive + QStringLiteral("/tools/Packer.sh"));
-            QCOMPARE(child<FolderListBox>(dialog, "BefehlDirectoryListBox")->folder(), m_drive + QStringLiteral("/tools"));
+            QCOMPARE(child<FolderListBox>(dialog, "BefehlDirectoryListBox")->folder(),
+                     m_drive + QStringLiteral("/tools"));
             QCOMPARE(child<FileListBox>(dialog, "BefehlFileListBox")->selectedFile(),
                      m_drive + QStringLiteral("/tools/Packer.sh"));
             QCOMPARE(child<QComboBox>(dialog, "BefehlFilterComboBox")->itemText(1),
@@ -363,9 +364,8 @@ void TItemEditFormTest::appendsATextFileToTheComment()
     QCOMPARE(startFolder, m_drive + QStringLiteral("/tools"));
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().caption, QStringLiteral("Textdatei erfolgreich hinzugefügt."));
-    QCOMPARE(host.selected->record.comment,
-             (QStringList{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("drei"),
-                          QStringLiteral("vier")}));
+    QCOMPARE(host.selected->record.comment, (QStringList{QStringLiteral("first"), QStringLiteral("second"),
+                                                         QStringLiteral("drei"), QStringLiteral("vier")}));
     QVERIFY(host.commentReplaced);
 }
 
@@ -403,8 +403,12 @@ void TItemEditFormTest::enterInAListOnlyChooses_data()
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("command");
-    QTest::newRow("folder list") << "BefehlDirectoryListBox" << " Spiele" << "/Spiele/";
-    QTest::newRow("file list") << "BefehlFileListBox" << "readme.txt" << "/tools/readme.txt";
+    QTest::newRow("folder list") << "BefehlDirectoryListBox"
+                                 << " Spiele"
+                                 << "/Spiele/";
+    QTest::newRow("file list") << "BefehlFileListBox"
+                               << "readme.txt"
+                               << "/tools/readme.txt";
 }
 
 void TItemEditFormTest::enterInAListOnlyChooses()
@@ -447,12 +451,24 @@ void TItemEditFormTest::commentMenu_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("clipboard");
     // The memo holds "eins zwei" with "zwei" selected; the clipboard "drei".
-    QTest::newRow("Rückgängig") << "EditPopup_Rueckgaengig" << "eins " << "drei";
-    QTest::newRow("Ausschneiden") << "EditPopup_Ausschneiden" << "eins " << "zwei";
-    QTest::newRow("Kopieren") << "EditPopup_Kopieren" << "eins zwei" << "zwei";
-    QTest::newRow("Einfügen") << "EditPopup_Einfuegen" << "eins drei" << "drei";
-    QTest::newRow("Löschen") << "EditPopup_Loeschen" << "eins " << "drei";
-    QTest::newRow("Alles markieren") << "EditPopup_AllesMarkieren" << "eins zwei" << "drei";
+    QTest::newRow("Rückgängig") << "EditPopup_Rueckgaengig"
+                                << "eins "
+                                << "drei";
+    QTest::newRow("Ausschneiden") << "EditPopup_Ausschneiden"
+                                  << "eins "
+                                  << "zwei";
+    QTest::newRow("Kopieren") << "EditPopup_Kopieren"
+                              << "eins zwei"
+                              << "zwei";
+    QTest::newRow("Einfügen") << "EditPopup_Einfuegen"
+                              << "eins drei"
+                              << "drei";
+    QTest::newRow("Löschen") << "EditPopup_Loeschen"
+                             << "eins "
+                             << "drei";
+    QTest::newRow("Alles markieren") << "EditPopup_AllesMarkieren"
+                                     << "eins zwei"
+                                     << "drei";
 }
 
 void TItemEditFormTest::commentMenu()
@@ -476,8 +492,8 @@ void TItemEditFormTest::commentMenu()
         if (!item->isSeparator())
             captions.append(item->text());
     }
-    QCOMPARE(captions, (QStringList{"&Rückgängig", "&Ausschneiden", "&Kopieren", "&Einfügen", "&Löschen",
-                                    "&Alles markieren"}));
+    QCOMPARE(captions,
+             (QStringList{"&Rückgängig", "&Ausschneiden", "&Kopieren", "&Einfügen", "&Löschen", "&Alles markieren"}));
     QAction *item = menu->findChild<QAction *>(entry);
     QVERIFY(item && item->isEnabled());
     item->trigger();

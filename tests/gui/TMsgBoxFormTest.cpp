@@ -87,9 +87,9 @@ void TMsgBoxFormTest::buttonRow_data()
     QTest::newRow("Abbrechen Wiederholen Ignorieren Alle Hilfe")
         << 488
         << QStringList{"Button_Wiederholen", "Button_Ignorieren", "Button_Alle", "Button_Abbrechen", "Button_Hilfe"};
-    QTest::newRow("all eight") << 511
-                               << QStringList{"Button_Ok",         "Button_Ja",   "Button_Nein",      "Button_Wiederholen",
-                                              "Button_Ignorieren", "Button_Alle", "Button_Abbrechen", "Button_Hilfe"};
+    QTest::newRow("all eight") << 511 << QStringList{"Button_Ok",          "Button_Ja",         "Button_Nein",
+                                                     "Button_Wiederholen", "Button_Ignorieren", "Button_Alle",
+                                                     "Button_Abbrechen",   "Button_Hilfe"};
 }
 
 void TMsgBoxFormTest::buttonRow()
@@ -98,7 +98,7 @@ void TMsgBoxFormTest::buttonRow()
     QFETCH(QStringList, names);
 
     TMsgBoxForm form;
-    form.prepare(request(511));  // the one window keeps nothing from the box before
+    form.prepare(request(511)); // the one window keeps nothing from the box before
     form.prepare(request(flags));
 
     const QList<QPushButton *> buttons = visibleButtons(form);
@@ -111,7 +111,8 @@ void TMsgBoxFormTest::buttonRow()
     QVERIFY(form.width() >= n * 96 + 16);
     const int leftMargin = buttons.first()->x();
     const int rightMargin = form.width() - buttons.last()->geometry().right() - 1;
-    QVERIFY2(qAbs(leftMargin - rightMargin) <= 7, qPrintable(QStringLiteral("%1 / %2").arg(leftMargin).arg(rightMargin)));
+    QVERIFY2(qAbs(leftMargin - rightMargin) <= 7,
+             qPrintable(QStringLiteral("%1 / %2").arg(leftMargin).arg(rightMargin)));
     for (QPushButton *b : buttons) {
         QCOMPARE(b->width(), buttons.first()->width());
         QVERIFY(b->width() >= b->sizeHint().width());
@@ -127,13 +128,20 @@ void TMsgBoxFormTest::results_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("OK") << "Button_Ok" << "&OK" << 1;
-    QTest::newRow("Ja") << "Button_Ja" << "&Ja" << 6;
-    QTest::newRow("Nein") << "Button_Nein" << "&Nein" << 7;
-    QTest::newRow("Wiederholen") << "Button_Wiederholen" << "&Wiederholen" << 4;
-    QTest::newRow("Ignorieren") << "Button_Ignorieren" << "&Ignorieren" << 5;
-    QTest::newRow("Alle") << "Button_Alle" << "A&lle" << 8;
-    QTest::newRow("Abbrechen") << "Button_Abbrechen" << "&Abbrechen" << 2;
+    QTest::newRow("OK") << "Button_Ok"
+                        << "&OK" << 1;
+    QTest::newRow("Ja") << "Button_Ja"
+                        << "&Ja" << 6;
+    QTest::newRow("Nein") << "Button_Nein"
+                          << "&Nein" << 7;
+    QTest::newRow("Wiederholen") << "Button_Wiederholen"
+                                 << "&Wiederholen" << 4;
+    QTest::newRow("Ignorieren") << "Button_Ignorieren"
+                                << "&Ignorieren" << 5;
+    QTest::newRow("Alle") << "Button_Alle"
+                          << "A&lle" << 8;
+    QTest::newRow("Abbrechen") << "Button_Abbrechen"
+                               << "&Abbrechen" << 2;
 }
 
 void TMsgBoxFormTest::results()
@@ -280,8 +288,9 @@ void TMsgBoxFormTest::showMsgBoxRunsTheWindow()
         GuiSeams seams;
         answerWhenOpen<QDialog>([&](QDialog *dialog) {
             caption = dialog->windowTitle();
-            centred = (dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center())
-                          .manhattanLength() <= 40;
+            centred =
+                (dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center()).manhattanLength()
+                <= 40;
             child(dialog, QStringLiteral("Button_Nein"))->click();
         });
         result = ShowMsgBox(QStringLiteral("Fehler: Datei nicht gefunden..."), QStringLiteral("Erneut suchen ?"),

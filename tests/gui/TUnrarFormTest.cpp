@@ -167,7 +167,7 @@ void TUnrarFormTest::cancelDuringExtractionReturnsToListing()
     QVERIFY(child<QWidget>(&form, "Panel_Step2")->isHidden());
     QVERIFY(child<QWidget>(&form, "SortGrid")->isVisible());
     QVERIFY(!form.rar().Stop);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("test1.bin")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("test1.bin")});
     QCOMPARE(boxes.count(), 0);
 }
 

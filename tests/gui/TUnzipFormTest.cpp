@@ -71,7 +71,7 @@ void TUnzipFormTest::cleanup()
 QString TUnzipFormTest::makeArchive()
 {
     const QString src = m_env->makeFolder(QStringLiteral("src"));
-    QStringList names {QStringLiteral("leer.txt")};
+    QStringList names{QStringLiteral("leer.txt")};
     writeFile(src + QStringLiteral("/leer.txt"), {});
     for (int i = 1; i <= 8; ++i) {
         names.append(QStringLiteral("datei%1.txt").arg(i));
@@ -80,7 +80,7 @@ QString TUnzipFormTest::makeArchive()
     names.append(QStringLiteral("gross.bin"));
     writeFile(src + QStringLiteral("/gross.bin"), sampleBytes(3000000, 9));
     const QString archive = m_env->path(QStringLiteral("Archiv.zip"));
-    zip(src, QStringList {QStringLiteral("-0"), archive} + names);
+    zip(src, QStringList{QStringLiteral("-0"), archive} + names);
     return archive;
 }
 
@@ -138,13 +138,16 @@ void TUnzipFormTest::extractsMarkedEntries()
     grid->selectRow(1);
     grid->selectionModel()->select(grid->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     form.Button_Entpacken_OnClick();
-    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(), QStringLiteral("Alle 2 Objekte wurden erfolgreich entpackt..."));
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
+             QStringLiteral("Alle 2 Objekte wurden erfolgreich entpackt..."));
     QCOMPARE(form.windowTitle(), QStringLiteral("Entpacken abgeschlossen."));
-    QCOMPARE(QDir(target).entryList(QDir::Files), (QStringList {QStringLiteral("datei1.txt"), QStringLiteral("datei2.txt")}));
+    QCOMPARE(QDir(target).entryList(QDir::Files),
+             (QStringList{QStringLiteral("datei1.txt"), QStringLiteral("datei2.txt")}));
 
     child<QRadioButton>(&form, "RadioButton_AlleObjekte")->setChecked(true);
     form.Button_Testen_OnClick();
-    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(), QStringLiteral("Alle 10 Objekte wurden getestet.\rArchiv ist Okay..."));
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
+             QStringLiteral("Alle 10 Objekte wurden getestet.\rArchiv ist Okay..."));
 }
 
 void TUnzipFormTest::cancelReturnsToTheListing()
@@ -183,7 +186,7 @@ void TUnzipFormTest::markedEntriesPartlySkipped()
     child<SortGrid>(&form, "SortGrid")->selectAll();
     form.Button_Entpacken_OnClick();
     QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
-        QStringLiteral("7 Objekte sind fehlerhaft oder wurden übersprungen !\rArchiv unvollständig entpackt..."));
+             QStringLiteral("7 Objekte sind fehlerhaft oder wurden übersprungen !\rArchiv unvollständig entpackt..."));
     QCOMPARE(m_boxes->count(), 0);
     QVERIFY(child<QPlainTextEdit>(&form, "RichEdit")->toPlainText().contains(QStringLiteral("datei7.txt")));
     QCOMPARE(contents(target + QStringLiteral("/datei7.txt")), QByteArray("alt"));
@@ -216,16 +219,16 @@ void TUnzipFormTest::asksForThePassword()
     child<QLineEdit>(&form, "Edit_ZielDir")->setText(target);
     form.Button_Entpacken_OnClick();
     const QString prompt = QStringLiteral("Passwort...|Passwort benötigt von a.txt");
-    QCOMPARE(prompts, (QStringList {prompt, prompt}));
+    QCOMPARE(prompts, (QStringList{prompt, prompt}));
     QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
-        QStringLiteral("Alle 2 Objekte wurden erfolgreich entpackt..."));
+             QStringLiteral("Alle 2 Objekte wurden erfolgreich entpackt..."));
     QCOMPARE(contents(target + QStringLiteral("/b.txt")), sampleBytes(800, 2));
 
     form.Button_Ok_OnClick();
     form.Button_Testen_OnClick();
     QCOMPARE(prompts.size(), 2);
     QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
-        QStringLiteral("Alle 2 Objekte wurden getestet.\rArchiv ist Okay..."));
+             QStringLiteral("Alle 2 Objekte wurden getestet.\rArchiv ist Okay..."));
     QCOMPARE(m_boxes->count(), 0);
 }
 

@@ -68,7 +68,7 @@ void CommandLineToolTest::checkReportsProblemsInOrder()
 {
     TestEnvironment env;
     const Run run = brekko({"--check", env.writeFile("b.prj", "<Talvoren V4 Projektdatei>\nItem Done\nItem New\n"
-                                                               "Befehl=4,\nItem New\n")});
+                                                              "Befehl=4,\nItem New\n")});
     QCOMPARE(run.exitCode, 1);
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 8);

@@ -39,9 +39,8 @@ void InstallTest::initTestCase()
 {
     QVERIFY(m_prefix.isValid() && m_empty.isValid() && m_files.isValid());
     QProcess install;
-    install.start(QStringLiteral(BREKKO_CMAKE_COMMAND),
-                  {QStringLiteral("--install"), QStringLiteral(BREKKO_BINARY_DIR), QStringLiteral("--prefix"),
-                   m_prefix.path()});
+    install.start(QStringLiteral(BREKKO_CMAKE_COMMAND), {QStringLiteral("--install"), QStringLiteral(BREKKO_BINARY_DIR),
+                                                         QStringLiteral("--prefix"), m_prefix.path()});
     QVERIFY(install.waitForFinished(120000));
     QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
 
@@ -50,8 +49,8 @@ void InstallTest::initTestCase()
     qputenv("XDG_DATA_HOME", m_empty.path().toLocal8Bit());
     qputenv("XDG_DATA_DIRS", installed(QStringLiteral("share")).toLocal8Bit());
     if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
-        const int status = QProcess::execute(QStringLiteral("update-mime-database"),
-                                             {installed(QStringLiteral("share/mime"))});
+        const int status =
+            QProcess::execute(QStringLiteral("update-mime-database"), {installed(QStringLiteral("share/mime"))});
         QCOMPARE(status, 0);
     }
 }
@@ -83,10 +82,14 @@ void InstallTest::installedProgramFindsItsFiles_data()
     // A program started from a folder of its own (a link in /usr/bin, say)
     // finds the data folder through XDG_DATA_DIRS.
     const QString elsewhere = m_empty.path();
-    QTest::newRow("settings beside bin") << bin << "Brekko.ini" << "share/brekko/Brekko.ini";
-    QTest::newRow("help beside bin") << bin << "Brekko.hlp" << "share/brekko/Brekko.html";
-    QTest::newRow("settings through data dirs") << elsewhere << "Brekko.ini" << "share/brekko/Brekko.ini";
-    QTest::newRow("help through data dirs") << elsewhere << "Brekko.hlp" << "share/brekko/Brekko.html";
+    QTest::newRow("settings beside bin") << bin << "Brekko.ini"
+                                         << "share/brekko/Brekko.ini";
+    QTest::newRow("help beside bin") << bin << "Brekko.hlp"
+                                     << "share/brekko/Brekko.html";
+    QTest::newRow("settings through data dirs") << elsewhere << "Brekko.ini"
+                                                << "share/brekko/Brekko.ini";
+    QTest::newRow("help through data dirs") << elsewhere << "Brekko.hlp"
+                                            << "share/brekko/Brekko.html";
 }
 
 void InstallTest::installedProgramFindsItsFiles()
@@ -141,8 +144,8 @@ void InstallTest::mimeTypesRecogniseTheHeaderLines_data()
     const QByteArray bom("\xEF\xBB\xBF");
     QTest::newRow("project by header") << "katalog" << QByteArray("<Talvoren V4 Projektdatei>\r\n\r\n")
                                        << "application/x-brekko-project";
-    QTest::newRow("project with byte-order mark")
-        << "katalog2" << bom + "<Talvoren V4 Projektdatei>\r\n" << "application/x-brekko-project";
+    QTest::newRow("project with byte-order mark") << "katalog2" << bom + "<Talvoren V4 Projektdatei>\r\n"
+                                                  << "application/x-brekko-project";
     QTest::newRow("macro by header") << "ablauf" << QByteArray("<Talvoren V4 Makrodatei>\r\nEXE x\r\n")
                                      << "application/x-brekko-macro";
     QTest::newRow("settings by header") << "einstellungen" << QByteArray("<Talvoren V4 Ini-Datei>\n\n")

@@ -79,9 +79,9 @@ void PrintCommandTest::pagesCarryHeaderFooterAndTheirText()
     TestEnvironment env;
     const QString prj = writeCatalogue(env, 150);
     const QString pdf = env.path(QStringLiteral("liste.pdf"));
-    QCOMPARE(printCommand({"--print", prj, "--pdf", pdf, "--header", "&cSeite &p", "--footer", "&r&f",
-                           "--frame", "LRTB"}),
-             0);
+    QCOMPARE(
+        printCommand({"--print", prj, "--pdf", pdf, "--header", "&cSeite &p", "--footer", "&r&f", "--frame", "LRTB"}),
+        0);
     const int pages = pdfPages(pdf);
     QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
 

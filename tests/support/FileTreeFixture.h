@@ -71,8 +71,8 @@ inline QStringList listing(const QString &root)
             QByteArray bytes;
             if (file.open(QIODevice::ReadOnly))
                 bytes = file.readAll();
-            line += QStringLiteral("file|") + QString::number(st.st_mode & 0777, 8) + QLatin1Char('|') +
-                    QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
+            line += QStringLiteral("file|") + QString::number(st.st_mode & 0777, 8) + QLatin1Char('|')
+                    + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
         }
         lines.append(line);
     }
@@ -86,7 +86,8 @@ inline bool mountTmpfs(const QString &folder, const QString &size)
     QDir().mkpath(folder);
     return QProcess::execute(QStringLiteral("mount"),
                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                              QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder}) == 0;
+                              QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder})
+           == 0;
 }
 
 // folder bound onto itself read-only; false when mounting is not allowed.
@@ -94,8 +95,8 @@ inline bool mountReadOnly(const QString &folder)
 {
     if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("--bind"), folder, folder}) != 0)
         return false;
-    if (QProcess::execute(QStringLiteral("mount"),
-                          {QStringLiteral("-o"), QStringLiteral("remount,ro,bind"), folder}) == 0)
+    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro,bind"), folder})
+        == 0)
         return true;
     QProcess::execute(QStringLiteral("umount"), {folder});
     return false;

@@ -5,8 +5,7 @@
 namespace {
 bool buttonShown(int buttons, int result)
 {
-    for (int flag : {MsgBox::Yes, MsgBox::No, MsgBox::Ok, MsgBox::Cancel, MsgBox::Retry, MsgBox::Ignore,
-                     MsgBox::All}) {
+    for (int flag : {MsgBox::Yes, MsgBox::No, MsgBox::Ok, MsgBox::Cancel, MsgBox::Retry, MsgBox::Ignore, MsgBox::All}) {
         if ((buttons & flag) && MsgBox::resultOfButton(flag) == result)
             return true;
     }

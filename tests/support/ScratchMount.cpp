@@ -8,16 +8,15 @@ ScratchMount::ScratchMount(int sizeKb)
 {
     const QByteArray options = "size=" + QByteArray::number(sizeKb) + "k";
     m_mounted = m_dir.isValid()
-        && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+                && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
 ScratchMount::ScratchMount(const QString &source)
 {
     const QByteArray target = QFile::encodeName(m_dir.path());
     m_mounted = m_dir.isValid()
-        && ::mount(QFile::encodeName(source).constData(), target.constData(), nullptr, MS_BIND, nullptr) == 0;
-    if (m_mounted
-        && ::mount(nullptr, target.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+                && ::mount(QFile::encodeName(source).constData(), target.constData(), nullptr, MS_BIND, nullptr) == 0;
+    if (m_mounted && ::mount(nullptr, target.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
         ::umount2(target.constData(), MNT_DETACH);
         m_mounted = false;
     }

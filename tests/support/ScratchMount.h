@@ -26,6 +26,6 @@ private:
     bool m_mounted = false;
 };
 
-#define REQUIRE_MOUNT(mount)                                                                                \
-    if (!(mount).ok())                                                                                     \
+#define REQUIRE_MOUNT(mount)                                                                                           \
+    if (!(mount).ok())                                                                                                 \
     QSKIP("cannot mount a scratch file system here (needs root and mount rights)")

@@ -78,10 +78,10 @@ private slots:
         QStringList found;
         OperationObserver observer;
         observer.status = [&drives](const QString &root) { drives.append(root); };
-        const int count =
-            ScanDriveRoots(roots, [&found](const ProjectFileRow &row) { found.append(row.fileName); }, observer);
-        QFile::setPermissions(env.path(QStringLiteral("gesperrt")), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                                       | QFileDevice::ExeOwner);
+        const int count = ScanDriveRoots(
+            roots, [&found](const ProjectFileRow &row) { found.append(row.fileName); }, observer);
+        QFile::setPermissions(env.path(QStringLiteral("gesperrt")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(drives, roots);
         QCOMPARE(recorder.count(), 0);
         QCOMPARE(count, found.size());
@@ -100,8 +100,9 @@ private slots:
         OperationObserver observer;
         observer.status = [&drives](const QString &root) { drives.append(root); };
         observer.keepGoing = [&cancelled] { return !cancelled; };
-        QCOMPARE(ScanDriveRoots({env.path(QStringLiteral("a")), env.path(QStringLiteral("b"))},
-                                [&cancelled](const ProjectFileRow &) { cancelled = true; }, observer),
+        QCOMPARE(ScanDriveRoots(
+                     {env.path(QStringLiteral("a")), env.path(QStringLiteral("b"))},
+                     [&cancelled](const ProjectFileRow &) { cancelled = true; }, observer),
                  1);
         QCOMPARE(drives.size(), 1);
     }

@@ -71,15 +71,15 @@ void CommandLinePathsTest::expand_data()
     QTest::newRow("drive letter of another system") << "C:\\tools\\x.exe" << -2 << "C:\\tools\\x.exe";
     QTest::newRow("one missing word keeps its backslash") << "\\Nope" << -2 << "\\Nope";
     QTest::newRow("letter case counts") << "\\tools\\packer.sh" << -2 << "\\tools\\packer.sh";
-    QTest::newRow("program and parameter") << "\\Tools\\Packer.sh   -x  \\Docs\\Old " << 0
-                                           << "$S/Tools/Packer.sh -x $S/Docs/Old";
+    QTest::newRow("program and parameter")
+        << "\\Tools\\Packer.sh   -x  \\Docs\\Old " << 0 << "$S/Tools/Packer.sh -x $S/Docs/Old";
     QTest::newRow("plain words are kept") << "packer -v /etc" << 0 << "packer -v /etc";
     QTest::newRow("missing backslash word") << "/q \\missing\\x.txt" << -3 << "/q \\missing\\x.txt";
     QTest::newRow("climbing stays inside the drive") << "\\Docs\\Old\\..\\Read Me.txt" << 1 << "$S/Docs/Read Me.txt";
     QTest::newRow("climbing off the drive finds nothing")
         << "\\..\\..\\..\\..\\..\\..\\..\\..\\etc\\hostname" << -2 << "\\..\\..\\..\\..\\..\\..\\..\\..\\etc\\hostname";
-    QTest::newRow("a word climbing off the drive")
-        << "cat \\Docs\\..\\..\\..\\..\\..\\..\\..\\..\\..\\etc" << -3 << "cat \\Docs\\..\\..\\..\\..\\..\\..\\..\\..\\..\\etc";
+    QTest::newRow("a word climbing off the drive") << "cat \\Docs\\..\\..\\..\\..\\..\\..\\..\\..\\..\\etc" << -3
+                                                   << "cat \\Docs\\..\\..\\..\\..\\..\\..\\..\\..\\..\\etc";
     QTest::newRow("only the project's drive is searched") << "\\Sub\\Tool.sh -a" << -3 << "\\Sub\\Tool.sh -a";
 }
 
@@ -125,8 +125,10 @@ void CommandLinePathsTest::expandAnyway_data()
     QTest::addColumn<bool>("onStick");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("result");
-    QTest::newRow("climbing off the drive is not placed") << true << "\\..\\..\\x.sh" << "\\..\\..\\x.sh";
-    QTest::newRow("program folder holds the folder") << false << "\\Sub\\Gone.sh" << "$P/Sub/Gone.sh";
+    QTest::newRow("climbing off the drive is not placed") << true << "\\..\\..\\x.sh"
+                                                          << "\\..\\..\\x.sh";
+    QTest::newRow("program folder holds the folder") << false << "\\Sub\\Gone.sh"
+                                                     << "$P/Sub/Gone.sh";
 }
 
 void CommandLinePathsTest::expandAnyway()
@@ -153,8 +155,8 @@ void CommandLinePathsTest::shorten_data()
     QTest::newRow("file on another drive") << "$P/packer.exe" << 1 << "$P/packer.exe";
     QTest::newRow("words") << "$S/Tools/Packer.sh  -o   $S/Docs/Old $P/packer.exe /none" << 0
                            << "\\Tools\\Packer.sh -o \\Docs\\Old $P/packer.exe /none";
-    QTest::newRow("relative words are kept as typed") << "$S/Tools/Packer.sh -o . Docs" << 0
-                                                      << "\\Tools\\Packer.sh -o . Docs";
+    QTest::newRow("relative words are kept as typed")
+        << "$S/Tools/Packer.sh -o . Docs" << 0 << "\\Tools\\Packer.sh -o . Docs";
     QTest::newRow("a relative line is kept") << "Docs" << 0 << "Docs";
 }
 

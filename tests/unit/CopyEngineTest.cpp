@@ -110,14 +110,14 @@ void CopyEngineTest::overwriteAnswers_data()
     QTest::addColumn<QByteArray>("targetB");
     QTest::addColumn<bool>("sourcesKept");
     using A = OverwriteAnswer;
-    QTest::newRow("overwrite each") << false << QList<A>{A::Overwrite, A::Overwrite} << true << 2
-                                    << QByteArray("new a") << QByteArray("new b") << true;
+    QTest::newRow("overwrite each") << false << QList<A>{A::Overwrite, A::Overwrite} << true << 2 << QByteArray("new a")
+                                    << QByteArray("new b") << true;
     QTest::newRow("overwrite all holds in subfolders")
         << true << QList<A>{A::OverwriteAll} << true << 1 << QByteArray("new a") << QByteArray("new b") << false;
     QTest::newRow("skip leaves the target and keeps the moved source")
         << true << QList<A>{A::Skip, A::Skip} << true << 2 << QByteArray("old a") << QByteArray("old b") << true;
-    QTest::newRow("cancel stops the run") << true << QList<A>{A::Cancel} << false << 1 << QByteArray("old a")
-                                          << QByteArray("old b") << true;
+    QTest::newRow("cancel stops the run")
+        << true << QList<A>{A::Cancel} << false << 1 << QByteArray("old a") << QByteArray("old b") << true;
 }
 
 void CopyEngineTest::overwriteAnswers()
@@ -166,8 +166,8 @@ void CopyEngineTest::abortInTheMiddleOfAFile()
     CopyEngine engine({true, true, true}, questions);
     engine.onFile = [&engine](const QString &, const QString &) { engine.requestAbort(); };
     const QString target = env.makeFolder(QStringLiteral("dst"));
-    const bool done = engine.run(env.path(QStringLiteral("src")), {QStringLiteral("big.bin"), QStringLiteral("next.txt")},
-                                 target, bytes.size() + 4);
+    const bool done = engine.run(env.path(QStringLiteral("src")),
+                                 {QStringLiteral("big.bin"), QStringLiteral("next.txt")}, target, bytes.size() + 4);
     QCOMPARE(done, !confirm);
     QCOMPARE(questions.abortAsked, confirm ? 1 : 2);
     QCOMPARE(QFile::exists(env.path(QStringLiteral("src/big.bin"))), confirm);
@@ -230,8 +230,8 @@ void CopyEngineTest::failedRemovalAnswers_data()
     QTest::addColumn<bool>("result");
     QTest::addColumn<int>("asked");
     QTest::addColumn<int>("copied");
-    QTest::newRow("ignore asks for each") << QList<RemoveAnswer>{RemoveAnswer::Ignore, RemoveAnswer::Ignore} << true
-                                          << 2 << 2;
+    QTest::newRow("ignore asks for each")
+        << QList<RemoveAnswer>{RemoveAnswer::Ignore, RemoveAnswer::Ignore} << true << 2 << 2;
     QTest::newRow("all asks once") << QList<RemoveAnswer>{RemoveAnswer::All} << true << 1 << 2;
     QTest::newRow("cancel stops") << QList<RemoveAnswer>{RemoveAnswer::Cancel} << false << 1 << 1;
 }
@@ -264,13 +264,20 @@ void CopyEngineTest::refusals_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("folder into itself") << "d" << "src/d" << true;
-    QTest::newRow("folder below itself, not yet made") << "d" << "src/d/x/y" << true;
-    QTest::newRow("folder below itself through a link") << "d" << "via-link/x" << true;
-    QTest::newRow("sibling with a longer name") << "d" << "src/dd" << false;
-    QTest::newRow("file onto itself") << "f.txt" << "src" << true;
-    QTest::newRow("file onto itself through a link") << "f.txt" << "src-link" << true;
-    QTest::newRow("elsewhere") << "d" << "dst" << false;
+    QTest::newRow("folder into itself") << "d"
+                                        << "src/d" << true;
+    QTest::newRow("folder below itself, not yet made") << "d"
+                                                       << "src/d/x/y" << true;
+    QTest::newRow("folder below itself through a link") << "d"
+                                                        << "via-link/x" << true;
+    QTest::newRow("sibling with a longer name") << "d"
+                                                << "src/dd" << false;
+    QTest::newRow("file onto itself") << "f.txt"
+                                      << "src" << true;
+    QTest::newRow("file onto itself through a link") << "f.txt"
+                                                     << "src-link" << true;
+    QTest::newRow("elsewhere") << "d"
+                               << "dst" << false;
 }
 
 void CopyEngineTest::refusals()

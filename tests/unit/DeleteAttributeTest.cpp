@@ -71,14 +71,14 @@ void DeleteAttributeTest::deletesOnlyTheSelection()
                             QStringLiteral("already-gone")};
     QVERIFY(engine.run(folder, names));
     QCOMPARE(recorder.count(), 0);
-    QCOMPARE(FileTree::listing(folder), QStringList{QStringLiteral("kept.txt|file|644|") +
-                                                    QString::fromLatin1(QCryptographicHash::hash(
-                                                        "kept", QCryptographicHash::Md5).toHex())});
+    QCOMPARE(FileTree::listing(folder),
+             QStringList{QStringLiteral("kept.txt|file|644|")
+                         + QString::fromLatin1(QCryptographicHash::hash("kept", QCryptographicHash::Md5).toHex())});
     QCOMPARE(FileTree::listing(outside), outsideBefore);
     const QStringList trashed = trashContents(env);
     if (toTrash)
-        QCOMPARE(trashed, (QStringList{QStringLiteral("folder-link"), QStringLiteral("locked.txt"),
-                                       QStringLiteral("tree")}));
+        QCOMPARE(trashed,
+                 (QStringList{QStringLiteral("folder-link"), QStringLiteral("locked.txt"), QStringLiteral("tree")}));
     else
         QVERIFY(trashed.isEmpty());
 }
@@ -88,9 +88,9 @@ void DeleteAttributeTest::failureAnswers_data()
     QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<bool>("result");
     QTest::addColumn<int>("boxes");
-    QTest::newRow("retry, then ignore each") << QList<int>{MsgBox::ResultRetry, MsgBox::ResultIgnore,
-                                                           MsgBox::ResultIgnore, MsgBox::ResultIgnore}
-                                             << true << 4;
+    QTest::newRow("retry, then ignore each")
+        << QList<int>{MsgBox::ResultRetry, MsgBox::ResultIgnore, MsgBox::ResultIgnore, MsgBox::ResultIgnore} << true
+        << 4;
     QTest::newRow("all never asks again") << QList<int>{MsgBox::ResultAll} << true << 1;
     QTest::newRow("cancel stops at once") << QList<int>{MsgBox::ResultCancel} << false << 1;
 }
@@ -118,8 +118,8 @@ void DeleteAttributeTest::failureAnswers()
     QCOMPARE(recorder.count(), boxes);
     const MsgBox::Request &first = recorder.boxes().first();
     QCOMPARE(first.caption, QStringLiteral("Fehler: Objekt konnte nicht gelöscht werden..."));
-    QCOMPARE(first.text, QStringLiteral("Die Datei\r\"") + folder +
-                             QStringLiteral("/a.txt\"\rkonnte nicht gelöscht werden.\rWie weiterverfahren ?"));
+    QCOMPARE(first.text, QStringLiteral("Die Datei\r\"") + folder
+                             + QStringLiteral("/a.txt\"\rkonnte nicht gelöscht werden.\rWie weiterverfahren ?"));
     QCOMPARE(first.helpContext, 80370);
     if (boxes == 4) {
         QVERIFY(recorder.boxes()[2].text.startsWith(QStringLiteral("Die schreibgeschützte Datei\r")));
@@ -219,15 +219,24 @@ void DeleteAttributeTest::groupPatternRefusals_data()
 {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("refusal");
-    QTest::newRow("empty") << "" << "Keine Selektionskriterien angegeben.";
-    QTest::newRow("no dot") << "readme" << "Kein \".\"-Trennzeichen angegeben.";
-    QTest::newRow("no name") << ".txt" << "Kein Dateiname angegeben.";
-    QTest::newRow("no extension") << "readme." << "Keine Dateierweiterung angegeben.";
-    QTest::newRow("name check comes before characters") << "/x." << "Keine Dateierweiterung angegeben.";
-    QTest::newRow("bad character") << "a/b.txt" << "Enthält ungültiges Zeichen: \\/:\"<>|";
-    QTest::newRow("pipe") << "a.t|t" << "Enthält ungültiges Zeichen: \\/:\"<>|";
-    QTest::newRow("several dots") << "a.b.c" << "";
-    QTest::newRow("wildcards") << "*.*" << "";
+    QTest::newRow("empty") << ""
+                           << "Keine Selektionskriterien angegeben.";
+    QTest::newRow("no dot") << "readme"
+                            << "Kein \".\"-Trennzeichen angegeben.";
+    QTest::newRow("no name") << ".txt"
+                             << "Kein Dateiname angegeben.";
+    QTest::newRow("no extension") << "readme."
+                                  << "Keine Dateierweiterung angegeben.";
+    QTest::newRow("name check comes before characters") << "/x."
+                                                        << "Keine Dateierweiterung angegeben.";
+    QTest::newRow("bad character") << "a/b.txt"
+                                   << "Enthält ungültiges Zeichen: \\/:\"<>|";
+    QTest::newRow("pipe") << "a.t|t"
+                          << "Enthält ungültiges Zeichen: \\/:\"<>|";
+    QTest::newRow("several dots") << "a.b.c"
+                                  << "";
+    QTest::newRow("wildcards") << "*.*"
+                               << "";
 }
 
 void DeleteAttributeTest::groupPatternRefusals()

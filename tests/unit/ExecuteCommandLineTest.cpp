@@ -33,17 +33,34 @@ void ExecuteCommandLineTest::splitsProgramAndParameters_data()
     QTest::addColumn<QString>("parameters");
     QTest::addColumn<QString>("folder");
 
-    QTest::newRow("existing file with blanks is one program")
-        << "@/tools/my packer.sh" << "my packer.sh" << "" << "@/tools/";
+    QTest::newRow("existing file with blanks is one program") << "@/tools/my packer.sh"
+                                                              << "my packer.sh"
+                                                              << ""
+                                                              << "@/tools/";
     QTest::newRow("program and parameter") << "@/tools/packer.sh @/data/list.txt"
-                                           << "packer.sh" << " @/data/list.txt" << "@/tools/";
-    QTest::newRow("missing file with blanks is split at the first blank")
-        << "@/tools/my missing.sh -x" << "my" << " missing.sh -x" << "@/tools/";
-    QTest::newRow("bare name has no folder") << "editor -q  file" << "editor" << " -q  file" << "";
-    QTest::newRow("outer blanks are trimmed") << "  editor  " << "editor" << "" << "";
-    QTest::newRow("stored separators become the file system's")
-        << "@\\tools\\packer.sh" << "packer.sh" << "" << "@/tools/";
-    QTest::newRow("existing folder with blanks is one target") << "@/my folder" << "my folder" << "" << "@/";
+                                           << "packer.sh"
+                                           << " @/data/list.txt"
+                                           << "@/tools/";
+    QTest::newRow("missing file with blanks is split at the first blank") << "@/tools/my missing.sh -x"
+                                                                          << "my"
+                                                                          << " missing.sh -x"
+                                                                          << "@/tools/";
+    QTest::newRow("bare name has no folder") << "editor -q  file"
+                                             << "editor"
+                                             << " -q  file"
+                                             << "";
+    QTest::newRow("outer blanks are trimmed") << "  editor  "
+                                              << "editor"
+                                              << ""
+                                              << "";
+    QTest::newRow("stored separators become the file system's") << "@\\tools\\packer.sh"
+                                                                << "packer.sh"
+                                                                << ""
+                                                                << "@/tools/";
+    QTest::newRow("existing folder with blanks is one target") << "@/my folder"
+                                                               << "my folder"
+                                                               << ""
+                                                               << "@/";
 }
 
 void ExecuteCommandLineTest::splitsProgramAndParameters()
@@ -127,10 +144,11 @@ void ExecuteCommandLineTest::warnsBeforeDoubtfulLines_data()
     QTest::newRow("empty") << "   "
                            << "Die angegebene Befehlszeile ist leer und folglich kann auch keine Datei ausgeführt "
                               "werden.";
-    QTest::newRow("one word naming nothing")
-        << "nirgends.exe" << "Keine Datei angegeben oder die Datei konnte nicht gefunden werden.";
+    QTest::newRow("one word naming nothing") << "nirgends.exe"
+                                             << "Keine Datei angegeben oder die Datei konnte nicht gefunden werden.";
     QTest::newRow("unresolvable drive-independent word")
-        << "/q \\missing\\x.txt" << "Befehlszeile wurde unvollständig erweitert zu:\r\"/q \\missing\\x.txt\"";
+        << "/q \\missing\\x.txt"
+        << "Befehlszeile wurde unvollständig erweitert zu:\r\"/q \\missing\\x.txt\"";
 }
 
 void ExecuteCommandLineTest::warnsBeforeDoubtfulLines()
@@ -185,7 +203,8 @@ void ExecuteCommandLineTest::goingAheadNamesWhatIsMissing_data()
     const QString noFile = QStringLiteral("Datei konnte nicht gefunden werden.");
     QTest::newRow("missing program in a folder that exists")
         << "\\werkzeuge\\fehlt.sh" << noFile << "@/werkzeuge/fehlt.sh";
-    QTest::newRow("missing folder") << "\\nirgends\\fehlt.sh" << QStringLiteral("Verzeichnis konnte nicht gefunden werden.")
+    QTest::newRow("missing folder") << "\\nirgends\\fehlt.sh"
+                                    << QStringLiteral("Verzeichnis konnte nicht gefunden werden.")
                                     << "@/nirgends/fehlt.sh";
     QTest::newRow("missing program and parameter")
         << "\\werkzeuge\\fehlt.sh  \\daten\\liste.txt -v" << noFile << "@/werkzeuge/fehlt.sh @/daten/liste.txt -v";
@@ -210,20 +229,26 @@ void ExecuteCommandLineTest::goingAheadNamesWhatIsMissing()
 
     QVERIFY(!CommandActions::execute(text));
     QCOMPARE(boxes.count(), 2);
-    QCOMPARE(boxes.last().text, failure + QStringLiteral("\rDateiangabe: \"") + passedOn.replace(QLatin1Char('@'), drive)
-                                    + QLatin1Char('"'));
+    QCOMPARE(boxes.last().text, failure + QStringLiteral("\rDateiangabe: \"")
+                                    + passedOn.replace(QLatin1Char('@'), drive) + QLatin1Char('"'));
 }
 
 void ExecuteCommandLineTest::fieldHint_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("file") << "\\Tools\\Packer.sh" << "Datei: @/Tools/Packer.sh";
-    QTest::newRow("folder") << "\\Tools" << "Verzeichnis: @/Tools";
-    QTest::newRow("words") << "\\Tools\\Packer.sh -x" << "Parameterangabe: @/Tools/Packer.sh -x";
-    QTest::newRow("empty") << "" << "Befehlszeile ist leer...";
-    QTest::newRow("nothing") << "\\nowhere" << "Datei oder Verzeichnis nicht gefunden...";
-    QTest::newRow("missing word") << "a \\nowhere" << "Parameterangabe unverständlich...";
+    QTest::newRow("file") << "\\Tools\\Packer.sh"
+                          << "Datei: @/Tools/Packer.sh";
+    QTest::newRow("folder") << "\\Tools"
+                            << "Verzeichnis: @/Tools";
+    QTest::newRow("words") << "\\Tools\\Packer.sh -x"
+                           << "Parameterangabe: @/Tools/Packer.sh -x";
+    QTest::newRow("empty") << ""
+                           << "Befehlszeile ist leer...";
+    QTest::newRow("nothing") << "\\nowhere"
+                             << "Datei oder Verzeichnis nicht gefunden...";
+    QTest::newRow("missing word") << "a \\nowhere"
+                                  << "Parameterangabe unverständlich...";
 }
 
 void ExecuteCommandLineTest::fieldHint()

@@ -71,9 +71,10 @@ private slots:
             << QStringList{QStringLiteral("Name")};
         QTest::newRow("comment lines kept as stored, empty ones too")
             << QStringLiteral("x") << QStringList{QStringLiteral(" a "), QString(), QStringLiteral("b")} << QString()
-            << false << true << false << QStringList{QStringLiteral("   a "), QStringLiteral("  "), QStringLiteral("  b")};
-        QTest::newRow("empty comment adds nothing") << QStringLiteral("x") << QStringList() << QString() << false
-                                                    << true << false << QStringList();
+            << false << true << false
+            << QStringList{QStringLiteral("   a "), QStringLiteral("  "), QStringLiteral("  b")};
+        QTest::newRow("empty comment adds nothing")
+            << QStringLiteral("x") << QStringList() << QString() << false << true << false << QStringList();
         QTest::newRow("command not trimmed") << QStringLiteral("x") << QStringList() << QStringLiteral(" run ") << false
                                              << false << true << QStringList{QStringLiteral("   run ")};
         QTest::newRow("all areas off") << QStringLiteral("x") << QStringList{QStringLiteral("c")}
@@ -138,13 +139,16 @@ private slots:
         QTest::addColumn<QStringList>("expected");
 
         QTest::newRow("structured, command first, three blanks")
-            << 4 << false << true << 3
-            << QStringList{QStringLiteral("  "), QStringLiteral("Programme"), QStringLiteral("     \\bin\\edit.exe"),
-                           QStringLiteral("   Editor"), QStringLiteral("     Erste Zeile"), QStringLiteral("     Zweite")};
+            << 4 << false << true << 3 << QStringList{QStringLiteral("  "),
+                                                      QStringLiteral("Programme"),
+                                                      QStringLiteral("     \\bin\\edit.exe"),
+                                                      QStringLiteral("   Editor"),
+                                                      QStringLiteral("     Erste Zeile"),
+                                                      QStringLiteral("     Zweite")};
         QTest::newRow("structured without separators, no blanks")
-            << 1 << false << false << 0
-            << QStringList{QStringLiteral("Programme"), QString(), QStringLiteral("Editor"),
-                           QStringLiteral("\\bin\\edit.exe"), QStringLiteral("Erste Zeile"), QStringLiteral("Zweite")};
+            << 1 << false << false << 0 << QStringList{QStringLiteral("Programme"),   QString(),
+                                                       QStringLiteral("Editor"),      QStringLiteral("\\bin\\edit.exe"),
+                                                       QStringLiteral("Erste Zeile"), QStringLiteral("Zweite")};
         QTest::newRow("table, title comment command")
             << 0 << true << true << 2
             << QStringList{QStringLiteral("Programme"), QStringLiteral("  Editor   Erste Zeile  \\bin\\edit.exe"),
@@ -180,9 +184,8 @@ private slots:
         QTest::addColumn<QString>("output");
 
         QTest::newRow("settings areas") << QStringList() << 0 << QStringLiteral("Programme\n Editor\n");
-        QTest::newRow("comment and command")
-            << QStringList{QStringLiteral("--fields"), QStringLiteral("ct")} << 0
-            << QStringLiteral("  \n   Erste Zeile\n   Zweite\n   \\bin\\edit.exe\n");
+        QTest::newRow("comment and command") << QStringList{QStringLiteral("--fields"), QStringLiteral("ct")} << 0
+                                             << QStringLiteral("  \n   Erste Zeile\n   Zweite\n   \\bin\\edit.exe\n");
         QTest::newRow("unknown letter") << QStringList{QStringLiteral("--fields"), QStringLiteral("bx")} << 2
                                         << QString();
         QTest::newRow("missing value") << QStringList{QStringLiteral("--fields")} << 2 << QString();
@@ -218,8 +221,8 @@ private slots:
         QString err;
         QTextStream outStream(&out);
         QTextStream errStream(&err);
-        QCOMPARE(RunExportTextCommand({QStringLiteral("--export-text"), env.path(QStringLiteral("none.prj"))}, QString(),
-                                      outStream, errStream),
+        QCOMPARE(RunExportTextCommand({QStringLiteral("--export-text"), env.path(QStringLiteral("none.prj"))},
+                                      QString(), outStream, errStream),
                  2);
         QVERIFY(out.isEmpty());
         QCOMPARE(boxes.count(), 1);

@@ -82,10 +82,10 @@ void FileListModelTest::listing_data()
     QTest::newRow("folders left out") << "txt" << all << false << QStringList{"a.txt", "B.TXT", "ro.txt"};
     QTest::newRow("hidden filtered") << "*" << unsigned(ftArchive | ftReadonly) << true
                                      << QStringList{"sub", "a.txt", "abc", "B.TXT", "Makefile", "ro.txt"};
-    QTest::newRow("read-only filtered")
-        << "*" << unsigned(ftArchive) << true << QStringList{"sub", "a.txt", "abc", "B.TXT", "Makefile"};
-    QTest::newRow("read-only without archive") << "*" << unsigned(ftReadonly) << true
-                                               << QStringList{"sub", "a.txt", "abc", "B.TXT", "Makefile", "ro.txt"};
+    QTest::newRow("read-only filtered") << "*" << unsigned(ftArchive) << true
+                                        << QStringList{"sub", "a.txt", "abc", "B.TXT", "Makefile"};
+    QTest::newRow("read-only without archive")
+        << "*" << unsigned(ftReadonly) << true << QStringList{"sub", "a.txt", "abc", "B.TXT", "Makefile", "ro.txt"};
     QTest::newRow("hidden wanted") << "*" << unsigned(ftHidden) << true
                                    << QStringList{"sub", ".hidden", "a.txt", "abc", "B.TXT", "Makefile"};
 }
@@ -207,8 +207,8 @@ void FileListModelTest::columns_data()
                                        << QStringList{"Name", "Size", "Type", "Attributes"}
                                        << QList<int>{150, 0, 130, 60};
     QTest::newRow("all") << InfoBit(fiAll)
-                         << QStringList{"Name",       "Size",     "Type",    "Modified", "Created",
-                                        "Last Access", "Attributes", "Dos Name", "Dos Ext", "Path"}
+                         << QStringList{"Name",        "Size",       "Type",     "Modified", "Created",
+                                        "Last Access", "Attributes", "Dos Name", "Dos Ext",  "Path"}
                          << QList<int>{150, 60, 130, 100, 100, 85, 60, 130, 60, 200};
 }
 

@@ -39,28 +39,50 @@ void FileMaskTest::matching_data()
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("word anywhere") << "txt" << "Notes.TXT.bak" << true;
-    QTest::newRow("word inside") << "txt" << "mytxtfile" << true;
-    QTest::newRow("word absent") << "txt" << "text" << false;
-    QTest::newRow("a?c at start") << "a?c" << "abcdef" << true;
-    QTest::newRow("a?c needs the a first") << "a?c" << "xabc" << false;
-    QTest::newRow("? needs a character") << "a?c" << "ac" << false;
-    QTest::newRow("*.* needs a dot") << "*.*" << "Makefile" << false;
-    QTest::newRow("*.* with dot") << "*.*" << ".bashrc" << true;
-    QTest::newRow("* takes all") << "*" << "Makefile" << true;
-    QTest::newRow("empty mask takes all") << "" << "Makefile" << true;
-    QTest::newRow("extension any case") << "*.txt" << "A.TXT" << true;
-    QTest::newRow("extension must end the name") << "*.txt" << "a.txt.bak" << false;
-    QTest::newRow("first occurrence only") << "*.txt" << "a.txt.txt" << false;
-    QTest::newRow("no backtracking") << "*a.b" << "xa.ba.b" << false;
-    QTest::newRow("widened star pattern") << "*a*a" << "banana" << true;
-    QTest::newRow("runs after stars, end consumed") << "*n*a" << "bna" << true;
-    QTest::newRow("run between") << "a*b.c" << "axxb.c" << true;
-    QTest::newRow("? at the end") << "*.t?t" << "a.tx" << false;
-    QTest::newRow("exact name") << "readme.txt" << "README.txt" << true;
-    QTest::newRow("exact name only") << "readme.txt" << "old-readme.txt" << false;
-    QTest::newRow("second of a list") << "*.c,*.h" << "x.h" << true;
-    QTest::newRow("umlauts ignore case") << "*ÄRGER*" << "das ärgernis" << true;
+    QTest::newRow("word anywhere") << "txt"
+                                   << "Notes.TXT.bak" << true;
+    QTest::newRow("word inside") << "txt"
+                                 << "mytxtfile" << true;
+    QTest::newRow("word absent") << "txt"
+                                 << "text" << false;
+    QTest::newRow("a?c at start") << "a?c"
+                                  << "abcdef" << true;
+    QTest::newRow("a?c needs the a first") << "a?c"
+                                           << "xabc" << false;
+    QTest::newRow("? needs a character") << "a?c"
+                                         << "ac" << false;
+    QTest::newRow("*.* needs a dot") << "*.*"
+                                     << "Makefile" << false;
+    QTest::newRow("*.* with dot") << "*.*"
+                                  << ".bashrc" << true;
+    QTest::newRow("* takes all") << "*"
+                                 << "Makefile" << true;
+    QTest::newRow("empty mask takes all") << ""
+                                          << "Makefile" << true;
+    QTest::newRow("extension any case") << "*.txt"
+                                        << "A.TXT" << true;
+    QTest::newRow("extension must end the name") << "*.txt"
+                                                 << "a.txt.bak" << false;
+    QTest::newRow("first occurrence only") << "*.txt"
+                                           << "a.txt.txt" << false;
+    QTest::newRow("no backtracking") << "*a.b"
+                                     << "xa.ba.b" << false;
+    QTest::newRow("widened star pattern") << "*a*a"
+                                          << "banana" << true;
+    QTest::newRow("runs after stars, end consumed") << "*n*a"
+                                                    << "bna" << true;
+    QTest::newRow("run between") << "a*b.c"
+                                 << "axxb.c" << true;
+    QTest::newRow("? at the end") << "*.t?t"
+                                  << "a.tx" << false;
+    QTest::newRow("exact name") << "readme.txt"
+                                << "README.txt" << true;
+    QTest::newRow("exact name only") << "readme.txt"
+                                     << "old-readme.txt" << false;
+    QTest::newRow("second of a list") << "*.c,*.h"
+                                      << "x.h" << true;
+    QTest::newRow("umlauts ignore case") << "*ÄRGER*"
+                                         << "das ärgernis" << true;
 }
 
 void FileMaskTest::matching()

@@ -176,9 +176,13 @@ void FileUtilsTest::decoding_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("utf-8") << QByteArray("Gr\xC3\xB6\xC3\x9F" "e") << QStringLiteral("Größe");
+    QTest::newRow("utf-8") << QByteArray("Gr\xC3\xB6\xC3\x9F"
+                                         "e")
+                           << QStringLiteral("Größe");
     QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF\xE2\x82\xAC") << QStringLiteral("€");
-    QTest::newRow("windows-1252") << QByteArray("Gr\xF6\xDF" "e \x80 \x93x\x94") << QStringLiteral("Größe € “x”");
+    QTest::newRow("windows-1252") << QByteArray("Gr\xF6\xDF"
+                                                "e \x80 \x93x\x94")
+                                  << QStringLiteral("Größe € “x”");
     QTest::newRow("unassigned 1252 bytes survive") << QByteArray("a\x81\x8D") << QStringLiteral("a\u0081\u008D");
     QTest::newRow("ascii") << QByteArray("plain") << QStringLiteral("plain");
 }
@@ -192,13 +196,13 @@ void FileUtilsTest::decoding()
 
 void FileUtilsTest::encodingPicksTheNarrowestLosslessForm()
 {
-    QCOMPARE(TextFile::encode(QStringLiteral("Größe € “x”")), QByteArray("Gr\xF6\xDF" "e \x80 \x93x\x94"));
+    QCOMPARE(TextFile::encode(QStringLiteral("Größe € “x”")), QByteArray("Gr\xF6\xDF"
+                                                                         "e \x80 \x93x\x94"));
     const QString greek = QStringLiteral("Größe Ω");
     const QByteArray utf8 = TextFile::encode(greek);
     QVERIFY(utf8.startsWith("\xEF\xBB\xBF"));
     QCOMPARE(TextFile::decode(utf8), greek);
-    QCOMPARE(TextFile::splitLines(QStringLiteral("a\r\nb\nc\rd\r\n\r\ne")),
-             (QStringList{"a", "b", "c", "d", "", "e"}));
+    QCOMPARE(TextFile::splitLines(QStringLiteral("a\r\nb\nc\rd\r\n\r\ne")), (QStringList{"a", "b", "c", "d", "", "e"}));
 }
 
 QTEST_GUILESS_MAIN(FileUtilsTest)

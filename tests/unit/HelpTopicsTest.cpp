@@ -68,8 +68,7 @@ public:
     QMap<int, QString> contexts() const
     {
         static const QRegularExpression number(QStringLiteral("\\b([2-8]\\d{4})\\b"));
-        static const QRegularExpression mentionsHelp(QStringLiteral("help"),
-                                                     QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression mentionsHelp(QStringLiteral("help"), QRegularExpression::CaseInsensitiveOption);
         static const QRegularExpression returnsList(QStringLiteral("\\breturn\\s*\\{"));
         static const QRegularExpression helpMember(QStringLiteral("\\bint\\s+\\w*help\\w*\\s*;"),
                                                    QRegularExpression::CaseInsensitiveOption);

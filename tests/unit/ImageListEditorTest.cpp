@@ -1,7 +1,7 @@
-#include "project/Project.h"
 #include "tree/ImageListEditor.h"
 #include "TestEnvironment.h"
 #include "TreeText.h"
+#include "project/Project.h"
 
 #include <QImage>
 #include <QTest>
@@ -83,9 +83,15 @@ private slots:
         for (const QString &operation : operations.split(QLatin1Char(' '))) {
             const int position = operation.mid(1).toInt();
             switch (operation[0].toLatin1()) {
-            case 'D': editor.moveDown(position); break;
-            case 'U': editor.moveUp(position); break;
-            case 'R': QVERIFY(editor.remove(position)); break;
+            case 'D':
+                editor.moveDown(position);
+                break;
+            case 'U':
+                editor.moveUp(position);
+                break;
+            case 'R':
+                QVERIFY(editor.remove(position));
+                break;
             case 'A':
                 QCOMPARE(editor.add(writeBitmap(env, QStringLiteral("new.bmp"), 90)),
                          ImageListEditor::AddResult::Added);
@@ -110,7 +116,7 @@ private slots:
         Project project;
         buildProject(env, project);
         ImageListEditor editor(project);
-        QVERIFY(editor.remove(21));  // shade 20, used by A and B
+        QVERIFY(editor.remove(21)); // shade 20, used by A and B
         editor.finish();
         const std::vector<ProjectEntry *> &entries = project.tree.preOrder();
         // Users of the removed image keep their number; the others follow.
@@ -166,8 +172,8 @@ private slots:
         QFETCH(int, tiles);
         QFETCH(ImageListEditor::AddResult, result);
         TestEnvironment env;
-        const QString path = tiles > 0 ? writeBitmap(env, QStringLiteral("x.bmp"), 40, tiles)
-                                       : env.writeFile(name, "no bitmap");
+        const QString path =
+            tiles > 0 ? writeBitmap(env, QStringLiteral("x.bmp"), 40, tiles) : env.writeFile(name, "no bitmap");
         if (tiles > 0)
             QVERIFY(QFile::rename(path, env.path(name)));
         Project project;

@@ -31,28 +31,31 @@ void ItemEditFindingsTest::commandFindings_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("finding");
 
-    QTest::newRow("file on the project drive, executed") << "@/tools/X.sh" << int(ActionExecute)
-                                                         << "\\tools\\X.sh" << "";
+    QTest::newRow("file on the project drive, executed") << "@/tools/X.sh" << int(ActionExecute) << "\\tools\\X.sh"
+                                                         << "";
     QTest::newRow("file without action") << "@/tools/X.sh" << int(ActionNone) << "\\tools\\X.sh"
                                          << "Datei jedoch keine Aktion gewählt.";
     QTest::newRow("file on another drive") << "%/other/y.sh" << int(ActionExecute) << "%/other/y.sh"
                                            << "Angabe nicht verkürzt, wegen Datenträgerabhängigkeit.";
     QTest::newRow("two characters") << " ab " << int(ActionExecute) << "ab"
                                     << "Angegebene Befehlszeile besitzt weniger als 3 Zeichen.";
-    QTest::newRow("macro file") << "@/m/start.mkr" << int(ActionMacro) << "\\m\\start.mkr" << "";
+    QTest::newRow("macro file") << "@/m/start.mkr" << int(ActionMacro) << "\\m\\start.mkr"
+                                << "";
     QTest::newRow("not a macro file") << "@/tools/X.sh" << int(ActionMacro) << "\\tools\\X.sh"
                                       << "Keine gültige Brekko-Makrodatei angegeben.";
     QTest::newRow("folder without action") << "@/tools" << int(ActionNone) << "\\tools"
                                            << "Verzeichnis jedoch keine Aktion gewählt.";
-    QTest::newRow("folder for the file manager") << "@/tools" << int(ActionFileManager) << "\\tools" << "";
+    QTest::newRow("folder for the file manager") << "@/tools" << int(ActionFileManager) << "\\tools"
+                                                 << "";
     QTest::newRow("folder for unrar") << "@/tools" << int(ActionUnrar) << "\\tools"
                                       << "Verzeichnis kann nicht mittels Unrar entpackt werden.";
     QTest::newRow("folder for unzip") << "@/tools" << int(ActionUnzip) << "\\tools"
                                       << "Verzeichnis kann nicht mittels Unzip entpackt werden.";
     QTest::newRow("folder for a macro") << "@/tools" << int(ActionMacro) << "\\tools"
                                         << "Verzeichnis angegeben und keine Brekko-Makrodatei.";
-    QTest::newRow("words: paths on the drive shortened") << "@/tools/X.sh  -v %/other/y.sh" << int(ActionNone)
-                                                         << "\\tools\\X.sh -v %/other/y.sh" << "";
+    QTest::newRow("words: paths on the drive shortened")
+        << "@/tools/X.sh  -v %/other/y.sh" << int(ActionNone) << "\\tools\\X.sh -v %/other/y.sh"
+        << "";
 }
 
 void ItemEditFindingsTest::commandFindings()
@@ -75,8 +78,8 @@ void ItemEditFindingsTest::commandFindings()
     const int code = ShortenCommandLine(drive, shortened);
     QCOMPARE(shortened, here(stored));
     const QString file = shortened.startsWith(QLatin1Char('\\'))
-        ? drive + QString(shortened).replace(QLatin1Char('\\'), QLatin1Char('/'))
-        : shortened;
+                             ? drive + QString(shortened).replace(QLatin1Char('\\'), QLatin1Char('/'))
+                             : shortened;
     QCOMPARE(CommandFinding(code, action, file), finding);
 }
 
@@ -142,13 +145,12 @@ void ItemEditFindingsTest::appendTextFile_data()
                                        << int(CommentFileAppend::Result::Complete)
                                        << QStringList{QStringLiteral("Grüß")};
     // "eins" fits after the 5 characters there (with its line break), "zwei" not.
-    QTest::newRow("some lines fit") << QByteArray("eins\nzwei\n") << 5 << 12
-                                    << int(CommentFileAppend::Result::TooLarge)
+    QTest::newRow("some lines fit") << QByteArray("eins\nzwei\n") << 5 << 12 << int(CommentFileAppend::Result::TooLarge)
                                     << QStringList{QStringLiteral("eins")};
     QTest::newRow("no line fits") << QByteArray("eins\n") << 5 << 8 << int(CommentFileAppend::Result::NothingAdded)
                                   << QStringList();
-    QTest::newRow("binary file") << QByteArray("MZ\0\0\x90", 5) << 0 << 100
-                                 << int(CommentFileAppend::Result::NotText) << QStringList();
+    QTest::newRow("binary file") << QByteArray("MZ\0\0\x90", 5) << 0 << 100 << int(CommentFileAppend::Result::NotText)
+                                 << QStringList();
 }
 
 void ItemEditFindingsTest::appendTextFile()

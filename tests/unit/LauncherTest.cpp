@@ -55,17 +55,19 @@ void LauncherTest::plans_data()
     QTest::addColumn<int>("failure");
     QTest::addColumn<QString>("program");
 
-    QTest::newRow("script with execute bit starts itself") << QByteArray("#!/bin/sh\n") << true << "apps" << 0 << "@/apps/tool";
-    QTest::newRow("binary with execute bit starts itself") << QByteArray("\x7f" "ELF\2\1\1") << true << "apps" << 0
-                                                           << "@/apps/tool";
-    QTest::newRow("script without execute bit is refused") << QByteArray("#!/bin/sh\n") << false << "apps"
-                                                           << int(Launcher::AccessDenied) << "";
-    QTest::newRow("document opens with the desktop") << QByteArray("hello\n") << false << "apps" << 0
-                                                     << "@/bin/xdg-open";
-    QTest::newRow("text with execute bit is a document") << QByteArray("hello\n") << true << "apps" << 0
-                                                         << "@/bin/xdg-open";
-    QTest::newRow("missing folder") << QByteArray("#!/bin/sh\n") << true << "nowhere"
-                                    << int(Launcher::FolderNotFound) << "";
+    QTest::newRow("script with execute bit starts itself")
+        << QByteArray("#!/bin/sh\n") << true << "apps" << 0 << "@/apps/tool";
+    QTest::newRow("binary with execute bit starts itself") << QByteArray("\x7f"
+                                                                         "ELF\2\1\1")
+                                                           << true << "apps" << 0 << "@/apps/tool";
+    QTest::newRow("script without execute bit is refused")
+        << QByteArray("#!/bin/sh\n") << false << "apps" << int(Launcher::AccessDenied) << "";
+    QTest::newRow("document opens with the desktop")
+        << QByteArray("hello\n") << false << "apps" << 0 << "@/bin/xdg-open";
+    QTest::newRow("text with execute bit is a document")
+        << QByteArray("hello\n") << true << "apps" << 0 << "@/bin/xdg-open";
+    QTest::newRow("missing folder") << QByteArray("#!/bin/sh\n") << true << "nowhere" << int(Launcher::FolderNotFound)
+                                    << "";
 }
 
 void LauncherTest::plans()
@@ -129,8 +131,7 @@ void LauncherTest::openerExitCodes()
 {
     QFETCH(QByteArray, opener);
     QFETCH(int, result);
-    QFile::setPermissions(m_env->writeFile(QStringLiteral("bin/xdg-open"), "#!/bin/sh\n" + opener + "\n"),
-                          kExecutable);
+    QFile::setPermissions(m_env->writeFile(QStringLiteral("bin/xdg-open"), "#!/bin/sh\n" + opener + "\n"), kExecutable);
     m_env->writeFile(QStringLiteral("notes.txt"), "hello\n");
     Launcher::SystemHandler system;
     QCOMPARE(system.open({QStringLiteral("notes.txt"), QString(), m_env->root()}), result);

@@ -1,7 +1,7 @@
 #include "commands/MacroFile.h"
-#include "common/MsgBox.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
+#include "common/MsgBox.h"
 
 #include <QFile>
 #include <QTest>
@@ -44,9 +44,8 @@ private slots:
     void incompleteTstPromptsWithLineNumber()
     {
         TestEnvironment env;
-        const QString file = env.writeFile(QStringLiteral("m.mkr"),
-                                           header + "a\r\n\r\nRUN x\r\n  \r\nMAN y\r\n"
-                                               + "TST 2\r\nTST 3\r\n");
+        const QString file =
+            env.writeFile(QStringLiteral("m.mkr"), header + "a\r\n\r\nRUN x\r\n  \r\nMAN y\r\n" + "TST 2\r\nTST 3\r\n");
         MsgBoxRecorder recorder;
         recorder.answer(MsgBox::ResultNo);
         RunMacroFile(file);

@@ -26,32 +26,31 @@ void MsgBoxLayoutTest::geometry_data()
     QTest::addColumn<int>("slot");
 
     // slot = width / n - 8, row centred, buttons slot - 6 wide.
-    QTest::newRow("message wider than caption") << 1024 << 200 << 16 << 16 << 100 << 1 << 0 << false << 200
-                                                << QSize(280, 162) << 4 << 272;
-    QTest::newRow("caption wider than message") << 1024 << 100 << 16 << 16 << 150 << 2 << 0 << false << 210
-                                                << QSize(290, 162) << 8 << 137;
-    QTest::newRow("caption as wide as message") << 1024 << 150 << 16 << 16 << 150 << 1 << 0 << false << 210
-                                                << QSize(290, 162) << 4 << 282;
+    QTest::newRow("message wider than caption")
+        << 1024 << 200 << 16 << 16 << 100 << 1 << 0 << false << 200 << QSize(280, 162) << 4 << 272;
+    QTest::newRow("caption wider than message")
+        << 1024 << 100 << 16 << 16 << 150 << 2 << 0 << false << 210 << QSize(290, 162) << 8 << 137;
+    QTest::newRow("caption as wide as message")
+        << 1024 << 150 << 16 << 16 << 150 << 1 << 0 << false << 210 << QSize(290, 162) << 4 << 282;
     QTest::newRow("caption a little narrower than message")
         << 1024 << 200 << 16 << 16 << 190 << 1 << 0 << false << 200 << QSize(330, 162) << 4 << 322;
     QTest::newRow("wrapped message, caption wider than wrap")
         << 640 << 900 << 16 << 64 << 420 << 1 << 0 << true << 440 << QSize(560, 194) << 4 << 552;
-    QTest::newRow("long line wraps at 440 on 640") << 640 << 900 << 16 << 64 << 100 << 1 << 0 << true << 440
-                                                   << QSize(520, 194) << 4 << 512;
-    QTest::newRow("exactly screen less 200 wraps") << 640 << 440 << 16 << 32 << 100 << 1 << 0 << true << 440
-                                                   << QSize(520, 162) << 4 << 512;
-    QTest::newRow("one pixel narrower stays") << 640 << 439 << 16 << 32 << 100 << 1 << 0 << false << 439
-                                              << QSize(519, 162) << 4 << 511;
-    QTest::newRow("several lines grow the box") << 1024 << 200 << 80 << 80 << 100 << 1 << 0 << false << 200
-                                                << QSize(280, 210) << 4 << 272;
-    QTest::newRow("five buttons widen to 496") << 1024 << 100 << 16 << 16 << 50 << 5 << 0 << false << 100
-                                               << QSize(496, 162) << 20 << 91;
-    QTest::newRow("wide captions widen the row") << 1024 << 100 << 16 << 16 << 50 << 5 << 110 << false << 100
-                                                 << QSize(636, 162) << 20 << 119;
-    QTest::newRow("eight buttons") << 1024 << 100 << 16 << 16 << 50 << 8 << 0 << false << 100 << QSize(784, 162)
-                                   << 32 << 90;
-    QTest::newRow("no button") << 1024 << 100 << 16 << 16 << 50 << 0 << 0 << false << 100 << QSize(190, 162) << 0
-                               << 0;
+    QTest::newRow("long line wraps at 440 on 640")
+        << 640 << 900 << 16 << 64 << 100 << 1 << 0 << true << 440 << QSize(520, 194) << 4 << 512;
+    QTest::newRow("exactly screen less 200 wraps")
+        << 640 << 440 << 16 << 32 << 100 << 1 << 0 << true << 440 << QSize(520, 162) << 4 << 512;
+    QTest::newRow("one pixel narrower stays")
+        << 640 << 439 << 16 << 32 << 100 << 1 << 0 << false << 439 << QSize(519, 162) << 4 << 511;
+    QTest::newRow("several lines grow the box")
+        << 1024 << 200 << 80 << 80 << 100 << 1 << 0 << false << 200 << QSize(280, 210) << 4 << 272;
+    QTest::newRow("five buttons widen to 496")
+        << 1024 << 100 << 16 << 16 << 50 << 5 << 0 << false << 100 << QSize(496, 162) << 20 << 91;
+    QTest::newRow("wide captions widen the row")
+        << 1024 << 100 << 16 << 16 << 50 << 5 << 110 << false << 100 << QSize(636, 162) << 20 << 119;
+    QTest::newRow("eight buttons") << 1024 << 100 << 16 << 16 << 50 << 8 << 0 << false << 100 << QSize(784, 162) << 32
+                                   << 90;
+    QTest::newRow("no button") << 1024 << 100 << 16 << 16 << 50 << 0 << 0 << false << 100 << QSize(190, 162) << 0 << 0;
 }
 
 void MsgBoxLayoutTest::geometry()

@@ -1,7 +1,7 @@
+#include "export/print/PageLayout.h"
 #include "common/settings/Settings.h"
 #include "export/print/HeaderCodes.h"
 #include "export/print/PageFormats.h"
-#include "export/print/PageLayout.h"
 #include "export/print/PrintTextLines.h"
 #include "project/Project.h"
 
@@ -89,13 +89,27 @@ void PageLayoutTest::setTimeCodes_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("file name without folder") << "&f" << "/tmp/out.pdf" << "out.pdf";
-    QTest::newRow("file name with folder") << "&F" << "/tmp/out.pdf" << "/tmp/out.pdf";
-    QTest::newRow("empty file name is one blank") << "[&f]" << "" << "[ ]";
-    QTest::newRow("ampersand in a value stays literal") << "&f" << "/tmp/a&p.pdf" << "a&&p.pdf";
-    QTest::newRow("page and alignment codes wait") << "&c&p &i &&x" << "" << "&c&p &i &&x";
-    QTest::newRow("date short") << "&d" << "" << "05.03.99";
-    QTest::newRow("time short") << "&t" << "" << "08:07";
+    QTest::newRow("file name without folder") << "&f"
+                                              << "/tmp/out.pdf"
+                                              << "out.pdf";
+    QTest::newRow("file name with folder") << "&F"
+                                           << "/tmp/out.pdf"
+                                           << "/tmp/out.pdf";
+    QTest::newRow("empty file name is one blank") << "[&f]"
+                                                  << ""
+                                                  << "[ ]";
+    QTest::newRow("ampersand in a value stays literal") << "&f"
+                                                        << "/tmp/a&p.pdf"
+                                                        << "a&&p.pdf";
+    QTest::newRow("page and alignment codes wait") << "&c&p &i &&x"
+                                                   << ""
+                                                   << "&c&p &i &&x";
+    QTest::newRow("date short") << "&d"
+                                << ""
+                                << "05.03.99";
+    QTest::newRow("time short") << "&t"
+                                << ""
+                                << "08:07";
 }
 
 void PageLayoutTest::setTimeCodes()
@@ -114,12 +128,30 @@ void PageLayoutTest::pageSections_data()
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("centre");
     QTest::addColumn<QString>("right");
-    QTest::newRow("left by default") << "Seite &p" << "Seite 7" << "" << "";
-    QTest::newRow("three parts") << "a&cb&rc" << "a" << "b" << "c";
-    QTest::newRow("back to the left") << "a&rc&lb" << "ab" << "" << "c";
-    QTest::newRow("unknown code and empty title") << "&x|&i" << " | " << "" << "";
-    QTest::newRow("double ampersand") << "A&&B" << "A&B" << "" << "";
-    QTest::newRow("trailing ampersand") << "A&" << "A " << "" << "";
+    QTest::newRow("left by default") << "Seite &p"
+                                     << "Seite 7"
+                                     << ""
+                                     << "";
+    QTest::newRow("three parts") << "a&cb&rc"
+                                 << "a"
+                                 << "b"
+                                 << "c";
+    QTest::newRow("back to the left") << "a&rc&lb"
+                                      << "ab"
+                                      << ""
+                                      << "c";
+    QTest::newRow("unknown code and empty title") << "&x|&i"
+                                                  << " | "
+                                                  << ""
+                                                  << "";
+    QTest::newRow("double ampersand") << "A&&B"
+                                      << "A&B"
+                                      << ""
+                                      << "";
+    QTest::newRow("trailing ampersand") << "A&"
+                                        << "A "
+                                        << ""
+                                        << "";
 }
 
 void PageLayoutTest::pageSections()

@@ -52,14 +52,30 @@ void ProfileFileTest::readsKeysOfAnyCase_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("as written") << "Hauptfenster" << "Links" << "10";
-    QTest::newRow("other case") << "HAUPTFENSTER" << "links" << "10";
-    QTest::newRow("blanks around key and value") << "hauptfenster" << "OBEN" << "0x1F";
-    QTest::newRow("value after the first =") << "Hauptfenster" << "Formel" << "a=b";
-    QTest::newRow("other section") << "tools" << "1" << "Editor,edit a=b";
-    QTest::newRow("commented key is no key") << "Tools" << "Links" << "<none>";
-    QTest::newRow("missing section") << "Baum" << "Links" << "<none>";
-    QTest::newRow("missing key") << "Hauptfenster" << "Breite" << "<none>";
+    QTest::newRow("as written") << "Hauptfenster"
+                                << "Links"
+                                << "10";
+    QTest::newRow("other case") << "HAUPTFENSTER"
+                                << "links"
+                                << "10";
+    QTest::newRow("blanks around key and value") << "hauptfenster"
+                                                 << "OBEN"
+                                                 << "0x1F";
+    QTest::newRow("value after the first =") << "Hauptfenster"
+                                             << "Formel"
+                                             << "a=b";
+    QTest::newRow("other section") << "tools"
+                                   << "1"
+                                   << "Editor,edit a=b";
+    QTest::newRow("commented key is no key") << "Tools"
+                                             << "Links"
+                                             << "<none>";
+    QTest::newRow("missing section") << "Baum"
+                                     << "Links"
+                                     << "<none>";
+    QTest::newRow("missing key") << "Hauptfenster"
+                                 << "Breite"
+                                 << "<none>";
 }
 
 void ProfileFileTest::readsKeysOfAnyCase()
@@ -122,10 +138,22 @@ void ProfileFileTest::writingAddsToSectionOrAtEnd()
     file.writeBool(QStringLiteral("Baum"), QStringLiteral("AutoScroll"), false);
     file.writeString(QStringLiteral("baum"), QStringLiteral("SingleExpand"), QStringLiteral("1"));
 
-    const QStringList expected{
-        "<Talvoren V4 Ini-Datei>", "; Kommentar vor den Abschnitten", "", "[Hauptfenster]", "Links=10",
-        "  Oben = 0x1F  ", "Formel=a=b", "; Links=99", "Breite=640", "", "[Tools]", "1=Editor,edit a=b", "",
-        "[Baum]", "AutoScroll=0", "SingleExpand=1"};
+    const QStringList expected{"<Talvoren V4 Ini-Datei>",
+                               "; Kommentar vor den Abschnitten",
+                               "",
+                               "[Hauptfenster]",
+                               "Links=10",
+                               "  Oben = 0x1F  ",
+                               "Formel=a=b",
+                               "; Links=99",
+                               "Breite=640",
+                               "",
+                               "[Tools]",
+                               "1=Editor,edit a=b",
+                               "",
+                               "[Baum]",
+                               "AutoScroll=0",
+                               "SingleExpand=1"};
     QCOMPARE(file.lines(), expected);
     QCOMPARE(file.readInteger(QStringLiteral("hauptfenster"), QStringLiteral("breite"), 0), 640);
 }
@@ -145,8 +173,9 @@ void ProfileFileTest::encodingRoundTrip_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("stored");
 
-    QTest::newRow("umlauts fit the 8-bit code page")
-        << QStringLiteral("Größe ändern") << QByteArray("[Dateien]\r\nName=Gr\xF6\xDF" "e \xE4ndern\r\n");
+    QTest::newRow("umlauts fit the 8-bit code page") << QStringLiteral("Größe ändern")
+                                                     << QByteArray("[Dateien]\r\nName=Gr\xF6\xDF"
+                                                                   "e \xE4ndern\r\n");
     QTest::newRow("other characters as UTF-8 with BOM")
         << QStringLiteral("Łódź") << QByteArray("\xEF\xBB\xBF[Dateien]\r\nName=\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n");
     QTest::newRow("code-page bytes that would read as UTF-8")

@@ -63,27 +63,28 @@ void ProjectFileReaderTest::grammar_data()
 
     const QString h = ProjectFileFormat::header;
     QTest::newRow("header after other text, any case")
-        << QStringList{"some text", "more", "", "x=y", QStringLiteral("  <talvoren v4 PROJEKTDATEI>  "), "item new",
-                       "titel=A", "ITEM DONE"}
+        << QStringList{"some text", "more",    "",         "x=y", QStringLiteral("  <talvoren v4 PROJEKTDATEI>  "),
+                       "item new",  "titel=A", "ITEM DONE"}
         << QStringList{"A 2,3 0:"};
-    QTest::newRow("numbers and parents as written")
-        << QStringList{h, "Item New", "ParentNr=-1", "Titel=A", "Item Done", "Item New", "ParentNr=-1", "Titel=B",
-                       "Item Done", "Item New", "ParentNr=1", "Titel=C", "Item Done", "Item New", "ParentNr=-1",
-                       "Titel=D", "Item Done"}
-        << QStringList{"A 2,3 0:", "B 0,1 0:", ".C 2,3 0:", "D 2,3 0:"};
+    QTest::newRow("numbers and parents as written") << QStringList{
+        h,           "Item New", "ParentNr=-1", "Titel=A", "Item Done", "Item New", "ParentNr=-1", "Titel=B",
+        "Item Done", "Item New", "ParentNr=1",  "Titel=C", "Item Done", "Item New", "ParentNr=-1", "Titel=D",
+        "Item Done"} << QStringList{"A 2,3 0:", "B 0,1 0:", ".C 2,3 0:", "D 2,3 0:"};
     QTest::newRow("image forms; an automatic half makes both automatic")
-        << QStringList{h, "Item New", "Image=7", "Item Done", "Item New", "Image=2,9", "Item Done", "Item New",
-                       "Image=x,9", "Item Done", "Item New", "Image= 5 , 21 ", "Item Done"}
+        << QStringList{h,          "Item New",  "Image=7",   "Item Done", "Item New",       "Image=2,9", "Item Done",
+                       "Item New", "Image=x,9", "Item Done", "Item New",  "Image= 5 , 21 ", "Item Done"}
         << QStringList{"<Unbenannt> 6,6 0:", "<Unbenannt> 2,3 0:", "<Unbenannt> 2,3 0:", "<Unbenannt> 2,3 0:"};
     QTest::newRow("command forms keep their letter case")
-        << QStringList{h, "Item New", "Befehl=3", "Item Done", "Item New", "Befehl=c:\\tools\\a.exe", "Item Done",
-                       "Item New", "Befehl= 1 , C:\\X.EXE", "Item Done", "Item New", "Befehl=x,Cmd, with, commas",
+        << QStringList{h,           "Item New", "Befehl=3",
+                       "Item Done", "Item New", "Befehl=c:\\tools\\a.exe",
+                       "Item Done", "Item New", "Befehl= 1 , C:\\X.EXE",
+                       "Item Done", "Item New", "Befehl=x,Cmd, with, commas",
                        "Item Done"}
         << QStringList{"<Unbenannt> 2,3 3:", "<Unbenannt> 2,3 0:c:\\tools\\a.exe", "<Unbenannt> 2,3 1:C:\\X.EXE",
                        "<Unbenannt> 2,3 0:Cmd, with, commas"};
     QTest::newRow("actions out of range become none")
-        << QStringList{h, "Item New", "Befehl=6,", "Item Done", "Item New", "Befehl=-1,", "Item Done", "Item New",
-                       "Befehl=300", "Item Done"}
+        << QStringList{h,           "Item New", "Befehl=6,",  "Item Done", "Item New", "Befehl=-1,",
+                       "Item Done", "Item New", "Befehl=300", "Item Done"}
         << QStringList{"<Unbenannt> 2,3 0:", "<Unbenannt> 2,3 0:", "<Unbenannt> 2,3 0:"};
     QTest::newRow("a block without Befehl starts from the defaults")
         << QStringList{h, "Item New", "Titel=A", "Befehl=2,/x", "Item Done", "Item New", "Titel=B", "Item Done"}
@@ -97,22 +98,24 @@ void ProjectFileReaderTest::grammar_data()
     QTest::newRow("entry keys outside a block have no effect")
         << QStringList{h, "Titel=Lost", "Item New", "Item Done"} << QStringList{"<Unbenannt> 2,3 0:"};
     QTest::newRow("parent read later is not known yet")
-        << QStringList{h, "Item New", "Titel=A", "ParentNr=3", "Item Done", "Item New", "Titel=B", "ParentNr=7",
-                       "Item Done"}
+        << QStringList{h,          "Item New", "Titel=A",    "ParentNr=3", "Item Done",
+                       "Item New", "Titel=B",  "ParentNr=7", "Item Done"}
         << QStringList{"A 2,3 0:", "B 2,3 0:"};
     QTest::newRow("parent number follows the tree as it grows")
-        << QStringList{h, "Item New", "Titel=A", "Item Done", "Item New", "Titel=B", "Item Done", "Item New",
-                       "Titel=C", "ParentNr=0", "Item Done", "Item New", "Titel=D", "ParentNr=1", "Item Done"}
+        << QStringList{h,           "Item New",  "Titel=A",  "Item Done",  "Item New",
+                       "Titel=B",   "Item Done", "Item New", "Titel=C",    "ParentNr=0",
+                       "Item Done", "Item New",  "Titel=D",  "ParentNr=1", "Item Done"}
         << QStringList{"A 0,1 0:", ".C 0,1 0:", "..D 2,3 0:", "B 2,3 0:"};
     QTest::newRow("parent numbers shift when an entry goes in before them")
-        << QStringList{h, "Item New", "Titel=A", "Item Done", "Item New", "Titel=B", "Item Done", "Item New",
-                       "Titel=C", "ParentNr=0", "Item Done", "Item New", "Titel=D", "ParentNr=2", "Item Done",
-                       "Item New", "Titel=E", "ParentNr=1", "Item Done"}
+        << QStringList{h,           "Item New", "Titel=A",    "Item Done",  "Item New", "Titel=B", "Item Done",
+                       "Item New",  "Titel=C",  "ParentNr=0", "Item Done",  "Item New", "Titel=D", "ParentNr=2",
+                       "Item Done", "Item New", "Titel=E",    "ParentNr=1", "Item Done"}
         << QStringList{"A 0,1 0:", ".C 0,1 0:", "..E 2,3 0:", "B 0,1 0:", ".D 2,3 0:"};
     QTest::newRow("numbers beyond every range")
-        << QStringList{h, "Item New", "Image=-2147483648,2147483647", "Befehl=99999999999999999999,x", "Item Done",
-                       "Item New", "Image=-99999999999999999999", "ParentNr=-99999999999999999999", "Item Done",
-                       "Item New", "ParentNr=2147483648", "Befehl=-2147483649", "Item Done"}
+        << QStringList{h,           "Item New", "Image=-2147483648,2147483647", "Befehl=99999999999999999999,x",
+                       "Item Done", "Item New", "Image=-99999999999999999999",  "ParentNr=-99999999999999999999",
+                       "Item Done", "Item New", "ParentNr=2147483648",          "Befehl=-2147483649",
+                       "Item Done"}
         << QStringList{"<Unbenannt> 2,3 0:x", "<Unbenannt> 2,3 0:", "<Unbenannt> 2,3 0:"};
     QTest::newRow("empty project") << QStringList{h, "", "Projekt=Leer"} << QStringList{};
 }
@@ -135,11 +138,10 @@ void ProjectFileReaderTest::grammar()
 void ProjectFileReaderTest::commentsAndKeysKeepTheirText()
 {
     TestEnvironment env;
-    const QString file = env.writeFile(QStringLiteral("p.prj"),
-                                       crlf({ProjectFileFormat::header, "PROJEKT=Mein = Projekt", "expanditems= 1 ",
-                                             "Images Verwenden=0", "Item New", "Titel=T=1,2", "Kommentar=a=b",
-                                             "Kommentar=trailing   ", "  kommentar=  lead", "Kommentar=",
-                                             "Item Done"}));
+    const QString file = env.writeFile(
+        QStringLiteral("p.prj"), crlf({ProjectFileFormat::header, "PROJEKT=Mein = Projekt", "expanditems= 1 ",
+                                       "Images Verwenden=0", "Item New", "Titel=T=1,2", "Kommentar=a=b",
+                                       "Kommentar=trailing   ", "  kommentar=  lead", "Kommentar=", "Item Done"}));
     LoadReport report;
     const auto project = ReadProjectFile(file, report);
     QVERIFY(project);
@@ -154,21 +156,21 @@ void ProjectFileReaderTest::commentsAndKeysKeepTheirText()
 void ProjectFileReaderTest::problemsAreListedWithLineNumbers()
 {
     TestEnvironment env;
-    const QString file = env.writeFile(QStringLiteral("p.prj"),
-                                       crlf({ProjectFileFormat::header, "Item Done", "Item New", "Titel=A",
-                                             "Item New", "Titel=B", "ParentNr=9", "Item Done", "Item New"}));
+    const QString file =
+        env.writeFile(QStringLiteral("p.prj"), crlf({ProjectFileFormat::header, "Item Done", "Item New", "Titel=A",
+                                                     "Item New", "Titel=B", "ParentNr=9", "Item Done", "Item New"}));
     LoadReport report;
     const auto project = ReadProjectFile(file, report);
     QVERIFY(project);
-    QCOMPARE(report.problems,
-             (QStringList{
-                 "Zeile: 2 - \"ITEM DONE\" ist mit keinem \"ITEM NEW\" assoziiert. Konnte kein Projekteintrag "
-                 "erkennen.",
-                 "Zeile: 5 - \"ITEM NEW\" definiert, voriger Eintrag wurde mit keinem \"ITEM DONE\" abgeschloßen. "
-                 "Fehler wurde behoben.",
-                 "Zeile: 8 - \"PARENTNR=9\" bezeichnet keinen zuvor eingelesenen Projekteintrag. Eintrag wurde in "
-                 "die oberste Ebene eingefügt.",
-                 "Der letzte Projekteintrag wurde mit keinem \"ITEM DONE\" abgeschloßen. Fehler wurde behoben."}));
+    QCOMPARE(
+        report.problems,
+        (QStringList{"Zeile: 2 - \"ITEM DONE\" ist mit keinem \"ITEM NEW\" assoziiert. Konnte kein Projekteintrag "
+                     "erkennen.",
+                     "Zeile: 5 - \"ITEM NEW\" definiert, voriger Eintrag wurde mit keinem \"ITEM DONE\" abgeschloßen. "
+                     "Fehler wurde behoben.",
+                     "Zeile: 8 - \"PARENTNR=9\" bezeichnet keinen zuvor eingelesenen Projekteintrag. Eintrag wurde in "
+                     "die oberste Ebene eingefügt.",
+                     "Der letzte Projekteintrag wurde mit keinem \"ITEM DONE\" abgeschloßen. Fehler wurde behoben."}));
     QCOMPARE(shape(*project), (QStringList{"A 2,3 0:", "B 2,3 0:", "<Unbenannt> 2,3 0:"}));
 }
 
@@ -181,8 +183,8 @@ void ProjectFileReaderTest::refusals_data()
     QTest::newRow("missing") << "none.prj" << QByteArray() << "Fehler: Projektdatei nicht gefunden..." << 80030;
     QTest::newRow("no header") << "x.prj" << QByteArray("Item New\r\nItem Done\r\n")
                                << "Fehler: Ungültige Projektdatei..." << 80040;
-    QTest::newRow("header inside a line") << "y.prj" << QByteArray("x <Talvoren V4 Projektdatei>\r\n")
-                                          << "Fehler: Ungültige Projektdatei..." << 80040;
+    QTest::newRow("header inside a line")
+        << "y.prj" << QByteArray("x <Talvoren V4 Projektdatei>\r\n") << "Fehler: Ungültige Projektdatei..." << 80040;
 }
 
 void ProjectFileReaderTest::refusals()
@@ -253,9 +255,10 @@ void ProjectFileReaderTest::consistency_data()
     QTest::newRow("no action without command") << "" << 0 << QString();
     QTest::newRow("unrar on a folder") << "\\Tools" << 3 << noArchive;
     QTest::newRow("unzip on a file") << "\\Tools\\Run.sh" << 4 << QString();
-    QTest::newRow("missing file, whatever the action") << "c:\\nowhere\\x.exe" << 3 << notFound.arg("c:\\nowhere\\x.exe");
-    QTest::newRow("missing drive-independent word") << "\\Tools\\Run.sh \\Nope\\X.txt" << 1
-                                                    << notFound.arg("\\Tools\\Run.sh \\Nope\\X.txt");
+    QTest::newRow("missing file, whatever the action")
+        << "c:\\nowhere\\x.exe" << 3 << notFound.arg("c:\\nowhere\\x.exe");
+    QTest::newRow("missing drive-independent word")
+        << "\\Tools\\Run.sh \\Nope\\X.txt" << 1 << notFound.arg("\\Tools\\Run.sh \\Nope\\X.txt");
     QTest::newRow("plain words are not looked up") << "Run.sh --help" << 1 << QString();
     QTest::newRow("macro without header keeps its case") << "\\Tools\\Run.sh" << 5 << noMacro.arg("\\Tools\\Run.sh");
     QTest::newRow("macro with header") << "\\Tools\\Start.MKR" << 5 << QString();
@@ -295,22 +298,22 @@ void ProjectFileReaderTest::imageFiles()
     QVERIFY(strip.save(env.path(QStringLiteral("cd/Pics/Strip.bmp")), "BMP"));
     env.writeFile(QStringLiteral("cd/Pics/Note.txt"), "text");
     env.writeFile(QStringLiteral("cd/Pics/Broken.bmp"), "BM not really");
-    const QString file = env.writeFile(QStringLiteral("cd/p.prj"),
-                                       crlf({ProjectFileFormat::header, "ImageFile=\\Pics\\Strip.bmp",
-                                             "ImageFile=\\Pics\\Missing.bmp", "ImageFile=\\Pics\\Note.txt",
-                                             "ImageFile=\\Pics\\Broken.bmp", "ImageFile=", "Item New",
-                                             "Image=21,21", "Item Done"}));
+    const QString file =
+        env.writeFile(QStringLiteral("cd/p.prj"),
+                      crlf({ProjectFileFormat::header, "ImageFile=\\Pics\\Strip.bmp", "ImageFile=\\Pics\\Missing.bmp",
+                            "ImageFile=\\Pics\\Note.txt", "ImageFile=\\Pics\\Broken.bmp", "ImageFile=", "Item New",
+                            "Image=21,21", "Item Done"}));
     LoadReport report;
     const auto project = ReadProjectFile(file, report);
     QVERIFY(project);
     const QString pics = drive + QStringLiteral("/Pics/");
-    QCOMPARE(report.problems,
-             (QStringList{
-                 "Zeile: 3 - \"IMAGEFILE=\", die angegebene Datei \"Pics\\Missing.bmp\" konnte nicht gefunden werden.",
-                 "Zeile: 4 - \"IMAGEFILE=\", die angegebene Datei \"" + pics
-                     + "Note.txt\" ist keine Bitmap-Datei (*.bmp).",
-                 "Zeile: 5 - \"IMAGEFILE=\", die angegebene Bitmap-Datei \"" + pics
-                     + "Broken.bmp\" konnte nicht eingeladen werden."}));
+    QCOMPARE(
+        report.problems,
+        (QStringList{
+            "Zeile: 3 - \"IMAGEFILE=\", die angegebene Datei \"Pics\\Missing.bmp\" konnte nicht gefunden werden.",
+            "Zeile: 4 - \"IMAGEFILE=\", die angegebene Datei \"" + pics + "Note.txt\" ist keine Bitmap-Datei (*.bmp).",
+            "Zeile: 5 - \"IMAGEFILE=\", die angegebene Bitmap-Datei \"" + pics
+                + "Broken.bmp\" konnte nicht eingeladen werden."}));
     QCOMPARE(project->imageFiles, QStringList{pics + "Strip.bmp"});
     QCOMPARE(project->images.count(), 21);
     const QImage tile = project->images.image(20);
@@ -364,9 +367,11 @@ void ProjectFileReaderTest::encodingIsChosenPerFile_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("title");
     const QByteArray h = ProjectFileFormat::header.toLatin1() + "\r\n";
-    QTest::newRow("Windows-1252 with a line that looks like UTF-8")
-        << h + "Item New\r\nTitel=Ma\xDF\x96" "Band\r\nKommentar=Gr\xF6\xDF" "e\r\nItem Done\r\n"
-        << QStringLiteral("Maß–Band");
+    QTest::newRow("Windows-1252 with a line that looks like UTF-8") << h
+                                                                           + "Item New\r\nTitel=Ma\xDF\x96"
+                                                                             "Band\r\nKommentar=Gr\xF6\xDF"
+                                                                             "e\r\nItem Done\r\n"
+                                                                    << QStringLiteral("Maß–Band");
     QTest::newRow("UTF-8 throughout") << h + "Item New\r\nTitel=Ma\xC3\x9F\r\nItem Done\r\n" << QStringLiteral("Maß");
     QTest::newRow("BOM before the first block")
         << QByteArray("\xEF\xBB\xBFItem New\r\nTitel=\xC3\xA4\r\nItem Done\r\n") + h << QStringLiteral("ä");
@@ -440,8 +445,9 @@ void collectWarning(QtMsgType, const QMessageLogContext &, const QString &text)
 void ProjectFileReaderTest::emptyNamesAreNotOpened()
 {
     TestEnvironment env;
-    const QString file = env.writeFile(QStringLiteral("p.prj"), crlf({ProjectFileFormat::header, "Item New",
-                                                                      "Befehl=5,", "Item Done", "ImageFile= "}));
+    const QString file =
+        env.writeFile(QStringLiteral("p.prj"),
+                      crlf({ProjectFileFormat::header, "Item New", "Befehl=5,", "Item Done", "ImageFile= "}));
     g_warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(collectWarning);
     LoadReport report;

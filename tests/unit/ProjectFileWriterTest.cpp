@@ -120,7 +120,8 @@ void ProjectFileWriterTest::encodingAndRoundTrip()
         const bool fitsCp1252 = title.startsWith(QLatin1Char('G'));
         QCOMPARE(bytes.startsWith("\xEF\xBB\xBF"), !fitsCp1252);
         if (fitsCp1252)
-            QVERIFY(bytes.contains("Gr\xF6\xDF" "e \x80"));
+            QVERIFY(bytes.contains("Gr\xF6\xDF"
+                                   "e \x80"));
         QVERIFY(bytes.contains("ImageFile=\\Pics\\Red.bmp\r\n"));
 
         LoadReport report;
@@ -155,12 +156,12 @@ void ProjectFileWriterTest::backups_data()
     QTest::addColumn<QByteArray>("backupAfter");
 
     QTest::newRow("old project becomes the backup") << kOld << false << 0 << true << kOld;
-    QTest::newRow("old file that is no project is overwritten") << QByteArray("notes") << false << 0 << true
-                                                                << QByteArray("previous backup");
-    QTest::newRow("read-only backup, answer No") << kOld << true << int(MsgBox::ResultNo) << false
-                                                 << QByteArray("previous backup");
-    QTest::newRow("read-only backup, answer Yes") << kOld << true << int(MsgBox::ResultYes) << true
-                                                  << QByteArray("previous backup");
+    QTest::newRow("old file that is no project is overwritten")
+        << QByteArray("notes") << false << 0 << true << QByteArray("previous backup");
+    QTest::newRow("read-only backup, answer No")
+        << kOld << true << int(MsgBox::ResultNo) << false << QByteArray("previous backup");
+    QTest::newRow("read-only backup, answer Yes")
+        << kOld << true << int(MsgBox::ResultYes) << true << QByteArray("previous backup");
 }
 
 void ProjectFileWriterTest::backups()
@@ -209,8 +210,8 @@ void ProjectFileWriterTest::writeFailure_data()
     QTest::addColumn<QString>("textEnd");
     QTest::addColumn<QByteArray>("fileAfter");
 
-    const QString restore = QStringLiteral(
-        "\rSoll die ursprüngliche Projektdatei anhand der Sicherungskopie wiederhergestellt werden ?");
+    const QString restore =
+        QStringLiteral("\rSoll die ursprüngliche Projektdatei anhand der Sicherungskopie wiederhergestellt werden ?");
     const QString none = QStringLiteral(
         "\rKonnte keine Sicherungskopie erstellen, anhand derer die Projektdatei wiederhergestellt werden könnte !");
     QTest::newRow("backup made, restore") << true << true << int(MsgBox::ResultYes) << false << restore << kOld;
@@ -266,8 +267,8 @@ void ProjectFileWriterTest::cannotCreate_data()
     QTest::addColumn<bool>("readOnlyFile");
     QTest::addColumn<QString>("textEnd");
     QTest::newRow("folder missing") << true << false << QStringLiteral("konnte nicht erstellt werden.");
-    QTest::newRow("read-only file, backups off") << false << true
-                                                 << QStringLiteral("konnte nicht geöffnet und überschrieben werden.");
+    QTest::newRow("read-only file, backups off")
+        << false << true << QStringLiteral("konnte nicht geöffnet und überschrieben werden.");
 }
 
 void ProjectFileWriterTest::cannotCreate()
@@ -388,8 +389,9 @@ void ProjectFileWriterTest::readOnlyMedium()
         QCOMPARE(recorder.boxes().at(0).text.section(QLatin1Char('\r'), 0, 0),
                  QStringLiteral("Die alte Projektdatei konnte nicht zur Sicherungskopie umbenannt werden."));
     }
-    QCOMPARE(recorder.last().text,
-             QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht geöffnet und überschrieben werden.").arg(file));
+    QCOMPARE(
+        recorder.last().text,
+        QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht geöffnet und überschrieben werden.").arg(file));
     QCOMPARE(readBytes(file), kOld);
 }
 

@@ -35,7 +35,7 @@ void ProjectTreeTest::indexesFollowEveryChangeOfShape()
     QCOMPARE(titles(tree), QStringLiteral("A B .C D"));
     QCOMPARE(tree.absoluteIndex(tree.entryAt(2)->parent()), 1);
 
-    add(tree, a, "E");  // below an earlier entry: everything after it moves
+    add(tree, a, "E"); // below an earlier entry: everything after it moves
     QCOMPARE(titles(tree), QStringLiteral("A .E B .C D"));
     QCOMPARE(tree.absoluteIndex(b), 2);
     QCOMPARE(tree.entryAt(4)->title, QStringLiteral("D"));

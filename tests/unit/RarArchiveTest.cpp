@@ -72,23 +72,32 @@ void RarArchiveTest::commandLine_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("list rar5 stored") << "--list" << "test_read_format_rar5_stored.rar" << 0
+    QTest::newRow("list rar5 stored") << "--list"
+                                      << "test_read_format_rar5_stored.rar" << 0
                                       << QStringList{"helloworld.txt\t29\t29"};
-    QTest::newRow("list rar4 unicode names")
-        << "--list" << "test_read_format_rar_unicode.rar" << 0
-        << QStringList{QString::fromUtf8("abcdefghijklmnopqrsテスト.txt\t16\t15")};
-    QTest::newRow("list invalid") << "--list" << "test_read_format_rar_invalid1.rar" << 2 << QStringList{};
-    QTest::newRow("list missing file") << "--list" << "nothing-here.rar" << 2 << QStringList{};
-    QTest::newRow("test volumes") << "--test" << "test_rar_multivolume_single_file.part1.rar" << 0
+    QTest::newRow("list rar4 unicode names") << "--list"
+                                             << "test_read_format_rar_unicode.rar" << 0
+                                             << QStringList{QString::fromUtf8("abcdefghijklmnopqrsテスト.txt\t16\t15")};
+    QTest::newRow("list invalid") << "--list"
+                                  << "test_read_format_rar_invalid1.rar" << 2 << QStringList{};
+    QTest::newRow("list missing file") << "--list"
+                                       << "nothing-here.rar" << 2 << QStringList{};
+    QTest::newRow("test volumes") << "--test"
+                                  << "test_rar_multivolume_single_file.part1.rar" << 0
                                   << QStringList{"LibarchiveAddingTest.html\tOK"};
-    QTest::newRow("test compressed rar5") << "--test" << "test_read_format_rar5_multiple_files.rar" << 0
-                                          << QStringList{"test1.bin\tOK", "test4.bin\tOK"};
-    QTest::newRow("test encrypted")
-        << "--test" << "test_read_format_rar4_encrypted.rar" << 1
-        << QStringList{"a.txt\tOK", "b.txt\tFehler !!! verschlüsselte RAR-Daten können nicht entpackt werden"};
-    QTest::newRow("test invalid") << "--test" << "test_read_format_rar_invalid1.rar" << 1
+    QTest::newRow("test compressed rar5")
+        << "--test"
+        << "test_read_format_rar5_multiple_files.rar" << 0 << QStringList{"test1.bin\tOK", "test4.bin\tOK"};
+    QTest::newRow("test encrypted") << "--test"
+                                    << "test_read_format_rar4_encrypted.rar" << 1
+                                    << QStringList{
+                                           "a.txt\tOK",
+                                           "b.txt\tFehler !!! verschlüsselte RAR-Daten können nicht entpackt werden"};
+    QTest::newRow("test invalid") << "--test"
+                                  << "test_read_format_rar_invalid1.rar" << 1
                                   << QStringList{"test\tFehler !!! CRC fehler, Daten beschädigt"};
-    QTest::newRow("test missing file") << "--test" << "nothing-here.rar" << 2 << QStringList{};
+    QTest::newRow("test missing file") << "--test"
+                                       << "nothing-here.rar" << 2 << QStringList{};
 }
 
 void RarArchiveTest::commandLine()
@@ -234,13 +243,20 @@ void RarArchiveTest::nextVolumeName_data()
 {
     QTest::addColumn<QString>("volume");
     QTest::addColumn<QString>("next");
-    QTest::newRow("part") << "a/set.part1.rar" << "a/set.part2.rar";
-    QTest::newRow("part carry") << "set.part09.rar" << "set.part10.rar";
-    QTest::newRow("part grows") << "set.part9.rar" << "set.part10.rar";
-    QTest::newRow("old first") << "set.rar" << "set.r00";
-    QTest::newRow("old next") << "set.r09" << "set.r10";
-    QTest::newRow("old last") << "set.r99" << "";
-    QTest::newRow("other") << "set.zip" << "";
+    QTest::newRow("part") << "a/set.part1.rar"
+                          << "a/set.part2.rar";
+    QTest::newRow("part carry") << "set.part09.rar"
+                                << "set.part10.rar";
+    QTest::newRow("part grows") << "set.part9.rar"
+                                << "set.part10.rar";
+    QTest::newRow("old first") << "set.rar"
+                               << "set.r00";
+    QTest::newRow("old next") << "set.r09"
+                              << "set.r10";
+    QTest::newRow("old last") << "set.r99"
+                              << "";
+    QTest::newRow("other") << "set.zip"
+                           << "";
 }
 
 void RarArchiveTest::nextVolumeName()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QFile>
+#include <QList>
 #include <QString>
 
 // Writes RAR 4 archives with stored entries, for names and flags the sample
@@ -10,7 +10,7 @@
 struct StoredRarEntry {
     QByteArray name;
     QByteArray data;
-    unsigned mode = 0100644;  // 0120777 makes a link whose target is data
+    unsigned mode = 0100644; // 0120777 makes a link whose target is data
     bool encrypted = false;
 };
 

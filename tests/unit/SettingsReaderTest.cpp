@@ -1,8 +1,8 @@
 #include "TestEnvironment.h"
 
-#include "common/settings/SettingsReader.h"
 #include "common/AppContext.h"
 #include "common/FileUtils.h"
+#include "common/settings/SettingsReader.h"
 
 #include <QTest>
 
@@ -106,8 +106,8 @@ void SettingsReaderTest::valueForms_data()
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<Values>("expected");
 
-    QTest::newRow("Status=1 starts maximised") << QByteArray("[Hauptfenster]\nStatus=1\n")
-                                               << Values{{"windowState", "1"}};
+    QTest::newRow("Status=1 starts maximised")
+        << QByteArray("[Hauptfenster]\nStatus=1\n") << Values{{"windowState", "1"}};
     QTest::newRow("Status=7 starts normal") << QByteArray("[Hauptfenster]\nStatus=7\n") << Values{};
     QTest::newRow("negative comment height keeps the design")
         << QByteArray("[Hauptfenster]\nKommentarfeldhoehe=-5\n") << Values{};
@@ -118,20 +118,20 @@ void SettingsReaderTest::valueForms_data()
         << QByteArray("[Hauptfenster]\nZentriert positionieren=0\n[Baum]\nSingleExpand=7\nAutoScroll=ja\n"
                       "[Felder]\nStatuszeile ausgeblendet=0x1\nToolbar \"Extras\" ausgeblendet=1\n")
         << Values{{"centred", "0"}, {"singleExpand", "1"}, {"statusBarHidden", "1"}, {"toolbarHidden2", "1"}};
-    QTest::newRow("backup extension bak") << QByteArray("[Projekt]\nDateierweiterung der Sicherungskopien=bak\n")
-                                          << Values{{"backupExtension", ".bak"}};
-    QTest::newRow("backup extension backup")
-        << QByteArray("[Projekt]\nDateierweiterung der Sicherungskopien=backup\n")
-        << Values{{"backupExtension", ".bac"}};
+    QTest::newRow("backup extension bak")
+        << QByteArray("[Projekt]\nDateierweiterung der Sicherungskopien=bak\n") << Values{{"backupExtension", ".bak"}};
+    QTest::newRow("backup extension backup") << QByteArray("[Projekt]\nDateierweiterung der Sicherungskopien=backup\n")
+                                             << Values{{"backupExtension", ".bac"}};
     QTest::newRow("backup extension with dot, backups off")
         << QByteArray("[Projekt]\nDateierweiterung der Sicherungskopien=.sicher\nSicherunsgkopien erstellen=0\n")
         << Values{{"backupExtension", ".sic"}, {"makeBackup", "0"}};
     QTest::newRow("empty backup extension keeps the default")
         << QByteArray("[Projekt]\nDateierweiterung der Sicherungskopien=\n") << Values{};
-    QTest::newRow("export areas")
-        << QByteArray("[Export]\nFeldbereich Kommentar=1,\"Bemerkung\"\nFeldbereich Bezeichnung=0\n"
-                      "Feldbereich Befehl=x,\"- \"\n")
-        << Values{{"commentArea", "1|Bemerkung"}, {"titleArea", "0|"}, {"commandArea", "0|- "}};
+    QTest::newRow("export areas") << QByteArray(
+        "[Export]\nFeldbereich Kommentar=1,\"Bemerkung\"\nFeldbereich Bezeichnung=0\n"
+        "Feldbereich Befehl=x,\"- \"\n")
+                                  << Values{
+                                         {"commentArea", "1|Bemerkung"}, {"titleArea", "0|"}, {"commandArea", "0|- "}};
     QTest::newRow("export area without closing quote keeps its separator")
         << QByteArray("[Export]\nFeldbereich Befehl=1,\"offen\n") << Values{{"commandArea", "1|  "}};
     QTest::newRow("toolbar positions")
@@ -212,11 +212,11 @@ void SettingsReaderTest::startupArguments_data()
     QTest::newRow("none") << QStringList{} << QString() << QString();
     QTest::newRow("project beside the program, blanks trimmed")
         << QStringList{"  Mein Katalog.PRJ  "} << p + "Mein Katalog.PRJ" << QString();
-    QTest::newRow("settings file by full path") << QStringList{"@/daten/Andere.ini"} << QString()
-                                                << QStringLiteral("daten/Andere.ini");
-    QTest::newRow("later arguments win")
-        << QStringList{"Mein Katalog.PRJ", "@/daten/zwei.prj", "Brekko.ini", "@/daten/Andere.ini"}
-        << QStringLiteral("daten/zwei.prj") << QStringLiteral("daten/Andere.ini");
+    QTest::newRow("settings file by full path")
+        << QStringList{"@/daten/Andere.ini"} << QString() << QStringLiteral("daten/Andere.ini");
+    QTest::newRow("later arguments win") << QStringList{"Mein Katalog.PRJ", "@/daten/zwei.prj", "Brekko.ini",
+                                                        "@/daten/Andere.ini"}
+                                         << QStringLiteral("daten/zwei.prj") << QStringLiteral("daten/Andere.ini");
     QTest::newRow("other files and missing names are ignored")
         << QStringList{"Brekko.ini", "@/daten/liesmich.txt", "fehlt.prj", ""} << QString() << p + "Brekko.ini";
     QTest::newRow("letter case of the name counts") << QStringList{"mein katalog.prj"} << QString() << QString();

@@ -86,8 +86,9 @@ Settings everythingChanged()
     s.customPageHeight = 50;
     s.fileManagerState = 1;
     s.fileManagerViewStyle = 1;
-    s.tools = {{QStringLiteral("Editor"), QStringLiteral("edit a,b=c")}, {QStringLiteral("Nur Name"), QString()},
-        {QStringLiteral("Größe"), QStringLiteral("du -sh")}};
+    s.tools = {{QStringLiteral("Editor"), QStringLiteral("edit a,b=c")},
+               {QStringLiteral("Nur Name"), QString()},
+               {QStringLiteral("Größe"), QStringLiteral("du -sh")}};
     return s;
 }
 
@@ -170,14 +171,13 @@ void SettingsWriterTest::writesChangedKeysWithTheirGroup()
 void SettingsWriterTest::otherLinesStayAndNewKeysFollowTheTable()
 {
     TestEnvironment env;
-    const QString path = env.writeFile(QStringLiteral("Brekko.ini"),
-        "; von Hand\r\n"
-        "[Baum]\r\n"
-        "autoscroll = 1\r\n"
-        "Unbekannt=bleibt\r\n"
-        "<Talvoren V4 Ini-Datei>\r\n"
-        "[Dateien]\r\n"
-        "Projektdatei=alt.prj\r\n");
+    const QString path = env.writeFile(QStringLiteral("Brekko.ini"), "; von Hand\r\n"
+                                                                     "[Baum]\r\n"
+                                                                     "autoscroll = 1\r\n"
+                                                                     "Unbekannt=bleibt\r\n"
+                                                                     "<Talvoren V4 Ini-Datei>\r\n"
+                                                                     "[Dateien]\r\n"
+                                                                     "Projektdatei=alt.prj\r\n");
     Settings current = ReadSettings(path);
     Settings edited = current;
     edited.fileManagerViewStyle = 4;
@@ -187,31 +187,30 @@ void SettingsWriterTest::otherLinesStayAndNewKeysFollowTheTable()
     ProfileFile file(path);
     WriteChangedSettings(file, current, edited);
     QVERIFY(file.save());
-    QCOMPARE(fileBytes(path),
-        QByteArray("; von Hand\r\n"
-                   "[Baum]\r\n"
-                   "autoscroll=0\r\n"
-                   "Unbekannt=bleibt\r\n"
-                   "<Talvoren V4 Ini-Datei>\r\n"
-                   "[Dateien]\r\n"
-                   "Projektdatei=alt.prj\r\n"
-                   "Makrodatei=\r\n"
-                   "Hilfedatei=Brekko.hlp\r\n"
-                   "\r\n"
-                   "[Hauptfenster]\r\n"
-                   "Links=5\r\n"
-                   "\r\n"
-                   "[Felder]\r\n"
-                   "Kommentarfeld ausgeblendet=1\r\n"
-                   "\r\n"
-                   "[Dateimanager]\r\n"
-                   "ViewStyle=4\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("; von Hand\r\n"
+                                         "[Baum]\r\n"
+                                         "autoscroll=0\r\n"
+                                         "Unbekannt=bleibt\r\n"
+                                         "<Talvoren V4 Ini-Datei>\r\n"
+                                         "[Dateien]\r\n"
+                                         "Projektdatei=alt.prj\r\n"
+                                         "Makrodatei=\r\n"
+                                         "Hilfedatei=Brekko.hlp\r\n"
+                                         "\r\n"
+                                         "[Hauptfenster]\r\n"
+                                         "Links=5\r\n"
+                                         "\r\n"
+                                         "[Felder]\r\n"
+                                         "Kommentarfeld ausgeblendet=1\r\n"
+                                         "\r\n"
+                                         "[Dateimanager]\r\n"
+                                         "ViewStyle=4\r\n"));
 }
 
 void SettingsWriterTest::toolsSectionRewrittenWithoutGaps_data()
 {
     QTest::addColumn<QList<ToolItem>>("tools");
-    QTest::addColumn<QByteArray>("tail");  // what follows the file names
+    QTest::addColumn<QByteArray>("tail"); // what follows the file names
 
     QTest::newRow("unchanged list leaves the section as it was")
         << QList<ToolItem>{{"A", "a"}, {"B", "b"}} << kToolsSection;
@@ -238,7 +237,7 @@ void SettingsWriterTest::toolsSectionRewrittenWithoutGaps()
 
 void SettingsWriterTest::saveMakesTheFileAnewWhenNeeded_data()
 {
-    QTest::addColumn<QByteArray>("content");  // empty: no file
+    QTest::addColumn<QByteArray>("content"); // empty: no file
     QTest::addColumn<QByteArray>("expected");
     const QByteArray written = kHeader + "\r\n[Hauptfenster]\r\nLinks=7\r\n\r\n" + kFilesKeys;
     QTest::newRow("missing file") << QByteArray() << written;
@@ -285,9 +284,9 @@ void SettingsWriterTest::failedSaveKeepsTheOldFile()
     env.makeFolder(QStringLiteral("medium"));
     if (present)
         env.writeFile(QStringLiteral("medium/Brekko.ini"), old);
-    const std::unique_ptr<ScratchMount> medium = readOnly
-        ? std::make_unique<ScratchMount>(env.path(QStringLiteral("medium")))
-        : std::make_unique<ScratchMount>(64);
+    const std::unique_ptr<ScratchMount> medium =
+        readOnly ? std::make_unique<ScratchMount>(env.path(QStringLiteral("medium")))
+                 : std::make_unique<ScratchMount>(64);
     REQUIRE_MOUNT(*medium);
     const QString path = medium->path(QStringLiteral("Brekko.ini"));
     if (!readOnly) {

@@ -34,8 +34,8 @@ void StatisticsFiguresTest::commentFigures_data()
     QTest::newRow("none") << QStringList() << 0 << 0 << qint64(0);
     QTest::newRow("one line has no shortest or longest") << QStringList{"abc"} << 0 << 0 << qint64(3);
     QTest::newRow("equal lengths go to line 1") << QStringList{"ab", "cd"} << 1 << 1 << qint64(4);
-    QTest::newRow("later ties do not replace") << QStringList{"abc", "a", "abcde", "b", "vwxyz"} << 2 << 3
-                                               << qint64(15);
+    QTest::newRow("later ties do not replace")
+        << QStringList{"abc", "a", "abcde", "b", "vwxyz"} << 2 << 3 << qint64(15);
     QTest::newRow("empty line is shortest") << QStringList{"x", "", "yy"} << 2 << 3 << qint64(3);
 }
 
@@ -57,11 +57,16 @@ void StatisticsFiguresTest::averages_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("english");
-    QTest::newRow("half") << 12.5 << "12,5" << "12.5";
-    QTest::newRow("whole") << 3.0 << "3" << "3";
-    QTest::newRow("rounded to two places") << 2.0 / 3.0 << "0,67" << "0.67";
-    QTest::newRow("no thousands separator") << 1234.25 << "1234,25" << "1234.25";
-    QTest::newRow("zero") << 0.0 << "0" << "0";
+    QTest::newRow("half") << 12.5 << "12,5"
+                          << "12.5";
+    QTest::newRow("whole") << 3.0 << "3"
+                           << "3";
+    QTest::newRow("rounded to two places") << 2.0 / 3.0 << "0,67"
+                                           << "0.67";
+    QTest::newRow("no thousands separator") << 1234.25 << "1234,25"
+                                            << "1234.25";
+    QTest::newRow("zero") << 0.0 << "0"
+                          << "0";
 }
 
 void StatisticsFiguresTest::averages()
@@ -91,14 +96,15 @@ void StatisticsFiguresTest::allEntriesFigures()
     const QStringList lines = AllEntriesLines(tree, QLocale(QLocale::German));
     QCOMPARE(lines, (QStringList{"Bezeichnung:", "  Zeichenanzahl: 5", "  Durchschnittliche Zeichenanzahl: 2,5", "",
                                  "Kommentar:", "  Zeilenanzahl: 2", "  Durchschnittliche Zeilenanzahl: 1",
-                                 "  Zeichenanzahl: 7", "  Durchschnittliche Zeichenanzahl: 3,5", "", "Befehl:",
-                                 "  Zeichenanzahl: 8", "  Durchschnittliche Zeichenanzahl: 4"}));
+                                 "  Zeichenanzahl: 7", "  Durchschnittliche Zeichenanzahl: 3,5", "",
+                                 "Befehl:", "  Zeichenanzahl: 8", "  Durchschnittliche Zeichenanzahl: 4"}));
 }
 
 void StatisticsFiguresTest::projectFileCountsAndHugeSize()
 {
     TestEnvironment env;
-    const QString file = env.writeFile(QStringLiteral("P.prj"), "<Talvoren V4 Projektdatei>\r\n item new \r\nx\r\nITEM NEW\r\n");
+    const QString file =
+        env.writeFile(QStringLiteral("P.prj"), "<Talvoren V4 Projektdatei>\r\n item new \r\nx\r\nITEM NEW\r\n");
     ProjectFileFigures figures = ProjectFileStatistics(file);
     QVERIFY(figures.found);
     QCOMPARE(figures.fileName, file.toLower());

@@ -32,18 +32,24 @@ private slots:
         QTest::addColumn<QString>("appended");
         QTest::addColumn<QByteArray>("saved");
 
-        QTest::newRow("windows-1252 stays") << QByteArray("Gr\xF6\xDF" "e\r\nzwei\r\n") << QStringLiteral("Größe\nzwei")
-                                            << QStringLiteral(" \u00e4") << QByteArray("Gr\xF6\xDF" "e\r\nzwei \xE4\r\n");
-        QTest::newRow("utf-8 stays without bom") << QByteArray("Gr\xC3\xB6\xC3\x9F" "e\nzwei\n")
+        QTest::newRow("windows-1252 stays") << QByteArray("Gr\xF6\xDF"
+                                                          "e\r\nzwei\r\n")
+                                            << QStringLiteral("Größe\nzwei") << QStringLiteral(" \u00e4")
+                                            << QByteArray("Gr\xF6\xDF"
+                                                          "e\r\nzwei \xE4\r\n");
+        QTest::newRow("utf-8 stays without bom") << QByteArray("Gr\xC3\xB6\xC3\x9F"
+                                                               "e\nzwei\n")
                                                  << QStringLiteral("Größe\nzwei") << QString()
-                                                 << QByteArray("Gr\xC3\xB6\xC3\x9F" "e\nzwei\n");
+                                                 << QByteArray("Gr\xC3\xB6\xC3\x9F"
+                                                               "e\nzwei\n");
         QTest::newRow("utf-8 keeps its bom") << QByteArray("\xEF\xBB\xBFx\r\ny") << QStringLiteral("x\ny") << QString()
                                              << QByteArray("\xEF\xBB\xBFx\r\ny\r\n");
         QTest::newRow("euro sign fits windows-1252") << QByteArray("a\xE4\r\n") << QStringLiteral("aä")
                                                      << QStringLiteral("\u20ac") << QByteArray("a\xE4\x80\r\n");
         QTest::newRow("character beyond windows-1252 turns utf-8")
             << QByteArray("a\xE4\r\n") << QStringLiteral("aä") << QStringLiteral("\u2713")
-            << QByteArray("\xEF\xBB\xBF" "a\xC3\xA4\xE2\x9C\x93\r\n");
+            << QByteArray("\xEF\xBB\xBF"
+                          "a\xC3\xA4\xE2\x9C\x93\r\n");
         QTest::newRow("lone cr kept") << QByteArray("a\rb\r") << QStringLiteral("a\nb") << QString()
                                       << QByteArray("a\rb\r");
         QTest::newRow("empty file stays empty") << QByteArray() << QString() << QString() << QByteArray();

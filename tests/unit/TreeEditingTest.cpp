@@ -96,16 +96,26 @@ void TreeEditingTest::moves_data()
     QTest::addColumn<QString>("result");
 
     const QString tree = QStringLiteral("A(a1,a2),B,C(c1),D");
-    QTest::newRow("up") << "B" << "up" << true << "B,A(a1,a2),C(c1),D";
-    QTest::newRow("up at the start") << "A" << "up" << false << tree;
-    QTest::newRow("down takes sub-entries along") << "A" << "down" << true << "B,A(a1,a2),C(c1),D";
-    QTest::newRow("down from second-to-last becomes last") << "C" << "down" << true << "A(a1,a2),B,D,C(c1)";
-    QTest::newRow("down at the end") << "D" << "down" << false << tree;
-    QTest::newRow("down inside a level") << "a1" << "down" << true << "A(a2,a1),B,C(c1),D";
-    QTest::newRow("to start") << "C" << "start" << true << "C(c1),A(a1,a2),B,D";
-    QTest::newRow("to start when first") << "a1" << "start" << false << tree;
-    QTest::newRow("to end") << "A" << "end" << true << "B,C(c1),D,A(a1,a2)";
-    QTest::newRow("to end when last") << "c1" << "end" << false << tree;
+    QTest::newRow("up") << "B"
+                        << "up" << true << "B,A(a1,a2),C(c1),D";
+    QTest::newRow("up at the start") << "A"
+                                     << "up" << false << tree;
+    QTest::newRow("down takes sub-entries along") << "A"
+                                                  << "down" << true << "B,A(a1,a2),C(c1),D";
+    QTest::newRow("down from second-to-last becomes last") << "C"
+                                                           << "down" << true << "A(a1,a2),B,D,C(c1)";
+    QTest::newRow("down at the end") << "D"
+                                     << "down" << false << tree;
+    QTest::newRow("down inside a level") << "a1"
+                                         << "down" << true << "A(a2,a1),B,C(c1),D";
+    QTest::newRow("to start") << "C"
+                              << "start" << true << "C(c1),A(a1,a2),B,D";
+    QTest::newRow("to start when first") << "a1"
+                                         << "start" << false << tree;
+    QTest::newRow("to end") << "A"
+                            << "end" << true << "B,C(c1),D,A(a1,a2)";
+    QTest::newRow("to end when last") << "c1"
+                                      << "end" << false << tree;
 }
 
 void TreeEditingTest::moves()

@@ -11,7 +11,7 @@ void buildSample(ProjectTree &tree)
 {
     TreeText::build(tree, QStringLiteral("Start|Ziel eins|.Unter|..Tiefes Ziel|Ende"));
     TreeText::find(tree, QStringLiteral("Unter"))->record.comment = {QStringLiteral("erste Zeile"),
-                                                                       QStringLiteral("hier steht ZIEL")};
+                                                                     QStringLiteral("hier steht ZIEL")};
     TreeText::find(tree, QStringLiteral("Ende"))->record.command = QStringLiteral("/bin/ziel --x");
 }
 
@@ -41,15 +41,24 @@ private slots:
         QTest::addColumn<QString>("term");
         QTest::addColumn<bool>("matchCase");
         QTest::addColumn<bool>("found");
-        QTest::newRow("ascii folded") << "Textverarbeitung" << "VERARB" << false << true;
-        QTest::newRow("ascii exact case") << "Textverarbeitung" << "VERARB" << true << false;
-        QTest::newRow("umlaut not folded") << "Übersicht" << "übersicht" << false << false;
-        QTest::newRow("umlaut same case") << "Die Übersicht" << "übersicht" << false << false;
-        QTest::newRow("umlaut with folded rest") << "Die ÜBERSICHT" << "Übersicht" << false << true;
-        QTest::newRow("accent not folded") << "ÉCOLE" << "école" << false << false;
-        QTest::newRow("at the end") << "abc" << "BC" << false << true;
-        QTest::newRow("longer than text") << "ab" << "abc" << false << false;
-        QTest::newRow("repeated prefix") << "aaab" << "AAB" << false << true;
+        QTest::newRow("ascii folded") << "Textverarbeitung"
+                                      << "VERARB" << false << true;
+        QTest::newRow("ascii exact case") << "Textverarbeitung"
+                                          << "VERARB" << true << false;
+        QTest::newRow("umlaut not folded") << "Übersicht"
+                                           << "übersicht" << false << false;
+        QTest::newRow("umlaut same case") << "Die Übersicht"
+                                          << "übersicht" << false << false;
+        QTest::newRow("umlaut with folded rest") << "Die ÜBERSICHT"
+                                                 << "Übersicht" << false << true;
+        QTest::newRow("accent not folded") << "ÉCOLE"
+                                           << "école" << false << false;
+        QTest::newRow("at the end") << "abc"
+                                    << "BC" << false << true;
+        QTest::newRow("longer than text") << "ab"
+                                          << "abc" << false << false;
+        QTest::newRow("repeated prefix") << "aaab"
+                                         << "AAB" << false << true;
     }
 
     void termMatching()
@@ -99,8 +108,7 @@ private slots:
         QTest::addColumn<bool>("continueSearch");
         QTest::addColumn<QString>("hit");
         QTest::newRow("fresh from the start") << "Tiefes Ziel" << true << false << "Ziel eins";
-        QTest::newRow("fresh at current finds the selected entry")
-            << "Tiefes Ziel" << false << false << "Tiefes Ziel";
+        QTest::newRow("fresh at current finds the selected entry") << "Tiefes Ziel" << false << false << "Tiefes Ziel";
         QTest::newRow("continue skips the selected entry") << "Ziel eins" << true << true << "Tiefes Ziel";
         QTest::newRow("continue after the last hit finds nothing") << "Tiefes Ziel" << false << true << "";
         QTest::newRow("no selection, continuing, first entry counts") << "" << false << true << "Start";
@@ -114,11 +122,10 @@ private slots:
         QFETCH(QString, hit);
         ProjectTree tree;
         buildSample(tree);
-        SearchSettings settings = settingsFor(hit == QLatin1String("Start") ? QStringLiteral("sta")
-                                                                           : QStringLiteral("ziel"));
+        SearchSettings settings =
+            settingsFor(hit == QLatin1String("Start") ? QStringLiteral("sta") : QStringLiteral("ziel"));
         settings.startAtFirst = startAtFirst;
-        const SearchResult result =
-            FindInTree(tree, TreeText::find(tree, selected), settings, continueSearch);
+        const SearchResult result = FindInTree(tree, TreeText::find(tree, selected), settings, continueSearch);
         if (hit.isEmpty()) {
             QCOMPARE(result.outcome, SearchResult::NotFound);
             QCOMPARE(result.selection, nullptr);

@@ -1,7 +1,7 @@
-#include "tree/GoToPosition.h"
 #include "tree/TreeSort.h"
 #include "MsgBoxRecorder.h"
 #include "TreeText.h"
+#include "tree/GoToPosition.h"
 
 #include <QTest>
 
@@ -17,8 +17,10 @@ private slots:
                                                           << "Apfel|Äpfel|Birne|Ofen|Öl|Zebra";
         QTest::newRow("letters before case, lower case first") << "Beta|alpha|Alpha|beta|ALPHA"
                                                                << "alpha|Alpha|ALPHA|beta|Beta";
-        QTest::newRow("sharp s") << "Strasse|Straße|Strassen" << "Strasse|Straße|Strassen";
-        QTest::newRow("equal titles keep their order") << "b|a|b|a" << "a|a|b|b";
+        QTest::newRow("sharp s") << "Strasse|Straße|Strassen"
+                                 << "Strasse|Straße|Strassen";
+        QTest::newRow("equal titles keep their order") << "b|a|b|a"
+                                                       << "a|a|b|b";
     }
 
     void germanCaseSensitiveOrder()
@@ -41,9 +43,12 @@ private slots:
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("sorted");
         const QString unsorted = QStringLiteral("c|.z|.y|..q|..p|b|.x|.w|a");
-        QTest::newRow("sub-entries of one entry, one level only") << "c" << "c|.y|..q|..p|.z|b|.x|.w|a";
-        QTest::newRow("top level only") << "" << "a|b|.x|.w|c|.z|.y|..q|..p";
-        QTest::newRow("all levels") << "*" << "a|b|.w|.x|c|.y|..p|..q|.z";
+        QTest::newRow("sub-entries of one entry, one level only") << "c"
+                                                                  << "c|.y|..q|..p|.z|b|.x|.w|a";
+        QTest::newRow("top level only") << ""
+                                        << "a|b|.x|.w|c|.z|.y|..q|..p";
+        QTest::newRow("all levels") << "*"
+                                    << "a|b|.w|.x|c|.y|..p|..q|.z";
     }
 
     void levels()

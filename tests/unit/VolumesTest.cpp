@@ -17,12 +17,18 @@ void VolumesTest::volumeOf_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("volume");
-    QTest::newRow("longest leading part") << "/media/usb/stick/x.prj" << "/media/usb/stick";
-    QTest::newRow("outer volume") << "/media/usb/other/x.prj" << "/media/usb";
-    QTest::newRow("name that only starts like a root") << "/media/usbX/x" << "/";
-    QTest::newRow("the root itself") << "/media/usb" << "/media/usb";
-    QTest::newRow("dots are resolved first") << "/media/usb/stick/../x" << "/media/usb";
-    QTest::newRow("letter case counts") << "/MEDIA/usb/x" << "/";
+    QTest::newRow("longest leading part") << "/media/usb/stick/x.prj"
+                                          << "/media/usb/stick";
+    QTest::newRow("outer volume") << "/media/usb/other/x.prj"
+                                  << "/media/usb";
+    QTest::newRow("name that only starts like a root") << "/media/usbX/x"
+                                                       << "/";
+    QTest::newRow("the root itself") << "/media/usb"
+                                     << "/media/usb";
+    QTest::newRow("dots are resolved first") << "/media/usb/stick/../x"
+                                             << "/media/usb";
+    QTest::newRow("letter case counts") << "/MEDIA/usb/x"
+                                        << "/";
 }
 
 void VolumesTest::volumeOf()

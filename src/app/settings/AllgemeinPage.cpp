@@ -51,14 +51,14 @@ QWidget *AllgemeinPage::buildMainWindowGroup()
     grid->addWidget(m_centred, 4, 0, 1, 2);
     m_windowState = windowStateList(group, "ComboBox_WindowsState");
     AddLabelled(grid, 5, QStringLiteral("Fensterstatus:"), m_windowState);
-    m_commentHeight
-        = AddSettingsNumber(group, grid, 6, QStringLiteral("Kommentarfeldhöhe:"), "Edit_Kommentarfeldhoehe");
-    auto *currentHeight
-        = named(new QPushButton(QStringLiteral("<-  Akt. Höhe"), group), "Button_Kommentarfeldhoehe_AktuelleHoehe");
+    m_commentHeight =
+        AddSettingsNumber(group, grid, 6, QStringLiteral("Kommentarfeldhöhe:"), "Edit_Kommentarfeldhoehe");
+    auto *currentHeight =
+        named(new QPushButton(QStringLiteral("<-  Akt. Höhe"), group), "Button_Kommentarfeldhoehe_AktuelleHoehe");
     currentHeight->setAutoDefault(false);
     grid->addWidget(currentHeight, 6, 2);
     connect(currentHeight, &QPushButton::clicked, this,
-        [this] { m_commentHeight->setText(QString::number(m_host.commentFieldHeight())); });
+            [this] { m_commentHeight->setText(QString::number(m_host.commentFieldHeight())); });
     return group;
 }
 
@@ -126,8 +126,8 @@ bool AllgemeinPage::store(Settings &settings) const
     settings.commandPanelHidden = m_commandHidden->isChecked();
     settings.statusBarHidden = m_statusHidden->isChecked();
     bool complete = ReadNumber(m_left, settings.left) && ReadNumber(m_top, settings.top)
-        && ReadNumber(m_width, settings.width) && ReadNumber(m_height, settings.height)
-        && ReadNumber(m_commentHeight, settings.commentPanelHeight);
+                    && ReadNumber(m_width, settings.width) && ReadNumber(m_height, settings.height)
+                    && ReadNumber(m_commentHeight, settings.commentPanelHeight);
     for (int t = 0; t < 3; ++t) {
         ToolbarState state;
         complete = m_toolbars[t]->store(state) && complete;

@@ -26,16 +26,17 @@ DateienPage::DateienPage(QWidget *parent)
     : SettingsPage(parent)
 {
     auto *grid = new QGridLayout(this);
-    m_project = addFile(grid, 0, QStringLiteral("Projektdatei:"), "Edit_PrjDatei",
-        QStringLiteral("Wird hier eine existierende und gültige Projektdatei [*.prj] angegeben, so wird "
-                       "versucht diese beim Start von Brekko automatisch einzuladen."));
+    m_project =
+        addFile(grid, 0, QStringLiteral("Projektdatei:"), "Edit_PrjDatei",
+                QStringLiteral("Wird hier eine existierende und gültige Projektdatei [*.prj] angegeben, so wird "
+                               "versucht diese beim Start von Brekko automatisch einzuladen."));
     m_macro = addFile(grid, 3, QStringLiteral("Makrodatei:"), "Edit_MkrDatei",
-        QStringLiteral("Wird hier eine existierende und gültige Brekko-Makrodatei [*.mkr] angegeben, so "
-                       "wird versucht diese bei dem Start von Brekko automatisch auszuführen."));
+                      QStringLiteral("Wird hier eine existierende und gültige Brekko-Makrodatei [*.mkr] angegeben, so "
+                                     "wird versucht diese bei dem Start von Brekko automatisch auszuführen."));
     m_help = addFile(grid, 6, QStringLiteral("Hilfedatei:"), "Edit_HlpDatei",
-        QStringLiteral("Zur Nutzung der kontextbezogenen Hilfe wird die Brekko-Hilfedatei [*.hlp] "
-                       "benötigt. Erst wenn diese beim Start von Brekko gefunden wurde ist die Verwendung "
-                       "dieser möglich."));
+                     QStringLiteral("Zur Nutzung der kontextbezogenen Hilfe wird die Brekko-Hilfedatei [*.hlp] "
+                                    "benötigt. Erst wenn diese beim Start von Brekko gefunden wurde ist die Verwendung "
+                                    "dieser möglich."));
     m_help->setText(QStringLiteral("Brekko.hlp"));
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(9, 1);

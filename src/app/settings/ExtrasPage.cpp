@@ -38,7 +38,7 @@ QWidget *ExtrasPage::buildBackupGroup()
     auto *group = new QGroupBox(QStringLiteral("Sicherungskopien:"), this);
     auto *grid = new QGridLayout(group);
     m_backups = named(new QCheckBox(QStringLiteral("Sicherungskopien von den Projektdateien erstellen"), group),
-        "CheckBox_UseSicherungskopien");
+                      "CheckBox_UseSicherungskopien");
     m_backupExtension = named(new QLineEdit(QStringLiteral(".pr~"), group), "Edit_DateierweiterungSicherungskopien");
     m_backupExtension->setMaximumWidth(60);
     grid->addWidget(m_backups, 0, 0, 1, 2);
@@ -51,18 +51,18 @@ QWidget *ExtrasPage::buildExportGroup()
     auto *group = new QGroupBox(QStringLiteral("Projekt exportieren:"), this);
     auto *grid = new QGridLayout(group);
     m_areas[0] = addArea(grid, 0, QStringLiteral("Feldbereich Bezeichnung:"), "CheckBox_FeldbereichBezeichnung",
-        "Edit_FeldbereichBezeichnung", "Label_FeldbereichBezeichnungCount");
+                         "Edit_FeldbereichBezeichnung", "Label_FeldbereichBezeichnungCount");
     m_areas[1] = addArea(grid, 1, QStringLiteral("Feldbereich Kommentar:"), "CheckBox_FeldbereichKommentar",
-        "Edit_FeldbereichKommentar", "Label_FeldbereichKommentarCount");
+                         "Edit_FeldbereichKommentar", "Label_FeldbereichKommentarCount");
     m_areas[2] = addArea(grid, 2, QStringLiteral("Feldbereich Befehl:"), "CheckBox_FeldbereichBefefhl",
-        "Edit_FeldbereichBefefhl", "Label_FeldbereichBefehlCount");
+                         "Edit_FeldbereichBefefhl", "Label_FeldbereichBefehlCount");
     return group;
 }
 
 // The separator stands in double quotes in the settings file, so it cannot
 // hold one.
 ExtrasPage::Area ExtrasPage::addArea(QGridLayout *grid, int row, const QString &caption, const char *checkName,
-    const char *editName, const char *counterName)
+                                     const char *editName, const char *counterName)
 {
     QWidget *group = grid->parentWidget();
     Area area;
@@ -75,7 +75,7 @@ ExtrasPage::Area ExtrasPage::addArea(QGridLayout *grid, int row, const QString &
     grid->addWidget(area.separator, row, 1);
     grid->addWidget(counter, row, 2);
     connect(area.separator, &QLineEdit::textChanged, counter,
-        [counter](const QString &text) { counter->setText(counterText(text)); });
+            [counter](const QString &text) { counter->setText(counterText(text)); });
     return area;
 }
 
@@ -83,10 +83,10 @@ QWidget *ExtrasPage::buildPageGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("Benutzerdefiniertes Druckseitenformat:"), this);
     auto *grid = new QGridLayout(group);
-    m_pageWidth = AddSettingsNumber(
-        group, grid, 0, QStringLiteral("Breite:"), "Edit_UserDruckseitenformatBreite", 0, QStringLiteral("mm"));
-    m_pageHeight = AddSettingsNumber(
-        group, grid, 1, QStringLiteral("Höhe:"), "Edit_UserDruckseitenformatHoehe", 0, QStringLiteral("mm"));
+    m_pageWidth = AddSettingsNumber(group, grid, 0, QStringLiteral("Breite:"), "Edit_UserDruckseitenformatBreite", 0,
+                                    QStringLiteral("mm"));
+    m_pageHeight = AddSettingsNumber(group, grid, 1, QStringLiteral("Höhe:"), "Edit_UserDruckseitenformatHoehe", 0,
+                                     QStringLiteral("mm"));
     return group;
 }
 
@@ -98,7 +98,7 @@ QWidget *ExtrasPage::buildFileManagerGroup()
     m_fileManagerState->addItems({QStringLiteral("Normal"), QStringLiteral("Maximiert"), QStringLiteral("Minimiert")});
     m_fileManagerView = named(new QComboBox(group), "ComboBox_DateimanagerViewStyle");
     m_fileManagerView->addItems({QStringLiteral("Große Symbole"), QStringLiteral("Kleine Symbole"),
-        QStringLiteral("Liste"), QStringLiteral("Details")});
+                                 QStringLiteral("Liste"), QStringLiteral("Details")});
     AddLabelled(grid, 0, QStringLiteral("Fensterstatus:"), m_fileManagerState);
     AddLabelled(grid, 1, QStringLiteral("Symbolansicht:"), m_fileManagerView);
     return group;

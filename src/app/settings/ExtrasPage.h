@@ -29,7 +29,7 @@ private:
     QWidget *buildPageGroup();
     QWidget *buildFileManagerGroup();
     Area addArea(QGridLayout *grid, int row, const QString &caption, const char *checkName, const char *editName,
-        const char *counterName);
+                 const char *counterName);
 
     QCheckBox *m_backups = nullptr;
     QLineEdit *m_backupExtension = nullptr;

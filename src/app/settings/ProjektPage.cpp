@@ -27,12 +27,12 @@ ProjektPage::ProjektPage(SettingsHost &host, QWidget *parent)
     , m_host(host)
 {
     m_title = named(new QLineEdit(this), "Edit_PrjTitel");
-    m_autoExpand
-        = named(new QCheckBox(QStringLiteral("Einträge nach einladen des Projektes automatisch ausklappen"), this),
-            "CheckBox_AutoExpandItems");
+    m_autoExpand =
+        named(new QCheckBox(QStringLiteral("Einträge nach einladen des Projektes automatisch ausklappen"), this),
+              "CheckBox_AutoExpandItems");
     m_images = named(new QCheckBox(QStringLiteral("Images verwenden"), this), "CheckBox_ImagesVerwenden");
-    m_editImages
-        = named(new QPushButton(QStringLiteral("Imageliste &bearbeiten"), this), "Button_ImageListeBearbeiten");
+    m_editImages =
+        named(new QPushButton(QStringLiteral("Imageliste &bearbeiten"), this), "Button_ImageListeBearbeiten");
     m_editImages->setAutoDefault(false);
 
     auto *grid = new QGridLayout(this);
@@ -40,8 +40,8 @@ ProjektPage::ProjektPage(SettingsHost &host, QWidget *parent)
                                                "geladene Projekt (ggf. für die aktuell eingeladene Projektdatei) und "
                                                "sind unabhängig von den Einstellungen der anderen Seiten welche "
                                                "aus/in der Ini-Datei eingeladen/gespeichert werden."),
-                        this),
-        0, 0, 1, 3);
+                                this),
+                    0, 0, 1, 3);
     AddLabelled(grid, 1, QStringLiteral("Projekttitel:"), m_title);
     grid->addWidget(m_autoExpand, 2, 0, 1, 3);
     grid->addWidget(m_images, 3, 0, 1, 2);
@@ -49,8 +49,8 @@ ProjektPage::ProjektPage(SettingsHost &host, QWidget *parent)
     grid->addWidget(explanation(QStringLiteral("Alle Änderungen an den Werten werden automatisch augenblicklich "
                                                "übernohmen und können dann beim nächsten speichern des Projektes in "
                                                "die aktuelle Projektdatei geschrieben werden."),
-                        this),
-        4, 0, 1, 3);
+                                this),
+                    4, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(5, 1);
 

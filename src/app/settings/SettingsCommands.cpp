@@ -19,7 +19,7 @@ SettingsCommands::SettingsCommands(TMainForm &form, const QString &settingsFile)
     , m_settingsFile(settingsFile)
 {
     connect(form.actions().settings, &QAction::triggered, this,
-        &SettingsCommands::MainMenu_Optionen_EinstellungenKonfigurieren_OnClick);
+            &SettingsCommands::MainMenu_Optionen_EinstellungenKonfigurieren_OnClick);
 }
 
 void SettingsCommands::MainMenu_Optionen_EinstellungenKonfigurieren_OnClick()

@@ -30,7 +30,7 @@ bool ReadNumber(const QLineEdit *edit, int &value)
 }
 
 QLineEdit *AddSettingsNumber(QWidget *parent, QGridLayout *grid, int row, const QString &caption, const char *name,
-    int lowest, const QString &unit)
+                             int lowest, const QString &unit)
 {
     auto *line = new QHBoxLayout;
     const QByteArray upDown = QByteArray("UpDown_") + QByteArray(name).mid(int(sizeof("Edit_")) - 1);

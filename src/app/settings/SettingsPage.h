@@ -35,7 +35,7 @@ bool ReadNumber(const QLineEdit *edit, int &value);
 // with its caption (and unit) in row of grid. Values down to lowest can be
 // typed: -1 leaves a position or size unset.
 QLineEdit *AddSettingsNumber(QWidget *parent, QGridLayout *grid, int row, const QString &caption, const char *name,
-    int lowest = -1, const QString &unit = {});
+                             int lowest = -1, const QString &unit = {});
 
 // caption and field in row of grid.
 void AddLabelled(QGridLayout *grid, int row, const QString &caption, QWidget *field);

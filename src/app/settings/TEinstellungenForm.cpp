@@ -23,13 +23,14 @@ const QString kCaption = QStringLiteral("Einstellungen konfigurieren");
 void showNotCreated(const QString &fileName)
 {
     ShowMsgBox(QStringLiteral("Fehler: Änderungen können nicht gespeichert werden..."),
-        QStringLiteral("Die Ini-Datei\r\"%1\"\rkann nicht erstellt werden.").arg(fileName), MsgBox::Error,
-        MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80520);
+               QStringLiteral("Die Ini-Datei\r\"%1\"\rkann nicht erstellt werden.").arg(fileName), MsgBox::Error,
+               MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80520);
 }
 
 void showNotWritten()
 {
-    ShowMsgBox(QStringLiteral("Fehler: Unvollständig gespeichert..."),
+    ShowMsgBox(
+        QStringLiteral("Fehler: Unvollständig gespeichert..."),
         QStringLiteral("Die Änderungen konnten nicht oder nur unvollständig in die Ini-Datei geschrieben werden."),
         MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80530);
 }

@@ -115,8 +115,8 @@ void ToolsPage::appendRow(const QString &name, const QString &command)
 void ToolsPage::updateState()
 {
     const int rows = m_grid->rowCount();
-    m_state->setText(
-        rows > 1 ? QStringLiteral("%1 Einträge.").arg(rows - 1) : QStringLiteral("Keine Einträge vorhanden..."));
+    m_state->setText(rows > 1 ? QStringLiteral("%1 Einträge.").arg(rows - 1)
+                              : QStringLiteral("Keine Einträge vorhanden..."));
 }
 
 void ToolsPage::Button_Hinzufuegen_OnClick()

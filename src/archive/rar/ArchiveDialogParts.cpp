@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kFlushIntervalMs = 100;
 
-}  // namespace
+} // namespace
 
 bool AskEntryPassword(QWidget *parent, const QString &fileName, QString &password)
 {
@@ -41,8 +41,8 @@ void SetListingHeaders(SortGrid *grid)
     // "100%" must fit, whatever the font.
     const int shareWidth = qMax(35, grid->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 12);
     grid->setHeaders({QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Komprimiert"),
-                         QStringLiteral("Grad"), QStringLiteral("Datum/Zeit")},
-        {210, 100, 100, shareWidth, 90});
+                      QStringLiteral("Grad"), QStringLiteral("Datum/Zeit")},
+                     {210, 100, 100, shareWidth, 90});
     grid->horizontalHeader()->setStretchLastSection(true);
 }
 
@@ -50,8 +50,8 @@ void AppendListingRow(SortGrid *grid, const QString &name, qint64 size, qint64 p
 {
     const double share = size ? 100.0 * static_cast<double>(packed) / static_cast<double>(size) : 0.0;
     grid->appendRow({name, FormatThousands(size), FormatThousands(packed),
-                        QString::number(qRound64(share)) + QLatin1Char('%'), DosDateTimeText(dosDateTime)},
-        {QVariant(), size, packed, share, dosDateTime});
+                     QString::number(qRound64(share)) + QLatin1Char('%'), DosDateTimeText(dosDateTime)},
+                    {QVariant(), size, packed, share, dosDateTime});
 }
 
 ExtractionLog::ExtractionLog(QWidget *parent)

@@ -53,8 +53,7 @@ bool linkStaysInside(const QString &linkFolder, const QString &target)
 
 } // namespace
 
-QString EntryPathProblem(const QString &targetDir, const QString &entryName, EntryKind kind,
-                         const QString &linkTarget)
+QString EntryPathProblem(const QString &targetDir, const QString &entryName, EntryKind kind, const QString &linkTarget)
 {
     QString name = entryName;
     while (name.endsWith(QLatin1Char('/')) && name.size() > 1)

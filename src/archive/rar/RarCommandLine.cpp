@@ -44,7 +44,10 @@ std::optional<Options> parse(const QString &mode, const QStringList &args)
 // One line per entry: the entry's result once its errors are known.
 class EntryLines {
 public:
-    explicit EntryLines(QTextStream &out) : m_out(out) {}
+    explicit EntryLines(QTextStream &out)
+        : m_out(out)
+    {
+    }
     ~EntryLines() { flush(); }
     EntryLines(const EntryLines &) = delete;
     EntryLines &operator=(const EntryLines &) = delete;
@@ -180,7 +183,11 @@ bool LooksLikeRar(const QString &fileName)
     if (start.startsWith(signature))
         return true;
     // A self-extracting archive: a program stub, then the archive.
-    return start.startsWith("MZ") || start.startsWith("\x7f" "ELF") ? start.contains(signature) : false;
+    return start.startsWith("MZ")
+                   || start.startsWith("\x7f"
+                                       "ELF")
+               ? start.contains(signature)
+               : false;
 }
 
 int RunRarCommand(const QString &mode, const QStringList &args, QTextStream &out, QTextStream &err)

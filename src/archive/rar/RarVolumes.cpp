@@ -66,8 +66,10 @@ std::string nextVolumeName(const std::string &volume)
         return name;
     }
     const size_t dot = name.rfind('.');
-    if (dot == std::string::npos || name.size() - dot != 4 || std::tolower(static_cast<unsigned char>(name[dot + 1])) != 'r'
-        || !std::isdigit(static_cast<unsigned char>(name[dot + 2])) || !std::isdigit(static_cast<unsigned char>(name[dot + 3])))
+    if (dot == std::string::npos || name.size() - dot != 4
+        || std::tolower(static_cast<unsigned char>(name[dot + 1])) != 'r'
+        || !std::isdigit(static_cast<unsigned char>(name[dot + 2]))
+        || !std::isdigit(static_cast<unsigned char>(name[dot + 3])))
         return {};
     if (name[dot + 2] == '9' && name[dot + 3] == '9')
         return {};
@@ -93,7 +95,7 @@ Signature readSignature(const std::string &fileName)
         result.isVolume = data[9] == 0x73 && (data[10] & 0x01);
     } else if (size >= 8 && std::memcmp(data, rar5, sizeof rar5) == 0) {
         result.isRar = true;
-        size_t pos = 8 + 4;  // header CRC32
+        size_t pos = 8 + 4; // header CRC32
         uint64_t headerSize = 0, type = 0, flags = 0, extra = 0, archiveFlags = 0;
         if (!readVint(data, size, pos, headerSize) || !readVint(data, size, pos, type)
             || !readVint(data, size, pos, flags) || type != 1)

@@ -12,7 +12,7 @@ std::string nextVolumeName(const std::string &volume);
 // What the start of a file says about it.
 struct Signature {
     bool isRar = false;
-    bool isVolume = false;  // part of a volume set (more parts may follow)
+    bool isVolume = false; // part of a volume set (more parts may follow)
 };
 
 // Reads the signature and the main header at offset 0.

@@ -36,7 +36,10 @@ public:
 // Closes the handle when the walk leaves.
 class HandleCloser {
 public:
-    explicit HandleCloser(RarHandle handle) : m_handle(handle) {}
+    explicit HandleCloser(RarHandle handle)
+        : m_handle(handle)
+    {
+    }
     ~HandleCloser() { RARCloseArchive(m_handle); }
     HandleCloser(const HandleCloser &) = delete;
     HandleCloser &operator=(const HandleCloser &) = delete;
@@ -70,25 +73,43 @@ TRAR::~TRAR()
         s_working = nullptr;
 }
 
-void TRAR::setFilesToExtract(const QStringList &names) { m_filesToExtract = sorted(names); }
+void TRAR::setFilesToExtract(const QStringList &names)
+{
+    m_filesToExtract = sorted(names);
+}
 
-void TRAR::setFilesToTest(const QStringList &names) { m_filesToTest = sorted(names); }
+void TRAR::setFilesToTest(const QStringList &names)
+{
+    m_filesToTest = sorted(names);
+}
 
 QString TRAR::ErrorText(int error)
 {
     switch (error) {
-    case ERAR_END_ARCHIVE: return QStringLiteral("Ende des Archives");
-    case ERAR_NO_MEMORY: return QStringLiteral("Nicht genügend freier Speicher um Datenstruktur zu initialisieren");
-    case ERAR_BAD_DATA: return QStringLiteral("CRC fehler, Daten beschädigt");
-    case ERAR_BAD_ARCHIVE: return QStringLiteral("Datei ist kein gültiges Rar-Archive");
-    case ERAR_UNKNOWN_FORMAT: return QStringLiteral("Unbekanntes Kommentarformat");
-    case ERAR_EOPEN: return QStringLiteral("Datei öffnen fehler");
-    case ERAR_ECREATE: return QStringLiteral("Datei erstellen fehler");
-    case ERAR_ECLOSE: return QStringLiteral("Datei schließen fehler");
-    case ERAR_EREAD: return QStringLiteral("Lesefehler");
-    case ERAR_EWRITE: return QStringLiteral("Schreibfehler");
-    case ERAR_SMALL_BUF: return QStringLiteral("Buffer ist für Kommentar zu klein");
-    default: return QStringLiteral("Unbekannter Fehler");
+    case ERAR_END_ARCHIVE:
+        return QStringLiteral("Ende des Archives");
+    case ERAR_NO_MEMORY:
+        return QStringLiteral("Nicht genügend freier Speicher um Datenstruktur zu initialisieren");
+    case ERAR_BAD_DATA:
+        return QStringLiteral("CRC fehler, Daten beschädigt");
+    case ERAR_BAD_ARCHIVE:
+        return QStringLiteral("Datei ist kein gültiges Rar-Archive");
+    case ERAR_UNKNOWN_FORMAT:
+        return QStringLiteral("Unbekanntes Kommentarformat");
+    case ERAR_EOPEN:
+        return QStringLiteral("Datei öffnen fehler");
+    case ERAR_ECREATE:
+        return QStringLiteral("Datei erstellen fehler");
+    case ERAR_ECLOSE:
+        return QStringLiteral("Datei schließen fehler");
+    case ERAR_EREAD:
+        return QStringLiteral("Lesefehler");
+    case ERAR_EWRITE:
+        return QStringLiteral("Schreibfehler");
+    case ERAR_SMALL_BUF:
+        return QStringLiteral("Buffer ist für Kommentar zu klein");
+    default:
+        return QStringLiteral("Unbekannter Fehler");
     }
 }
 
@@ -125,7 +146,7 @@ void TRAR::reportComment(const RAROpenArchiveData &data)
 RarHandle TRAR::open(unsigned mode, int &result)
 {
     const QByteArray name = ArchiveName.toUtf8();
-    RAROpenArchiveData data {};
+    RAROpenArchiveData data{};
     data.ArcName = const_cast<char *>(name.constData());
     data.OpenMode = mode;
     data.CmtBuf = m_comment.data();
@@ -166,8 +187,8 @@ QString TRAR::refusal(RarHandle handle, const RarEntry &entry, bool extracting) 
     const QString target = TargetDir.isEmpty() ? QDir::currentPath() : TargetDir;
     const unsigned type = entry.header.FileAttr & 0170000;
     const EntryKind kind = (entry.header.Flags & RHDF_DIRECTORY) == RHDF_DIRECTORY ? EntryKind::Directory
-                           : type == 0120000                                   ? EntryKind::Link
-                                                                               : EntryKind::File;
+                           : type == 0120000                                       ? EntryKind::Link
+                                                                                   : EntryKind::File;
     QString problem = EntryPathProblem(target, entry.fileName, kind, QString::fromUtf8(linkTarget));
     if (problem.isEmpty() && !Overwrite && kind != EntryKind::Directory
         && QFileInfo(target + QLatin1Char('/') + entry.fileName).exists())
@@ -185,7 +206,7 @@ void TRAR::List()
         return;
     }
     HandleCloser closer(handle);
-    RARHeaderData header {};
+    RARHeaderData header{};
     QByteArray fileComment(CommentBufferSize, '\0');
     header.CmtBuf = fileComment.data();
     header.CmtBufSize = CommentBufferSize;
@@ -207,9 +228,15 @@ void TRAR::List()
         reportError(result);
 }
 
-bool TRAR::Extract() { return walk(true); }
+bool TRAR::Extract()
+{
+    return walk(true);
+}
 
-bool TRAR::Test() { return walk(false); }
+bool TRAR::Test()
+{
+    return walk(false);
+}
 
 bool TRAR::walk(bool extracting)
 {
@@ -233,7 +260,7 @@ bool TRAR::walk(bool extracting)
     const auto &after = extracting ? OnExtract : OnTested;
 
     bool ok = true;
-    RARHeaderData header {};
+    RARHeaderData header{};
     while ((result = RARReadHeader(handle, &header)) == ERAR_SUCCESS) {
         const RarEntry entry = entryOf(handle, header);
         if (Stop) {

@@ -11,7 +11,7 @@
 // One archive entry as the events see it: the library's header record plus
 // the full name and sizes the record's fixed fields cannot hold.
 struct RarEntry {
-    RARHeaderData header {};
+    RARHeaderData header{};
     QString fileName;
     qint64 packSize = 0;
     qint64 unpSize = 0;

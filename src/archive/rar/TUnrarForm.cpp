@@ -164,7 +164,10 @@ void TUnrarForm::installEvents()
     };
 }
 
-void TUnrarForm::setArchiveName(const QString &archiveName) { Label_RarFile->setText(archiveName); }
+void TUnrarForm::setArchiveName(const QString &archiveName)
+{
+    Label_RarFile->setText(archiveName);
+}
 
 void TUnrarForm::showEvent(QShowEvent *event)
 {
@@ -317,8 +320,9 @@ void TUnrarForm::setBarMaximum(qint64 size)
 void TUnrarForm::setBarPosition(qint64 position)
 {
     const int value = int(qMin<qint64>(position / m_barScale, ProgressBar->maximum()));
-    const auto percent
-        = [this](int of) { return ProgressBar->maximum() > 0 ? qint64(of) * 100 / ProgressBar->maximum() : 0; };
+    const auto percent = [this](int of) {
+        return ProgressBar->maximum() > 0 ? qint64(of) * 100 / ProgressBar->maximum() : 0;
+    };
     const qint64 shown = percent(ProgressBar->value());
     ProgressBar->setValue(value);
     // Painting at once only when the figure changes: a large entry comes in
@@ -333,4 +337,7 @@ void TUnrarForm::Button_CancelOperationClick()
     showListing();
 }
 
-void TUnrarForm::Button_ReadyClick() { showListing(); }
+void TUnrarForm::Button_ReadyClick()
+{
+    showListing();
+}

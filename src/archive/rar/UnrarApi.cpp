@@ -61,8 +61,8 @@ struct RarArchive {
     CHANGEVOLPROC changeVolume = nullptr;
     PROCESSDATAPROC processData = nullptr;
     archive_entry *entry = nullptr;
-    int headerFailure = 0;   // sticky: the walk never goes past a failure
-    int skipResult = 0;      // list mode: result of skipping the current entry
+    int headerFailure = 0; // sticky: the walk never goes past a failure
+    int skipResult = 0;    // list mode: result of skipping the current entry
     bool dataPending = false;
     int64_t packSize = 0;
     int64_t unpSize = 0;
@@ -82,7 +82,10 @@ struct RarArchive {
     int dataFailure() const { return volumeRefused ? ERAR_EOPEN : ERAR_BAD_DATA; }
 };
 
-RarArchive *toArchive(RarHandle handle) { return static_cast<RarArchive *>(handle); }
+RarArchive *toArchive(RarHandle handle)
+{
+    return static_cast<RarArchive *>(handle);
+}
 
 bool fileExists(const std::string &name)
 {

@@ -17,7 +17,7 @@ QString decodeCp437(const QByteArray &bytes)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 QString DecodeZipName(const QByteArray &bytes)
 {

@@ -188,7 +188,8 @@ void TUnzipForm::FormActivate()
     const QString name = m_zipFile->text();
     if (name.isEmpty() || !QFileInfo(name).isFile()) {
         showError(QStringLiteral("Fehler: Datei nicht gefunden..."),
-                  QStringLiteral("Die angegebene Datei \"") + name.toLower() + QStringLiteral("\" konnte\rnicht gefunden werden."),
+                  QStringLiteral("Die angegebene Datei \"") + name.toLower()
+                      + QStringLiteral("\" konnte\rnicht gefunden werden."),
                   80450);
         return;
     }
@@ -201,7 +202,8 @@ void TUnzipForm::FormActivate()
         repaint();
     } catch (const ZipDirectoryError &) {
         showError(QStringLiteral("Fehler: Keine gültige Zip-Archivdatei..."),
-                  QStringLiteral("Die Datei \"") + name.toLower() + QStringLiteral("\" ist\rkeine gültige Zip-Archivdatei oder fehlerhaft."),
+                  QStringLiteral("Die Datei \"") + name.toLower()
+                      + QStringLiteral("\" ist\rkeine gültige Zip-Archivdatei oder fehlerhaft."),
                   80460);
         m_status->showMessage(QStringLiteral("Inkorrekt eingelesen..."));
         return;
@@ -240,7 +242,7 @@ void TUnzipForm::whichEntries_OnChange()
 QStringList TUnzipForm::chosenEntries() const
 {
     if (m_all->isChecked())
-        return m_zip.Count() > 0 ? QStringList {QStringLiteral("*.*")} : QStringList {};
+        return m_zip.Count() > 0 ? QStringList{QStringLiteral("*.*")} : QStringList{};
     QList<int> rows;
     for (const QModelIndex &index : m_grid->selectionModel()->selectedRows())
         rows.append(index.row());
@@ -312,9 +314,12 @@ void TUnzipForm::run(bool test)
                                 | (m_overwrite->isChecked() ? TZipMaster::ExtrOverWrite : 0));
     m_zip.FSpecArgs = chosenEntries();
     if (m_zip.FSpecArgs.isEmpty()) {
-        showError(QStringLiteral("Keine Objekte gefunden..."),
-                  test ? QStringLiteral("Entweder sind keine Objekte vorhanden die getestet\rwerden könnten oder es wurden keine markiert.")
-                       : QStringLiteral("Entweder sind keine Objekte vorhanden die entpackt\rwerden könnten oder es wurden keine markiert."));
+        showError(
+            QStringLiteral("Keine Objekte gefunden..."),
+            test ? QStringLiteral(
+                "Entweder sind keine Objekte vorhanden die getestet\rwerden könnten oder es wurden keine markiert.")
+                 : QStringLiteral("Entweder sind keine Objekte vorhanden die entpackt\rwerden könnten oder es wurden "
+                                  "keine markiert."));
         endWork();
         return;
     }
@@ -328,7 +333,8 @@ void TUnzipForm::run(bool test)
         endWork();
         return;
     }
-    m_result->setText(test ? TestResultText(wanted, m_zip.SuccessCount()) : ExtractResultText(wanted, m_zip.SuccessCount()));
+    m_result->setText(test ? TestResultText(wanted, m_zip.SuccessCount())
+                           : ExtractResultText(wanted, m_zip.SuccessCount()));
     m_cancelOperation->setEnabled(false);
     m_panelOk->show();
     setWindowTitle(test ? QStringLiteral("Test abgeschlossen.") : QStringLiteral("Entpacken abgeschlossen."));

@@ -76,7 +76,8 @@ void TZipMaster::setPassword(const QString &password)
 void TZipMaster::setDLLDirectory(const QString &folder)
 {
     m_dllDirectory = folder;
-    while (m_dllDirectory.size() > 1 && (m_dllDirectory.endsWith(QLatin1Char('/')) || m_dllDirectory.endsWith(QLatin1Char('\\'))))
+    while (m_dllDirectory.size() > 1
+           && (m_dllDirectory.endsWith(QLatin1Char('/')) || m_dllDirectory.endsWith(QLatin1Char('\\'))))
         m_dllDirectory.chop(1);
 }
 
@@ -153,7 +154,7 @@ void TZipMaster::callModule()
     std::vector<std::array<char, UnzNameChars>> names(static_cast<size_t>(FSpecArgs.size()));
     for (size_t i = 0; i < names.size(); ++i)
         copyText(names[i].data(), UnzNameChars, FSpecArgs.at(static_cast<qsizetype>(i)));
-    UnzCommandRecord command {};
+    UnzCommandRecord command{};
     command.windowHandle = OwnerWindow;
     command.caller = this;
     command.version = UnzVersion;
@@ -173,7 +174,7 @@ void TZipMaster::callModule()
     command.argumentCount = static_cast<int32_t>(names.size());
     copyText(command.archiveName, sizeof command.archiveName, QFileInfo(m_zipFilename).absoluteFilePath());
     command.seven = UnzSeven;
-    command.names = names.empty() ? nullptr : reinterpret_cast<char (*)[UnzNameChars]>(names.data());
+    command.names = names.empty() ? nullptr : reinterpret_cast<char(*)[UnzNameChars]>(names.data());
     try {
         m_successCount = g_module->exec(&command);
     } catch (...) {
@@ -203,7 +204,7 @@ int32_t TZipMaster::Callback(UnzCallbackRecord *record)
         break;
     case UnzActionPassword:
         copyText(record->fileNameOrMessage, UnzPasswordChars,
-            master->OnPassword ? master->OnPassword(text).left(80) : QString());
+                 master->OnPassword ? master->OnPassword(text).left(80) : QString());
         break;
     default:
         if (record->actionCode >= UnzActionMessage && master->OnMessage)

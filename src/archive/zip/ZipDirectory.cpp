@@ -66,7 +66,7 @@ struct EndValues {
     quint64 entries = 0;
     quint64 directorySize = 0;
     quint64 directoryOffset = 0;
-    qint64 limit = 0;  // where the directory must end
+    qint64 limit = 0; // where the directory must end
 };
 
 EndValues readEndValues(QFile &file, qint64 endAt)
@@ -74,9 +74,9 @@ EndValues readEndValues(QFile &file, qint64 endAt)
     const QByteArray end = readAt(file, endAt, kEndSize);
     if (end.isEmpty())
         throw ZipDirectoryError("Error reading Zip File");
-    EndValues values {u16(end, 10), u32(end, 12), u32(end, 16), endAt};
-    const bool saturated = values.entries == 0xFFFF || values.directorySize == 0xFFFFFFFF
-        || values.directoryOffset == 0xFFFFFFFF;
+    EndValues values{u16(end, 10), u32(end, 12), u32(end, 16), endAt};
+    const bool saturated =
+        values.entries == 0xFFFF || values.directorySize == 0xFFFFFFFF || values.directoryOffset == 0xFFFFFFFF;
     const QByteArray locator = readAt(file, endAt - kLocatorSize, kLocatorSize);
     if (locator.isEmpty() || u32(locator, 0) != kZip64LocatorSignature) {
         if (saturated && values.directoryOffset == 0xFFFFFFFF)
@@ -118,9 +118,9 @@ bool readExtra(const QByteArray &extra, const QByteArray &rawName, Zip64Values &
             break;
         if (id == 0x0001) {
             qint64 field = body;
-            for (auto [needed, value] : {std::pair {zip64.sizeNeeded, &zip64.size},
-                                         std::pair {zip64.packedNeeded, &zip64.packed},
-                                         std::pair {zip64.offsetNeeded, &zip64.offset}}) {
+            for (auto [needed, value] :
+                 {std::pair{zip64.sizeNeeded, &zip64.size}, std::pair{zip64.packedNeeded, &zip64.packed},
+                  std::pair{zip64.offsetNeeded, &zip64.offset}}) {
                 if (!needed)
                     continue;
                 if (field + 8 > body + length)
@@ -193,7 +193,7 @@ QList<ZipDirEntry> ReadZipDirectory(const QString &fileName)
         const quint32 packed = u32(directory, at + 20);
         const quint32 size = u32(directory, at + 24);
         const quint32 offset = u32(directory, at + 42);
-        Zip64Values zip64 {size == 0xFFFFFFFF, packed == 0xFFFFFFFF, offset == 0xFFFFFFFF, size, packed, offset};
+        Zip64Values zip64{size == 0xFFFFFFFF, packed == 0xFFFFFFFF, offset == 0xFFFFFFFF, size, packed, offset};
         QString unicodeName;
         if (!readExtra(directory.mid(at + kCentralSize + nameLength, extraLength), rawName, zip64, unicodeName))
             throw ZipDirectoryError("Error 4 reading Zip file");

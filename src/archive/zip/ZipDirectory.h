@@ -17,7 +17,10 @@ struct ZipDirEntry {
 // A directory that cannot be read; what() is one of the eight reading errors.
 class ZipDirectoryError : public std::runtime_error {
 public:
-    explicit ZipDirectoryError(const char *text) : std::runtime_error(text) {}
+    explicit ZipDirectoryError(const char *text)
+        : std::runtime_error(text)
+    {
+    }
     QString text() const { return QString::fromLatin1(what()); }
 };
 

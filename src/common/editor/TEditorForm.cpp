@@ -89,9 +89,9 @@ void TEditorForm::buildMenus()
             &QAction::triggered, this, &TEditorForm::Open_OnClick);
     connect(addAction(file, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "MainMenu_Datei_Speichern"),
             &QAction::triggered, this, &TEditorForm::Save_OnClick);
-    connect(addAction(file, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U,
-                      "MainMenu_Datei_SpeichernUnter"),
-            &QAction::triggered, this, &TEditorForm::SaveAs_OnClick);
+    connect(
+        addAction(file, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U, "MainMenu_Datei_SpeichernUnter"),
+        &QAction::triggered, this, &TEditorForm::SaveAs_OnClick);
     file->addSeparator();
     connect(addAction(file, QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_D, "MainMenu_Datei_Drucken"),
             &QAction::triggered, this, &TEditorForm::Print_OnClick);
@@ -149,7 +149,8 @@ void TEditorForm::buildButtonBar(QLayout *layout)
     button("Button_Speichern", QStringLiteral("Speichern"), QStyle::SP_DialogSaveButton, &TEditorForm::Save_OnClick);
     row->addSpacing(8);
     button("Button_Ausschneiden", QStringLiteral("Ausschneiden"), QStyle::SP_ArrowRight, [this] { m_edit->cut(); });
-    button("Button_Kopieren", QStringLiteral("Kopieren"), QStyle::SP_FileDialogContentsView, [this] { m_edit->copy(); });
+    button("Button_Kopieren", QStringLiteral("Kopieren"), QStyle::SP_FileDialogContentsView,
+           [this] { m_edit->copy(); });
     button("Button_Einfuegen", QStringLiteral("Einfügen"), QStyle::SP_ArrowDown, [this] { m_edit->paste(); });
     button("Button_Loeschen", QStringLiteral("Löschen"), QStyle::SP_TrashIcon, &TEditorForm::deleteSelection);
     row->addStretch();
@@ -220,9 +221,9 @@ void TEditorForm::New_OnClick()
 void TEditorForm::Open_OnClick()
 {
     const QFileInfo current(m_fileName);
-    const QString chosen = FileChooser::openFile(this, QStringLiteral("Öffnen"),
-                                                 m_fileName.isEmpty() ? QString() : current.absolutePath(), kFilter,
-                                                 current.fileName());
+    const QString chosen =
+        FileChooser::openFile(this, QStringLiteral("Öffnen"), m_fileName.isEmpty() ? QString() : current.absolutePath(),
+                              kFilter, current.fileName());
     if (chosen.isEmpty())
         return;
     const QString path = QFileInfo(chosen).absoluteFilePath();

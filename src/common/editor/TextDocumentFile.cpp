@@ -30,8 +30,8 @@ bool ReadTextDocument(const QString &fileName, TextDocument &document)
         return false;
     TextDocument read;
     read.byteOrderMark = bytes.startsWith(TextFile::utf8Bom);
-    const QByteArrayView body = read.byteOrderMark ? QByteArrayView(bytes).sliced(TextFile::utf8Bom.size())
-                                                   : QByteArrayView(bytes);
+    const QByteArrayView body =
+        read.byteOrderMark ? QByteArrayView(bytes).sliced(TextFile::utf8Bom.size()) : QByteArrayView(bytes);
     read.encoding = read.byteOrderMark ? TextFile::Encoding::Utf8 : TextFile::detect(body);
     const QString decoded = TextFile::decode(body, read.encoding);
     read.lineBreak = firstLineBreak(decoded);

@@ -4,8 +4,8 @@
 #include <QString>
 
 struct ToolbarPlace {
-    int defaultDock = -1;  // 0..5
-    int dockedTo = -1;     // 0..5, 6 floating
+    int defaultDock = -1; // 0..5
+    int dockedTo = -1;    // 0..5, 6 floating
     int left = -1;
     int top = -1;
 
@@ -37,7 +37,7 @@ struct Settings {
     int width;
     int height;
     bool centred;
-    int windowState;  // 1 maximised, 2 minimised
+    int windowState; // 1 maximised, 2 minimised
     int commentPanelHeight;
 
     // Felder

@@ -14,9 +14,9 @@ Settings ReadSettings(const QString &iniFile);
 
 // Files named on the command line.
 struct StartupFiles {
-    QString projectFile;   // a valid project file; empty when none was named
-    QString settingsFile;  // a valid settings file; empty when none was named
-    QString macroFile;     // a valid macro file; empty when none was named
+    QString projectFile;  // a valid project file; empty when none was named
+    QString settingsFile; // a valid settings file; empty when none was named
+    QString macroFile;    // a valid macro file; empty when none was named
 };
 
 // arguments without the program name. Each is trimmed and looked up like a

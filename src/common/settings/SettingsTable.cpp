@@ -145,8 +145,8 @@ struct PageFormatForm {
 // slot gives the member (or a tuple of members) of a Settings object, const
 // or not. A missing key reads as the text of the value held, which leaves it.
 template <typename Form, typename Slot>
-SettingKey keyOf(
-    const QString &section, const QString &key, const Form &form, typename Form::Value defaultValue, Slot slot)
+SettingKey keyOf(const QString &section, const QString &key, const Form &form, typename Form::Value defaultValue,
+                 Slot slot)
 {
     SettingKey k;
     k.section = section;
@@ -157,8 +157,9 @@ SettingKey keyOf(
     k.read = [section, key, form, slot](const ProfileFile &file, Settings &s) {
         form.read(file.readString(section, key, form.text(slot(std::as_const(s)))), slot(s));
     };
-    k.write = [section, key, form, slot](
-                  ProfileFile &file, const Settings &s) { file.writeString(section, key, form.text(slot(s))); };
+    k.write = [section, key, form, slot](ProfileFile &file, const Settings &s) {
+        file.writeString(section, key, form.text(slot(s)));
+    };
     k.differs = [slot](const Settings &a, const Settings &b) { return !(slot(a) == slot(b)); };
     return k;
 }

@@ -43,7 +43,7 @@ bool createSettingsFile(const QString &target, const QString &copyOf)
     }
     SafeSave file(target);
     return file.open() && file.write(TextFile::encode(ProjectFileFormat::iniHeader + QStringLiteral("\r\n\r\n")))
-        && file.commit();
+           && file.commit();
 }
 
 } // namespace

@@ -19,13 +19,13 @@ QString SettingsSaveTarget(const QString &inUse);
 
 enum class SettingsSaveResult {
     Saved,
-    NotCreated,  // a missing or foreign file could not be made anew
-    NotWritten,  // the keys could not be written; the file is as it was
+    NotCreated, // a missing or foreign file could not be made anew
+    NotWritten, // the keys could not be written; the file is as it was
 };
 
 struct SettingsSave {
     SettingsSaveResult result = SettingsSaveResult::Saved;
-    QString fileName;  // the file written, or the one that failed
+    QString fileName; // the file written, or the one that failed
 };
 
 // Saves the changes from current to edited into SettingsSaveTarget(inUse).

@@ -31,12 +31,24 @@ QString ExpandSetTimeCodes(const QString &text, const QString &fileName, const Q
         }
         const QChar code = text.at(++i);
         switch (code.unicode()) {
-        case 'd': result += escaped(locale.toString(now.date(), QLocale::ShortFormat)); break;
-        case 't': result += escaped(locale.toString(now.time(), QLocale::ShortFormat)); break;
-        case 'D': result += escaped(locale.toString(now.date(), QLocale::LongFormat)); break;
-        case 'T': result += escaped(locale.toString(now.time(), QLocale::LongFormat)); break;
-        case 'f': result += escaped(QFileInfo(fileName).fileName()); break;
-        case 'F': result += escaped(fileName); break;
+        case 'd':
+            result += escaped(locale.toString(now.date(), QLocale::ShortFormat));
+            break;
+        case 't':
+            result += escaped(locale.toString(now.time(), QLocale::ShortFormat));
+            break;
+        case 'D':
+            result += escaped(locale.toString(now.date(), QLocale::LongFormat));
+            break;
+        case 'T':
+            result += escaped(locale.toString(now.time(), QLocale::LongFormat));
+            break;
+        case 'f':
+            result += escaped(QFileInfo(fileName).fileName());
+            break;
+        case 'F':
+            result += escaped(fileName);
+            break;
         default:
             result += c;
             result += code;
@@ -60,13 +72,26 @@ HeaderSections PageHeaderSections(const QString &expanded, int page, const QStri
             break;
         }
         switch (expanded.at(++i).unicode()) {
-        case 'l': target = &sections.left; break;
-        case 'c': target = &sections.centre; break;
-        case 'r': target = &sections.right; break;
-        case 'p': *target += QString::number(page); break;
-        case 'i': *target += valueOrBlank(title); break;
-        case '&': *target += QLatin1Char('&'); break;
-        default: *target += QLatin1Char(' ');
+        case 'l':
+            target = &sections.left;
+            break;
+        case 'c':
+            target = &sections.centre;
+            break;
+        case 'r':
+            target = &sections.right;
+            break;
+        case 'p':
+            *target += QString::number(page);
+            break;
+        case 'i':
+            *target += valueOrBlank(title);
+            break;
+        case '&':
+            *target += QLatin1Char('&');
+            break;
+        default:
+            *target += QLatin1Char(' ');
         }
     }
     return sections;

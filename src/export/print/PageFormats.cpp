@@ -18,16 +18,25 @@ int PageFormatByName(const QString &name)
     return -1;
 }
 
-FormatMargins MarginsForFormat(int format, double paperWidth, double paperHeight, int customWidth,
-                               int customHeight)
+FormatMargins MarginsForFormat(int format, double paperWidth, double paperHeight, int customWidth, int customHeight)
 {
     int width = -1;
     int height = -1;
     switch (format) {
-    case FormatCustom: width = customWidth; height = customHeight; break;
-    case FormatZip: width = 72; height = 53; break;
-    case FormatCd: width = 121; height = 120; break;
-    default: break;
+    case FormatCustom:
+        width = customWidth;
+        height = customHeight;
+        break;
+    case FormatZip:
+        width = 72;
+        height = 53;
+        break;
+    case FormatCd:
+        width = 121;
+        height = 120;
+        break;
+    default:
+        break;
     }
     const auto paperW = static_cast<long>(std::lround(paperWidth));
     const auto paperH = static_cast<long>(std::lround(paperHeight));

@@ -24,8 +24,7 @@ struct FormatMargins {
 
 // Margins that put the format's area at the top left corner with inner
 // margins of 7 and 10 mm; a format as large as the paper keeps 7 and 10.
-FormatMargins MarginsForFormat(int format, double paperWidth, double paperHeight, int customWidth,
-                               int customHeight);
+FormatMargins MarginsForFormat(int format, double paperWidth, double paperHeight, int customWidth, int customHeight);
 
 // Page numbers in print order: from and to bounded by pageCount (0 meaning
 // the first or last page); collated runs whole copies one after the other,

@@ -114,7 +114,7 @@ QStringList WrapLine(const QString &line, const QFontMetricsF &metrics, double w
         int length = fittingLength(line.left(start + qMin(remaining, cap)), start, metrics, width);
         const int blank = static_cast<int>(line.lastIndexOf(QLatin1Char(' '), start + length));
         if (blank > start)
-            length = blank - start + 1;  // the blank stays at the end of the row
+            length = blank - start + 1; // the blank stays at the end of the row
         pieces << line.mid(start, length);
         start += length;
     }

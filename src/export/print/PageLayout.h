@@ -29,9 +29,9 @@ struct PageSetup {
 
 // The areas of one page, in millimetres from the paper's top left corner.
 struct PageGeometry {
-    double left = 0, top = 0, right = 0, bottom = 0;  // inside the margins
-    double bodyLeft = 0, bodyTop = 0, bodyRight = 0, bodyBottom = 0;  // text
-    double frameTop = 0, frameBottom = 0;  // frame lines between header and footer
+    double left = 0, top = 0, right = 0, bottom = 0;                 // inside the margins
+    double bodyLeft = 0, bodyTop = 0, bodyRight = 0, bodyBottom = 0; // text
+    double frameTop = 0, frameBottom = 0;                            // frame lines between header and footer
     double lineHeight = 0;
 };
 

@@ -7,8 +7,8 @@
 
 namespace {
 
-void paintSections(QPainter &painter, const QString &text, int page, const QString &title, double left,
-                   double right, double top, double lineHeight)
+void paintSections(QPainter &painter, const QString &text, int page, const QString &title, double left, double right,
+                   double top, double lineHeight)
 {
     if (text.isEmpty())
         return;
@@ -33,8 +33,8 @@ void PaintPage(QPainter &painter, double dpi, const PageLayout &layout, const Pa
     const PageGeometry &g = layout.geometry();
 
     painter.save();
-    painter.setClipRect(QRectF(MmToLayout(g.left), MmToLayout(g.top), MmToLayout(g.right - g.left),
-                               MmToLayout(g.bottom - g.top)));
+    painter.setClipRect(
+        QRectF(MmToLayout(g.left), MmToLayout(g.top), MmToLayout(g.right - g.left), MmToLayout(g.bottom - g.top)));
     paintSections(painter, decoration.header, page, decoration.title, g.left, g.right, g.top, g.lineHeight);
     paintSections(painter, decoration.footer, page, decoration.title, g.left, g.right, g.bottom - g.lineHeight,
                   g.lineHeight);

@@ -6,7 +6,7 @@ class QPainter;
 
 // What painting a page needs besides the layout.
 struct PageDecoration {
-    QString header;  // set-time codes already filled in
+    QString header; // set-time codes already filled in
     QString footer;
     QString title;
     int frameSides = 0;

@@ -52,8 +52,11 @@ QString parseOptions(const QStringList &args, PrintOptions &options)
             options.footer = value;
         } else {
             for (const QChar side : value.toUpper()) {
-                const int bit = side == QLatin1Char('L') ? FrameLeft : side == QLatin1Char('R') ? FrameRight
-                                : side == QLatin1Char('T') ? FrameTop : side == QLatin1Char('B') ? FrameBottom : 0;
+                const int bit = side == QLatin1Char('L')   ? FrameLeft
+                                : side == QLatin1Char('R') ? FrameRight
+                                : side == QLatin1Char('T') ? FrameTop
+                                : side == QLatin1Char('B') ? FrameBottom
+                                                           : 0;
                 if (bit == 0)
                     return QStringLiteral("Rahmenseiten aus L, R, T, B erwartet: ") + value;
                 options.frameSides |= bit;

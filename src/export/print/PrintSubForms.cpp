@@ -92,12 +92,18 @@ TExportDruckenKopfUndFusszeileForm::TExportDruckenKopfUndFusszeileForm(QWidget *
     edits->addRow(QStringLiteral("Fußzeile:"), m_footer);
 
     static const char *const legend[][2] = {
-        {"&&l", "Text links ausrichten"}, {"&&c", "Text zentriert ausrichten"},
-        {"&&r", "Text rechts ausrichten"}, {"&&f", "Nur Dateiname"},
-        {"&&F", "Dateiname und Verzeichnis"}, {"&&d", "Datum (kurz)"},
-        {"&&t", "Uhrzeit (kurz)"}, {"&&D", "Datum (lang)"},
-        {"&&T", "Uhrzeit (lang)"}, {"&&i", "Titel"},
-        {"&&p", "Seitennummer"}, {"&&&&", "Logisches Und-Zeichen"},
+        {"&&l", "Text links ausrichten"},
+        {"&&c", "Text zentriert ausrichten"},
+        {"&&r", "Text rechts ausrichten"},
+        {"&&f", "Nur Dateiname"},
+        {"&&F", "Dateiname und Verzeichnis"},
+        {"&&d", "Datum (kurz)"},
+        {"&&t", "Uhrzeit (kurz)"},
+        {"&&D", "Datum (lang)"},
+        {"&&T", "Uhrzeit (lang)"},
+        {"&&i", "Titel"},
+        {"&&p", "Seitennummer"},
+        {"&&&&", "Logisches Und-Zeichen"},
     };
     auto *panel = named(new QGroupBox(this), "Panel_Legende");
     auto *grid = new QGridLayout(panel);
@@ -197,7 +203,8 @@ TMsgPrintToFileForm::TMsgPrintToFileForm(QWidget *parent)
     m_fileName = named(new QLineEdit(this), "Edit_Dateiname");
     auto *start = named(new QPushButton(QStringLiteral("&Starten"), this), "Button_Starten");
     start->setEnabled(false);
-    connect(m_fileName, &QLineEdit::textChanged, start, [start](const QString &name) { start->setEnabled(!name.isEmpty()); });
+    connect(m_fileName, &QLineEdit::textChanged, start,
+            [start](const QString &name) { start->setEnabled(!name.isEmpty()); });
     connectAccept(this, start);
     auto *row = new QFormLayout;
     row->addRow(QStringLiteral("Dateiname:"), m_fileName);

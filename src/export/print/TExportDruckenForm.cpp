@@ -81,12 +81,12 @@ QWidget *TExportDruckenForm::buildPageBar()
     m_zoom->setEditable(true);
     m_zoom->setInsertPolicy(QComboBox::NoInsert);
     m_zoom->addItems({QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"), QStringLiteral("100%"),
-                      QStringLiteral("125%"), QStringLiteral("150%"), QStringLiteral("175%"),
-                      QStringLiteral("200%")});
+                      QStringLiteral("125%"), QStringLiteral("150%"), QStringLiteral("175%"), QStringLiteral("200%")});
     m_zoom->setCurrentIndex(0);
     row->addWidget(m_zoom);
     m_zoomLocation = named(new QComboBox(panel), "ComboBox_ZoomAusrichtung");
-    m_zoomLocation->addItems({QStringLiteral("Oben-Links"), QStringLiteral("Oben-Zentriert"), QStringLiteral("Zentriert")});
+    m_zoomLocation->addItems(
+        {QStringLiteral("Oben-Links"), QStringLiteral("Oben-Zentriert"), QStringLiteral("Zentriert")});
     row->addWidget(m_zoomLocation);
     m_autoScroll = named(new QCheckBox(QStringLiteral("&AutoScroll"), panel), "CheckBox_AutoScroll");
     row->addWidget(m_autoScroll);
@@ -128,7 +128,13 @@ QWidget *TExportDruckenForm::buildControls()
 
     auto *margins = named(new QGroupBox(QStringLiteral("Seitenränder:"), panel), "GroupBox_Seitenrand");
     auto *marginGrid = new QGridLayout(margins);
-    struct MarginEdit { QLineEdit **edit; const char *name; const char *upDown; const char *caption; int start; };
+    struct MarginEdit {
+        QLineEdit **edit;
+        const char *name;
+        const char *upDown;
+        const char *caption;
+        int start;
+    };
     const MarginEdit marginEdits[] = {
         {&m_left, "MaskEdit_Links", "UpDown_Links", "Links:", 7},
         {&m_right, "MaskEdit_Rechts", "UpDown_Rechts", "Rechts:", 7},
@@ -212,7 +218,7 @@ void TExportDruckenForm::connectMargin(QLineEdit *edit, const std::function<bool
         bool ok = false;
         const int mm = text.trimmed().toInt(&ok);
         if (!ok)
-            return;  // an empty edit leaves the margin as it is
+            return; // an empty edit leaves the margin as it is
         if (setMargin(mm))
             UpdatePageInfo();
     });

@@ -43,9 +43,9 @@ void TExportDruckenForm::RenderText()
 
 void TExportDruckenForm::ComboBox_Format_OnChange()
 {
-    const FormatMargins margins = MarginsForFormat(m_format->currentIndex(), m_printer->pageWidth(),
-                                                   m_printer->pageHeight(), m_settings.customPageWidth,
-                                                   m_settings.customPageHeight);
+    const FormatMargins margins =
+        MarginsForFormat(m_format->currentIndex(), m_printer->pageWidth(), m_printer->pageHeight(),
+                         m_settings.customPageWidth, m_settings.customPageHeight);
     m_left->setText(QString::number(margins.left));
     m_top->setText(QString::number(margins.top));
     m_right->setText(QString::number(margins.right));

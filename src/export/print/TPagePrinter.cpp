@@ -7,8 +7,8 @@
 #include "export/print/TPrintProgressForm.h"
 
 #include <QDateTime>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 
@@ -163,10 +163,22 @@ bool TPagePrinter::setMargin(double PageSetup::*margin, double mm, const char *s
     return true;
 }
 
-bool TPagePrinter::setMarginLeft(double mm) { return setMargin(&PageSetup::marginLeft, mm, "left"); }
-bool TPagePrinter::setMarginRight(double mm) { return setMargin(&PageSetup::marginRight, mm, "right"); }
-bool TPagePrinter::setMarginTop(double mm) { return setMargin(&PageSetup::marginTop, mm, "top"); }
-bool TPagePrinter::setMarginBottom(double mm) { return setMargin(&PageSetup::marginBottom, mm, "bottom"); }
+bool TPagePrinter::setMarginLeft(double mm)
+{
+    return setMargin(&PageSetup::marginLeft, mm, "left");
+}
+bool TPagePrinter::setMarginRight(double mm)
+{
+    return setMargin(&PageSetup::marginRight, mm, "right");
+}
+bool TPagePrinter::setMarginTop(double mm)
+{
+    return setMargin(&PageSetup::marginTop, mm, "top");
+}
+bool TPagePrinter::setMarginBottom(double mm)
+{
+    return setMargin(&PageSetup::marginBottom, mm, "bottom");
+}
 
 bool TPagePrinter::setCurrentPage(int page)
 {

@@ -78,14 +78,12 @@ AttributeScanResult ScanAttributes(const QString &folder, const QStringList &nam
 AttributeAnswer MsgBoxAttributeQuestions::askFailed(const QString &attribute, const QString &file)
 {
     const QChar cr = QLatin1Char('\r');
-    const QString text = QStringLiteral("Das Dateiattribut \"") + attribute +
-                         QStringLiteral("\" konnte bei der Datei") + cr + QStringLiteral("\"") + file +
-                         QStringLiteral("\"") + cr + QStringLiteral("nicht gesetzt werden.") + cr +
-                         QStringLiteral("Wie weiterverfahren ?");
-    const int answer = ShowMsgBox(QStringLiteral("Dateifehler: Dateizugriff fehlgeschlagen..."), text,
-                                  MsgBox::Question, MsgBox::QuestionBeep,
-                                  MsgBox::Retry | MsgBox::Ignore | MsgBox::All | MsgBox::Cancel | MsgBox::Help,
-                                  80390, MsgBox::ResultCancel);
+    const QString text = QStringLiteral("Das Dateiattribut \"") + attribute + QStringLiteral("\" konnte bei der Datei")
+                         + cr + QStringLiteral("\"") + file + QStringLiteral("\"") + cr
+                         + QStringLiteral("nicht gesetzt werden.") + cr + QStringLiteral("Wie weiterverfahren ?");
+    const int answer = ShowMsgBox(
+        QStringLiteral("Dateifehler: Dateizugriff fehlgeschlagen..."), text, MsgBox::Question, MsgBox::QuestionBeep,
+        MsgBox::Retry | MsgBox::Ignore | MsgBox::All | MsgBox::Cancel | MsgBox::Help, 80390, MsgBox::ResultCancel);
     if (answer == MsgBox::ResultRetry)
         return AttributeAnswer::Retry;
     if (answer == MsgBox::ResultIgnore || answer == MsgBox::ResultAll)

@@ -18,8 +18,7 @@ CopyEngine::CopyEngine(CopyOptions options, CopyQuestions &questions, OperationO
 {
 }
 
-bool CopyEngine::run(const QString &folder, const QStringList &names, const QString &targetFolder,
-                     qint64 bytesNeeded)
+bool CopyEngine::run(const QString &folder, const QStringList &names, const QString &targetFolder, qint64 bytesNeeded)
 {
     m_abortRequested = false;
     m_ignoreAllRemoveErrors = false;
@@ -43,8 +42,7 @@ bool CopyEngine::run(const QString &folder, const QStringList &names, const QStr
 
 bool CopyEngine::copyFolder(const QString &source, const QString &target)
 {
-    const bool made = !FileOperations::isLink(target) &&
-                      (FileSystem::folderExists(target) || QDir().mkpath(target));
+    const bool made = !FileOperations::isLink(target) && (FileSystem::folderExists(target) || QDir().mkpath(target));
     if (!made)
         return m_questions.skipUncreatableFolder(target, m_options.move);
     const QList<FolderEntry> entries = ListFolder(source);
@@ -196,12 +194,11 @@ QString CopyRefusal(const QString &folder, const QStringList &names, const QStri
         const FolderEntry entry = EntryAt(folder, name);
         const QString sourcePath = JoinPath(source, name);
         if (entry.folder && (target == sourcePath || target.startsWith(sourcePath + QLatin1Char('/'))))
-            return QStringLiteral("Das Verzeichnis \"") + entry.path +
-                   QStringLiteral("\" kann nicht in sich selbst ") + verb(move) + QStringLiteral(" werden.");
+            return QStringLiteral("Das Verzeichnis \"") + entry.path + QStringLiteral("\" kann nicht in sich selbst ")
+                   + verb(move) + QStringLiteral(" werden.");
         if (target == source)
-            return (entry.folder ? QStringLiteral("Das Verzeichnis \"") : QStringLiteral("Die Datei \"")) +
-                   entry.path + QStringLiteral("\" kann nicht auf sich selbst ") + verb(move) +
-                   QStringLiteral(" werden.");
+            return (entry.folder ? QStringLiteral("Das Verzeichnis \"") : QStringLiteral("Die Datei \"")) + entry.path
+                   + QStringLiteral("\" kann nicht auf sich selbst ") + verb(move) + QStringLiteral(" werden.");
     }
     return {};
 }

@@ -30,8 +30,7 @@ public:
     // A moved source could not be removed.
     virtual RemoveAnswer askRemoveFailed(const QString &source) = 0;
     // A file could not be copied; reason is the system's text.
-    virtual void reportCopyFailed(const QString &source, const QString &target, const QString &reason,
-                                  bool move) = 0;
+    virtual void reportCopyFailed(const QString &source, const QString &target, const QString &reason, bool move) = 0;
 };
 
 // The questions as message boxes; the overwrite question is left to the
@@ -41,6 +40,5 @@ public:
     bool confirmAbort(bool move) override;
     bool skipUncreatableFolder(const QString &target, bool move) override;
     RemoveAnswer askRemoveFailed(const QString &source) override;
-    void reportCopyFailed(const QString &source, const QString &target, const QString &reason,
-                          bool move) override;
+    void reportCopyFailed(const QString &source, const QString &target, const QString &reason, bool move) override;
 };

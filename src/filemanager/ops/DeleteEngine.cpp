@@ -17,10 +17,9 @@ DeleteAnswer MsgBoxDeleteQuestions::askFailed(const DeleteFailure &failure)
     text += failure.toTrash ? QStringLiteral("konnte nicht in den Papierkorb verschoben werden.")
                             : QStringLiteral("konnte nicht gelöscht werden.");
     text += cr + QStringLiteral("Wie weiterverfahren ?");
-    const int answer =
-        ShowMsgBox(QStringLiteral("Fehler: Objekt konnte nicht gelöscht werden..."), text, MsgBox::Question,
-                   MsgBox::QuestionBeep, MsgBox::Retry | MsgBox::Ignore | MsgBox::All | MsgBox::Cancel | MsgBox::Help,
-                   80370, MsgBox::ResultCancel);
+    const int answer = ShowMsgBox(
+        QStringLiteral("Fehler: Objekt konnte nicht gelöscht werden..."), text, MsgBox::Question, MsgBox::QuestionBeep,
+        MsgBox::Retry | MsgBox::Ignore | MsgBox::All | MsgBox::Cancel | MsgBox::Help, 80370, MsgBox::ResultCancel);
     switch (answer) {
     case MsgBox::ResultRetry:
         return DeleteAnswer::Retry;

@@ -2,7 +2,6 @@
 
 #include "platform/FileOperations.h"
 
-
 namespace {
 
 qint64 folderSize(const QString &folder)

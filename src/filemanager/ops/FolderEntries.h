@@ -9,7 +9,7 @@
 struct FolderEntry {
     QString name;
     QString path;
-    bool folder = false;  // a real folder, not a link to one
+    bool folder = false; // a real folder, not a link to one
     bool link = false;
 };
 

@@ -43,7 +43,8 @@ TCopyMoveForm::TCopyMoveForm(const QString &folder, const QStringList &names, bo
 {
     setObjectName(QStringLiteral("TCopyMoveForm"));
     setWindowTitle(copyMode ? QStringLiteral("Kopieren") : QStringLiteral("Verschieben"));
-    setToolTip(copyMode ? QStringLiteral("Markierte Objekte kopieren") : QStringLiteral("Markierte Objekte verschieben"));
+    setToolTip(copyMode ? QStringLiteral("Markierte Objekte kopieren")
+                        : QStringLiteral("Markierte Objekte verschieben"));
 
     CopyMoveParts parts = BuildCopyMoveParts(this, copyMode, helpContext());
     m_target = parts.target;
@@ -111,8 +112,8 @@ void TCopyMoveForm::setDrive(const QString &root)
 
 void TCopyMoveForm::refreshDriveLabel()
 {
-    m_driveLabel->setText(FormatThousands(FileOperations::freeBytes(m_drives->currentText())) +
-                          QStringLiteral(" Bytes frei."));
+    m_driveLabel->setText(FormatThousands(FileOperations::freeBytes(m_drives->currentText()))
+                          + QStringLiteral(" Bytes frei."));
 }
 
 void TCopyMoveForm::Edit_ZielDir_OnChange()
@@ -146,9 +147,9 @@ void TCopyMoveForm::DriveComboBox_OnChange(int index)
         refreshDriveLabel();
         return;
     }
-    ShowMsgBox(QStringLiteral("Fehler: Kein Zugriff..."), QStringLiteral("Laufwerk ") + drive +
-                   QStringLiteral(" ist nicht bereit."), MsgBox::Warning, MsgBox::ExclamationBeep,
-               MsgBox::Ok | MsgBox::Help, 80340);
+    ShowMsgBox(QStringLiteral("Fehler: Kein Zugriff..."),
+               QStringLiteral("Laufwerk ") + drive + QStringLiteral(" ist nicht bereit."), MsgBox::Warning,
+               MsgBox::ExclamationBeep, MsgBox::Ok | MsgBox::Help, 80340);
     setDrive(treeDrive());
 }
 
@@ -171,10 +172,10 @@ bool TCopyMoveForm::prepareTarget(const QString &target)
         return true;
     const QChar cr = QLatin1Char('\r');
     ShowMsgBox(QStringLiteral("Fehler: Verzeichnis konnte nicht erstellt werden..."),
-               QStringLiteral("Das angegebene Zielverzeichnis") + cr + QStringLiteral("\"") + target +
-                   QStringLiteral("\"") + cr + QStringLiteral("konnte nicht erstellt werden.") + cr +
-                   (m_copyMode ? QStringLiteral("Objekte können folglich nicht kopiert werden.")
-                               : QStringLiteral("Objekte können folglich nicht verschoben werden.")),
+               QStringLiteral("Das angegebene Zielverzeichnis") + cr + QStringLiteral("\"") + target
+                   + QStringLiteral("\"") + cr + QStringLiteral("konnte nicht erstellt werden.") + cr
+                   + (m_copyMode ? QStringLiteral("Objekte können folglich nicht kopiert werden.")
+                                 : QStringLiteral("Objekte können folglich nicht verschoben werden.")),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80370);
     return false;
 }
@@ -184,12 +185,13 @@ bool TCopyMoveForm::enoughSpace(const QString &target, qint64 bytesNeeded)
     if (FileOperations::freeBytes(target) > bytesNeeded)
         return true;
     const QChar cr = QLatin1Char('\r');
-    const int answer = ShowMsgBox(
-        QStringLiteral("Fehler: Nicht genügend freier Speicherplatz..."),
-        QStringLiteral("Auf dem Ziellaufwerk steht nicht mehr genügend freier") + cr +
-            QStringLiteral("Speicherplatz zur Verfügung.") + cr +
-            (m_copyMode ? QStringLiteral("Kopiervorhaben abbrechen ?") : QStringLiteral("Verschiebevorhaben abbrechen ?")),
-        MsgBox::Warning, MsgBox::ExclamationBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80400, MsgBox::ResultYes);
+    const int answer = ShowMsgBox(QStringLiteral("Fehler: Nicht genügend freier Speicherplatz..."),
+                                  QStringLiteral("Auf dem Ziellaufwerk steht nicht mehr genügend freier") + cr
+                                      + QStringLiteral("Speicherplatz zur Verfügung.") + cr
+                                      + (m_copyMode ? QStringLiteral("Kopiervorhaben abbrechen ?")
+                                                    : QStringLiteral("Verschiebevorhaben abbrechen ?")),
+                                  MsgBox::Warning, MsgBox::ExclamationBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help,
+                                  80400, MsgBox::ResultYes);
     return answer == MsgBox::ResultNo;
 }
 

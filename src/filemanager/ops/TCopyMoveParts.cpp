@@ -42,9 +42,9 @@ QFrame *step3Panel(QDialog *dialog, bool copyMode, CopyMoveParts &parts)
 {
     auto *panel = named(new QFrame(dialog), "Panel_Step3");
     panel->setFrameShape(QFrame::StyledPanel);
-    auto *verb = named(new QLabel(copyMode ? QStringLiteral("Kopiere Datei") : QStringLiteral("Verschiebe Datei"),
-                                  panel),
-                       "Label_CopyMoveDatei");
+    auto *verb =
+        named(new QLabel(copyMode ? QStringLiteral("Kopiere Datei") : QStringLiteral("Verschiebe Datei"), panel),
+              "Label_CopyMoveDatei");
     parts.sourceFile = named(new QLabel(panel), "Label_QuellFile");
     parts.targetFile = named(new QLabel(panel), "Label_ZielFile");
     for (QLabel *label : {parts.sourceFile, parts.targetFile})
@@ -92,8 +92,8 @@ CopyMoveParts BuildCopyMoveParts(QDialog *dialog, bool copyMode, int helpContext
     driveRow->addWidget(parts.driveLabel);
     groupLayout->addLayout(driveRow);
 
-    parts.askOverride =
-        named(new QCheckBox(QStringLiteral("Vor dem überschreiben von Dateien rückfragen"), dialog), "CheckBox_AskOverride");
+    parts.askOverride = named(new QCheckBox(QStringLiteral("Vor dem überschreiben von Dateien rückfragen"), dialog),
+                              "CheckBox_AskOverride");
     parts.askOverride->setChecked(true);
     parts.carryAttributes =
         named(new QCheckBox(QStringLiteral("Dateiattribute übernehmen"), dialog), "CheckBox_AttrUebernehmen");

@@ -110,8 +110,8 @@ void TEigenschaftenForm::showEvent(QShowEvent *event)
 
 void TEigenschaftenForm::showFigures(const AttributeScanResult &figures)
 {
-    m_dirsFiles->setText(FormatThousands(figures.folders) + QStringLiteral(" Verzeichnis(se), ") +
-                         FormatThousands(figures.files) + QStringLiteral(" Datei(en)"));
+    m_dirsFiles->setText(FormatThousands(figures.folders) + QStringLiteral(" Verzeichnis(se), ")
+                         + FormatThousands(figures.files) + QStringLiteral(" Datei(en)"));
     m_size->setText(FormatThousands(figures.bytes) + QStringLiteral(" Byte"));
 }
 

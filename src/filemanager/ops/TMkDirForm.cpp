@@ -22,7 +22,8 @@ TMkDirForm::TMkDirForm(const QString &folder, QWidget *parent)
     m_name = named(new QLineEdit(this), "DirEdit");
     auto *create = named(new QPushButton(QStringLiteral("&Erstellen"), this), "Button_Erstellen");
     create->setEnabled(false);
-    connect(m_name, &QLineEdit::textChanged, create, [create](const QString &text) { create->setEnabled(!text.isEmpty()); });
+    connect(m_name, &QLineEdit::textChanged, create,
+            [create](const QString &text) { create->setEnabled(!text.isEmpty()); });
     connect(create, &QPushButton::clicked, this, &TMkDirForm::Button_Erstellen_OnClick);
 
     auto *layout = new QVBoxLayout(this);
@@ -49,16 +50,16 @@ void TMkDirForm::Button_Erstellen_OnClick()
     const QChar cr = QLatin1Char('\r');
     if (FileSystem::folderExists(path)) {
         ShowMsgBox(QStringLiteral("Fehler: Verzeichnis existiert bereits..."),
-                   QStringLiteral("Verzeichnis \"") + path + QStringLiteral("\"") + cr +
-                       QStringLiteral("exiert bereits und kann deshalb auch nicht neu erstellt werden."),
+                   QStringLiteral("Verzeichnis \"") + path + QStringLiteral("\"") + cr
+                       + QStringLiteral("exiert bereits und kann deshalb auch nicht neu erstellt werden."),
                    MsgBox::Information, MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Help, 30360);
         refocus();
         return;
     }
     if (!QDir().mkpath(path) || !FileSystem::folderExists(path)) {
         ShowMsgBox(QStringLiteral("Fehler: Verzeichnis konnte nicht erstellt werden..."),
-                   QStringLiteral("Das Verzeichnis \"") + name + QStringLiteral("\"") + cr +
-                       QStringLiteral("konnte nicht erstellt werden."),
+                   QStringLiteral("Das Verzeichnis \"") + name + QStringLiteral("\"") + cr
+                       + QStringLiteral("konnte nicht erstellt werden."),
                    MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 30370);
         refocus();
         return;

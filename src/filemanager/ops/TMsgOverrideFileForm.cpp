@@ -11,16 +11,15 @@
 
 namespace {
 
-void addFile(QGridLayout *grid, int row, QWidget *parent, const FileFacts &facts, const char *name,
-             const char *size, const char *time)
+void addFile(QGridLayout *grid, int row, QWidget *parent, const FileFacts &facts, const char *name, const char *size,
+             const char *time)
 {
     grid->addWidget(named(new QLabel(facts.path, parent), name), row, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Größe:"), parent), row + 1, 0);
     grid->addWidget(named(new QLabel(FormatThousands(facts.size), parent), size), row + 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Dateidatum/-zeit:"), parent), row + 1, 2);
-    grid->addWidget(
-        named(new QLabel(facts.modified.toString(QStringLiteral("dd.MM.yyyy  hh:mm:ss")), parent), time), row + 1,
-        3);
+    grid->addWidget(named(new QLabel(facts.modified.toString(QStringLiteral("dd.MM.yyyy  hh:mm:ss")), parent), time),
+                    row + 1, 3);
 }
 
 } // namespace

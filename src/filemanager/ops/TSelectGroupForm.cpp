@@ -17,10 +17,11 @@ TSelectGroupForm::TSelectGroupForm(QWidget *parent)
     setWindowTitle(QStringLiteral("Guppe markieren"));
 
     m_pattern = named(new QLineEdit(QStringLiteral("*.*"), this), "GroupEdit");
-    m_excludeFolders = named(new QCheckBox(QStringLiteral("Verzeichnisse ausschließen"), this),
-                             "CheckBox_VerzeichnisseAusschliessen");
+    m_excludeFolders =
+        named(new QCheckBox(QStringLiteral("Verzeichnisse ausschließen"), this), "CheckBox_VerzeichnisseAusschliessen");
     auto *take = named(new QPushButton(QStringLiteral("Über&nehmen"), this), "Button_Uebernehmen");
-    connect(m_pattern, &QLineEdit::textChanged, take, [take](const QString &text) { take->setEnabled(!text.isEmpty()); });
+    connect(m_pattern, &QLineEdit::textChanged, take,
+            [take](const QString &text) { take->setEnabled(!text.isEmpty()); });
     connect(take, &QPushButton::clicked, this, &TSelectGroupForm::Button_Uebernehmen_OnClick);
 
     auto *layout = new QVBoxLayout(this);

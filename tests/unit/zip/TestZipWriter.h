@@ -13,9 +13,9 @@ public:
     struct Entry {
         QByteArray name;
         QByteArray data;
-        bool link = false;   // data is the link target
-        bool utf8 = false;   // the name carries the UTF-8 flag
-        QByteArray unicodePath;  // a Unicode path field with this UTF-8 name
+        bool link = false;      // data is the link target
+        bool utf8 = false;      // the name carries the UTF-8 flag
+        QByteArray unicodePath; // a Unicode path field with this UTF-8 name
     };
 
     void add(const QByteArray &name, const QByteArray &data) { m_entries.append({name, data, false, false, {}}); }
@@ -49,7 +49,7 @@ public:
             put16(out, 10);
             put16(out, flags);
             put16(out, 0);
-            put32(out, 0x5A210000);  // 1.1.2025 00:00
+            put32(out, 0x5A210000); // 1.1.2025 00:00
             put32(out, crc);
             put32(out, static_cast<quint32>(entry.data.size()));
             put32(out, static_cast<quint32>(entry.data.size()));
@@ -60,7 +60,7 @@ public:
             out += entry.data;
 
             put32(directory, 0x02014B50);
-            put16(directory, 0x0314);  // made on Unix
+            put16(directory, 0x0314); // made on Unix
             put16(directory, 10);
             put16(directory, flags);
             put16(directory, 0);

@@ -69,8 +69,8 @@ private slots:
 private:
     QString makeSample();
     // Runs the module into target, by default a fresh folder; returns target.
-    QString run(
-        TZipMaster &zip, const QString &archive, int options, const QString &password = {}, QString target = {});
+    QString run(TZipMaster &zip, const QString &archive, int options, const QString &password = {},
+                QString target = {});
 
     QTemporaryDir *m_dir = nullptr;
     MsgBoxRecorder *m_boxes = nullptr;
@@ -100,8 +100,8 @@ QString UnzipModuleTest::makeSample()
     return src;
 }
 
-QString UnzipModuleTest::run(
-    TZipMaster &zip, const QString &archive, int options, const QString &password, QString target)
+QString UnzipModuleTest::run(TZipMaster &zip, const QString &archive, int options, const QString &password,
+                             QString target)
 {
     if (target.isEmpty())
         target = m_dir->filePath(QStringLiteral("out/target"));
@@ -130,20 +130,20 @@ void UnzipModuleTest::extractsAndTests_data()
 
     const int dirs = TZipMaster::ExtrDirNames;
     const int test = TZipMaster::ExtrDirNames | TZipMaster::ExtrTest;
-    const QStringList all {QStringLiteral("a.txt"), QStringLiteral("dir"), QStringLiteral("dir/sub"),
-                           QStringLiteral("dir/sub/b.txt")};
-    const QStringList deflated {QStringLiteral("-r")};
-    const QStringList stored {QStringLiteral("-r0")};
-    const QStringList locked {QStringLiteral("-r"), QStringLiteral("-P"), QStringLiteral("geheim")};
+    const QStringList all{QStringLiteral("a.txt"), QStringLiteral("dir"), QStringLiteral("dir/sub"),
+                          QStringLiteral("dir/sub/b.txt")};
+    const QStringList deflated{QStringLiteral("-r")};
+    const QStringList stored{QStringLiteral("-r0")};
+    const QStringList locked{QStringLiteral("-r"), QStringLiteral("-P"), QStringLiteral("geheim")};
     QTest::newRow("deflated with folders") << deflated << dirs << QString() << 4 << all;
     QTest::newRow("stored with folders") << stored << dirs << QString() << 4 << all;
     QTest::newRow("without folders") << deflated << 0 << QString() << 4
-                                     << QStringList {QStringLiteral("a.txt"), QStringLiteral("b.txt")};
+                                     << QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")};
     QTest::newRow("right password") << locked << dirs << QStringLiteral("geheim") << 4 << all;
     QTest::newRow("wrong password") << locked << dirs << QStringLiteral("falsch") << 2
-                                    << QStringList {QStringLiteral("dir"), QStringLiteral("dir/sub")};
+                                    << QStringList{QStringLiteral("dir"), QStringLiteral("dir/sub")};
     QTest::newRow("no password") << locked << dirs << QString() << 2
-                                 << QStringList {QStringLiteral("dir"), QStringLiteral("dir/sub")};
+                                 << QStringList{QStringLiteral("dir"), QStringLiteral("dir/sub")};
     QTest::newRow("test") << deflated << test << QString() << 4 << QStringList();
     QTest::newRow("test, wrong password") << locked << test << QStringLiteral("falsch") << 2 << QStringList();
 }
@@ -158,7 +158,7 @@ void UnzipModuleTest::extractsAndTests()
 
     const QString src = makeSample();
     const QString archive = m_dir->filePath(QStringLiteral("t.zip"));
-    QVERIFY(zip(src, zipArguments + QStringList {archive, QStringLiteral("a.txt"), QStringLiteral("dir")}));
+    QVERIFY(zip(src, zipArguments + QStringList{archive, QStringLiteral("a.txt"), QStringLiteral("dir")}));
     const QString before = QDir::currentPath();
     TZipMaster master;
     const QString target = run(master, archive, options, password);
@@ -183,13 +183,13 @@ void UnzipModuleTest::asksForPasswords_data()
     QTest::addColumn<int>("prompts");
     QTest::addColumn<int>("successes");
 
-    const QStringList right {QStringLiteral("geheim")};
+    const QStringList right{QStringLiteral("geheim")};
     QTest::newRow("traditional, asked once for both") << false << QString() << right << false << 1 << 2;
-    QTest::newRow("aes, wrong then right") << true << QString() << QStringList {"falsch", "geheim"} << false << 2 << 2;
+    QTest::newRow("aes, wrong then right") << true << QString() << QStringList{"falsch", "geheim"} << false << 2 << 2;
     QTest::newRow("aes, right preset") << true << QStringLiteral("geheim") << right << false << 0 << 2;
     QTest::newRow("aes, wrong preset") << true << QStringLiteral("falsch") << right << false << 1 << 2;
-    QTest::newRow("aes, no answer") << true << QString() << QStringList {QString()} << false << 2 << 0;
-    QTest::newRow("aes, the same wrong answer again") << true << QString() << QStringList {"falsch"} << false << 4 << 0;
+    QTest::newRow("aes, no answer") << true << QString() << QStringList{QString()} << false << 2 << 0;
+    QTest::newRow("aes, the same wrong answer again") << true << QString() << QStringList{"falsch"} << false << 4 << 0;
     QTest::newRow("aes, refused") << true << QString() << right << true << 1 << 0;
 }
 
@@ -206,9 +206,9 @@ void UnzipModuleTest::asksForPasswords()
     writeFile(src + QStringLiteral("/a.txt"), sampleBytes(70000));
     writeFile(src + QStringLiteral("/b.txt"), sampleBytes(500, 2));
     const QString archive = m_dir->filePath(QStringLiteral("locked.zip"));
-    const QStringList names {QStringLiteral("a.txt"), QStringLiteral("b.txt")};
+    const QStringList names{QStringLiteral("a.txt"), QStringLiteral("b.txt")};
     QVERIFY(aes ? zipAes(src, archive, QStringLiteral("geheim"), names)
-                : zip(src, QStringList {QStringLiteral("-P"), QStringLiteral("geheim"), archive} + names));
+                : zip(src, QStringList{QStringLiteral("-P"), QStringLiteral("geheim"), archive} + names));
     TZipMaster master;
     QStringList asked;
     master.OnPassword = [&](const QString &name) {
@@ -234,14 +234,14 @@ void UnzipModuleTest::namesAgreeWithTheListing()
     TestZipWriter writer;
     writer.add("\x81"
                "ber.txt",
-        "dos");
+               "dos");
     writer.add("gr\xC3\xBCn.txt", "linux");
     writer.addUtf8("bl\xC3\xA4u.txt", "flagged");
     writer.addWithUnicodePath("r\xF6t.txt", "r\xC3\xB6t.txt", "field");
     const QString archive = m_dir->filePath(QStringLiteral("names.zip"));
     QVERIFY(writer.write(archive));
-    const QStringList names {
-        QStringLiteral("über.txt"), QStringLiteral("grün.txt"), QStringLiteral("bläu.txt"), QStringLiteral("röt.txt")};
+    const QStringList names{QStringLiteral("über.txt"), QStringLiteral("grün.txt"), QStringLiteral("bläu.txt"),
+                            QStringLiteral("röt.txt")};
 
     TZipMaster master;
     master.setZipFilename(archive);
@@ -284,8 +284,8 @@ void UnzipModuleTest::refusesEntriesLeavingTheTarget()
     QCOMPARE(master.SuccessCount(), 2);
     QCOMPARE(m_failures.size(), 9);
     QCOMPARE(tree(m_dir->filePath(QStringLiteral("out"))),
-             (QStringList {QStringLiteral("target"), QStringLiteral("target/inner"), QStringLiteral("target/kept"),
-                           QStringLiteral("target/kept/fine.txt")}));
+             (QStringList{QStringLiteral("target"), QStringLiteral("target/inner"), QStringLiteral("target/kept"),
+                          QStringLiteral("target/kept/fine.txt")}));
     QCOMPARE(QFileInfo(target + QStringLiteral("/inner")).symLinkTarget(), target + QStringLiteral("/kept"));
 }
 
@@ -364,7 +364,7 @@ void UnzipModuleTest::fullMediumLeavesNoPartialFile()
     run(master, archive, TZipMaster::ExtrDirNames | TZipMaster::ExtrOverWrite, {}, medium.path());
     QCOMPARE(master.SuccessCount(), 0);
     QCOMPARE(m_failures.size(), 1);
-    QStringList left {QStringLiteral(".filler")};
+    QStringList left{QStringLiteral(".filler")};
     if (replacing)
         left.append(QStringLiteral("c.bin"));
     QCOMPARE(tree(medium.path()), left);
@@ -395,7 +395,8 @@ void UnzipModuleTest::modesLoseWhatTheUmaskTakes()
     const QString src = makeSample();
     using P = QFileDevice;
     QVERIFY(QFile::setPermissions(src + QStringLiteral("/a.txt"), P::ReadOwner | P::WriteOwner | P::ExeOwner
-            | P::ReadGroup | P::WriteGroup | P::ExeGroup | P::ReadOther | P::WriteOther | P::ExeOther));
+                                                                      | P::ReadGroup | P::WriteGroup | P::ExeGroup
+                                                                      | P::ReadOther | P::WriteOther | P::ExeOther));
     QVERIFY(QFile::setPermissions(src + QStringLiteral("/dir/sub/b.txt"), P::ReadOwner | P::WriteOwner));
     const QString archive = m_dir->filePath(QStringLiteral("t.zip"));
     QVERIFY(zip(src, {QStringLiteral("-r"), archive, QStringLiteral("a.txt"), QStringLiteral("dir")}));
@@ -482,11 +483,11 @@ void UnzipModuleTest::commandLine_data()
     QTest::newRow("test") << "--test" << QStringList() << 0 << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
     QTest::newRow("test corrupt") << "--test" << QStringList() << 1 << 1 << "a.txt\tFehler !!! " << false;
     QTest::newRow("test, damaged header") << "--test" << QStringList() << 2 << 1 << "a.txt\tOK\n" + unreached << false;
-    QTest::newRow("extract") << "--extract" << QStringList {target} << 0 << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
-    QTest::newRow("extract, relative names") << "--extract" << QStringList {target} << 0 << 0 << "a.txt\tOK\ndir/\tOK\n"
+    QTest::newRow("extract") << "--extract" << QStringList{target} << 0 << 0 << "a.txt\tOK\ndir/\tOK\n" << false;
+    QTest::newRow("extract, relative names") << "--extract" << QStringList{target} << 0 << 0 << "a.txt\tOK\ndir/\tOK\n"
                                              << true;
     QTest::newRow("extract, damaged header")
-        << "--extract" << QStringList {target} << 2 << 1 << "a.txt\tOK\n" + unreached << false;
+        << "--extract" << QStringList{target} << 2 << 1 << "a.txt\tOK\n" + unreached << false;
     QTest::newRow("list broken") << "--list" << QStringList() << 1 << 0 << list << false;
 }
 
@@ -511,7 +512,7 @@ void UnzipModuleTest::commandLine()
     const QString previousFolder = QDir::currentPath();
     if (relative)
         QDir::setCurrent(m_dir->path());
-    QStringList args {relative ? QStringLiteral("c.zip") : archive};
+    QStringList args{relative ? QStringLiteral("c.zip") : archive};
     for (const QString &folder : extra)
         args.append(relative ? folder : m_dir->filePath(folder));
     QString outText;

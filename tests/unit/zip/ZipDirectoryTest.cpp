@@ -31,8 +31,8 @@ void ZipDirectoryTest::readsArchivesOfTheZipTool_data()
     QTest::addColumn<qint64>("firstSize");
     QTest::addColumn<bool>("packedSmaller");
 
-    const QStringList one {QStringLiteral("a.txt")};
-    const QStringList tree {QStringLiteral("dir/"), QStringLiteral("dir/sub/"), QStringLiteral("dir/sub/b.txt")};
+    const QStringList one{QStringLiteral("a.txt")};
+    const QStringList tree{QStringLiteral("dir/"), QStringLiteral("dir/sub/"), QStringLiteral("dir/sub/b.txt")};
     QTest::newRow("stored") << "store" << one << qint64(20000) << false;
     QTest::newRow("deflated") << "deflate" << one << qint64(20000) << true;
     QTest::newRow("folders") << "folders" << tree << qint64(0) << false;
@@ -94,7 +94,9 @@ void ZipDirectoryTest::decodesNames_data()
     QTest::addColumn<bool>("utf8Flag");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("DOS name") << QByteArray("\x81" "ber.txt") << false << QStringLiteral("über.txt");
+    QTest::newRow("DOS name") << QByteArray("\x81"
+                                            "ber.txt")
+                              << false << QStringLiteral("über.txt");
     QTest::newRow("DOS box characters") << QByteArray("\xC9\xCD\xBB") << false << QStringLiteral("╔═╗");
     QTest::newRow("UTF-8 flagged") << QByteArray("gr\xC3\xBCn.txt") << true << QStringLiteral("grün.txt");
     QTest::newRow("UTF-8 without the flag") << QByteArray("gr\xC3\xBCn.txt") << false << QStringLiteral("grün.txt");

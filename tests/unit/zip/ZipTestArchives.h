@@ -17,8 +17,8 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // Runs program in folder with arguments; true on success.
-inline bool runTool(
-    const QString &program, const QString &folder, const QStringList &arguments, const QByteArray &input = {})
+inline bool runTool(const QString &program, const QString &folder, const QStringList &arguments,
+                    const QByteArray &input = {})
 {
     QProcess process;
     process.setWorkingDirectory(folder);
@@ -33,17 +33,17 @@ inline bool runTool(
 // Runs zip in folder with arguments; true on success.
 inline bool zip(const QString &folder, const QStringList &arguments, const QByteArray &input = {})
 {
-    return runTool(QStringLiteral("zip"), folder, QStringList {QStringLiteral("-q")} + arguments, input);
+    return runTool(QStringLiteral("zip"), folder, QStringList{QStringLiteral("-q")} + arguments, input);
 }
 
 // Writes archive from names in folder with AES-256 encryption under password.
 inline bool zipAes(const QString &folder, const QString &archive, const QString &password, const QStringList &names)
 {
     return runTool(QStringLiteral("bsdtar"), folder,
-        QStringList {QStringLiteral("--format"), QStringLiteral("zip"), QStringLiteral("--options"),
-            QStringLiteral("zip:encryption=aes256"), QStringLiteral("--passphrase"), password, QStringLiteral("-cf"),
-            archive}
-            + names);
+                   QStringList{QStringLiteral("--format"), QStringLiteral("zip"), QStringLiteral("--options"),
+                               QStringLiteral("zip:encryption=aes256"), QStringLiteral("--passphrase"), password,
+                               QStringLiteral("-cf"), archive}
+                       + names);
 }
 
 // Bytes that vary, so deflate has work to do.

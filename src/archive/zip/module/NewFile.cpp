@@ -11,7 +11,7 @@ namespace {
 // Written with one call: a crash leaves a partial file only for an instant.
 constexpr int64_t kInPlaceBytes = 64 * 1024;
 
-}  // namespace
+} // namespace
 
 NewFile::NewFile(int folderFd, const std::string &folderPath, const std::string &name, int64_t size, bool replacing)
     : m_folderFd(folderFd)

@@ -124,7 +124,8 @@ bool isFolderEntry(archive_entry *entry, const std::string &name)
 } // namespace
 
 UnzipSession::UnzipSession(const UnzCommandRecord &command, std::string root)
-    : m_command(command), m_root(std::move(root))
+    : m_command(command)
+    , m_root(std::move(root))
 {
     for (int i = 0; i < command.argumentCount && command.names; ++i)
         m_patterns.push_back(bounded(command.names[i], UnzNameChars));
@@ -149,7 +150,7 @@ bool UnzipSession::call(UnzCallbackRecord &record)
 
 bool UnzipSession::report(int32_t action, int32_t code, const std::string &text, int64_t size)
 {
-    UnzCallbackRecord record {};
+    UnzCallbackRecord record{};
     record.actionCode = action;
     record.errorCode = code;
     record.fileSize = static_cast<int32_t>(size > INT32_MAX ? INT32_MAX : size);
@@ -162,7 +163,7 @@ const char *UnzipSession::askPassword(archive *, void *data)
     auto *session = static_cast<UnzipSession *>(data);
     if (session->m_cancelled || !session->m_command.callback)
         return nullptr;
-    UnzCallbackRecord record {};
+    UnzCallbackRecord record{};
     record.actionCode = UnzActionPassword;
     std::strncpy(record.fileNameOrMessage, session->m_entryName.c_str(), UnzMessageChars - 1);
     if (!session->call(record))
@@ -268,7 +269,7 @@ bool UnzipSession::processEntry(archive *reader, archive_entry *entry, const std
     if (!enterFolder(parts))
         return fail(Refused, name, "Verzeichnis kann nicht angelegt werden oder ist ein Link");
     const bool written = archive_entry_filetype(entry) == AE_IFLNK ? writeLink(entry, name, parts)
-                                                                    : writeFile(reader, entry, name, parts);
+                                                                   : writeFile(reader, entry, name, parts);
     if (written && m_command.verbose)
         report(UnzActionMessage, 0, "Entpackt: " + name);
     return written;
@@ -348,7 +349,7 @@ bool UnzipSession::writeFile(archive *reader, archive_entry *entry, const std::s
         return false;
     // A failed or cancelled entry leaves nothing behind.
     NewFile file(m_folderFd, m_folderPath, parts.back(),
-        archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1, exists);
+                 archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1, exists);
     if (file.fd() < 0)
         return fail(WriteError, name, std::strerror(errno));
     bool ok = readData(reader, file.fd(), name);
