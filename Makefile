@@ -30,12 +30,12 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 bench: deps
-	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBREKKO_WERROR=OFF
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBREKKO_WERROR=OFF -DBREKKO_BENCH=ON
 	cmake --build build-bench -j $(JOBS) --target $(BENCHES)
 	for b in $(BENCHES); do build-bench/bench/$$b || exit 1; done
 
 fuzz: deps
-	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBREKKO_FUZZ=ON -DBREKKO_WERROR=OFF
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBREKKO_FUZZ=ON -DBREKKO_WERROR=OFF -DBREKKO_BENCH=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_project_reader
 	mkdir -p build-fuzz/corpus && build-fuzz/fuzz/fuzz_project_reader -max_total_time=$${FUZZ_SECONDS:-60} -max_len=4096 -print_final_stats=1 build-fuzz/corpus fuzz/corpus
 

@@ -5,13 +5,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStringList>
 
 #include <sys/stat.h>
 
 // Sample folder trees for the file operation tests, a listing that compares
-// two trees, and small mounts for failures that really happen.
+// two trees.
 namespace FileTree {
 
 inline void write(const QString &path, const QByteArray &bytes)
@@ -79,42 +78,5 @@ inline QStringList listing(const QString &root)
     lines.sort();
     return lines;
 }
-
-// A tmpfs of the given size on folder; false when mounting is not allowed.
-inline bool mountTmpfs(const QString &folder, const QString &size)
-{
-    QDir().mkpath(folder);
-    return QProcess::execute(QStringLiteral("mount"),
-                             {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                              QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder})
-           == 0;
-}
-
-// folder bound onto itself read-only; false when mounting is not allowed.
-inline bool mountReadOnly(const QString &folder)
-{
-    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("--bind"), folder, folder}) != 0)
-        return false;
-    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro,bind"), folder})
-        == 0)
-        return true;
-    QProcess::execute(QStringLiteral("umount"), {folder});
-    return false;
-}
-
-inline void unmount(const QString &folder)
-{
-    QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), folder});
-}
-
-// Unmounts folder when it goes out of scope.
-struct MountGuard {
-    QString folder;
-    ~MountGuard()
-    {
-        if (!folder.isEmpty())
-            unmount(folder);
-    }
-};
 
 } // namespace FileTree

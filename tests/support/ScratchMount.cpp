@@ -1,21 +1,23 @@
 #include "ScratchMount.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <sys/mount.h>
 
-ScratchMount::ScratchMount(int sizeKb)
+ScratchMount::ScratchMount(int sizeKb, const QString &at)
+    : m_at(at)
 {
     const QByteArray options = "size=" + QByteArray::number(sizeKb) + "k";
-    m_mounted = m_dir.isValid()
-                && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+    QDir().mkpath(path());
+    m_mounted = ::mount("tmpfs", mountPoint().constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
-ScratchMount::ScratchMount(const QString &source)
+ScratchMount::ScratchMount(const QString &source, const QString &at)
+    : m_at(at)
 {
-    const QByteArray target = QFile::encodeName(m_dir.path());
-    m_mounted = m_dir.isValid()
-                && ::mount(QFile::encodeName(source).constData(), target.constData(), nullptr, MS_BIND, nullptr) == 0;
+    const QByteArray target = mountPoint();
+    m_mounted = ::mount(QFile::encodeName(source).constData(), target.constData(), nullptr, MS_BIND, nullptr) == 0;
     if (m_mounted && ::mount(nullptr, target.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
         ::umount2(target.constData(), MNT_DETACH);
         m_mounted = false;
@@ -25,12 +27,18 @@ ScratchMount::ScratchMount(const QString &source)
 ScratchMount::~ScratchMount()
 {
     if (m_mounted)
-        ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+        ::umount2(mountPoint().constData(), MNT_DETACH);
 }
 
 QString ScratchMount::path(const QString &relative) const
 {
-    return relative.isEmpty() ? m_dir.path() : m_dir.path() + QLatin1Char('/') + relative;
+    const QString root = m_at.isEmpty() ? m_dir.path() : m_at;
+    return relative.isEmpty() ? root : root + QLatin1Char('/') + relative;
+}
+
+QByteArray ScratchMount::mountPoint() const
+{
+    return QFile::encodeName(path());
 }
 
 void ScratchMount::fill() const

@@ -4,14 +4,15 @@
 #include <QTemporaryDir>
 
 // A real file system for failure tests: a tiny tmpfs or a read-only bind
-// mount, unmounted when the object goes. Needs root; ok() tells whether the
-// mount worked.
+// mount, unmounted when the object goes, whichever way the test ends. Needs
+// root; ok() tells whether the mount worked. The mount point is a temporary
+// folder of its own, or the existing folder at.
 class ScratchMount {
 public:
     // A tmpfs of sizeKb kilobytes.
-    explicit ScratchMount(int sizeKb);
-    // source, bind-mounted read-only.
-    explicit ScratchMount(const QString &source);
+    explicit ScratchMount(int sizeKb, const QString &at = {});
+    // source, bind-mounted read-only (on itself when at is source).
+    explicit ScratchMount(const QString &source, const QString &at = {});
     ~ScratchMount();
     ScratchMount(const ScratchMount &) = delete;
     ScratchMount &operator=(const ScratchMount &) = delete;
@@ -22,7 +23,10 @@ public:
     void fill() const;
 
 private:
+    QByteArray mountPoint() const;
+
     QTemporaryDir m_dir;
+    QString m_at;
     bool m_mounted = false;
 };
 

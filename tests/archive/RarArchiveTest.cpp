@@ -1,0 +1,282 @@
+#include "RarTestWriter.h"
+
+#include "ScratchMount.h"
+#include "TestRegistry.h"
+#include "archive/rar/RarCommandLine.h"
+#include "archive/rar/RarVolumes.h"
+#include "archive/rar/TRAR.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+QString sample(const QString &name)
+{
+    return QStringLiteral(BREKKO_TEST_DATA) + QStringLiteral("/rar/") + name;
+}
+
+struct Run {
+    int code = 0;
+    QString out;
+    QString err;
+};
+
+Run run(const QString &mode, const QStringList &args)
+{
+    Run result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.code = RunRarCommand(mode, args, out, err);
+    return result;
+}
+
+QStringList filesBelow(const QString &folder)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names.append(QDir(folder).relativeFilePath(it.next()));
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class RarArchiveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandLine_data();
+    void commandLine();
+    void extractsSamplesWithContent();
+    void refusesHostileEntries();
+    void missingVolumeFailsWithoutPartialFile();
+    void cancelInsideEntryLeavesNoFile();
+    void fullDiskLeavesNoFile();
+    void emptyArchiveNameIsNotAnArchive();
+    void nextVolumeName_data();
+    void nextVolumeName();
+    void sniffsContent();
+};
+
+void RarArchiveTest::commandLine_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("list rar5 stored") << "--list"
+                                      << "test_read_format_rar5_stored.rar" << 0
+                                      << QStringList{"helloworld.txt\t29\t29"};
+    QTest::newRow("list rar4 unicode names") << "--list"
+                                             << "test_read_format_rar_unicode.rar" << 0
+                                             << QStringList{QString::fromUtf8("abcdefghijklmnopqrsテスト.txt\t16\t15")};
+    QTest::newRow("list invalid") << "--list"
+                                  << "test_read_format_rar_invalid1.rar" << 2 << QStringList{};
+    QTest::newRow("list missing file") << "--list"
+                                       << "nothing-here.rar" << 2 << QStringList{};
+    QTest::newRow("test volumes") << "--test"
+                                  << "test_rar_multivolume_single_file.part1.rar" << 0
+                                  << QStringList{"LibarchiveAddingTest.html\tOK"};
+    QTest::newRow("test compressed rar5")
+        << "--test"
+        << "test_read_format_rar5_multiple_files.rar" << 0 << QStringList{"test1.bin\tOK", "test4.bin\tOK"};
+    QTest::newRow("test encrypted") << "--test"
+                                    << "test_read_format_rar4_encrypted.rar" << 1
+                                    << QStringList{
+                                           "a.txt\tOK",
+                                           "b.txt\tFehler !!! verschlüsselte RAR-Daten können nicht entpackt werden"};
+    QTest::newRow("test invalid") << "--test"
+                                  << "test_read_format_rar_invalid1.rar" << 1
+                                  << QStringList{"test\tFehler !!! CRC fehler, Daten beschädigt"};
+    QTest::newRow("test missing file") << "--test"
+                                       << "nothing-here.rar" << 2 << QStringList{};
+}
+
+void RarArchiveTest::commandLine()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, archive);
+    QFETCH(int, code);
+    QFETCH(QStringList, lines);
+    const Run result = run(mode, {sample(archive), QStringLiteral("--password"), QStringLiteral("x")});
+    QCOMPARE(result.code, code);
+    const QStringList out = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines)
+        QVERIFY2(out.contains(line), qPrintable(result.out));
+    if (code == 2)
+        QVERIFY(!result.err.isEmpty());
+}
+
+void RarArchiveTest::extractsSamplesWithContent()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("new/folder"));
+    QCOMPARE(run(QStringLiteral("--extract"), {sample("test_read_format_rar.rar"), target}).code, 0);
+    QFile text(target + QStringLiteral("/testdir/test.txt"));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QCOMPARE(text.size(), 20);
+    QCOMPARE(QFileInfo(target + QStringLiteral("/testlink")).symLinkTarget(), target + QStringLiteral("/test.txt"));
+    QVERIFY(QFileInfo(target + QStringLiteral("/testemptydir")).isDir());
+
+    // A second run refuses to replace files unless told to.
+    const Run again = run(QStringLiteral("--extract"), {sample("test_read_format_rar.rar"), target});
+    QCOMPARE(again.code, 1);
+    QVERIFY(again.out.contains(QStringLiteral("test.txt\tFehler !!! Datei existiert bereits")));
+    QCOMPARE(run(QStringLiteral("--extract"), {sample("test_read_format_rar.rar"), target, "--overwrite"}).code, 0);
+
+    QVERIFY(writeStoredRar(dir.filePath("stored.rar"), {{"a/b.txt", "stored bytes"}}));
+    QCOMPARE(run(QStringLiteral("--extract"), {dir.filePath("stored.rar"), target}).code, 0);
+    QFile stored(target + QStringLiteral("/a/b.txt"));
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), QByteArray("stored bytes"));
+}
+
+void RarArchiveTest::refusesHostileEntries()
+{
+    QTemporaryDir dir;
+    const QString archive = dir.filePath(QStringLiteral("hostile.rar"));
+    QVERIFY(writeStoredRar(archive, {
+                                        {"../up.txt", "x"},
+                                        {"/tmp/rar-absolute-test.txt", "x"},
+                                        {"c:drive.txt", "x"},
+                                        {"a\\..\\..\\back.txt", "x"},
+                                        {"deep/../../up2.txt", "x"},
+                                        {"outlink", "..", 0120777},
+                                        {"abslink", "/etc", 0120777},
+                                        {"here", ".", 0120777},
+                                        {"climb", "here/..", 0120777},
+                                        {"here/through.txt", "x"},
+                                        {"secret.txt", "x", 0100644, true},
+                                        {"good.txt", "fine"},
+                                    }));
+    const QString target = dir.filePath(QStringLiteral("target"));
+    const Run result = run(QStringLiteral("--extract"), {archive, target});
+    QCOMPARE(result.code, 1);
+    const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 12);
+    const QStringList okNames{"here", "good.txt"};
+    for (const QString &line : lines) {
+        const QString name = line.section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(line.section(QLatin1Char('\t'), 1).startsWith(QLatin1String("OK")), okNames.contains(name));
+    }
+    QCOMPARE(filesBelow(dir.path()), (QStringList{"hostile.rar", "target", "target/good.txt", "target/here"}));
+    QVERIFY(!QFile::exists(QStringLiteral("/tmp/rar-absolute-test.txt")));
+}
+
+void RarArchiveTest::missingVolumeFailsWithoutPartialFile()
+{
+    QTemporaryDir dir;
+    for (const char *part : {"part1", "part2"}) {
+        const QString name = QStringLiteral("test_rar_multivolume_single_file.%1.rar").arg(QLatin1String(part));
+        QVERIFY(QFile::copy(sample(name), dir.filePath(name)));
+    }
+    const QString target = dir.filePath(QStringLiteral("out"));
+    const Run result =
+        run(QStringLiteral("--extract"), {dir.filePath("test_rar_multivolume_single_file.part1.rar"), target});
+    QCOMPARE(result.code, 1);
+    QVERIFY(result.err.contains(QStringLiteral("Diskette mit Rar-Volumen \"")
+                                + dir.filePath("test_rar_multivolume_single_file.part3.rar")));
+    QVERIFY(result.out.startsWith(QStringLiteral("LibarchiveAddingTest.html\tFehler !!!")));
+    QVERIFY(filesBelow(target).isEmpty());
+}
+
+void RarArchiveTest::cancelInsideEntryLeavesNoFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeStoredRar(dir.filePath("big.rar"), {{"big.bin", QByteArray(300000, 'b')}, {"next.txt", "n"}}));
+    TRAR rar;
+    rar.ArchiveName = dir.filePath(QStringLiteral("big.rar"));
+    rar.TargetDir = dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(rar.TargetDir);
+    QStringList started;
+    rar.OnExtracting = [&](TRAR *, const RarEntry &entry) { started.append(entry.fileName); };
+    rar.OnProcessData = [&](TRAR *sender, const unsigned char *, int, qint64 position) {
+        if (position > 0)
+            sender->Stop = true;
+        return 1;
+    };
+    int errors = 0;
+    rar.OnError = [&](TRAR *, int) { ++errors; };
+    QVERIFY(!rar.Extract());
+    QCOMPARE(started, QStringList{"big.bin"});
+    QCOMPARE(errors, 0);
+    QVERIFY(!rar.Stop);
+    QVERIFY(filesBelow(rar.TargetDir).isEmpty());
+}
+
+void RarArchiveTest::fullDiskLeavesNoFile()
+{
+    QTemporaryDir dir;
+    const QString small = dir.filePath(QStringLiteral("small"));
+    QDir().mkpath(small);
+    const ScratchMount medium(64, small);
+    REQUIRE_MOUNT(medium);
+    QVERIFY(writeStoredRar(dir.filePath("big.rar"), {{"big.bin", QByteArray(300000, 'b')}, {"small.txt", "s"}}));
+    const Run result = run(QStringLiteral("--extract"), {dir.filePath("big.rar"), small});
+    const QStringList left = filesBelow(small);
+    QCOMPARE(result.code, 1);
+    QVERIFY(result.out.contains(QStringLiteral("big.bin\tFehler !!! Schreibfehler")));
+    QCOMPARE(left, QStringList{});
+}
+
+void RarArchiveTest::emptyArchiveNameIsNotAnArchive()
+{
+    TRAR rar;
+    QList<int> errors;
+    rar.OnError = [&](TRAR *, int error) { errors.append(error); };
+    QVERIFY(!rar.Extract());
+    QCOMPARE(errors, QList<int>{ERAR_BAD_ARCHIVE});
+    QCOMPARE(TRAR::ErrorText(errors.first()), QStringLiteral("Datei ist kein gültiges Rar-Archive"));
+    QCOMPARE(TRAR::ErrorText(21), QStringLiteral("Unbekannter Fehler"));
+}
+
+void RarArchiveTest::nextVolumeName_data()
+{
+    QTest::addColumn<QString>("volume");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("part") << "a/set.part1.rar"
+                          << "a/set.part2.rar";
+    QTest::newRow("part carry") << "set.part09.rar"
+                                << "set.part10.rar";
+    QTest::newRow("part grows") << "set.part9.rar"
+                                << "set.part10.rar";
+    QTest::newRow("old first") << "set.rar"
+                               << "set.r00";
+    QTest::newRow("old next") << "set.r09"
+                              << "set.r10";
+    QTest::newRow("old last") << "set.r99"
+                              << "";
+    QTest::newRow("other") << "set.zip"
+                           << "";
+}
+
+void RarArchiveTest::nextVolumeName()
+{
+    QFETCH(QString, volume);
+    QFETCH(QString, next);
+    QCOMPARE(QString::fromStdString(RarVolumes::nextVolumeName(volume.toStdString())), next);
+}
+
+void RarArchiveTest::sniffsContent()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(sample("test_read_format_rar5_stored.rar"), dir.filePath("named.zip")));
+    QVERIFY(LooksLikeRar(dir.filePath("named.zip")));
+    QVERIFY(LooksLikeRar(sample("test_read_format_rar.rar")));
+    QFile text(dir.filePath(QStringLiteral("text.rar")));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Rar! is not enough") > 0);
+    text.close();
+    QVERIFY(!LooksLikeRar(text.fileName()));
+    QVERIFY(!LooksLikeRar(dir.filePath("missing.rar")));
+}
+
+BREKKO_TEST_MAIN(RarArchiveTest)
+#include "RarArchiveTest.moc"

@@ -1,0 +1,60 @@
+#include "MsgBoxRecorder.h"
+#include "TestEnvironment.h"
+
+#include "TestRegistry.h"
+#include "commands/CommandActions.h"
+#include "common/AppContext.h"
+
+#include <QFile>
+#include <QTest>
+
+// A catalogue on a drive of its own starts a real script with a
+// drive-independent command line.
+class LaunchScriptTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsScriptFromTheProjectDrive();
+    void reportsAProgramThatIsNotThere();
+};
+
+void LaunchScriptTest::startsScriptFromTheProjectDrive()
+{
+    TestEnvironment env;
+    const QString drive = env.addVolume(QStringLiteral("stick"));
+    const QString script = env.writeFile(QStringLiteral("stick/tools/mark.sh"),
+                                         "#!/bin/sh\npwd > \"$1/started.tmp\"\necho \"$2\" >> \"$1/started.tmp\"\n"
+                                         "mv \"$1/started.tmp\" \"$1/started.txt\"\n");
+    QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+    env.makeFolder(QStringLiteral("stick/out"));
+    AppContext::setProjectFileName(drive + QStringLiteral("/catalogue.prj"));
+    MsgBoxRecorder boxes;
+
+    QVERIFY(CommandActions::execute(QStringLiteral("\\tools\\mark.sh \\out \"two words\"")));
+    QCOMPARE(boxes.count(), 0);
+    const QString result = drive + QStringLiteral("/out/started.txt");
+    QTRY_VERIFY(QFile::exists(result));
+    QFile file(result);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), (drive + QStringLiteral("/tools\ntwo words\n")).toUtf8());
+}
+
+void LaunchScriptTest::reportsAProgramThatIsNotThere()
+{
+    TestEnvironment env;
+    const QString drive = env.addVolume(QStringLiteral("stick"));
+    env.makeFolder(QStringLiteral("stick/tools"));
+    AppContext::setProjectFileName(drive + QStringLiteral("/catalogue.prj"));
+    MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultYes);
+    boxes.answer(MsgBox::ResultOk);
+
+    QVERIFY(!CommandActions::execute(drive + QStringLiteral("/tools/gone.sh")));
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.boxes().first().caption, QStringLiteral("Warnung: Kann Befehlszeile womöglich nicht ausführen..."));
+    QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Konnte Datei nicht ausführen..."));
+    QVERIFY(boxes.last().text.startsWith(QStringLiteral("Datei konnte nicht gefunden werden.\r")));
+}
+
+BREKKO_TEST_MAIN(LaunchScriptTest)
+#include "LaunchScriptTest.moc"

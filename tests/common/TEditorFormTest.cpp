@@ -1,0 +1,194 @@
+#include "FindChild.h"
+#include "MsgBoxRecorder.h"
+#include "ScratchMount.h"
+#include "TestEnvironment.h"
+
+#include "FileBytes.h"
+#include "TestRegistry.h"
+#include "common/FileChooser.h"
+#include "common/ModalSeam.h"
+#include "common/editor/TEditorForm.h"
+#include "common/editor/TextEditPopup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+// Shows the editor through the modal seam on fileName and hands the window,
+// once it has become active, to work.
+template <typename Work>
+void runEditor(const QString &fileName, Work &&work)
+{
+    ModalSeam::ScopedHandler modal([&work](QDialog *dialog) {
+        QCoreApplication::processEvents();
+        work(static_cast<TEditorForm *>(dialog));
+        return int(QDialog::Accepted);
+    });
+    ShowEditor(nullptr, fileName);
+}
+
+} // namespace
+
+class TEditorFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unreadableNameShowsNotFound_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::newRow("missing file") << QStringLiteral("Fehlt.TXT");
+        QTest::newRow("folder") << QStringLiteral("Ordner");
+    }
+
+    void unreadableNameShowsNotFound()
+    {
+        QFETCH(QString, relative);
+        TestEnvironment env;
+        env.makeFolder(QStringLiteral("Ordner"));
+        const QString path = env.path(relative);
+        MsgBoxRecorder boxes;
+        boxes.answer(MsgBox::ResultOk);
+        bool askedForName = false;
+        FileChooser::ScopedHandler chooser([&askedForName](const FileChooser::Request &) {
+            askedForName = true;
+            return QString();
+        });
+        runEditor(path, [](TEditorForm *form) {
+            QCOMPARE(form->windowTitle(), QStringLiteral("Editor"));
+            QVERIFY(form->editor()->toPlainText().isEmpty());
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
+        });
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Datei nicht gefunden..."));
+        QCOMPARE(boxes.last().text,
+                 QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(path.toLower()));
+        // The unreadable name is not saved to: saving asks for a name.
+        QVERIFY(askedForName);
+    }
+
+    void loadShowsLowerCaseNameAndSavesInPlace()
+    {
+        TestEnvironment env;
+        const QString path = env.writeFile(QStringLiteral("Projekt.PRJ"), QByteArray("Gr\xF6\xDF"
+                                                                                     "e\r\n"));
+        runEditor(path, [&path](TEditorForm *form) {
+            QCOMPARE(form->windowTitle(), QStringLiteral("Editor - ") + path.toLower());
+            QCOMPARE(form->editor()->toPlainText(), QStringLiteral("Größe"));
+            QVERIFY(!child<QAction>(form, "MainMenu_Bearbeiten_Zeilenumbruch")->isChecked());
+            QCOMPARE(form->editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
+            form->editor()->appendPlainText(QStringLiteral("Äpfel"));
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
+        });
+        QCOMPARE(FileBytes(path), QByteArray("Gr\xF6\xDF"
+                                             "e\r\n\xC4pfel\r\n"));
+    }
+
+    void newTextSaveAsksForName()
+    {
+        TestEnvironment env;
+        const QString target = env.path(QStringLiteral("neu.txt"));
+        QString answer;
+        QList<FileChooser::Request> requests;
+        FileChooser::ScopedHandler chooser([&](const FileChooser::Request &request) {
+            requests.append(request);
+            return answer;
+        });
+        runEditor(QString(), [&](TEditorForm *form) {
+            form->editor()->setPlainText(QStringLiteral("Text"));
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
+            QVERIFY(!QFile::exists(target));
+            QCOMPARE(form->editor()->toPlainText(), QStringLiteral("Text"));
+            answer = target;
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
+            QCOMPARE(form->fileName(), target);
+            QCOMPARE(form->windowTitle(), QStringLiteral("Editor - ") + target.toLower());
+            child<QAction>(form, "MainMenu_Datei_Neu")->trigger();
+            QCOMPARE(form->windowTitle(), QStringLiteral("Editor"));
+            QVERIFY(form->fileName().isEmpty());
+        });
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.first().caption, QStringLiteral("Speichern unter..."));
+        QVERIFY(!requests.first().confirmOverwrite);
+        QCOMPARE(FileBytes(target), QByteArray("Text\r\n"));
+    }
+
+    void failedSaveKeepsOldFileAndTells()
+    {
+        TestEnvironment env;
+        const QString folder = env.makeFolder(QStringLiteral("ro"));
+        env.writeFile(QStringLiteral("ro/a.txt"), QByteArray("alt\n"));
+        const ScratchMount mount(folder);
+        REQUIRE_MOUNT(mount);
+        const QString path = mount.path(QStringLiteral("a.txt"));
+        MsgBoxRecorder boxes;
+        boxes.answer(MsgBox::ResultOk);
+        runEditor(path, [&path](TEditorForm *form) {
+            form->editor()->setPlainText(QStringLiteral("neu"));
+            QVERIFY(!form->SaveFile(path));
+        });
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Datei nicht gespeichert..."));
+        QCOMPARE(FileBytes(path), QByteArray("alt\n"));
+    }
+
+    void wordWrapToggles()
+    {
+        TEditorForm form;
+        QAction *wrap = child<QAction>(&form, "MainMenu_Bearbeiten_Zeilenumbruch");
+        QCOMPARE(wrap->shortcut(), QKeySequence(Qt::Key_F12));
+        wrap->trigger();
+        QVERIFY(wrap->isChecked());
+        QCOMPARE(form.editor()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        wrap->trigger();
+        QCOMPARE(form.editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    }
+
+    void popupFollowsSelectionAndClipboard_data()
+    {
+        QTest::addColumn<bool>("select");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("nothing") << false << QString();
+        QTest::newRow("selection only") << true << QString();
+        QTest::newRow("clipboard only") << false << QStringLiteral("x");
+    }
+
+    void popupFollowsSelectionAndClipboard()
+    {
+        QFETCH(bool, select);
+        QFETCH(QString, clipboard);
+        TEditorForm form;
+        form.editor()->setPlainText(QStringLiteral("abc"));
+        if (select)
+            form.editor()->selectAll();
+        QApplication::clipboard()->setText(clipboard);
+        UpdateTextEditPopup(form.popupMenu(), form.editor());
+        QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Ausschneiden")->isEnabled(), select);
+        QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Kopieren")->isEnabled(), select);
+        QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Loeschen")->isEnabled(), select);
+        QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Einfuegen")->isEnabled(), !clipboard.isEmpty());
+    }
+
+    void printsToPdfFile()
+    {
+        TestEnvironment env;
+        const QString pdf = env.path(QStringLiteral("text.pdf"));
+        FileChooser::ScopedHandler chooser([&pdf](const FileChooser::Request &request) {
+            return request.kind == FileChooser::Kind::Printer ? pdf : QString();
+        });
+        MsgBoxRecorder boxes;
+        TEditorForm form;
+        form.editor()->setPlainText(QStringLiteral("Druckzeile"));
+        child<QAction>(&form, "MainMenu_Datei_Drucken")->trigger();
+        QVERIFY(FileBytes(pdf).startsWith("%PDF"));
+        QCOMPARE(boxes.count(), 0);
+    }
+};
+
+BREKKO_TEST_MAIN(TEditorFormTest)
+#include "TEditorFormTest.moc"

@@ -1,0 +1,249 @@
+#include "export/print/PageLayout.h"
+#include "TestRegistry.h"
+#include "common/settings/Settings.h"
+#include "export/print/HeaderCodes.h"
+#include "export/print/PageFormats.h"
+#include "export/print/PrintTextLines.h"
+#include "project/Project.h"
+
+#include <QFontMetricsF>
+#include <QTest>
+
+class PageLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formatMargins_data();
+    void formatMargins();
+    void printSequence_data();
+    void printSequence();
+    void setTimeCodes_data();
+    void setTimeCodes();
+    void pageSections_data();
+    void pageSections();
+    void wrapping_data();
+    void wrapping();
+    void pagesFollowRowsAndHeader();
+    void degeneratePagesStillEnd();
+    void cancelledLayoutIsEmpty();
+    void printLinesOfParentAndChild();
+};
+
+void PageLayoutTest::formatMargins_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<double>("paperWidth");
+    QTest::addColumn<double>("paperHeight");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("bottom");
+    QTest::newRow("whole page") << int(FormatWholePage) << 210.0 << 297.0 << 7 << 10;
+    QTest::newRow("custom 120 x 60") << int(FormatCustom) << 210.0 << 297.0 << 97 << 247;
+    QTest::newRow("zip on A4") << int(FormatZip) << 210.0 << 297.0 << 145 << 254;
+    QTest::newRow("cd on A4") << int(FormatCd) << 210.0 << 297.0 << 96 << 187;
+    QTest::newRow("paper width rounded first") << int(FormatZip) << 209.6 << 296.8 << 145 << 254;
+    QTest::newRow("format as wide as paper") << int(FormatCd) << 121.0 << 300.0 << 7 << 190;
+    QTest::newRow("format larger than paper") << int(FormatCd) << 100.0 << 100.0 << 7 << 10;
+}
+
+void PageLayoutTest::formatMargins()
+{
+    QFETCH(int, format);
+    QFETCH(double, paperWidth);
+    QFETCH(double, paperHeight);
+    QFETCH(int, right);
+    QFETCH(int, bottom);
+    const FormatMargins margins = MarginsForFormat(format, paperWidth, paperHeight, 120, 60);
+    QCOMPARE(margins.left, 7);
+    QCOMPARE(margins.top, 10);
+    QCOMPARE(margins.right, right);
+    QCOMPARE(margins.bottom, bottom);
+}
+
+void PageLayoutTest::printSequence_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<bool>("collate");
+    QTest::addColumn<std::vector<int>>("expected");
+    QTest::newRow("collated copies") << 1 << 3 << 5 << 2 << true << std::vector<int>{1, 2, 3, 1, 2, 3};
+    QTest::newRow("uncollated copies") << 2 << 3 << 5 << 2 << false << std::vector<int>{2, 2, 3, 3};
+    QTest::newRow("zero bounds mean first and last") << 0 << 0 << 3 << 1 << true << std::vector<int>{1, 2, 3};
+    QTest::newRow("range beyond page count") << 2 << 99 << 3 << 1 << true << std::vector<int>{2, 3};
+    QTest::newRow("no pages prints nothing") << 1 << 1 << 0 << 3 << true << std::vector<int>{};
+}
+
+void PageLayoutTest::printSequence()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, count);
+    QFETCH(int, copies);
+    QFETCH(bool, collate);
+    QFETCH(std::vector<int>, expected);
+    QCOMPARE(PrintSequence(from, to, count, copies, collate), expected);
+}
+
+void PageLayoutTest::setTimeCodes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("file name without folder") << "&f"
+                                              << "/tmp/out.pdf"
+                                              << "out.pdf";
+    QTest::newRow("file name with folder") << "&F"
+                                           << "/tmp/out.pdf"
+                                           << "/tmp/out.pdf";
+    QTest::newRow("empty file name is one blank") << "[&f]"
+                                                  << ""
+                                                  << "[ ]";
+    QTest::newRow("ampersand in a value stays literal") << "&f"
+                                                        << "/tmp/a&p.pdf"
+                                                        << "a&&p.pdf";
+    QTest::newRow("page and alignment codes wait") << "&c&p &i &&x"
+                                                   << ""
+                                                   << "&c&p &i &&x";
+    QTest::newRow("date short") << "&d"
+                                << ""
+                                << "05.03.99";
+    QTest::newRow("time short") << "&t"
+                                << ""
+                                << "08:07";
+}
+
+void PageLayoutTest::setTimeCodes()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, fileName);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QDateTime now(QDate(1999, 3, 5), QTime(8, 7, 9));
+    QCOMPARE(ExpandSetTimeCodes(text, fileName, now), expected);
+}
+
+void PageLayoutTest::pageSections_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("centre");
+    QTest::addColumn<QString>("right");
+    QTest::newRow("left by default") << "Seite &p"
+                                     << "Seite 7"
+                                     << ""
+                                     << "";
+    QTest::newRow("three parts") << "a&cb&rc"
+                                 << "a"
+                                 << "b"
+                                 << "c";
+    QTest::newRow("back to the left") << "a&rc&lb"
+                                      << "ab"
+                                      << ""
+                                      << "c";
+    QTest::newRow("unknown code and empty title") << "&x|&i"
+                                                  << " | "
+                                                  << ""
+                                                  << "";
+    QTest::newRow("double ampersand") << "A&&B"
+                                      << "A&B"
+                                      << ""
+                                      << "";
+    QTest::newRow("trailing ampersand") << "A&"
+                                        << "A "
+                                        << ""
+                                        << "";
+}
+
+void PageLayoutTest::pageSections()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, left);
+    QFETCH(QString, centre);
+    QFETCH(QString, right);
+    QCOMPARE(PageHeaderSections(text, 7, QString()), (HeaderSections{left, centre, right}));
+}
+
+void PageLayoutTest::wrapping_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("fits") << "abc def" << 10 << QStringList{"abc def"};
+    QTest::newRow("breaks after the blank") << "abc def ghi" << 8 << QStringList{"abc def ", "ghi"};
+    QTest::newRow("cuts a word longer than the row") << "abcdefghij" << 4 << QStringList{"abcd", "efgh", "ij"};
+    QTest::newRow("narrower than one character") << "abc" << 0 << QStringList{"a", "b", "c"};
+    QTest::newRow("empty line stays") << "" << 5 << QStringList{""};
+}
+
+void PageLayoutTest::wrapping()
+{
+    QFETCH(QString, line);
+    QFETCH(int, columns);
+    QFETCH(QStringList, expected);
+    const QFontMetricsF metrics(LayoutFont(DefaultPrintFont()));
+    const double advance = metrics.horizontalAdvance(QLatin1Char('x'));
+    QCOMPARE(WrapLine(line, metrics, columns * advance + advance / 4), expected);
+}
+
+void PageLayoutTest::pagesFollowRowsAndHeader()
+{
+    PageSetup setup;
+    setup.font = DefaultPrintFont();
+    PageLayout layout;
+    QStringList lines;
+    for (int i = 0; i < 500; ++i)
+        lines << QStringLiteral("Zeile %1").arg(i);
+    QVERIFY(layout.layOut(lines, setup));
+    const int rows = layout.rowsPerPage();
+    QVERIFY(rows > 10);
+    QCOMPARE(layout.pageCount(), (500 + rows - 1) / rows);
+    QCOMPARE(layout.rowsOfPage(2).first(), QStringLiteral("Zeile %1").arg(rows));
+    QVERIFY(layout.rowsOfPage(layout.pageCount() + 1).isEmpty());
+
+    setup.hasHeader = true;
+    setup.hasFooter = true;
+    QVERIFY(layout.layOut(lines, setup));
+    QVERIFY(layout.rowsPerPage() < rows);
+    QVERIFY(layout.geometry().bodyTop > setup.marginTop);
+}
+
+void PageLayoutTest::degeneratePagesStillEnd()
+{
+    PageSetup setup;
+    setup.font = DefaultPrintFont();
+    setup.marginLeft = 200;
+    setup.marginRight = 200;
+    setup.marginTop = 300;
+    PageLayout layout;
+    QVERIFY(layout.layOut({QString(5000, QLatin1Char('x'))}, setup));
+    QCOMPARE(layout.rowsPerPage(), 1);
+    QCOMPARE(layout.pageCount(), 5000);
+}
+
+void PageLayoutTest::cancelledLayoutIsEmpty()
+{
+    PageSetup setup;
+    setup.font = DefaultPrintFont();
+    OperationObserver observer;
+    observer.keepGoing = [] { return false; };
+    PageLayout layout;
+    QVERIFY(!layout.layOut(QStringList(1000, QStringLiteral("x")), setup, observer));
+    QCOMPARE(layout.pageCount(), 0);
+}
+
+void PageLayoutTest::printLinesOfParentAndChild()
+{
+    Project project;
+    ProjectEntry *parent = project.tree.append(nullptr, std::make_unique<ProjectEntry>(QStringLiteral(" Eltern\t")));
+    ProjectEntry *child = project.tree.append(parent, std::make_unique<ProjectEntry>(QStringLiteral("Kind")));
+    child->record.comment = {QStringLiteral(" eins "), QString()};
+    child->record.command = QStringLiteral("run.exe ");
+    const Settings settings;
+    QCOMPARE(PrintTextLines(project, {true, true, true}, settings),
+             (QStringList{"Eltern", "  ", " Kind", "    eins ", "   ", "   run.exe "}));
+    QVERIFY(PrintTextLines(project, {false, false, false}, settings).isEmpty());
+}
+
+BREKKO_TEST_MAIN(PageLayoutTest)
+#include "PageLayoutTest.moc"

@@ -1,0 +1,333 @@
+#include "FileTreeFixture.h"
+#include "MsgBoxRecorder.h"
+#include "TestEnvironment.h"
+
+#include "FileBytes.h"
+#include "ScratchMount.h"
+#include "TestRegistry.h"
+#include "filemanager/ops/CopyEngine.h"
+#include "filemanager/ops/FolderEntries.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(OverwriteAnswer)
+Q_DECLARE_METATYPE(RemoveAnswer)
+
+namespace {
+
+// Answers from lists and records what was asked.
+class ScriptedQuestions : public MsgBoxCopyQuestions {
+public:
+    QList<OverwriteAnswer> overwrite;
+    QStringList overwriteAsked;
+    bool confirm = true;
+    int abortAsked = 0;
+    QList<RemoveAnswer> remove;
+    QStringList removeAsked;
+
+    OverwriteAnswer askOverwrite(const FileFacts &existing, const FileFacts &) override
+    {
+        overwriteAsked.append(QFileInfo(existing.path).fileName());
+        return overwrite.isEmpty() ? OverwriteAnswer::Cancel : overwrite.takeFirst();
+    }
+    bool confirmAbort(bool) override
+    {
+        ++abortAsked;
+        return confirm;
+    }
+    RemoveAnswer askRemoveFailed(const QString &source) override
+    {
+        removeAsked.append(source);
+        return remove.isEmpty() ? RemoveAnswer::Cancel : remove.takeFirst();
+    }
+};
+
+} // namespace
+
+class CopyEngineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void copiesAndMovesTrees_data();
+    void copiesAndMovesTrees();
+    void overwriteAnswers_data();
+    void overwriteAnswers();
+    void abortInTheMiddleOfAFile_data();
+    void abortInTheMiddleOfAFile();
+    void fullTargetEndsTheRunAndKeepsTheSource();
+    void vanishedSourceIsReported();
+    void failedRemovalAnswers_data();
+    void failedRemovalAnswers();
+    void refusals_data();
+    void refusals();
+    void selectionSizeCountsLinksAsThemselves();
+    void progressOnlyWhenThePercentageChanges();
+};
+
+void CopyEngineTest::copiesAndMovesTrees_data()
+{
+    QTest::addColumn<bool>("move");
+    QTest::newRow("copy") << false;
+    QTest::newRow("move") << true;
+}
+
+void CopyEngineTest::copiesAndMovesTrees()
+{
+    QFETCH(bool, move);
+    TestEnvironment env;
+    const QString source = env.makeFolder(QStringLiteral("source"));
+    const QString outside = env.makeFolder(QStringLiteral("outside"));
+    FileTree::makeSample(source + QStringLiteral("/tree"), outside);
+    FileTree::write(source + QStringLiteral("/single.txt"), "single");
+    const QStringList before = FileTree::listing(source);
+    const QStringList outsideBefore = FileTree::listing(outside);
+
+    ScriptedQuestions questions;
+    CopyEngine engine({move, true, true}, questions);
+    const QString target = env.makeFolder(QStringLiteral("target"));
+    const QStringList names{QStringLiteral("tree"), QStringLiteral("single.txt")};
+    QVERIFY(engine.run(source, names, target, SelectionSize(source, names)));
+
+    QCOMPARE(FileTree::listing(target), before);
+    QCOMPARE(FileTree::listing(outside), outsideBefore);
+    QVERIFY(questions.overwriteAsked.isEmpty());
+    if (move)
+        QCOMPARE(FileTree::listing(source), QStringList());
+    else
+        QCOMPARE(FileTree::listing(source), before);
+}
+
+void CopyEngineTest::overwriteAnswers_data()
+{
+    QTest::addColumn<bool>("move");
+    QTest::addColumn<QList<OverwriteAnswer>>("answers");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<QByteArray>("targetA");
+    QTest::addColumn<QByteArray>("targetB");
+    QTest::addColumn<bool>("sourcesKept");
+    using A = OverwriteAnswer;
+    QTest::newRow("overwrite each") << false << QList<A>{A::Overwrite, A::Overwrite} << true << 2 << QByteArray("new a")
+                                    << QByteArray("new b") << true;
+    QTest::newRow("overwrite all holds in subfolders")
+        << true << QList<A>{A::OverwriteAll} << true << 1 << QByteArray("new a") << QByteArray("new b") << false;
+    QTest::newRow("skip leaves the target and keeps the moved source")
+        << true << QList<A>{A::Skip, A::Skip} << true << 2 << QByteArray("old a") << QByteArray("old b") << true;
+    QTest::newRow("cancel stops the run")
+        << true << QList<A>{A::Cancel} << false << 1 << QByteArray("old a") << QByteArray("old b") << true;
+}
+
+void CopyEngineTest::overwriteAnswers()
+{
+    QFETCH(bool, move);
+    QFETCH(QList<OverwriteAnswer>, answers);
+    QFETCH(bool, result);
+    QFETCH(int, asked);
+    QFETCH(QByteArray, targetA);
+    QFETCH(QByteArray, targetB);
+    QFETCH(bool, sourcesKept);
+    TestEnvironment env;
+    FileTree::write(env.path(QStringLiteral("src/d/a.txt")), "new a");
+    FileTree::write(env.path(QStringLiteral("src/d/sub/b.txt")), "new b");
+    FileTree::write(env.path(QStringLiteral("dst/d/a.txt")), "old a");
+    FileTree::write(env.path(QStringLiteral("dst/d/sub/b.txt")), "old b");
+
+    ScriptedQuestions questions;
+    questions.overwrite = answers;
+    CopyEngine engine({move, true, true}, questions);
+    QCOMPARE(engine.run(env.path(QStringLiteral("src")), {QStringLiteral("d")}, env.path(QStringLiteral("dst")), 10),
+             result);
+    QCOMPARE(questions.overwriteAsked.size(), asked);
+    QCOMPARE(FileBytes(env.path(QStringLiteral("dst/d/a.txt"))), targetA);
+    QCOMPARE(FileBytes(env.path(QStringLiteral("dst/d/sub/b.txt"))), targetB);
+    QCOMPARE(QFile::exists(env.path(QStringLiteral("src/d/a.txt"))), sourcesKept);
+    QCOMPARE(QFile::exists(env.path(QStringLiteral("src/d/sub/b.txt"))), sourcesKept);
+}
+
+void CopyEngineTest::abortInTheMiddleOfAFile_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("confirmed") << true;
+    QTest::newRow("declined") << false;
+}
+
+void CopyEngineTest::abortInTheMiddleOfAFile()
+{
+    QFETCH(bool, confirm);
+    TestEnvironment env;
+    const QByteArray bytes(5 * CopyEngine::BlockSize + 7, 'z');
+    FileTree::write(env.path(QStringLiteral("src/big.bin")), bytes);
+    FileTree::write(env.path(QStringLiteral("src/next.txt")), "next");
+    ScriptedQuestions questions;
+    questions.confirm = confirm;
+    CopyEngine engine({true, true, true}, questions);
+    engine.onFile = [&engine](const QString &, const QString &) { engine.requestAbort(); };
+    const QString target = env.makeFolder(QStringLiteral("dst"));
+    const bool done = engine.run(env.path(QStringLiteral("src")),
+                                 {QStringLiteral("big.bin"), QStringLiteral("next.txt")}, target, bytes.size() + 4);
+    QCOMPARE(done, !confirm);
+    QCOMPARE(questions.abortAsked, confirm ? 1 : 2);
+    QCOMPARE(QFile::exists(env.path(QStringLiteral("src/big.bin"))), confirm);
+    if (confirm) {
+        QCOMPARE(FileTree::listing(target), QStringList());
+        QCOMPARE(FileBytes(env.path(QStringLiteral("src/next.txt"))), QByteArray("next"));
+    } else {
+        QCOMPARE(FileBytes(target + QStringLiteral("/big.bin")), bytes);
+    }
+}
+
+void CopyEngineTest::fullTargetEndsTheRunAndKeepsTheSource()
+{
+    TestEnvironment env;
+    const QString target = env.path(QStringLiteral("full"));
+    const ScratchMount medium(64, target);
+    REQUIRE_MOUNT(medium);
+    const QByteArray bytes(300000, 'q');
+    FileTree::write(env.path(QStringLiteral("src/large.bin")), bytes);
+    FileTree::write(env.path(QStringLiteral("src/after.txt")), "after");
+
+    MsgBoxRecorder recorder;
+    recorder.answer(MsgBox::ResultOk);
+    struct Answering : MsgBoxCopyQuestions {
+        OverwriteAnswer askOverwrite(const FileFacts &, const FileFacts &) override { return OverwriteAnswer::Cancel; }
+    } answering;
+    CopyEngine engine({true, true, true}, answering);
+    QVERIFY(!engine.run(env.path(QStringLiteral("src")), {QStringLiteral("large.bin"), QStringLiteral("after.txt")},
+                        target, bytes.size()));
+    QCOMPARE(recorder.count(), 1);
+    QCOMPARE(recorder.last().caption, QStringLiteral("Fehler: Datei konnte nicht kopiert werden..."));
+    QVERIFY(recorder.last().text.contains(env.path(QStringLiteral("src/large.bin"))));
+    QVERIFY(recorder.last().text.contains(QString::fromLocal8Bit(strerror(ENOSPC))));
+    QVERIFY(!QFile::exists(target + QStringLiteral("/large.bin")));
+    QVERIFY(!QFile::exists(target + QStringLiteral("/after.txt")));
+    QCOMPARE(FileBytes(env.path(QStringLiteral("src/large.bin"))), bytes);
+}
+
+void CopyEngineTest::vanishedSourceIsReported()
+{
+    TestEnvironment env;
+    FileTree::write(env.path(QStringLiteral("src/there.txt")), "there");
+    MsgBoxRecorder recorder;
+    recorder.answer(MsgBox::ResultOk);
+    ScriptedQuestions questions;
+    CopyEngine engine({true, true, true}, questions);
+    const QString target = env.makeFolder(QStringLiteral("dst"));
+    QVERIFY(!engine.run(env.path(QStringLiteral("src")), {QStringLiteral("gone.txt"), QStringLiteral("there.txt")},
+                        target, 5));
+    QCOMPARE(recorder.count(), 1);
+    QVERIFY(recorder.last().text.contains(QStringLiteral("gone.txt")));
+    QCOMPARE(FileTree::listing(target), QStringList());
+    QVERIFY(QFile::exists(env.path(QStringLiteral("src/there.txt"))));
+}
+
+void CopyEngineTest::failedRemovalAnswers_data()
+{
+    QTest::addColumn<QList<RemoveAnswer>>("answers");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("copied");
+    QTest::newRow("ignore asks for each")
+        << QList<RemoveAnswer>{RemoveAnswer::Ignore, RemoveAnswer::Ignore} << true << 2 << 2;
+    QTest::newRow("all asks once") << QList<RemoveAnswer>{RemoveAnswer::All} << true << 1 << 2;
+    QTest::newRow("cancel stops") << QList<RemoveAnswer>{RemoveAnswer::Cancel} << false << 1 << 1;
+}
+
+void CopyEngineTest::failedRemovalAnswers()
+{
+    QFETCH(QList<RemoveAnswer>, answers);
+    QFETCH(bool, result);
+    QFETCH(int, asked);
+    QFETCH(int, copied);
+    TestEnvironment env;
+    const QString source = env.path(QStringLiteral("src"));
+    FileTree::write(source + QStringLiteral("/one.txt"), "one");
+    FileTree::write(source + QStringLiteral("/two.txt"), "two");
+    const ScratchMount readOnly(source, source);
+    REQUIRE_MOUNT(readOnly);
+    ScriptedQuestions questions;
+    questions.remove = answers;
+    CopyEngine engine({true, true, true}, questions);
+    const QString target = env.makeFolder(QStringLiteral("dst"));
+    QCOMPARE(engine.run(source, {QStringLiteral("one.txt"), QStringLiteral("two.txt")}, target, 6), result);
+    QCOMPARE(questions.removeAsked.size(), asked);
+    QCOMPARE(FileTree::listing(target).size(), copied);
+    QVERIFY(QFile::exists(source + QStringLiteral("/one.txt")));
+}
+
+void CopyEngineTest::refusals_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("folder into itself") << "d"
+                                        << "src/d" << true;
+    QTest::newRow("folder below itself, not yet made") << "d"
+                                                       << "src/d/x/y" << true;
+    QTest::newRow("folder below itself through a link") << "d"
+                                                        << "via-link/x" << true;
+    QTest::newRow("sibling with a longer name") << "d"
+                                                << "src/dd" << false;
+    QTest::newRow("file onto itself") << "f.txt"
+                                      << "src" << true;
+    QTest::newRow("file onto itself through a link") << "f.txt"
+                                                     << "src-link" << true;
+    QTest::newRow("elsewhere") << "d"
+                               << "dst" << false;
+}
+
+void CopyEngineTest::refusals()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, target);
+    QFETCH(bool, refused);
+    TestEnvironment env;
+    FileTree::write(env.path(QStringLiteral("src/d/inside.txt")), "x");
+    FileTree::write(env.path(QStringLiteral("src/f.txt")), "x");
+    env.makeFolder(QStringLiteral("src/dd"));
+    QFile::link(env.path(QStringLiteral("src/d")), env.path(QStringLiteral("via-link")));
+    QFile::link(env.path(QStringLiteral("src")), env.path(QStringLiteral("src-link")));
+    const QStringList before = FileTree::listing(env.root());
+    const QString text = CopyRefusal(env.path(QStringLiteral("src")), {name}, env.path(target), false);
+    QCOMPARE(!text.isEmpty(), refused);
+    if (refused)
+        QVERIFY(text.contains(name));
+    QCOMPARE(FileTree::listing(env.root()), before);
+}
+
+void CopyEngineTest::selectionSizeCountsLinksAsThemselves()
+{
+    TestEnvironment env;
+    FileTree::write(env.path(QStringLiteral("src/d/a.bin")), QByteArray(1000, 'a'));
+    FileTree::write(env.path(QStringLiteral("src/d/.hidden")), QByteArray(10, 'h'));
+    FileTree::write(env.path(QStringLiteral("src/d/.dotfolder/skipped.bin")), QByteArray(5000, 's'));
+    FileTree::write(env.path(QStringLiteral("big/huge.bin")), QByteArray(100000, 'b'));
+    QFile::link(env.path(QStringLiteral("big")), env.path(QStringLiteral("src/d/folder-link")));
+    QFile::link(QStringLiteral("abc"), env.path(QStringLiteral("src/short-link")));
+    const qint64 linkLength = env.path(QStringLiteral("big")).toUtf8().size();
+    QCOMPARE(SelectionSize(env.path(QStringLiteral("src")), {QStringLiteral("d"), QStringLiteral("short-link")}),
+             1000 + 10 + linkLength + 3);
+}
+
+void CopyEngineTest::progressOnlyWhenThePercentageChanges()
+{
+    TestEnvironment env;
+    QStringList names;
+    for (int i = 0; i < 300; ++i) {
+        names.append(QStringLiteral("f%1").arg(i));
+        FileTree::write(env.path(QStringLiteral("src/") + names.last()), QByteArray(100, 'p'));
+    }
+    QList<int> reported;
+    OperationObserver observer;
+    observer.progress = [&reported](int percent) { reported.append(percent); };
+    ScriptedQuestions questions;
+    CopyEngine engine({false, true, true}, questions, observer);
+    const QString source = env.path(QStringLiteral("src"));
+    QVERIFY(engine.run(source, names, env.makeFolder(QStringLiteral("dst")), SelectionSize(source, names)));
+    QCOMPARE(engine.bytesDone(), qint64(30000));
+    QCOMPARE(reported.last(), 100);
+    for (int i = 1; i < reported.size(); ++i)
+        QVERIFY(reported[i] > reported[i - 1]);
+}
+
+BREKKO_TEST_MAIN(CopyEngineTest)
+#include "CopyEngineTest.moc"

@@ -1,0 +1,10 @@
+#include "TestRegistry.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    return TestRegistry::run(argc, argv);
+}
