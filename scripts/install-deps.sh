@@ -2,7 +2,7 @@
 # Installs the Debian packages Brekko needs to build, test and run, if missing.
 set -euo pipefail
 
-packages=(cmake g++ make ninja-build qt6-base-dev libarchive-dev libgl-dev
+packages=(cmake g++ make ninja-build lld clang-format qt6-base-dev libarchive-dev libgl-dev
           zip unzip xvfb xdotool qt6-translations-l10n poppler-utils
           libarchive-tools desktop-file-utils shared-mime-info dpkg-dev)
 
