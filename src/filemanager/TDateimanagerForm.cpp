@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -195,6 +196,10 @@ void TDateimanagerForm::buildComPanel()
     connect(run, &QToolButton::clicked, this, &TDateimanagerForm::Button_ComRun_OnClick);
     connect(m_comBox->lineEdit(), &QLineEdit::returnPressed, this, &TDateimanagerForm::Button_ComRun_OnClick);
     connect(m_comBox, &QComboBox::editTextChanged, this, &TDateimanagerForm::ComBox_OnChange);
+    m_followLine = new QTimer(this);
+    m_followLine->setSingleShot(true);
+    m_followLine->setInterval(0);
+    connect(m_followLine, &QTimer::timeout, this, &TDateimanagerForm::followTypedLine);
 }
 
 void TDateimanagerForm::buildButtonPanel()

@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QStatusBar;
+class QTimer;
 class QToolButton;
 class QPushButton;
 class TFileList;
@@ -77,6 +78,7 @@ private:
     void DriveComboBox_OnChange(int index);
     void FilterComboBox_OnChange(int index);
     void ComBox_OnChange(const QString &text);
+    void followTypedLine();
     void Button_RootDir_OnClick();
     void Button_UpperDir_OnClick();
     void Button_Refresh_OnClick();
@@ -104,6 +106,7 @@ private:
     TFileList *m_fileList = nullptr;
     QToolButton *m_toolsButton = nullptr;
     QComboBox *m_comBox = nullptr;
+    QTimer *m_followLine = nullptr;
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_countPanel = nullptr;
     QLabel *m_bytesPanel = nullptr;

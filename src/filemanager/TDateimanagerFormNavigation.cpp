@@ -226,9 +226,22 @@ void TDateimanagerForm::FilterComboBox_OnChange(int index)
     m_filterBox->setToolTip(patterns);
 }
 
+// The line is followed once the key that changed it has been handled, when
+// a completion the line offers stands selected behind the cursor.
 void TDateimanagerForm::ComBox_OnChange(const QString &text)
 {
-    if (!m_comBox->hasFocus() || !text.contains(QLatin1Char('/')))
+    if (m_comBox->hasFocus() && text.contains(QLatin1Char('/')))
+        m_followLine->start();
+}
+
+void TDateimanagerForm::followTypedLine()
+{
+    const QLineEdit *edit = m_comBox->lineEdit();
+    QString text = edit->text();
+    // An offered completion is not typed.
+    if (edit->hasSelectedText() && edit->selectionEnd() == text.size())
+        text.truncate(edit->selectionStart());
+    if (!text.contains(QLatin1Char('/')))
         return;
     // What is being typed is never written back: the list follows the line,
     // not the other way round.

@@ -338,15 +338,18 @@ void TDateimanagerFormTest::typedTextStaysAsTyped_data()
 {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("offered");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("selected");
     // "@" stands for the listed folder; typing goes to the end of the line.
     QTest::newRow("argument after the selected file") << "@a.txt"
-                                                      << " eins"
-                                                      << "@" << QStringList{"a.txt"};
+                                                      << " eins" << QString() << "@" << QStringList{"a.txt"};
     QTest::newRow("path and argument typed") << ""
-                                             << "@sub/inner.txt -r"
-                                             << "@sub/" << QStringList{"inner.txt"};
+                                             << "@sub/inner.txt -r" << QString() << "@sub/" << QStringList{"inner.txt"};
+    QTest::newRow("completion offered from the history") << ""
+                                                         << "@s"
+                                                         << "ub/"
+                                                         << "@" << QStringList{};
 }
 
 // The line follows no selection while it is typed: what is typed stays.
@@ -354,9 +357,11 @@ void TDateimanagerFormTest::typedTextStaysAsTyped()
 {
     QFETCH(QString, start);
     QFETCH(QString, typed);
+    QFETCH(QString, offered);
     QFETCH(QString, folder);
     QFETCH(QStringList, selected);
     const auto fill = [this](QString text) { return text.replace(QLatin1Char('@'), list()); };
+    m_form->ChangeDir(list() + QStringLiteral("sub/"));
     m_form->setStartCommandLine(start.isEmpty() ? list() : fill(start));
     m_form->becomeActive();
     QVERIFY(showTyping());
@@ -364,8 +369,9 @@ void TDateimanagerFormTest::typedTextStaysAsTyped()
         comBox()->clearEditText();
     comBox()->lineEdit()->end(false);
     QTest::keyClicks(comBox(), fill(typed));
-    QCOMPARE(comBox()->currentText(), fill(start) + fill(typed));
+    QCoreApplication::processEvents();
     QCOMPARE(m_form->fileList()->model().directory(), fill(folder));
+    QCOMPARE(comBox()->currentText(), fill(start) + fill(typed) + offered);
     QCOMPARE(SelectedNames(*m_form->fileList()), selected);
 }
 
