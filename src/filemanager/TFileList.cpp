@@ -161,7 +161,6 @@ void TFileList::applyGrid()
         m_listView->setGridSize(QSize(kLargeIconGrid.width(), height));
         return;
     }
-    m_listView->setGridSize(QSize());
     const QSize item = widest.isValid() ? m_listView->sizeHintForIndex(widest) : QSize(160, 20);
     m_listView->setGridSize(QSize(item.width() + kColumnGap, item.height()));
 }
