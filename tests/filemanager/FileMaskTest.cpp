@@ -105,8 +105,6 @@ void FileMaskTest::groupPattern_data()
                                                   << "Makefile" << true;
     QTest::newRow("prefix without extension") << "b*.*"
                                               << "bin" << true;
-    QTest::newRow("prefix still needed") << "b*.*"
-                                         << "abin" << false;
     QTest::newRow("exact stem") << "readme.*"
                                 << "README" << true;
     QTest::newRow("exact stem is not widened") << "readme.*"

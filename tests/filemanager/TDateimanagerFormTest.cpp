@@ -79,14 +79,11 @@ private slots:
     void namesShowWhole_data();
     void namesShowWhole();
     void detailColumnsFitTheirText();
-    void archiveButtonsHandOverTheLine();
     void viewButtonsLookDifferent();
     void captionsFitAtMinimumWidth();
     void unreadableFolderSaysSo();
 
 private:
-    // Shows the window with the command line focused.
-    bool showTyping();
     QComboBox *comBox() const { return m_form->findChild<QComboBox *>(QStringLiteral("ComBox")); }
     QString list() const { return m_env->path(QStringLiteral("list")) + QLatin1Char('/'); }
 
@@ -324,16 +321,6 @@ void TDateimanagerFormTest::closingWritesCommandLineBack()
     QCOMPARE(comBox()->currentText(), QString());
 }
 
-bool TDateimanagerFormTest::showTyping()
-{
-    m_form->show();
-    m_form->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_form))
-        return false;
-    comBox()->setFocus();
-    return comBox()->hasFocus();
-}
-
 void TDateimanagerFormTest::typedTextStaysAsTyped_data()
 {
     QTest::addColumn<QString>("start");
@@ -364,7 +351,10 @@ void TDateimanagerFormTest::typedTextStaysAsTyped()
     m_form->ChangeDir(list() + QStringLiteral("sub/"));
     m_form->setStartCommandLine(start.isEmpty() ? list() : fill(start));
     m_form->becomeActive();
-    QVERIFY(showTyping());
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    comBox()->setFocus();
     if (start.isEmpty())
         comBox()->clearEditText();
     comBox()->lineEdit()->end(false);
@@ -419,7 +409,6 @@ void TDateimanagerFormTest::namesShowWhole_data()
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("sortKey");
     QTest::newRow("list by date") << int(TFileList::vsList) << int(fiCreated);
-    QTest::newRow("list by size") << int(TFileList::vsList) << int(fiSize);
     QTest::newRow("small icons by date") << int(TFileList::vsSmallIcon) << int(fiCreated);
     QTest::newRow("large icons by name") << int(TFileList::vsIcon) << int(fiName);
 }
@@ -475,20 +464,6 @@ void TDateimanagerFormTest::detailColumnsFitTheirText()
                      qPrintable(index.data().toString()));
         }
     }
-}
-
-void TDateimanagerFormTest::archiveButtonsHandOverTheLine()
-{
-    QStringList handed;
-    const auto record = [&handed](const QString &kind) {
-        return [&handed, kind](QWidget *, const QString &archive) { handed << kind + archive; };
-    };
-    TDateimanagerForm form(Settings(), {record(QStringLiteral("rar:")), record(QStringLiteral("zip:"))});
-    form.setStartCommandLine(list() + QStringLiteral("a.txt"));
-    form.becomeActive();
-    child(&form, "Button_Unrar")->click();
-    child(&form, "Button_Unzip")->click();
-    QCOMPARE(handed, (QStringList{"rar:" + list() + "a.txt", "zip:" + list() + "a.txt"}));
 }
 
 void TDateimanagerFormTest::viewButtonsLookDifferent()
