@@ -3,27 +3,23 @@
 #include "app/TMainForm.h"
 #include "archive/rar/UnrarDialog.h"
 #include "archive/zip/TUnzipForm.h"
-#include "common/editor/TEditorForm.h"
-#include "filemanager/FileManagerWindow.h"
-#include "filemanager/ops/FileOpsDialogs.h"
+#include "filemanager/TDateimanagerForm.h"
 
 MainHandovers::MainHandovers(const TMainForm &form)
     : m_form(form)
 {
-    m_previousHandover = SetActionHandover(this);
-    m_previousActions = SetFileManagerActions(this);
 }
 
 MainHandovers::~MainHandovers()
 {
-    DestroyFileManager();
-    SetFileManagerActions(m_previousActions);
-    SetActionHandover(m_previousHandover);
+    delete m_fileManager.data();
 }
 
 void MainHandovers::openFileManager(QWidget *owner, const QString &startCommandLine)
 {
-    ShowFileManager(owner, startCommandLine, m_form.settings());
+    if (!m_fileManager)
+        m_fileManager = new TDateimanagerForm(m_form.settings(), {ShowUnrarDialog, ShowUnzipDialog}, owner);
+    m_fileManager->run(startCommandLine);
 }
 
 void MainHandovers::openRarExtraction(QWidget *owner, const QString &archiveName)
@@ -36,37 +32,8 @@ void MainHandovers::openZipExtraction(QWidget *owner, const QString &archiveName
     ShowUnzipDialog(owner, archiveName);
 }
 
-bool MainHandovers::copy(QWidget *owner, const FileManagerSelection &selection)
+void MainHandovers::setFileManagerTools(const QList<ToolItem> &tools)
 {
-    return RunCopyMoveDialog(owner, selection.folder, selection.names, true);
-}
-
-bool MainHandovers::move(QWidget *owner, const FileManagerSelection &selection)
-{
-    return RunCopyMoveDialog(owner, selection.folder, selection.names, false);
-}
-
-bool MainHandovers::remove(QWidget *owner, const FileManagerSelection &selection)
-{
-    return RunDeleteDialog(owner, selection.folder, selection.names);
-}
-
-bool MainHandovers::makeFolder(QWidget *owner, const QString &folder)
-{
-    return RunMakeFolderDialog(owner, folder);
-}
-
-bool MainHandovers::properties(QWidget *owner, const FileManagerSelection &selection)
-{
-    return RunPropertiesDialog(owner, selection.folder, selection.names);
-}
-
-bool MainHandovers::selectGroup(QWidget *owner, const FileManagerSelection &, GroupSelection &choice)
-{
-    return RunSelectGroupDialog(owner, choice.pattern, choice.excludeFolders);
-}
-
-void MainHandovers::editFile(QWidget *owner, const QString &fileName)
-{
-    ShowEditor(owner, fileName);
+    if (m_fileManager)
+        m_fileManager->setTools(tools);
 }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "commands/ActionHandover.h"
-#include "filemanager/FileManagerActions.h"
+#include "common/settings/Settings.h"
 
+#include <QPointer>
+
+class TDateimanagerForm;
 class TMainForm;
 
-// What the main window installs for its commands and the file manager's
-// buttons: the file manager, the extraction dialogs, the file manager's
-// own dialogs and the text editor. Installed while the window lives.
-class MainHandovers final : public ActionHandover, public FileManagerActions {
+// What the main window's commands hand over to: the one file manager of the
+// run, made on first use with the window's settings and the extraction
+// dialogs, and the two extraction dialogs.
+class MainHandovers final : public ActionHandover {
 public:
     explicit MainHandovers(const TMainForm &form);
     ~MainHandovers() override;
@@ -19,16 +22,11 @@ public:
     void openRarExtraction(QWidget *owner, const QString &archiveName) override;
     void openZipExtraction(QWidget *owner, const QString &archiveName) override;
 
-    bool copy(QWidget *owner, const FileManagerSelection &selection) override;
-    bool move(QWidget *owner, const FileManagerSelection &selection) override;
-    bool remove(QWidget *owner, const FileManagerSelection &selection) override;
-    bool makeFolder(QWidget *owner, const QString &folder) override;
-    bool properties(QWidget *owner, const FileManagerSelection &selection) override;
-    bool selectGroup(QWidget *owner, const FileManagerSelection &selection, GroupSelection &choice) override;
-    void editFile(QWidget *owner, const QString &fileName) override;
+    // The file manager's "&Tools" follow the main window's (a file manager
+    // made later takes them from the settings).
+    void setFileManagerTools(const QList<ToolItem> &tools);
 
 private:
     const TMainForm &m_form;
-    ActionHandover *m_previousHandover = nullptr;
-    FileManagerActions *m_previousActions = nullptr;
+    QPointer<TDateimanagerForm> m_fileManager;
 };

@@ -94,7 +94,8 @@ public:
     // Toggles one part of the window; ticked while the part is hidden.
     void MainMenu_Optionen_Ausblenden_OnClick(int viewSwitch);
     void MainMenu_Tools_OnClick(QAction *item);
-    // The "&Tools" menu holds tools, and is shown while it holds any.
+    // The "&Tools" menu holds tools, and is shown while it holds any; the
+    // file manager's follow.
     void setToolItems(const QList<ToolItem> &tools);
     // "Talvoren V4", with the project file and title once there is a file.
     void updateTitle();

@@ -1,6 +1,7 @@
 // The command field under the tree and its five action buttons. The buttons
 // act on the field's text as it stands, typed or not.
 
+#include "app/MainHandovers.h"
 #include "app/TMainForm.h"
 #include "commands/CommandActions.h"
 #include "commands/CommandDispatch.h"
@@ -38,7 +39,7 @@ void TMainForm::connectCommandField()
 
 void TMainForm::runCommandAction(int action)
 {
-    RunCommandAction(action, m_commandEdit->text(), this);
+    RunCommandAction(action, m_commandEdit->text(), this, *m_handovers);
 }
 
 // Enter in the tree and "Befehl ausführen": the button of the entry's action.

@@ -1,4 +1,5 @@
 #include "app/HelpWindow.h"
+#include "app/MainHandovers.h"
 #include "app/TAboutForm.h"
 #include "app/TMainForm.h"
 #include "app/TSystemInfoForm.h"
@@ -208,6 +209,7 @@ void TMainForm::setToolItems(const QList<ToolItem> &tools)
         item->setData(tool.command);
     }
     m_actions.tools->menuAction()->setVisible(!m_actions.tools->isEmpty());
+    m_handovers->setFileManagerTools(tools);
 }
 
 void TMainForm::createHelpMenu()

@@ -5,9 +5,8 @@
 class QWidget;
 
 // Where the command actions hand over to the file manager and the two
-// extraction dialogs. The program installs its implementation at start-up;
-// until then (and in tests that install none) a notice says that the
-// function is not available.
+// extraction dialogs, which live above this library; the main window passes
+// its implementation to RunCommandAction.
 class ActionHandover {
 public:
     virtual ~ActionHandover() = default;
@@ -19,11 +18,3 @@ public:
     virtual void openRarExtraction(QWidget *owner, const QString &archiveName) = 0;
     virtual void openZipExtraction(QWidget *owner, const QString &archiveName) = 0;
 };
-
-// The installed hand-over, or the notice when none is installed.
-ActionHandover &CurrentActionHandover();
-// Installs handover (nullptr: the notice) and returns the previous one.
-ActionHandover *SetActionHandover(ActionHandover *handover);
-
-// The notice for a function that is not part of this build.
-void ShowNotAvailable(const QString &what, const QString &fileName);

@@ -5,7 +5,7 @@
 #include "common/BusyCursor.h"
 #include "project/ProjectEntry.h"
 
-void RunCommandAction(int action, const QString &text, QWidget *owner)
+void RunCommandAction(int action, const QString &text, QWidget *owner, ActionHandover &handover)
 {
     switch (action) {
     case ActionExecute:
@@ -13,17 +13,17 @@ void RunCommandAction(int action, const QString &text, QWidget *owner)
         break;
     case ActionFileManager: {
         BusyCursor busy;
-        CurrentActionHandover().openFileManager(owner, text);
+        handover.openFileManager(owner, text);
         break;
     }
     case ActionUnrar: {
         BusyCursor busy;
-        CurrentActionHandover().openRarExtraction(owner, CommandActions::expanded(text));
+        handover.openRarExtraction(owner, CommandActions::expanded(text));
         break;
     }
     case ActionUnzip: {
         BusyCursor busy;
-        CurrentActionHandover().openZipExtraction(owner, CommandActions::expanded(text));
+        handover.openZipExtraction(owner, CommandActions::expanded(text));
         break;
     }
     case ActionMacro:

@@ -116,10 +116,14 @@ void FileListModel::reread()
     QList<FileListEntry> entries;
     do {
         m_readAgain = false;
+        m_unreadable = false;
         entries.clear();
-        EventPump pump;
+        // Input waits until the list is read, so no keystroke or click acts
+        // on a half-read list; painting goes on.
+        EventPump pump(RunPendingEventsExceptUserInput);
         for (const QString &folder : std::as_const(m_folders)) {
-            readFolder(folder, entries, pump);
+            if (!readFolder(folder, entries, pump) && !m_readAgain)
+                m_unreadable = true;
             pump.poll();
             if (m_readAgain)
                 break;
@@ -133,9 +137,9 @@ void FileListModel::reread()
     emit readFinished();
 }
 
-void FileListModel::readFolder(const QString &folder, QList<FileListEntry> &into, EventPump &pump)
+bool FileListModel::readFolder(const QString &folder, QList<FileListEntry> &into, EventPump &pump)
 {
-    DirectoryListing::list(folder, [&](const DirectoryListing::Item &item) {
+    return DirectoryListing::list(folder, [&](const DirectoryListing::Item &item) {
         pump.poll();
         if (m_readAgain)
             return false;

@@ -51,6 +51,8 @@ public:
     bool isShown(FileInfo info) const;
 
     void reread();
+    // True when a folder of the last read could not be read at all.
+    bool readFailed() const { return m_unreadable; }
 
     const FileListEntry &entry(int row) const { return m_entries.at(row); }
     const QList<FileListEntry> &entries() const { return m_entries; }
@@ -73,7 +75,8 @@ signals:
 
 private:
     void buildColumns();
-    void readFolder(const QString &folder, QList<FileListEntry> &into, class EventPump &pump);
+    // False when folder cannot be read.
+    bool readFolder(const QString &folder, QList<FileListEntry> &into, class EventPump &pump);
     int typeIndexOf(const QMimeType &type, bool isFolder);
     int folderTypeIndex();
     int fileTypeIndex(const QString &name);
@@ -100,4 +103,5 @@ private:
 
     bool m_reading = false;
     bool m_readAgain = false;
+    bool m_unreadable = false;
 };

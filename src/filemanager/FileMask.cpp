@@ -96,3 +96,13 @@ bool MatchesMask(const QString &name, const QString &mask)
 {
     return MatchesAnyPattern(name, ParseMaskList(mask));
 }
+
+QStringList ParseGroupPattern(const QString &pattern)
+{
+    QStringList patterns = ParseMaskList(pattern);
+    for (const QString &parsed : ParseMaskList(pattern)) {
+        if (parsed.size() > 2 && parsed.endsWith(QLatin1String(".*")))
+            patterns.append(parsed.chopped(2));
+    }
+    return patterns;
+}

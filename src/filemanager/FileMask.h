@@ -20,3 +20,8 @@ bool MatchesAnyPattern(const QString &name, const QStringList &patterns);
 
 // True when name matches the mask (parsed as ParseMaskList does).
 bool MatchesMask(const QString &name, const QString &mask);
+
+// The patterns of a group selection, read as a file search reads them: those
+// of ParseMaskList, and for one ending in ".*" also the part before it, so
+// "*.*" finds every name and "b*.*" finds "bin".
+QStringList ParseGroupPattern(const QString &pattern);

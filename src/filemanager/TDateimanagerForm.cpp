@@ -1,8 +1,10 @@
 #include "filemanager/TDateimanagerForm.h"
 
 #include "common/DialogParts.h"
-#include "filemanager/FileManagerActions.h"
+#include "common/editor/TEditorForm.h"
+#include "components/DrawnIcons.h"
 #include "filemanager/TFileList.h"
+#include "filemanager/ops/FileOpsDialogs.h"
 #include "platform/Volumes.h"
 
 #include <QActionGroup>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -37,19 +40,25 @@ const Filter kFilters[] = {
      "*.acb;*.arc;*.arj;*.cab;*.huff;*.ice;*.lha;*.lzh;*.pak;*.paq;*.rar;*.tar;*.uc2;*.uc3;*.zap;*.zip;*.zoo"},
 };
 
-QToolButton *ToolButton(const char *name, const QString &hint, QStyle::StandardPixmap icon, QWidget *parent)
+QToolButton *ToolButton(const char *name, const QString &hint, const QIcon &icon, QWidget *parent)
 {
     auto *button = named(new QToolButton(parent), name);
     button->setToolTip(hint);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(icon);
     button->setAutoRaise(true);
     return button;
 }
 
+QToolButton *ToolButton(const char *name, const QString &hint, QStyle::StandardPixmap icon, QWidget *parent)
+{
+    return ToolButton(name, hint, parent->style()->standardIcon(icon), parent);
+}
+
 } // namespace
 
-TDateimanagerForm::TDateimanagerForm(const Settings &settings, QWidget *parent)
+TDateimanagerForm::TDateimanagerForm(const Settings &settings, ArchiveDialogs archiveDialogs, QWidget *parent)
     : QDialog(parent)
+    , m_archiveDialogs(std::move(archiveDialogs))
 {
     setObjectName(QStringLiteral("TDateimanagerForm"));
     setWindowTitle(QStringLiteral("Dateimanager"));
@@ -68,12 +77,7 @@ TDateimanagerForm::TDateimanagerForm(const Settings &settings, QWidget *parent)
         m_statusBar->showMessage(QStringLiteral("Objekte werden gelesen..."));
         m_statusBar->repaint();
     });
-    connect(&model, &FileListModel::readFinished, this, [this] {
-        m_reading = false;
-        m_countPanel->setText(QStringLiteral("0 Objekt(e) markiert."));
-        m_bytesPanel->clear();
-        m_statusBar->clearMessage();
-    });
+    connect(&model, &FileListModel::readFinished, this, &TDateimanagerForm::showReadStatus);
     connect(m_fileList, &TFileList::selectionChanged, this, &TDateimanagerForm::showSelectionStatus);
     connect(m_fileList, &TFileList::itemActivated, this, &TDateimanagerForm::FileList_OnOpen);
 
@@ -110,9 +114,9 @@ TDateimanagerForm::TDateimanagerForm(const Settings &settings, QWidget *parent)
 
 QToolButton *TDateimanagerForm::viewButton(const char *name, const QString &hint, int style)
 {
-    static const QStyle::StandardPixmap icons[] = {QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
-                                                   QStyle::SP_FileDialogListView, QStyle::SP_FileDialogDetailedView};
-    QToolButton *button = ToolButton(name, hint, icons[style - 1], this);
+    static const DrawnIcons::Kind icons[] = {DrawnIcons::LargeIcons, DrawnIcons::SmallIcons, DrawnIcons::List,
+                                             DrawnIcons::Details};
+    QToolButton *button = ToolButton(name, hint, DrawnIcons::icon(icons[style - 1]), this);
     button->setCheckable(true);
     connect(button, &QToolButton::clicked, this,
             [this, style] { m_fileList->setViewStyle(TFileList::ViewStyle(style)); });
@@ -126,7 +130,8 @@ void TDateimanagerForm::buildTopPanel()
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    m_rootButton = ToolButton("Button_RootDir", QStringLiteral("Stammverzeichnis"), QStyle::SP_DriveHDIcon, this);
+    m_rootButton = ToolButton("Button_RootDir", QStringLiteral("Stammverzeichnis"),
+                              DrawnIcons::icon(DrawnIcons::RootFolder), this);
     m_upButton = ToolButton("Button_UpperDir", QStringLiteral("Übergeordnetes Verzeichnis"),
                             QStyle::SP_FileDialogToParent, this);
     m_driveBox = named(new QComboBox(panel), "DriveComboBox");
@@ -191,6 +196,10 @@ void TDateimanagerForm::buildComPanel()
     connect(run, &QToolButton::clicked, this, &TDateimanagerForm::Button_ComRun_OnClick);
     connect(m_comBox->lineEdit(), &QLineEdit::returnPressed, this, &TDateimanagerForm::Button_ComRun_OnClick);
     connect(m_comBox, &QComboBox::editTextChanged, this, &TDateimanagerForm::ComBox_OnChange);
+    m_followLine = new QTimer(this);
+    m_followLine->setSingleShot(true);
+    m_followLine->setInterval(0);
+    connect(m_followLine, &QTimer::timeout, this, &TDateimanagerForm::followTypedLine);
 }
 
 void TDateimanagerForm::buildButtonPanel()
@@ -202,25 +211,26 @@ void TDateimanagerForm::buildButtonPanel()
     const auto add = [&](const char *name, const QString &caption, auto handler) {
         auto *button = named(new QPushButton(caption, panel), name);
         button->setAutoDefault(false);
-        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        // Equal shares, never less than the caption needs.
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         row->addWidget(button, 1);
         connect(button, &QPushButton::clicked, this, handler);
     };
-    add("Button_Editor", QStringLiteral("E&ditor"),
-        [this] { CurrentFileManagerActions().editFile(this, m_comBox->currentText()); });
+    const auto extract = [this](const std::function<void(QWidget *, const QString &)> &dialog) {
+        if (dialog)
+            dialog(this, m_comBox->currentText());
+    };
+    add("Button_Editor", QStringLiteral("E&ditor"), [this] { ShowEditor(this, m_comBox->currentText()); });
     add("Button_Kopieren", QStringLiteral("&Kopieren"),
-        [this] { afterChange(CurrentFileManagerActions().copy(this, selection())); });
+        [this] { afterChange(RunCopyMoveDialog(this, listFolder(), selectedNames(), true)); });
     add("Button_Verschieben", QStringLiteral("&Verschieb."),
-        [this] { afterChange(CurrentFileManagerActions().move(this, selection())); });
+        [this] { afterChange(RunCopyMoveDialog(this, listFolder(), selectedNames(), false)); });
     add("Button_Loeschen", QStringLiteral("&Löschen"), [this] { Button_Loeschen_OnClick(); });
     add("Button_VerzeichnisErstellen", QStringLiteral("Verz. &erst."),
-        [this] { afterChange(CurrentFileManagerActions().makeFolder(this, listFolder())); });
-    add("Button_Unrar", QStringLiteral("Un&rar"),
-        [this] { CurrentFileManagerActions().unrar(this, m_comBox->currentText()); });
-    add("Button_Unzip", QStringLiteral("Un&zip"),
-        [this] { CurrentFileManagerActions().unzip(this, m_comBox->currentText()); });
-    add("Button_Eigenschaften", QStringLiteral("Eigen&s."),
-        [this] { afterChange(CurrentFileManagerActions().properties(this, selection())); });
+        [this] { afterChange(RunMakeFolderDialog(this, listFolder())); });
+    add("Button_Unrar", QStringLiteral("Un&rar"), [this, extract] { extract(m_archiveDialogs.unrar); });
+    add("Button_Unzip", QStringLiteral("Un&zip"), [this, extract] { extract(m_archiveDialogs.unzip); });
+    add("Button_Eigenschaften", QStringLiteral("Eigen&s."), [this] { Button_Eigenschaften_OnClick(); });
 }
 
 void TDateimanagerForm::buildMenus(const QList<ToolItem> &tools)

@@ -1,18 +1,27 @@
 #pragma once
 
 #include "common/settings/Settings.h"
-#include "filemanager/FileManagerSelection.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
 class QStatusBar;
+class QTimer;
 class QToolButton;
 class QPushButton;
 class TFileList;
+
+// What the program lends the file manager: the RAR and ZIP extraction
+// dialogs, each shown modally on the command line's text.
+struct ArchiveDialogs {
+    std::function<void(QWidget *owner, const QString &archiveName)> unrar;
+    std::function<void(QWidget *owner, const QString &archiveName)> unzip;
+};
 
 // "Dateimanager": folder and drive navigation, four view styles, selection
 // and sort menus, a command line with history and the buttons that open the
@@ -25,7 +34,7 @@ public:
     static constexpr int kHistoryLimit = 30;
 
     // settings gives "Status", "ViewStyle" and the tools.
-    explicit TDateimanagerForm(const Settings &settings, QWidget *parent = nullptr);
+    explicit TDateimanagerForm(const Settings &settings, ArchiveDialogs archiveDialogs = {}, QWidget *parent = nullptr);
 
     QString startCommandLine() const { return m_startCommandLine; }
     void setStartCommandLine(const QString &line) { m_startCommandLine = line; }
@@ -40,7 +49,8 @@ public:
     void ChangeDir(const QString &path);
 
     TFileList *fileList() const { return m_fileList; }
-    FileManagerSelection selection() const;
+    // Names of the selected items, in list order.
+    QStringList selectedNames() const;
     // The "&Tools" pop-up's items; the button is enabled while there are any.
     void setTools(const QList<ToolItem> &tools);
 
@@ -57,8 +67,10 @@ private:
     QString defaultFolder() const;
     void setComText(const QString &text);
     void pushHistory(const QString &entry);
+    bool selectByName(const QString &name);
     void updateDriveHint(const QString &folder);
     void setDriveBox(const QString &root);
+    void showReadStatus();
     void showSelectionStatus();
     void followSelection();
     bool renameItem(int row, const QString &newName);
@@ -66,6 +78,7 @@ private:
     void DriveComboBox_OnChange(int index);
     void FilterComboBox_OnChange(int index);
     void ComBox_OnChange(const QString &text);
+    void followTypedLine();
     void Button_RootDir_OnClick();
     void Button_UpperDir_OnClick();
     void Button_Refresh_OnClick();
@@ -75,10 +88,13 @@ private:
     void sortBy(int key);
     void runTool(const QString &command);
     void Button_Loeschen_OnClick();
+    void Button_Eigenschaften_OnClick();
     void afterChange(bool changed);
 
+    ArchiveDialogs m_archiveDialogs;
     QString m_startCommandLine;
     bool m_reading = false;
+    bool m_typing = false; // a change of the command line is being followed
 
     QToolButton *m_rootButton = nullptr;
     QToolButton *m_upButton = nullptr;
@@ -90,6 +106,7 @@ private:
     TFileList *m_fileList = nullptr;
     QToolButton *m_toolsButton = nullptr;
     QComboBox *m_comBox = nullptr;
+    QTimer *m_followLine = nullptr;
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_countPanel = nullptr;
     QLabel *m_bytesPanel = nullptr;

@@ -6,9 +6,9 @@
 #include "common/CommandLinePaths.h"
 #include "common/FileUtils.h"
 #include "common/MsgBox.h"
-#include "filemanager/FileManagerActions.h"
 #include "filemanager/FileMask.h"
 #include "filemanager/TFileList.h"
+#include "filemanager/ops/FileOpsDialogs.h"
 #include "platform/FileSystem.h"
 
 #include <QComboBox>
@@ -31,13 +31,12 @@ void Run(const QString &line)
 
 } // namespace
 
-FileManagerSelection TDateimanagerForm::selection() const
+QStringList TDateimanagerForm::selectedNames() const
 {
-    FileManagerSelection result;
-    result.folder = listFolder();
+    QStringList names;
     for (int row : m_fileList->selectedRows())
-        result.names.append(m_fileList->model().entry(row).name);
-    return result;
+        names.append(m_fileList->model().entry(row).name);
+    return names;
 }
 
 void TDateimanagerForm::showSelectionStatus()
@@ -61,7 +60,7 @@ void TDateimanagerForm::showSelectionStatus()
         m_bytesPanel->clear();
     else
         m_bytesPanel->setText(FormatThousands(bytes) + QStringLiteral(" Byte"));
-    if (rows.size() == 1)
+    if (rows.size() == 1 && !m_typing)
         followSelection();
 }
 
@@ -137,13 +136,14 @@ bool TDateimanagerForm::renameItem(int row, const QString &newName)
 
 void TDateimanagerForm::selectGroup()
 {
-    GroupSelection choice;
-    if (!CurrentFileManagerActions().selectGroup(this, selection(), choice) || choice.pattern.isEmpty())
+    QString pattern;
+    bool excludeFolders = false;
+    if (!RunSelectGroupDialog(this, pattern, excludeFolders) || pattern.isEmpty())
         return;
-    const QStringList patterns = ParseMaskList(choice.pattern);
+    const QStringList patterns = ParseGroupPattern(pattern);
     for (int row = 0; row < m_fileList->count(); ++row) {
         const FileListEntry &entry = m_fileList->model().entry(row);
-        if (choice.excludeFolders && entry.isFolder)
+        if (excludeFolders && entry.isFolder)
             continue;
         if (!m_fileList->isRowSelected(row) && MatchesAnyPattern(entry.name, patterns))
             m_fileList->setRowSelected(row, true);
@@ -164,7 +164,15 @@ void TDateimanagerForm::Button_Loeschen_OnClick()
                    MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Help, 80380);
         return;
     }
-    afterChange(CurrentFileManagerActions().remove(this, selection()));
+    afterChange(RunDeleteDialog(this, listFolder(), selectedNames()));
+}
+
+void TDateimanagerForm::Button_Eigenschaften_OnClick()
+{
+    const QList<int> rows = m_fileList->selectedRows();
+    const FileListModel &model = m_fileList->model();
+    const QString type = rows.size() == 1 ? model.typeName(model.entry(rows.first())) : QString();
+    afterChange(RunPropertiesDialog(this, listFolder(), selectedNames(), type));
 }
 
 void TDateimanagerForm::afterChange(bool changed)

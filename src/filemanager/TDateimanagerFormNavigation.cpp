@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QStorageInfo>
 #include <QToolButton>
@@ -136,25 +138,45 @@ void TDateimanagerForm::ChangeDir(const QString &path)
         m_upButton->setEnabled(!atRoot);
     }
 
-    m_reading = false;
-    m_countPanel->setText(QStringLiteral("0 Objekt(e) markiert."));
-    m_bytesPanel->clear();
-    m_statusBar->clearMessage();
+    showReadStatus();
     m_statusBar->repaint();
 
-    if (!name.isEmpty() || m_fileList->selectedCount() > 0) {
-        int found = -1;
-        m_fileList->selectNone();
-        for (int row = 0; row < m_fileList->count(); ++row) {
-            if (FileSystem::namesEqual(m_fileList->model().entry(row).name, name)) {
-                m_fileList->selectOnly(row);
-                found = row;
-            }
-        }
-        m_fileList->scrollToRow(found);
-    }
+    // A selection that stays as it was sends no change; its figures are
+    // shown all the same.
+    if ((!name.isEmpty() || m_fileList->selectedCount() > 0) && !selectByName(name))
+        showSelectionStatus();
     if (changed)
         pushHistory(folder);
+}
+
+// Selects the item called name alone; false when the selection already was
+// just that and is left untouched.
+bool TDateimanagerForm::selectByName(const QString &name)
+{
+    int found = -1;
+    for (int row = 0; row < m_fileList->count() && found < 0; ++row) {
+        if (FileSystem::namesEqual(m_fileList->model().entry(row).name, name))
+            found = row;
+    }
+    m_fileList->scrollToRow(found);
+    const QList<int> wanted = found < 0 ? QList<int>() : QList<int>{found};
+    if (m_fileList->selectedRows() == wanted)
+        return false;
+    if (found < 0)
+        m_fileList->selectNone();
+    else
+        m_fileList->selectOnly(found);
+    return true;
+}
+
+// The list just read: nothing selected, and a word when the folder could not
+// be read (the list stays empty then).
+void TDateimanagerForm::showReadStatus()
+{
+    m_reading = false;
+    m_countPanel->setText(QStringLiteral("0 Objekt(e) markiert."));
+    m_bytesPanel->setText(m_fileList->model().readFailed() ? QStringLiteral("Kein Zugriff") : QString());
+    m_statusBar->clearMessage();
 }
 
 void TDateimanagerForm::setComText(const QString &text)
@@ -165,12 +187,19 @@ void TDateimanagerForm::setComText(const QString &text)
 
 void TDateimanagerForm::pushHistory(const QString &entry)
 {
-    const QString text = m_comBox->currentText();
+    QLineEdit *line = m_comBox->lineEdit();
+    const QString text = line->text();
+    const int cursor = line->cursorPosition();
     const QSignalBlocker quiet(m_comBox);
     m_comBox->insertItem(0, entry);
     while (m_comBox->count() > kHistoryLimit)
         m_comBox->removeItem(m_comBox->count() - 1);
-    m_comBox->setEditText(text);
+    // The first entry of an empty history becomes the text; put back what
+    // was typed, where it was typed.
+    if (line->text() != text) {
+        line->setText(text);
+        line->setCursorPosition(cursor);
+    }
 }
 
 void TDateimanagerForm::DriveComboBox_OnChange(int index)
@@ -197,10 +226,26 @@ void TDateimanagerForm::FilterComboBox_OnChange(int index)
     m_filterBox->setToolTip(patterns);
 }
 
+// The line is followed once the key that changed it has been handled, when
+// a completion the line offers stands selected behind the cursor.
 void TDateimanagerForm::ComBox_OnChange(const QString &text)
 {
-    if (!m_comBox->hasFocus() || !text.contains(QLatin1Char('/')))
+    if (m_comBox->hasFocus() && text.contains(QLatin1Char('/')))
+        m_followLine->start();
+}
+
+void TDateimanagerForm::followTypedLine()
+{
+    const QLineEdit *edit = m_comBox->lineEdit();
+    QString text = edit->text();
+    // An offered completion is not typed.
+    if (edit->hasSelectedText() && edit->selectionEnd() == text.size())
+        text.truncate(edit->selectionStart());
+    if (!text.contains(QLatin1Char('/')))
         return;
+    // What is being typed is never written back: the list follows the line,
+    // not the other way round.
+    const QScopedValueRollback typing(m_typing, true);
     const QString line = text.trimmed();
     if (FileSystem::fileExists(line) || FileSystem::folderExists(line)) {
         ChangeDir(line);

@@ -1,11 +1,27 @@
 #include "filemanager/TFileList.h"
 
+#include <QDateTime>
 #include <QFileIconProvider>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QSet>
 #include <QStackedLayout>
 #include <QTreeView>
+
+namespace {
+
+constexpr QSize kLargeIconGrid(96, 64);
+constexpr int kColumnGap = 8;
+
+// Width of a cell showing text: the text and the item margins.
+int CellWidth(const QAbstractItemView *view, const QString &text)
+{
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    return view->fontMetrics().horizontalAdvance(text) + 2 * margin + 2;
+}
+
+} // namespace
 
 TFileList::TFileList(QWidget *parent)
     : QWidget(parent)
@@ -35,7 +51,8 @@ TFileList::TFileList(QWidget *parent)
         connect(view, &QAbstractItemView::activated, this,
                 [this](const QModelIndex &index) { emit itemActivated(index.row()); });
     }
-    m_listView->setUniformItemSizes(true);
+    // A grid lays the items out, so they need no uniform size; each is
+    // drawn as wide as its own name.
     m_listView->setResizeMode(QListView::Adjust);
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->addWidget(m_listView);
@@ -44,12 +61,14 @@ TFileList::TFileList(QWidget *parent)
     connect(m_detailsView->header(), &QHeaderView::sectionClicked, this,
             [this](int section) { m_model->setSortColumn(m_model->infoOfColumn(section)); });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        applyColumns();
+        fitToNames();
         updateHint();
     });
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &TFileList::fitToNames);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, &TFileList::fitToNames);
     connect(m_selection, &QItemSelectionModel::selectionChanged, this, &TFileList::selectionChanged);
-    applyColumns();
     setViewStyle(vsList);
+    fitToNames();
 }
 
 QIcon TFileList::iconFor(const QMimeType &type, bool isFolder) const
@@ -71,16 +90,16 @@ void TFileList::setViewStyle(ViewStyle style)
     case vsIcon:
         m_listView->setViewMode(QListView::IconMode);
         m_listView->setIconSize(QSize(32, 32));
-        m_listView->setGridSize(QSize(96, 64));
         m_listView->setFlow(QListView::LeftToRight);
         m_listView->setMovement(QListView::Static);
+        m_listView->setWordWrap(true);
         break;
     case vsSmallIcon:
         m_listView->setViewMode(QListView::ListMode);
         m_listView->setIconSize(QSize(16, 16));
-        m_listView->setGridSize(QSize(160, 20));
         m_listView->setFlow(QListView::LeftToRight);
         m_listView->setWrapping(true);
+        m_listView->setWordWrap(false);
         break;
     case vsReport:
         break;
@@ -89,11 +108,12 @@ void TFileList::setViewStyle(ViewStyle style)
         m_style = vsList;
         m_listView->setViewMode(QListView::ListMode);
         m_listView->setIconSize(QSize(16, 16));
-        m_listView->setGridSize(QSize());
         m_listView->setFlow(QListView::TopToBottom);
         m_listView->setWrapping(true);
+        m_listView->setWordWrap(false);
         break;
     }
+    applyGrid();
     QWidget *shown = m_style == vsReport ? static_cast<QWidget *>(m_detailsView) : m_listView;
     const bool hadFocus = m_stack->currentWidget() && m_stack->currentWidget()->hasFocus();
     m_stack->setCurrentWidget(shown);
@@ -107,6 +127,46 @@ QAbstractItemView *TFileList::currentView() const
     return m_style == vsReport ? static_cast<QAbstractItemView *>(m_detailsView) : m_listView;
 }
 
+void TFileList::fitToNames()
+{
+    const QFontMetrics metrics = m_listView->fontMetrics();
+    m_widestRow = -1;
+    int widest = -1;
+    for (int row = 0; row < count(); ++row) {
+        const int width = metrics.horizontalAdvance(m_model->entry(row).name);
+        if (width > widest) {
+            widest = width;
+            m_widestRow = row;
+        }
+    }
+    applyGrid();
+    applyColumns();
+}
+
+// The grid the list styles lay their items out in: as wide as the widest
+// name; the large icons wrap it, as high as it needs.
+void TFileList::applyGrid()
+{
+    if (m_style == vsReport)
+        return;
+    const QModelIndex widest = m_model->index(m_widestRow, 0);
+    if (m_style == vsIcon) {
+        m_listView->setGridSize(kLargeIconGrid);
+        if (!widest.isValid())
+            return;
+        const int lineHeight = m_listView->fontMetrics().lineSpacing();
+        const int needed = m_listView->sizeHintForIndex(widest).height();
+        // Another name may break at a worse place; one line to spare.
+        const int height = needed > kLargeIconGrid.height() ? needed + lineHeight : kLargeIconGrid.height();
+        m_listView->setGridSize(QSize(kLargeIconGrid.width(), height));
+        return;
+    }
+    const QSize item = widest.isValid() ? m_listView->sizeHintForIndex(widest) : QSize(160, 20);
+    m_listView->setGridSize(QSize(item.width() + kColumnGap, item.height()));
+}
+
+// The table widths are the least a column gets: sizes of ten digits, the
+// time of day and every name show whole.
 void TFileList::applyColumns()
 {
     QHeaderView *header = m_detailsView->header();
@@ -114,7 +174,40 @@ void TFileList::applyColumns()
         const int width = m_model->columnWidth(column);
         header->setSectionHidden(column, width == 0);
         if (width > 0)
-            header->resizeSection(column, width);
+            header->resizeSection(column, std::max(width, neededWidth(column)));
+    }
+}
+
+int TFileList::neededWidth(int column) const
+{
+    const FileInfo info = m_model->infoOfColumn(column);
+    const QModelIndex widest = m_model->index(m_widestRow, column);
+    switch (info) {
+    case fiName:
+        return widest.isValid() ? m_detailsView->sizeHintForIndex(widest).width() : 0;
+    case fiDosName:
+        return widest.isValid() ? CellWidth(m_detailsView, widest.data().toString()) : 0;
+    case fiSize:
+        return CellWidth(m_detailsView, QStringLiteral("9999999999"));
+    case fiType: {
+        int width = 0;
+        QSet<int> seen;
+        for (const FileListEntry &entry : m_model->entries()) {
+            if (!seen.contains(entry.typeIndex)) {
+                seen.insert(entry.typeIndex);
+                width = std::max(width, CellWidth(m_detailsView, m_model->typeName(entry)));
+            }
+        }
+        return width;
+    }
+    case fiModified:
+    case fiCreated:
+    case fiLastAccess: {
+        const QDateTime late(QDate(2000, 12, 28), QTime(23, 58));
+        return CellWidth(m_detailsView, TimeText(late.toMSecsSinceEpoch()));
+    }
+    default:
+        return 0;
     }
 }
 

@@ -47,7 +47,11 @@ signals:
     void itemActivated(int row);
 
 private:
+    // Sizes the items and columns so that every name shows whole.
+    void fitToNames();
+    void applyGrid();
     void applyColumns();
+    int neededWidth(int column) const;
     void updateHint();
     QIcon iconFor(const QMimeType &type, bool isFolder) const;
 
@@ -57,4 +61,5 @@ private:
     QStackedLayout *m_stack;
     QItemSelectionModel *m_selection;
     ViewStyle m_style = vsList;
+    int m_widestRow = -1; // the row whose name is widest, -1 when empty
 };

@@ -5,11 +5,12 @@
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 #include "TestRegistry.h"
-#include "commands/ActionHandover.h"
 #include "common/AppContext.h"
 #include "common/ModalSeam.h"
 #include "common/TMsgBoxForm.h"
 #include "common/WidgetMsgBoxHandler.h"
+#include "filemanager/TDateimanagerForm.h"
+#include "filemanager/TFileList.h"
 #include "project/Project.h"
 #include "tree/ProjectTreeModel.h"
 #include "tree/ProjectTreeView.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -256,31 +258,17 @@ void MainWindowEditingTest::cancelledAddTakesTheEntryBack()
     QVERIFY(!m_window->isModified());
 }
 
-namespace {
-
-// Remembers the archive names handed to the extraction dialogs.
-class HandoverRecorder final : public ActionHandover {
-public:
-    HandoverRecorder() { m_previous = SetActionHandover(this); }
-    ~HandoverRecorder() override { SetActionHandover(m_previous); }
-
-    void openFileManager(QWidget *, const QString &startCommandLine) override { fileManagerLines << startCommandLine; }
-    void openRarExtraction(QWidget *, const QString &archiveName) override { archives << archiveName; }
-    void openZipExtraction(QWidget *, const QString &archiveName) override { archives << archiveName; }
-
-    QStringList archives;
-    QStringList fileManagerLines;
-
-private:
-    ActionHandover *m_previous = nullptr;
-};
-
-} // namespace
-
 // What the user typed and has not stored yet is what the buttons act on.
 void MainWindowEditingTest::buttonsActOnTypedText()
 {
-    HandoverRecorder handover;
+    QStringList shown;
+    ModalSeam::ScopedHandler dialogs([&shown](QDialog *dialog) {
+        if (auto *rar = dialog->findChild<QLabel *>(QStringLiteral("Label_RarFile")))
+            shown << rar->text();
+        if (auto *fileManager = qobject_cast<TDateimanagerForm *>(dialog))
+            shown << fileManager->fileList()->model().directory();
+        return int(QDialog::Rejected);
+    });
     select(QStringLiteral("Zwei"));
     QLineEdit *field = m_window->commandField();
     field->clear();
@@ -292,11 +280,11 @@ void MainWindowEditingTest::buttonsActOnTypedText()
     QCOMPARE(entry(QStringLiteral("Zwei"))->record.command, QString());
     QVERIFY(!m_window->isModified());
 
-    child<QPushButton>(m_window.get(), "BefehlUnzipButton")->click();
-    QCOMPARE(handover.archives, QStringList{m_drive + QStringLiteral("/tools/run.sh")});
-    // The file manager expands the raw text itself.
+    child<QPushButton>(m_window.get(), "BefehlUnrarButton")->click();
+    QCOMPARE(shown, QStringList{m_drive + QStringLiteral("/tools/run.sh")});
+    // The file manager expands the raw text against the catalogue's drive.
     child<QPushButton>(m_window.get(), "BefehlDateimanagerButton")->click();
-    QCOMPARE(handover.fileManagerLines, QStringList{QStringLiteral("\\tools\\run.sh")});
+    QCOMPARE(shown.value(1), m_drive + QStringLiteral("/tools/"));
 
     select(QStringLiteral("Drei"));
     QCOMPARE(entry(QStringLiteral("Zwei"))->record.command, QStringLiteral("\\tools\\run.sh"));

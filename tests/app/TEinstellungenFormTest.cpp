@@ -9,7 +9,6 @@
 #include "app/settings/TEinstellungenForm.h"
 #include "common/ModalSeam.h"
 #include "common/settings/SettingsReader.h"
-#include "filemanager/FileManagerWindow.h"
 #include "project/Project.h"
 #include "tree/ProjectTreeView.h"
 
@@ -238,7 +237,7 @@ void TEinstellungenFormTest::toolsGrid()
     auto window = windowOn(file);
     {
         ModalSeam::ScopedHandler modal([](QDialog *) { return int(QDialog::Rejected); });
-        ShowFileManager(window.get(), QString(), window->settings());
+        child<QPushButton>(window.get(), "BefehlDateimanagerButton")->click();
     }
     QVERIFY(!runDialog(*window, [&step](QDialog *dialog) {
         step(dialog);

@@ -146,8 +146,11 @@ void DeleteAttributeTest::scanStates_data()
     QTest::newRow("folder with hidden, dot folder and link")
         << QStringList{"d"} << int(Qt::Unchecked) << int(Qt::PartiallyChecked) << qint64(2) << qint64(3)
         << qint64(1000 + 4 + 3);
-    QTest::newRow("link alone") << QStringList{"link"} << int(Qt::Unchecked) << int(Qt::Unchecked) << qint64(0)
-                                << qint64(1) << qint64(6);
+    QTest::newRow("selected link as its target")
+        << QStringList{"link"} << int(Qt::Checked) << int(Qt::Unchecked) << qint64(0) << qint64(1) << qint64(2);
+    QTest::newRow("selected link to a folder")
+        << QStringList{"dlink"} << int(Qt::Unchecked) << int(Qt::PartiallyChecked) << qint64(2) << qint64(3)
+        << qint64(1000 + 4 + 3);
 }
 
 void DeleteAttributeTest::scanStates()
@@ -168,6 +171,7 @@ void DeleteAttributeTest::scanStates()
     FileTree::write(folder + QStringLiteral("/d/.cache/skipped"), QByteArray(500, 's'));
     QFile::link(QStringLiteral("abc"), folder + QStringLiteral("/d/link"));
     QFile::link(QStringLiteral("ro.txt"), folder + QStringLiteral("/link"));
+    QFile::link(QStringLiteral("d"), folder + QStringLiteral("/dlink"));
     int scansSeen = 0;
     const AttributeScanResult result =
         ScanAttributes(folder, names, [&scansSeen](const AttributeScanResult &) { ++scansSeen; });

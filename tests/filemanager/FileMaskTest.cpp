@@ -11,6 +11,8 @@ private slots:
     void parsing();
     void matching_data();
     void matching();
+    void groupPattern_data();
+    void groupPattern();
 };
 
 void FileMaskTest::parsing_data()
@@ -92,6 +94,31 @@ void FileMaskTest::matching()
     QFETCH(QString, name);
     QFETCH(bool, matches);
     QCOMPARE(MatchesMask(name, mask), matches);
+}
+
+void FileMaskTest::groupPattern_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("*.* takes a name without dot") << "*.*"
+                                                  << "Makefile" << true;
+    QTest::newRow("prefix without extension") << "b*.*"
+                                              << "bin" << true;
+    QTest::newRow("exact stem") << "readme.*"
+                                << "README" << true;
+    QTest::newRow("exact stem is not widened") << "readme.*"
+                                               << "readme2" << false;
+    QTest::newRow("extension pattern unchanged") << "*.txt"
+                                                 << "txt" << false;
+}
+
+void FileMaskTest::groupPattern()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, name);
+    QFETCH(bool, matches);
+    QCOMPARE(MatchesAnyPattern(name, ParseGroupPattern(pattern)), matches);
 }
 
 BREKKO_TEST_MAIN(FileMaskTest)

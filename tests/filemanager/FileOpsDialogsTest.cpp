@@ -60,6 +60,8 @@ private slots:
     void makeFolder();
     void propertiesOfMixedFiles();
     void propertiesOfOneFile();
+    void attributeBoxOneClick_data();
+    void attributeBoxOneClick();
     void groupDialog_data();
     void groupDialog();
 };
@@ -275,7 +277,7 @@ void FileOpsDialogsTest::propertiesOfOneFile()
     TEigenschaftenForm form(folder, {QStringLiteral(".Notes.txt")});
     form.fill();
     QVERIFY(child<QGroupBox>(&form, "GroupBox_Datei")->isVisibleTo(&form));
-    QCOMPARE(labelText(&form, "Label_DosDateiname"), QStringLiteral(".Notes.txt"));
+    QCOMPARE(labelText(&form, "Label_DosDateiname"), QStringLiteral(".NOTES.TXT"));
     const QString modified = QFileInfo(folder + QStringLiteral("/.Notes.txt"))
                                  .lastModified()
                                  .toUTC()
@@ -283,6 +285,42 @@ void FileOpsDialogsTest::propertiesOfOneFile()
     QCOMPARE(labelText(&form, "Label_Geaendert"), modified);
     QCOMPARE(child<QCheckBox>(&form, "CheckBox_DA_Hidden")->checkState(), Qt::Checked);
     QCOMPARE(child<QCheckBox>(&form, "CheckBox_DA_ReadOnly")->checkState(), Qt::Unchecked);
+}
+
+void FileOpsDialogsTest::attributeBoxOneClick_data()
+{
+    QTest::addColumn<QStringList>("readOnly");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<bool>("afterwards");
+    QTest::newRow("writable file") << QStringList{} << int(Qt::Checked) << true;
+    QTest::newRow("read-only file") << QStringList{"a.txt"} << int(Qt::Unchecked) << false;
+    QTest::newRow("mixed") << QStringList{"b.txt"} << int(Qt::Checked) << true;
+}
+
+// Grey is offered only for a mixed selection; one click toggles otherwise,
+// and OK applies what the box shows.
+void FileOpsDialogsTest::attributeBoxOneClick()
+{
+    QFETCH(QStringList, readOnly);
+    QFETCH(int, clicked);
+    QFETCH(bool, afterwards);
+    TestEnvironment env;
+    const QString folder = env.makeFolder(QStringLiteral("list"));
+    FileTree::write(folder + QStringLiteral("/a.txt"), "a");
+    FileTree::write(folder + QStringLiteral("/b.txt"), "b");
+    for (const QString &name : readOnly)
+        FileTree::makeReadOnly(folder + QLatin1Char('/') + name);
+    const QStringList names = readOnly.contains(QStringLiteral("b.txt"))
+                                  ? QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}
+                                  : QStringList{QStringLiteral("a.txt")};
+    TEigenschaftenForm form(folder, names);
+    form.fill();
+    auto *box = child<QCheckBox>(&form, "CheckBox_DA_ReadOnly");
+    box->click();
+    QCOMPARE(int(box->checkState()), clicked);
+    child(&form, "Button_Ok")->click();
+    for (const QString &name : names)
+        QCOMPARE(FileOperations::isReadOnly(folder + QLatin1Char('/') + name), afterwards);
 }
 
 void FileOpsDialogsTest::groupDialog_data()

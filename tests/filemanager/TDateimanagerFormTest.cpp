@@ -1,36 +1,39 @@
 #include "filemanager/TDateimanagerForm.h"
-#include "filemanager/FileManagerActions.h"
+#include "common/ModalSeam.h"
 #include "filemanager/TFileList.h"
+#include "filemanager/ops/TEigenschaftenForm.h"
 
+#include "FindChild.h"
 #include "LauncherRecorder.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
 #include "TestRegistry.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 namespace {
 
-class RecordingActions : public FileManagerActions {
-public:
-    bool remove(QWidget *, const FileManagerSelection &selection) override
-    {
-        removed = selection;
-        return true;
-    }
-    bool selectGroup(QWidget *, const FileManagerSelection &, GroupSelection &choice) override
-    {
-        choice = group;
-        return true;
-    }
-    FileManagerSelection removed;
-    GroupSelection group;
-};
+// Answers the group selection dialog with pattern.
+ModalSeam::Handler GroupDialog(const QString &pattern, bool excludeFolders)
+{
+    return [pattern, excludeFolders](QDialog *dialog) {
+        child<QLineEdit>(dialog, "GroupEdit")->setText(pattern);
+        child<QCheckBox>(dialog, "CheckBox_VerzeichnisseAusschliessen")->setChecked(excludeFolders);
+        child(dialog, "Button_Uebernehmen")->click();
+        return dialog->result();
+    };
+}
 
 QStringList SelectedNames(const TFileList &list)
 {
@@ -69,6 +72,16 @@ private slots:
     void groupSelectionExtends();
     void toolsRunWithCommandLine();
     void closingWritesCommandLineBack();
+    void typedTextStaysAsTyped_data();
+    void typedTextStaysAsTyped();
+    void propertiesDescribeAsTheList_data();
+    void propertiesDescribeAsTheList();
+    void namesShowWhole_data();
+    void namesShowWhole();
+    void detailColumnsFitTheirText();
+    void viewButtonsLookDifferent();
+    void captionsFitAtMinimumWidth();
+    void unreadableFolderSaysSo();
 
 private:
     QComboBox *comBox() const { return m_form->findChild<QComboBox *>(QStringLiteral("ComBox")); }
@@ -76,8 +89,6 @@ private:
 
     TestEnvironment *m_env = nullptr;
     TDateimanagerForm *m_form = nullptr;
-    RecordingActions m_actions;
-    FileManagerActions *m_previousActions = nullptr;
 };
 
 void TDateimanagerFormTest::init()
@@ -91,12 +102,10 @@ void TDateimanagerFormTest::init()
     Settings settings;
     settings.tools = {{QStringLiteral("Packer"), QStringLiteral("packer --fast")}};
     m_form = new TDateimanagerForm(settings);
-    m_previousActions = SetFileManagerActions(&m_actions);
 }
 
 void TDateimanagerFormTest::cleanup()
 {
-    SetFileManagerActions(m_previousActions);
     delete m_form;
     delete m_env;
 }
@@ -253,9 +262,18 @@ void TDateimanagerFormTest::deleteNeedsSelection()
     TFileList *files = m_form->fileList();
     files->setRowSelected(RowOf(*files, QStringLiteral("c.dat")), true);
     files->setRowSelected(RowOf(*files, QStringLiteral("sub")), true);
+    QString question;
+    ModalSeam::ScopedHandler seam([&question](QDialog *dialog) {
+        question = labelText(dialog, "Label1");
+        child<QRadioButton>(dialog, "RadioButton_Loeschen")->setChecked(true);
+        child(dialog, "Button_Loeschen")->click();
+        return dialog->result();
+    });
     remove->click();
-    QCOMPARE(m_actions.removed.folder, list());
-    QCOMPARE(m_actions.removed.names, (QStringList{"sub", "c.dat"}));
+    QCOMPARE(question, QStringLiteral("Sollen die 2 markierten Objekte"));
+    QVERIFY(!QFile::exists(list() + QStringLiteral("c.dat")));
+    QVERIFY(!QFile::exists(list() + QStringLiteral("sub")));
+    QCOMPARE(files->count(), 2);
 }
 
 void TDateimanagerFormTest::groupSelectionExtends()
@@ -263,12 +281,17 @@ void TDateimanagerFormTest::groupSelectionExtends()
     m_form->ChangeDir(list());
     TFileList *files = m_form->fileList();
     files->setRowSelected(RowOf(*files, QStringLiteral("c.dat")), true);
-    m_actions.group = {QStringLiteral("b"), true};
     auto *menu = m_form->findChild<QMenu *>(QStringLiteral("PopupMenu_Markieren"));
-    menu->actions().at(0)->trigger();
+    {
+        ModalSeam::ScopedHandler seam(GroupDialog(QStringLiteral("b*.*"), true));
+        menu->actions().at(0)->trigger();
+    }
     QCOMPARE(SelectedNames(*files), (QStringList{"b.txt", "c.dat"}));
-    m_actions.group = {QStringLiteral("*"), false};
-    menu->actions().at(0)->trigger();
+    {
+        // "*.*" takes names without an extension too, folders included.
+        ModalSeam::ScopedHandler seam(GroupDialog(QStringLiteral("*.*"), false));
+        menu->actions().at(0)->trigger();
+    }
     QCOMPARE(files->selectedCount(), files->count());
     menu->actions().at(1)->trigger();
     QCOMPARE(files->selectedCount(), 0);
@@ -296,6 +319,187 @@ void TDateimanagerFormTest::closingWritesCommandLineBack()
     QCOMPARE(m_form->startCommandLine(), list() + QStringLiteral("b.txt"));
     QCOMPARE(m_form->fileList()->count(), 0);
     QCOMPARE(comBox()->currentText(), QString());
+}
+
+void TDateimanagerFormTest::typedTextStaysAsTyped_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("selected");
+    // "@" stands for the listed folder; typing goes to the end of the line.
+    QTest::newRow("argument after the selected file") << "@a.txt"
+                                                      << " eins" << QString() << "@" << QStringList{"a.txt"};
+    QTest::newRow("path and argument typed") << ""
+                                             << "@sub/inner.txt -r" << QString() << "@sub/" << QStringList{"inner.txt"};
+    QTest::newRow("completion offered from the history") << ""
+                                                         << "@s"
+                                                         << "ub/"
+                                                         << "@" << QStringList{};
+}
+
+// The line follows no selection while it is typed: what is typed stays.
+void TDateimanagerFormTest::typedTextStaysAsTyped()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, typed);
+    QFETCH(QString, offered);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, selected);
+    const auto fill = [this](QString text) { return text.replace(QLatin1Char('@'), list()); };
+    m_form->ChangeDir(list() + QStringLiteral("sub/"));
+    m_form->setStartCommandLine(start.isEmpty() ? list() : fill(start));
+    m_form->becomeActive();
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    comBox()->setFocus();
+    if (start.isEmpty())
+        comBox()->clearEditText();
+    comBox()->lineEdit()->end(false);
+    QTest::keyClicks(comBox(), fill(typed));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_form->fileList()->model().directory(), fill(folder));
+    QCOMPARE(comBox()->currentText(), fill(start) + fill(typed) + offered);
+    QCOMPARE(SelectedNames(*m_form->fileList()), selected);
+}
+
+void TDateimanagerFormTest::propertiesDescribeAsTheList_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("figures");
+    QTest::addColumn<QString>("dosName");
+    QTest::newRow("folder") << "sub"
+                            << "1 Verzeichnis(se), 1 Datei(en)" << QString();
+    QTest::newRow("link to a folder") << "sublink"
+                                      << "1 Verzeichnis(se), 1 Datei(en)" << QString();
+    QTest::newRow("file") << "a.txt"
+                          << "0 Verzeichnis(se), 1 Datei(en)"
+                          << "A.TXT";
+}
+
+// One selected item: the type the list shows, and a link as what it points
+// to, as the list has it.
+void TDateimanagerFormTest::propertiesDescribeAsTheList()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, figures);
+    QFETCH(QString, dosName);
+    QVERIFY(QFile::link(list() + QStringLiteral("sub"), list() + QStringLiteral("sublink")));
+    m_form->ChangeDir(list() + name);
+    TFileList *files = m_form->fileList();
+    const int row = RowOf(*files, name);
+    QCOMPARE(SelectedNames(*files), QStringList{name});
+    QStringList shown;
+    ModalSeam::ScopedHandler seam([&shown](QDialog *dialog) {
+        qobject_cast<TEigenschaftenForm *>(dialog)->fill();
+        shown << labelText(dialog, "Label_Typ") << labelText(dialog, "Label_AnzahlDirsFiles")
+              << labelText(dialog, "Label_DosDateiname");
+        return int(QDialog::Rejected);
+    });
+    child(m_form, "Button_Eigenschaften")->click();
+    const QString listed = files->model().index(row, files->model().columnOf(fiType)).data().toString();
+    QVERIFY(!listed.isEmpty());
+    QCOMPARE(shown, (QStringList{listed, figures, dosName}));
+}
+
+void TDateimanagerFormTest::namesShowWhole_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("sortKey");
+    QTest::newRow("list by date") << int(TFileList::vsList) << int(fiCreated);
+    QTest::newRow("small icons by date") << int(TFileList::vsSmallIcon) << int(fiCreated);
+    QTest::newRow("large icons by name") << int(TFileList::vsIcon) << int(fiName);
+}
+
+// Every name fits its cell, whatever the order and after a re-read.
+void TDateimanagerFormTest::namesShowWhole()
+{
+    QFETCH(int, style);
+    QFETCH(int, sortKey);
+    m_env->writeFile(QStringLiteral("list/.versteckte Notizen zum Projekt.txt"), "1234567");
+    m_env->writeFile(QStringLiteral("list/Ärger über die Übersetzung der Oberfläche.txt"), "12");
+    m_env->makeFolder(QStringLiteral("list/link-ordner auf die gemeinsamen Vorlagen"));
+    m_env->makeFolder(QStringLiteral("list/x"));
+    m_form->resize(640, 460);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    m_form->ChangeDir(list());
+    TFileList *files = m_form->fileList();
+    files->setViewStyle(TFileList::ViewStyle(style));
+    for (int pass = 0; pass < 2; ++pass) {
+        files->model().setSortColumn(FileInfo(sortKey));
+        files->model().reread();
+        auto *view = qobject_cast<QListView *>(files->currentView());
+        QVERIFY(view);
+        view->doItemsLayout();
+        for (int row = 0; row < files->count(); ++row) {
+            const QModelIndex index = files->model().index(row, 0);
+            const QSize needed = view->sizeHintForIndex(index);
+            const QSize cell = style == TFileList::vsIcon ? view->gridSize() : view->visualRect(index).size();
+            QVERIFY2(cell.width() >= needed.width() && cell.height() >= needed.height(),
+                     qPrintable(files->model().entry(row).name));
+        }
+    }
+}
+
+// The table widths are minimums: ten-digit sizes and times show whole.
+void TDateimanagerFormTest::detailColumnsFitTheirText()
+{
+    QFile big(m_env->path(QStringLiteral("list/big.iso")));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(Q_INT64_C(3221225472)));
+    big.close();
+    m_form->ChangeDir(list());
+    TFileList *files = m_form->fileList();
+    files->setViewStyle(TFileList::vsReport);
+    const auto *view = qobject_cast<QTreeView *>(files->currentView());
+    QVERIFY(view);
+    const FileListModel &model = files->model();
+    for (const FileInfo info : {fiName, fiSize, fiType, fiModified, fiCreated}) {
+        const int column = model.columnOf(info);
+        for (int row = 0; row < files->count(); ++row) {
+            const QModelIndex index = model.index(row, column);
+            QVERIFY2(view->columnWidth(column) >= view->sizeHintForIndex(index).width(),
+                     qPrintable(index.data().toString()));
+        }
+    }
+}
+
+void TDateimanagerFormTest::viewButtonsLookDifferent()
+{
+    QList<QImage> pictures;
+    for (const char *name : {"Button_IconBig", "Button_IconSmall", "Button_IconList", "Button_IconReport"}) {
+        const QImage picture = child<QToolButton>(m_form, name)->icon().pixmap(16).toImage();
+        QVERIFY2(!pictures.contains(picture), name);
+        pictures << picture;
+    }
+}
+
+void TDateimanagerFormTest::captionsFitAtMinimumWidth()
+{
+    m_form->show();
+    m_form->resize(m_form->minimumSizeHint());
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    m_form->layout()->activate();
+    for (QPushButton *button : child<QWidget>(m_form, "ButtonPanel")->findChildren<QPushButton *>()) {
+        const QString caption = button->text().remove(QLatin1Char('&'));
+        QVERIFY2(button->width() > button->fontMetrics().horizontalAdvance(caption), qPrintable(caption));
+    }
+}
+
+// The list stays empty; the status line says why.
+void TDateimanagerFormTest::unreadableFolderSaysSo()
+{
+    m_form->ChangeDir(list() + QStringLiteral("sub/"));
+    auto *bytes = child<QLabel>(m_form, "StatusPanel1");
+    QCOMPARE(bytes->text(), QString());
+    QVERIFY(QDir(list() + QStringLiteral("sub")).removeRecursively());
+    child<QToolButton>(m_form, "Button_Refresh")->click();
+    QCOMPARE(m_form->fileList()->count(), 0);
+    QCOMPARE(bytes->text(), QStringLiteral("Kein Zugriff"));
+    m_form->ChangeDir(list());
+    QCOMPARE(bytes->text(), QString());
 }
 
 BREKKO_TEST_MAIN(TDateimanagerFormTest)

@@ -5,7 +5,6 @@
 #include "app/settings/TEinstellungenForm.h"
 #include "common/ModalSeam.h"
 #include "components/DockingToolbar.h"
-#include "filemanager/FileManagerWindow.h"
 #include "project/Project.h"
 #include "tree/ProjectTreeModel.h"
 #include "tree/ProjectTreeView.h"
@@ -45,7 +44,6 @@ void SettingsCommands::settingsSaved(const Settings &saved, const QString &fileN
     m_form.treeView()->setSingleExpand(saved.singleExpand);
     m_form.treeView()->setAutoScroll(saved.autoScroll);
     m_form.setToolItems(saved.tools);
-    SetFileManagerTools(saved.tools);
 }
 
 int SettingsCommands::commentFieldHeight() const

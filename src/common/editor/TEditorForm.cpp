@@ -9,6 +9,7 @@
 #include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "common/MsgBox.h"
+#include "components/DrawnIcons.h"
 
 #include <QApplication>
 #include <QDir>
@@ -133,26 +134,31 @@ void TEditorForm::buildButtonBar(QLayout *layout)
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(1);
-    const auto button = [this, panel, row](const char *name, const QString &hint, QStyle::StandardPixmap icon,
-                                           auto handler) {
+    const auto button = [this, panel, row](const char *name, const QString &hint, const QIcon &icon, auto handler) {
         auto *tool = named(new QToolButton(panel), name);
         tool->setAutoRaise(true);
         tool->setToolTip(hint);
-        tool->setIcon(style()->standardIcon(icon));
+        tool->setIcon(icon);
         tool->setFocusPolicy(Qt::NoFocus);
         connect(tool, &QToolButton::clicked, this, handler);
         row->addWidget(tool);
     };
-    button("Button_Beenden", QStringLiteral("Editor beenden"), QStyle::SP_DialogCloseButton, &QDialog::accept);
-    button("Button_Neu", QStringLiteral("Neu"), QStyle::SP_FileIcon, &TEditorForm::New_OnClick);
-    button("Button_Oeffnen", QStringLiteral("Öffnen"), QStyle::SP_DialogOpenButton, &TEditorForm::Open_OnClick);
-    button("Button_Speichern", QStringLiteral("Speichern"), QStyle::SP_DialogSaveButton, &TEditorForm::Save_OnClick);
+    const auto standard = [this](QStyle::StandardPixmap icon) { return style()->standardIcon(icon); };
+    button("Button_Beenden", QStringLiteral("Editor beenden"), standard(QStyle::SP_DialogCloseButton),
+           &QDialog::accept);
+    button("Button_Neu", QStringLiteral("Neu"), standard(QStyle::SP_FileIcon), &TEditorForm::New_OnClick);
+    button("Button_Oeffnen", QStringLiteral("Öffnen"), standard(QStyle::SP_DialogOpenButton),
+           &TEditorForm::Open_OnClick);
+    button("Button_Speichern", QStringLiteral("Speichern"), standard(QStyle::SP_DialogSaveButton),
+           &TEditorForm::Save_OnClick);
     row->addSpacing(8);
-    button("Button_Ausschneiden", QStringLiteral("Ausschneiden"), QStyle::SP_ArrowRight, [this] { m_edit->cut(); });
-    button("Button_Kopieren", QStringLiteral("Kopieren"), QStyle::SP_FileDialogContentsView,
-           [this] { m_edit->copy(); });
-    button("Button_Einfuegen", QStringLiteral("Einfügen"), QStyle::SP_ArrowDown, [this] { m_edit->paste(); });
-    button("Button_Loeschen", QStringLiteral("Löschen"), QStyle::SP_TrashIcon, &TEditorForm::deleteSelection);
+    button("Button_Ausschneiden", QStringLiteral("Ausschneiden"),
+           DrawnIcons::themed(QStringLiteral("edit-cut"), DrawnIcons::Cut), [this] { m_edit->cut(); });
+    button("Button_Kopieren", QStringLiteral("Kopieren"),
+           DrawnIcons::themed(QStringLiteral("edit-copy"), DrawnIcons::Copy), [this] { m_edit->copy(); });
+    button("Button_Einfuegen", QStringLiteral("Einfügen"),
+           DrawnIcons::themed(QStringLiteral("edit-paste"), DrawnIcons::Paste), [this] { m_edit->paste(); });
+    button("Button_Loeschen", QStringLiteral("Löschen"), standard(QStyle::SP_TrashIcon), &TEditorForm::deleteSelection);
     row->addStretch();
     layout->addWidget(panel);
 }

@@ -4,6 +4,8 @@
 #include "filemanager/ops/FolderEntries.h"
 #include "platform/FileOperations.h"
 
+#include <QFileInfo>
+
 namespace {
 
 Qt::CheckState stateOf(qint64 having, qint64 total)
@@ -13,7 +15,20 @@ Qt::CheckState stateOf(qint64 having, qint64 total)
     return having == total ? Qt::Checked : Qt::PartiallyChecked;
 }
 
-// Calls onFile for every file of the selection, onFolder after each folder.
+// A selected link stands for what it points to, as the file list shows it;
+// a broken one for itself.
+FolderEntry SelectedEntry(const QString &folder, const QString &name)
+{
+    const FolderEntry entry = EntryAt(folder, name);
+    const QString target = entry.link ? QFileInfo(entry.path).canonicalFilePath() : QString();
+    if (target.isEmpty())
+        return entry;
+    const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
+    return EntryAt(target.left(slash + 1), target.mid(slash + 1));
+}
+
+// Calls onFile for every file of the selection, onFolder after each folder;
+// links below the selection count as themselves.
 class SelectionWalk {
 public:
     std::function<bool(const FolderEntry &)> onFile;
@@ -22,7 +37,7 @@ public:
     bool walk(const QString &folder, const QStringList &names)
     {
         for (const QString &name : names) {
-            const FolderEntry entry = EntryAt(folder, name);
+            const FolderEntry entry = SelectedEntry(folder, name);
             if (!(entry.folder ? walkFolder(entry.path) : onFile(entry)))
                 return false;
         }

@@ -7,7 +7,8 @@
 #include <functional>
 
 // Counts, bytes and attribute states of a selection: folders recursively
-// outside subfolders whose name begins with ".", links as themselves.
+// outside subfolders whose name begins with "."; a selected link as what it
+// points to, links below the selection as themselves.
 struct AttributeScanResult {
     qint64 folders = 0;
     qint64 files = 0;

@@ -28,9 +28,9 @@ bool RunMakeFolderDialog(QWidget *owner, const QString &folder)
     return RunModal(&form) == QDialog::Accepted;
 }
 
-bool RunPropertiesDialog(QWidget *owner, const QString &folder, const QStringList &names)
+bool RunPropertiesDialog(QWidget *owner, const QString &folder, const QStringList &names, const QString &listedType)
 {
-    TEigenschaftenForm form(folder, names, owner);
+    TEigenschaftenForm form(folder, names, listedType, owner);
     return RunModal(&form) == QDialog::Accepted;
 }
 

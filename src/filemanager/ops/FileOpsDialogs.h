@@ -13,6 +13,7 @@ class QWidget;
 bool RunCopyMoveDialog(QWidget *owner, const QString &folder, const QStringList &names, bool copyMode);
 bool RunDeleteDialog(QWidget *owner, const QString &folder, const QStringList &names);
 bool RunMakeFolderDialog(QWidget *owner, const QString &folder);
-bool RunPropertiesDialog(QWidget *owner, const QString &folder, const QStringList &names);
+// listedType is the list's Type text of a single selected item.
+bool RunPropertiesDialog(QWidget *owner, const QString &folder, const QStringList &names, const QString &listedType);
 // Asks for the pattern that extends the selection; false when cancelled.
 bool RunSelectGroupDialog(QWidget *owner, QString &pattern, bool &excludeFolders);

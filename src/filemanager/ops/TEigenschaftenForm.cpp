@@ -13,7 +13,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMimeDatabase>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -27,11 +26,17 @@ QLabel *valueLabel(QWidget *parent, const char *name)
     return label;
 }
 
+// Grey is offered only where the selection is mixed (setting that state
+// makes the box three-state); elsewhere a click just toggles.
 QCheckBox *attributeBox(QWidget *parent, const QString &text, const char *name)
 {
-    auto *box = named(new QCheckBox(text, parent), name);
-    box->setTristate(true);
-    return box;
+    return named(new QCheckBox(text, parent), name);
+}
+
+// Folders as the list shows them: a link to a folder is one.
+bool ListedAsFolder(const QString &path)
+{
+    return QFileInfo(path).isDir();
 }
 
 QString stampText(const QDateTime &stamp)
@@ -41,10 +46,12 @@ QString stampText(const QDateTime &stamp)
 
 } // namespace
 
-TEigenschaftenForm::TEigenschaftenForm(const QString &folder, const QStringList &names, QWidget *parent)
+TEigenschaftenForm::TEigenschaftenForm(const QString &folder, const QStringList &names, const QString &listedType,
+                                       QWidget *parent)
     : QDialog(parent)
     , m_folder(folder)
     , m_names(names)
+    , m_listedType(listedType)
 {
     setObjectName(QStringLiteral("TEigenschaftenForm"));
     setWindowTitle(QStringLiteral("Lese Eigenschaften. Bitte warten..."));
@@ -135,7 +142,7 @@ void TEigenschaftenForm::fill()
     m_share->setValue(Percent(FileOperations::totalBytes(m_folder), m_scan.bytes));
     m_share->show();
     m_type->setText(typeText());
-    if (m_names.size() == 1 && !IsRealFolder(JoinPath(m_folder, m_names.first())))
+    if (m_names.size() == 1 && !ListedAsFolder(JoinPath(m_folder, m_names.first())))
         fillFileGroup(JoinPath(m_folder, m_names.first()));
     m_readOnly->setCheckState(m_scan.readOnly);
     m_hidden->setCheckState(m_scan.hidden);
@@ -151,15 +158,11 @@ QString TEigenschaftenForm::typeText() const
 {
     if (m_names.isEmpty())
         return QStringLiteral("Keine Objekte markiert.");
-    if (m_names.size() == 1) {
-        const QString path = JoinPath(m_folder, m_names.first());
-        if (FileOperations::isLink(path))
-            return QMimeDatabase().mimeTypeForName(QStringLiteral("inode/symlink")).comment();
-        return QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).comment();
-    }
+    if (m_names.size() == 1)
+        return m_listedType;
     qint64 selectedFolders = 0;
     for (const QString &name : m_names)
-        selectedFolders += IsRealFolder(JoinPath(m_folder, name)) ? 1 : 0;
+        selectedFolders += ListedAsFolder(JoinPath(m_folder, name)) ? 1 : 0;
     if (selectedFolders == 0)
         return QStringLiteral("Alles Dateien");
     if (selectedFolders == m_names.size())
@@ -170,7 +173,7 @@ QString TEigenschaftenForm::typeText() const
 void TEigenschaftenForm::fillFileGroup(const QString &path)
 {
     const QFileInfo info(path);
-    m_dosName->setText(info.fileName());
+    m_dosName->setText(info.fileName().toUpper());
     const QDateTime born = info.birthTime();
     m_created->setText(stampText(born.isValid() ? born : info.metadataChangeTime()));
     m_modified->setText(stampText(info.lastModified()));

@@ -20,7 +20,9 @@ class TEigenschaftenForm : public QDialog {
 public:
     static constexpr int kHelpContext = 50210;
 
-    TEigenschaftenForm(const QString &folder, const QStringList &names, QWidget *parent = nullptr);
+    // listedType is the list's Type text of a single selected item.
+    TEigenschaftenForm(const QString &folder, const QStringList &names, const QString &listedType = {},
+                       QWidget *parent = nullptr);
 
     // Scans the selection and fills the controls; runs once when the dialog
     // is first shown.
@@ -37,6 +39,7 @@ private:
 
     QString m_folder;
     QStringList m_names;
+    QString m_listedType;
     bool m_filled = false;
     AttributeScanResult m_scan;
 
