@@ -6,9 +6,13 @@
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
 #include "common/FileChooser.h"
+#include "common/FileUtils.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "common/MsgBox.h"
+#include "common/SaveFailure.h"
+#include "platform/FileSystem.h"
+#include "platform/SystemInfo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -33,6 +38,53 @@ void showNotFound(const QString &fileName)
     ShowMsgBox(QStringLiteral("Fehler: Datei nicht gefunden..."),
                QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(fileName.toLower()),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80800);
+}
+
+void showTooLarge(const QString &fileName, qint64 limit)
+{
+    ShowMsgBox(QStringLiteral("Fehler: Datei zu groß..."),
+               QStringLiteral("Die Datei\r\"%1\"\rist %2 Bytes groß und damit zu groß für den Editor.\r"
+                              "Er öffnet Dateien bis %3 Bytes.")
+                   .arg(fileName.toLower(), FormatThousands(QFileInfo(fileName).size()), FormatThousands(limit)),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80820);
+}
+
+void showBinary(const QString &fileName)
+{
+    ShowMsgBox(QStringLiteral("Fehler: Keine Textdatei..."),
+               QStringLiteral("Die Datei\r\"%1\"\renthält Binärdaten und ist keine Textdatei.\r"
+                              "Der Editor öffnet sie nicht.")
+                   .arg(fileName.toLower()),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80830);
+}
+
+void showReadOnly(const QString &fileName)
+{
+    ShowMsgBox(QStringLiteral("Warnung: Datei nur zum Lesen geöffnet..."),
+               QStringLiteral("Die Datei\r\"%1\"\renthält Zeichen oder Bytes, die der Editor nicht unverändert "
+                              "speichern kann.\rSie wird nur zum Lesen geöffnet; Speichern ist gesperrt.")
+                   .arg(fileName.toLower()),
+               MsgBox::Warning, MsgBox::ExclamationBeep, MsgBox::Ok, 80840);
+}
+
+bool askOverwriteChanged(const QString &fileName)
+{
+    return ShowMsgBox(QStringLiteral("Warnung: Datei wurde geändert..."),
+                      QStringLiteral("Die Datei wurde geändert, seit der Editor sie geöffnet hat:\r\"%1\"\r"
+                                     "Soll sie trotzdem mit dem Text des Editors überschrieben werden ?")
+                          .arg(fileName.toLower()),
+                      MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80850,
+                      MsgBox::ResultNo)
+           == MsgBox::ResultYes;
+}
+
+// The widget's text as it holds it: its plain-text form would turn
+// non-breaking spaces into blanks and line separators into line breaks.
+QString editorText(const QPlainTextEdit *edit)
+{
+    QString text = edit->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 } // namespace
@@ -87,11 +139,11 @@ void TEditorForm::buildMenus()
             this, &TEditorForm::New_OnClick);
     connect(addAction(file, QStringLiteral("Ö&ffnen"), Qt::CTRL | Qt::Key_F, "MainMenu_Datei_Oeffnen"),
             &QAction::triggered, this, &TEditorForm::Open_OnClick);
-    connect(addAction(file, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "MainMenu_Datei_Speichern"),
-            &QAction::triggered, this, &TEditorForm::Save_OnClick);
-    connect(
-        addAction(file, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U, "MainMenu_Datei_SpeichernUnter"),
-        &QAction::triggered, this, &TEditorForm::SaveAs_OnClick);
+    m_saveActions = {
+        addAction(file, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "MainMenu_Datei_Speichern"),
+        addAction(file, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U, "MainMenu_Datei_SpeichernUnter")};
+    connect(m_saveActions[0], &QAction::triggered, this, &TEditorForm::Save_OnClick);
+    connect(m_saveActions[1], &QAction::triggered, this, &TEditorForm::SaveAs_OnClick);
     file->addSeparator();
     connect(addAction(file, QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_D, "MainMenu_Datei_Drucken"),
             &QAction::triggered, this, &TEditorForm::Print_OnClick);
@@ -142,11 +194,13 @@ void TEditorForm::buildButtonBar(QLayout *layout)
         tool->setFocusPolicy(Qt::NoFocus);
         connect(tool, &QToolButton::clicked, this, handler);
         row->addWidget(tool);
+        return tool;
     };
     button("Button_Beenden", QStringLiteral("Editor beenden"), QStyle::SP_DialogCloseButton, &QDialog::accept);
     button("Button_Neu", QStringLiteral("Neu"), QStyle::SP_FileIcon, &TEditorForm::New_OnClick);
     button("Button_Oeffnen", QStringLiteral("Öffnen"), QStyle::SP_DialogOpenButton, &TEditorForm::Open_OnClick);
-    button("Button_Speichern", QStringLiteral("Speichern"), QStyle::SP_DialogSaveButton, &TEditorForm::Save_OnClick);
+    m_saveButton = button("Button_Speichern", QStringLiteral("Speichern"), QStyle::SP_DialogSaveButton,
+                          &TEditorForm::Save_OnClick);
     row->addSpacing(8);
     button("Button_Ausschneiden", QStringLiteral("Ausschneiden"), QStyle::SP_ArrowRight, [this] { m_edit->cut(); });
     button("Button_Kopieren", QStringLiteral("Kopieren"), QStyle::SP_FileDialogContentsView,
@@ -184,28 +238,72 @@ void TEditorForm::setCaption()
 bool TEditorForm::LoadFile(const QString &fileName)
 {
     BusyCursor busy;
+    const qint64 limit = EditorSizeLimit(SystemInfo::memory().available);
     TextDocument document;
-    if (!ReadTextDocument(fileName, document)) {
+    const TextReadResult result = ReadTextDocument(fileName, document, limit);
+    if (result != TextReadResult::Read && result != TextReadResult::ReadOnly) {
         NormalCursor normal;
-        showNotFound(fileName);
+        if (result == TextReadResult::TooLarge)
+            showTooLarge(fileName, limit);
+        else if (result == TextReadResult::Binary)
+            showBinary(fileName);
+        else
+            showNotFound(fileName);
         return false;
     }
     m_document = std::move(document);
+    m_documentFile = fileName;
     m_edit->setPlainText(m_document.text);
     setWindowTitle(QStringLiteral("Editor - ") + fileName.toLower());
+    setReadOnly(result == TextReadResult::ReadOnly);
+    if (isReadOnly()) {
+        NormalCursor normal;
+        showReadOnly(fileName);
+    }
     return true;
+}
+
+bool TEditorForm::isReadOnly() const
+{
+    return m_edit->isReadOnly();
+}
+
+void TEditorForm::setReadOnly(bool readOnly)
+{
+    m_edit->setReadOnly(readOnly);
+    for (QAction *action : std::as_const(m_saveActions))
+        action->setEnabled(!readOnly);
+    m_saveButton->setEnabled(!readOnly);
+}
+
+// Another program may have written the file since the editor read or saved
+// it; it is replaced only when the user agrees.
+bool TEditorForm::mayReplace(const QString &fileName) const
+{
+    const bool sameFile =
+        FileSystem::namesEqual(QFileInfo(fileName).absoluteFilePath(), QFileInfo(m_documentFile).absoluteFilePath());
+    const FileSystem::Stamp now = FileSystem::stampOf(fileName);
+    if (!sameFile || !now.exists || now == m_document.stamp)
+        return true;
+    NormalCursor normal;
+    return askOverwriteChanged(fileName);
 }
 
 bool TEditorForm::SaveFile(const QString &fileName)
 {
+    if (isReadOnly())
+        return false;
     BusyCursor busy;
-    m_document.text = m_edit->toPlainText();
+    if (!mayReplace(fileName))
+        return false;
+    m_document.text = editorText(m_edit);
     QString reason;
-    if (!WriteFileSafely(fileName, EncodeTextDocument(m_document), &reason)) {
+    if (!SaveTextDocument(fileName, m_document, &reason)) {
         NormalCursor normal;
         ShowSaveFailure(fileName, reason);
         return false;
     }
+    m_documentFile = fileName;
     setWindowTitle(QStringLiteral("Editor - ") + fileName.toLower());
     return true;
 }
@@ -214,7 +312,9 @@ void TEditorForm::New_OnClick()
 {
     m_edit->clear();
     m_document = TextDocument();
+    m_documentFile.clear();
     m_fileName.clear();
+    setReadOnly(false);
     setCaption();
 }
 

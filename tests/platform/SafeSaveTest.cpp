@@ -1,0 +1,231 @@
+#include "ScratchMount.h"
+#include "TestEnvironment.h"
+
+#include "FileBytes.h"
+#include "TestRegistry.h"
+#include "platform/SafeSave.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct stat statOf(const QString &path)
+{
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
+
+QStringList namesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+enum Way { Write, Device, ByName, Handle };
+
+bool writeThrough(SafeSave &file, int way, const QByteArray &bytes)
+{
+    switch (way) {
+    case Write:
+        return file.write(bytes);
+    case Device:
+        return file.device().write(bytes) == bytes.size();
+    case ByName: {
+        QFile named(file.writePath());
+        return named.open(QIODevice::WriteOnly) && named.write(bytes) == bytes.size() && named.flush();
+    }
+    case Handle:
+        return ::write(file.handle(), bytes.constData(), size_t(bytes.size())) == bytes.size();
+    }
+    return false;
+}
+
+} // namespace
+
+class SafeSaveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Printing writes by name, copies through the descriptor, the others
+    // through write() or the device.
+    void everyWayOfWritingLandsInTheFile_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("write") << int(Write);
+        QTest::newRow("device") << int(Device);
+        QTest::newRow("by name") << int(ByName);
+        QTest::newRow("descriptor") << int(Handle);
+    }
+
+    void everyWayOfWritingLandsInTheFile()
+    {
+        QFETCH(int, way);
+        TestEnvironment env;
+        const QString path = env.writeFile(QStringLiteral("out/a.pdf"), "alt");
+        SafeSave file(path);
+        QVERIFY(file.open());
+        QVERIFY(writeThrough(file, way, "neu"));
+        QCOMPARE(FileBytes(path), QByteArray("alt"));
+        QVERIFY(file.commit());
+        QCOMPARE(FileBytes(path), QByteArray("neu"));
+        QCOMPARE(namesIn(env.path(QStringLiteral("out"))), QStringList{QStringLiteral("a.pdf")});
+    }
+
+    void modeAndOwnerStay_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::newRow("read-only for all") << 0444 << false;
+        QTest::newRow("group may read") << 0640 << false;
+        QTest::newRow("set-user-id program") << 04755 << false;
+        QTest::newRow("another user's file") << 0644 << true;
+    }
+
+    void modeAndOwnerStay()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, otherOwner);
+        if (::geteuid() != 0)
+            QSKIP("only root may replace a read-only or foreign file");
+        TestEnvironment env;
+        const QString path = env.writeFile(QStringLiteral("a.txt"), "alt");
+        const QByteArray name = QFile::encodeName(path);
+        if (otherOwner)
+            QCOMPARE(::chown(name.constData(), 4321, 4322), 0);
+        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
+        QVERIFY(WriteFileSafely(path, "neu"));
+        QCOMPARE(FileBytes(path), QByteArray("neu"));
+        const struct stat after = statOf(path);
+        QCOMPARE(int(after.st_mode & 07777), mode);
+        QCOMPARE(int(after.st_uid), otherOwner ? 4321 : 0);
+        QCOMPARE(int(after.st_gid), otherOwner ? 4322 : int(::getegid()));
+    }
+
+    void newFileTakesTheUsualMode()
+    {
+        TestEnvironment env;
+        const QString path = env.path(QStringLiteral("neu.txt"));
+        const mode_t mask = ::umask(022);
+        QVERIFY(WriteFileSafely(path, "x"));
+        ::umask(mask);
+        QCOMPARE(int(statOf(path).st_mode & 07777), 0644);
+    }
+
+    void onlyRegularFilesAreReplaced()
+    {
+        TestEnvironment env;
+        const QString folder = env.makeFolder(QStringLiteral("w/ordner"));
+        const QString fifo = env.path(QStringLiteral("w/rohr"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        for (const QString &path : {folder, fifo}) {
+            QString reason;
+            QVERIFY(!WriteFileSafely(path, "x", &reason));
+            QVERIFY(!reason.isEmpty());
+        }
+        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(S_ISFIFO(statOf(fifo).st_mode));
+        QCOMPARE(namesIn(env.path(QStringLiteral("w"))), (QStringList{"ordner", "rohr"}));
+    }
+
+    void failedWriteKeepsOldFile_data()
+    {
+        QTest::addColumn<QString>("medium");
+        QTest::newRow("full") << QStringLiteral("full");
+        QTest::newRow("read-only") << QStringLiteral("read-only");
+        QTest::newRow("cancelled") << QStringLiteral("cancelled");
+    }
+
+    void failedWriteKeepsOldFile()
+    {
+        QFETCH(QString, medium);
+        TestEnvironment env;
+        const QByteArray old(20000, 'o');
+        const QString folder = env.makeFolder(QStringLiteral("mnt"));
+        env.writeFile(QStringLiteral("mnt/old.txt"), old);
+        std::unique_ptr<ScratchMount> mount;
+        if (medium == QLatin1String("read-only"))
+            mount = std::make_unique<ScratchMount>(folder);
+        if (medium == QLatin1String("full"))
+            mount = std::make_unique<ScratchMount>(64);
+        if (mount)
+            REQUIRE_MOUNT(*mount);
+        const QString path = mount ? mount->path(QStringLiteral("old.txt")) : folder + QStringLiteral("/old.txt");
+        if (medium == QLatin1String("full")) {
+            QVERIFY(WriteFileSafely(path, old));
+            mount->fill();
+        }
+        const QStringList before = namesIn(QFileInfo(path).path());
+
+        SafeSave file(path);
+        const bool written = file.open() && file.write(QByteArray(60000, 'n'));
+        if (medium == QLatin1String("cancelled")) {
+            QVERIFY(written);
+            file.cancel();
+        } else {
+            QVERIFY(!file.commit());
+            QVERIFY(!file.errorString().isEmpty());
+        }
+        QCOMPARE(FileBytes(path), old);
+        QCOMPARE(namesIn(QFileInfo(path).path()), before);
+    }
+
+    void killedWriterLeavesOldFileAlone()
+    {
+        TestEnvironment env;
+        const QString path = env.writeFile(QStringLiteral("w/k.prj"), "alt");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            SafeSave file(path);
+            if (file.open() && file.write(QByteArray(100000, 'n')))
+                ::raise(SIGKILL);
+            ::_exit(1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(FileBytes(path), QByteArray("alt"));
+        QCOMPARE(namesIn(env.path(QStringLiteral("w"))), QStringList{QStringLiteral("k.prj")});
+    }
+
+    // After a failed save the backup is still another name of the file; a
+    // rename onto it does nothing and left its temporary name behind.
+    void backupLeavesNoTemporaryName_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("no backup yet") << QString();
+        QTest::newRow("older backup") << QStringLiteral("older");
+        QTest::newRow("backup is a name of the file") << QStringLiteral("link");
+    }
+
+    void backupLeavesNoTemporaryName()
+    {
+        QFETCH(QString, before);
+        TestEnvironment env;
+        const QString file = env.writeFile(QStringLiteral("w/k.prj"), "aktuell");
+        const QString backup = env.path(QStringLiteral("w/k.pr~"));
+        if (before == QLatin1String("older"))
+            env.writeFile(QStringLiteral("w/k.pr~"), "alt");
+        if (before == QLatin1String("link"))
+            QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(backup).constData()), 0);
+        QVERIFY(FileSystem::makeBackupCopy(file, backup));
+        QCOMPARE(FileBytes(backup), QByteArray("aktuell"));
+        QCOMPARE(namesIn(env.path(QStringLiteral("w"))), (QStringList{"k.prj", "k.pr~"}));
+    }
+
+    void textLinesEndInCrLf()
+    {
+        QCOMPARE(TextFile::encodeLines({QStringLiteral("ä"), QString()}), QByteArray("\xE4\r\n\r\n"));
+        QCOMPARE(TextFile::encodeLines({QStringLiteral("\u2713")}), QByteArray("\xEF\xBB\xBF\xE2\x9C\x93\r\n"));
+    }
+};
+
+BREKKO_TEST_MAIN(SafeSaveTest)
+#include "SafeSaveTest.moc"
