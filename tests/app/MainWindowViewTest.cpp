@@ -17,10 +17,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextEdit>
 #include <QToolButton>
 
 using namespace MainWindowTest;

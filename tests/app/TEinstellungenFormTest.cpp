@@ -18,10 +18,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <QTextEdit>
 
 #include <functional>
 #include <memory>

@@ -1,5 +1,6 @@
 #include "common/editor/TEditorForm.h"
 
+#include "common/editor/DocumentText.h"
 #include "common/editor/TextEditPopup.h"
 
 #include "common/AppContext.h"
@@ -76,15 +77,6 @@ bool askOverwriteChanged(const QString &fileName)
                       MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80850,
                       MsgBox::ResultNo)
            == MsgBox::ResultYes;
-}
-
-// The widget's text as it holds it: its plain-text form would turn
-// non-breaking spaces into blanks and line separators into line breaks.
-QString editorText(const QPlainTextEdit *edit)
-{
-    QString text = edit->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
 }
 
 } // namespace
@@ -296,7 +288,7 @@ bool TEditorForm::SaveFile(const QString &fileName)
     BusyCursor busy;
     if (!mayReplace(fileName))
         return false;
-    m_document.text = editorText(m_edit);
+    m_document.text = DocumentText(*m_edit->document());
     QString reason;
     if (!SaveTextDocument(fileName, m_document, &reason)) {
         NormalCursor normal;
