@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(TextReadResult)
 
 namespace {
 
-constexpr qint64 kLimit = 1000;
+constexpr EditorLimits kLimits{1000, 4, 10};
 
 } // namespace
 
@@ -72,7 +72,7 @@ private slots:
         TestEnvironment env;
         const QString path = env.writeFile(QStringLiteral("file.txt"), original);
         TextDocument document;
-        QCOMPARE(ReadTextDocument(path, document, kLimit), TextReadResult::Read);
+        QCOMPARE(ReadTextDocument(path, document, EditorLimits()), TextReadResult::Read);
         QCOMPARE(document.text, expectedText);
         QCOMPARE(EncodeTextDocument(document), original);
         document.text += appended;
@@ -88,8 +88,11 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<TextReadResult>("result");
 
-        QTest::newRow("larger than the limit") << QByteArray(kLimit + 1, 'x') << TextReadResult::TooLarge;
-        QTest::newRow("just at the limit") << QByteArray(kLimit, 'x') << TextReadResult::Read;
+        QTest::newRow("more bytes than the limit") << QByteArray(1001, '\n') << TextReadResult::TooLarge;
+        QTest::newRow("every limit reached")
+            << QByteArray("0123456789\r\n\r\n\r\n0123456789\r\n") << TextReadResult::Read;
+        QTest::newRow("more lines than the limit") << QByteArray("a\nb\nc\nd\ne") << TextReadResult::TooManyLines;
+        QTest::newRow("line longer than the limit") << QByteArray("a\n01234567890") << TextReadResult::LineTooLong;
         QTest::newRow("NUL byte") << QByteArray("ELF\0\1\2", 6) << TextReadResult::Binary;
         QTest::newRow("NUL character in utf-16") << QByteArray("\xFF\xFE"
                                                                "a\0\0\0",
@@ -115,7 +118,7 @@ private slots:
         TestEnvironment env;
         TextDocument document;
         document.text = QStringLiteral("kept");
-        QCOMPARE(ReadTextDocument(env.writeFile(QStringLiteral("f"), bytes), document, kLimit), result);
+        QCOMPARE(ReadTextDocument(env.writeFile(QStringLiteral("f"), bytes), document, kLimits), result);
         const bool read = result == TextReadResult::Read || result == TextReadResult::ReadOnly;
         QCOMPARE(document.text == QLatin1String("kept"), !read);
         if (read)
@@ -129,7 +132,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
         TextDocument document;
         for (const QString &path : {env.makeFolder(QStringLiteral("dir")), env.path(QStringLiteral("missing")), fifo})
-            QCOMPARE(ReadTextDocument(path, document, kLimit), TextReadResult::NotFound);
+            QCOMPARE(ReadTextDocument(path, document, kLimits), TextReadResult::NotFound);
     }
 
     // An image of a disc opened by mistake is refused before it is read.
@@ -142,9 +145,9 @@ private slots:
             QSKIP("the file system cannot hold a sparse file of 3 GB");
         sparse.close();
         TextDocument document;
-        QCOMPARE(ReadTextDocument(sparse.fileName(), document, EditorSizeLimit(-1)), TextReadResult::TooLarge);
-        QCOMPARE(EditorSizeLimit(-1), qint64(64) << 20);
-        QCOMPARE(EditorSizeLimit(qint64(160) << 20), qint64(10) << 20);
+        QCOMPARE(ReadTextDocument(sparse.fileName(), document, EditorLimits()), TextReadResult::TooLarge);
+        QCOMPARE(EditorLimitsFor(-1).bytes, qint64(64) << 20);
+        QCOMPARE(EditorLimitsFor(qint64(160) << 20).bytes, qint64(10) << 20);
     }
 };
 

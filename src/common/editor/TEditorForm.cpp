@@ -41,12 +41,20 @@ void showNotFound(const QString &fileName)
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80800);
 }
 
-void showTooLarge(const QString &fileName, qint64 limit)
+void showTooLarge(const QString &fileName, TextReadResult result, const EditorLimits &limits)
 {
+    QString reason;
+    if (result == TextReadResult::TooManyLines)
+        reason = QStringLiteral("hat mehr als %1 Zeilen").arg(FormatThousands(limits.lines));
+    else if (result == TextReadResult::LineTooLong)
+        reason = QStringLiteral("hat eine Zeile mit mehr als %1 Zeichen").arg(FormatThousands(limits.lineLength));
+    else
+        reason = QStringLiteral("ist %1 Bytes groß").arg(FormatThousands(QFileInfo(fileName).size()));
     ShowMsgBox(QStringLiteral("Fehler: Datei zu groß..."),
-               QStringLiteral("Die Datei\r\"%1\"\rist %2 Bytes groß und damit zu groß für den Editor.\r"
-                              "Er öffnet Dateien bis %3 Bytes.")
-                   .arg(fileName.toLower(), FormatThousands(QFileInfo(fileName).size()), FormatThousands(limit)),
+               QStringLiteral("Die Datei\r\"%1\"\r%2 und ist damit zu groß für den Editor.\rEr öffnet Dateien bis "
+                              "%3 Bytes, %4 Zeilen und %5 Zeichen je Zeile.")
+                   .arg(fileName.toLower(), reason, FormatThousands(limits.bytes), FormatThousands(limits.lines),
+                        FormatThousands(limits.lineLength)),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80820);
 }
 
@@ -230,17 +238,17 @@ void TEditorForm::setCaption()
 bool TEditorForm::LoadFile(const QString &fileName)
 {
     BusyCursor busy;
-    const qint64 limit = EditorSizeLimit(SystemInfo::memory().available);
+    const EditorLimits limits = EditorLimitsFor(SystemInfo::memory().available);
     TextDocument document;
-    const TextReadResult result = ReadTextDocument(fileName, document, limit);
+    const TextReadResult result = ReadTextDocument(fileName, document, limits);
     if (result != TextReadResult::Read && result != TextReadResult::ReadOnly) {
         NormalCursor normal;
-        if (result == TextReadResult::TooLarge)
-            showTooLarge(fileName, limit);
-        else if (result == TextReadResult::Binary)
+        if (result == TextReadResult::Binary)
             showBinary(fileName);
-        else
+        else if (result == TextReadResult::NotFound)
             showNotFound(fileName);
+        else
+            showTooLarge(fileName, result, limits);
         return false;
     }
     m_document = std::move(document);

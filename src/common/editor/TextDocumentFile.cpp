@@ -8,9 +8,8 @@
 
 namespace {
 
-constexpr qint64 kMostEditable = qint64(64) << 20;
-// The editor holds a file's text several times over (decoded, laid out,
-// undo), so a file takes this many times its size.
+// The editor holds a file's text several times over (decoded, in its
+// widget, for undo), so a file takes this many times its size.
 constexpr qint64 kMemoryPerByte = 16;
 
 bool hasNul(QStringView text)
@@ -33,13 +32,29 @@ QString withNewlines(QString text)
     return text;
 }
 
+// Whether text, lines ended by "\n", stays within the line limits.
+TextReadResult checkLines(QStringView text, const EditorLimits &limits)
+{
+    qsizetype lines = 1;
+    qsizetype start = 0;
+    for (qsizetype at = text.indexOf(QLatin1Char('\n')); at >= 0; at = text.indexOf(QLatin1Char('\n'), start)) {
+        if (at - start > limits.lineLength)
+            return TextReadResult::LineTooLong;
+        if (++lines > limits.lines)
+            return TextReadResult::TooManyLines;
+        start = at + 1;
+    }
+    return text.size() - start > limits.lineLength ? TextReadResult::LineTooLong : TextReadResult::Read;
+}
+
 } // namespace
 
-qint64 EditorSizeLimit(qint64 availableMemory)
+EditorLimits EditorLimitsFor(qint64 availableMemory)
 {
-    if (availableMemory < 0)
-        return kMostEditable;
-    return qMin(kMostEditable, availableMemory / kMemoryPerByte);
+    EditorLimits limits;
+    if (availableMemory >= 0)
+        limits.bytes = qMin(limits.bytes, availableMemory / kMemoryPerByte);
+    return limits;
 }
 
 bool EditorCanHold(QStringView text)
@@ -52,14 +67,14 @@ bool EditorCanHold(QStringView text)
     return true;
 }
 
-TextReadResult ReadTextDocument(const QString &fileName, TextDocument &document, qint64 sizeLimit)
+TextReadResult ReadTextDocument(const QString &fileName, TextDocument &document, const EditorLimits &limits)
 {
     if (!QFileInfo(fileName).isFile())
         return TextReadResult::NotFound;
     QFile file;
     if (!FileSystem::openRegularFile(file, fileName))
         return TextReadResult::NotFound;
-    if (file.size() > sizeLimit)
+    if (file.size() > limits.bytes)
         return TextReadResult::TooLarge;
     TextDocument read;
     read.stamp = FileSystem::stampOf(fileName);
@@ -72,7 +87,7 @@ TextReadResult ReadTextDocument(const QString &fileName, TextDocument &document,
         if (block.isEmpty())
             break;
         read.readBytes += block;
-        if (read.readBytes.size() > sizeLimit)
+        if (read.readBytes.size() > limits.bytes)
             return TextReadResult::TooLarge;
     }
     const QString decoded = TextFile::decodeKeepingForm(read.readBytes, read.form);
@@ -80,6 +95,9 @@ TextReadResult ReadTextDocument(const QString &fileName, TextDocument &document,
         return TextReadResult::Binary;
     const bool faithful = EditorCanHold(decoded) && TextFile::encodeInForm(decoded, read.form) == read.readBytes;
     read.text = withNewlines(decoded);
+    const TextReadResult lines = checkLines(read.text, limits);
+    if (lines != TextReadResult::Read)
+        return lines;
     read.readText = read.text;
     document = std::move(read);
     return faithful ? TextReadResult::Read : TextReadResult::ReadOnly;

@@ -20,21 +20,32 @@ struct TextDocument {
 
 enum class TextReadResult {
     Read,
-    ReadOnly, // read, but the editor's text cannot hold it unchanged
-    NotFound, // missing, a folder or unreadable
-    TooLarge, // larger than the limit; not read
-    Binary,   // holds NUL characters; not kept
+    ReadOnly,     // read, but the editor's text cannot hold it unchanged
+    NotFound,     // missing, a folder or unreadable
+    TooLarge,     // more bytes than the limit; not read
+    TooManyLines, // more lines than the limit
+    LineTooLong,  // a line longer than the limit
+    Binary,       // holds NUL characters
 };
 
-// Files up to this size are edited: 64 MB, less where memory is short
-// (availableMemory below 0: unknown).
-qint64 EditorSizeLimit(qint64 availableMemory);
+// What the editor takes. Its text widget needs time and memory for every
+// line and, within a line, for every character: beyond these a file would
+// take minutes and gigabytes.
+struct EditorLimits {
+    qint64 bytes = qint64(64) << 20;
+    qint64 lines = 1'000'000;
+    qint64 lineLength = 1'000'000;
+};
 
-// Reads fileName into document unless it is larger than sizeLimit or
-// binary: UTF-16 and UTF-32 by their BOM, else UTF-8 when valid, else
-// Windows-1252. document is left as it was unless the result is Read or
-// ReadOnly.
-TextReadResult ReadTextDocument(const QString &fileName, TextDocument &document, qint64 sizeLimit);
+// The limits where availableMemory bytes are free (below 0: unknown): fewer
+// bytes where memory is short.
+EditorLimits EditorLimitsFor(qint64 availableMemory);
+
+// Reads fileName into document unless it exceeds limits (a file larger than
+// limits.bytes is not read at all) or is binary: UTF-16 and UTF-32 by their
+// BOM, else UTF-8 when valid, else Windows-1252. document is left as it was
+// unless the result is Read or ReadOnly.
+TextReadResult ReadTextDocument(const QString &fileName, TextDocument &document, const EditorLimits &limits);
 
 // Whether the editor's text can hold text: it knows no paragraph or frame
 // marks of its own within a line.
