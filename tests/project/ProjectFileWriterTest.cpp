@@ -384,7 +384,7 @@ void ProjectFileWriterTest::noTemporaryNameOutlivesASave_data()
     QTest::addColumn<bool>("failFirst");
     QTest::addColumn<int>("writers");
     QTest::newRow("after a failed save") << true << 1;
-    QTest::newRow("concurrent saves") << false << 6;
+    QTest::newRow("concurrent saves") << false << 8;
 }
 
 void ProjectFileWriterTest::noTemporaryNameOutlivesASave()
@@ -410,7 +410,7 @@ void ProjectFileWriterTest::noTemporaryNameOutlivesASave()
         const pid_t child = ::fork();
         if (child == 0) {
             bool saved = true;
-            for (int round = 0; round < 10; ++round)
+            for (int round = 0; round < 40; ++round)
                 saved = SaveProjectFile(project, file, SaveOptions()) && saved;
             ::_exit(saved ? 0 : 1);
         }
