@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -288,19 +289,37 @@ private slots:
         QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Einfuegen")->isEnabled(), !clipboard.isEmpty());
     }
 
+    // A printout that does not fit leaves the old file as it was.
+    void printsToPdfFile_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("room enough") << false;
+        QTest::newRow("full medium") << true;
+    }
+
     void printsToPdfFile()
     {
-        TestEnvironment env;
-        const QString pdf = env.path(QStringLiteral("text.pdf"));
+        QFETCH(bool, full);
+        ScratchMount medium(256);
+        REQUIRE_MOUNT(medium);
+        const QString pdf = medium.path(QStringLiteral("text.pdf"));
+        QVERIFY(WriteFileSafely(pdf, "alt"));
+        if (full)
+            medium.fill();
         FileChooser::ScopedHandler chooser([&pdf](const FileChooser::Request &request) {
             return request.kind == FileChooser::Kind::Printer ? pdf : QString();
         });
         MsgBoxRecorder boxes;
+        if (full)
+            boxes.answer(MsgBox::ResultOk);
         TEditorForm form;
-        form.editor()->setPlainText(QStringLiteral("Druckzeile"));
+        form.editor()->setPlainText(QString(20000, QLatin1Char('x')));
         child<QAction>(&form, "MainMenu_Datei_Drucken")->trigger();
-        QVERIFY(FileBytes(pdf).startsWith("%PDF"));
-        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(FileBytes(pdf).startsWith("%PDF"), !full);
+        QCOMPARE(boxes.count(), full ? 1 : 0);
+        if (full)
+            QCOMPARE(FileBytes(pdf), QByteArray("alt"));
+        QCOMPARE(QDir(medium.path()).entryList(QDir::Files), QStringList{QStringLiteral("text.pdf")});
     }
 };
 

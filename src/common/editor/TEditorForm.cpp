@@ -13,6 +13,7 @@
 #include "common/MsgBox.h"
 #include "common/SaveFailure.h"
 #include "platform/FileSystem.h"
+#include "platform/SafeSave.h"
 #include "platform/SystemInfo.h"
 
 #include <QApplication>
@@ -85,6 +86,16 @@ bool askOverwriteChanged(const QString &fileName)
                       MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80850,
                       MsgBox::ResultNo)
            == MsgBox::ResultYes;
+}
+
+// The PDF writer stops without a word when the medium is full; a complete
+// file ends with the end-of-file mark.
+bool endsLikeAPdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(qMax(qint64(0), file.size() - 32)))
+        return false;
+    return file.readAll().contains("%%EOF");
 }
 
 } // namespace
@@ -358,17 +369,29 @@ void TEditorForm::Print_OnClick()
         return;
     BusyCursor busy;
     m_printer->setDocName(QStringLiteral("Text wird gedruckt..."));
-    const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat;
+    if (m_printer->outputFormat() != QPrinter::PdfFormat) {
+        m_edit->print(m_printer.get());
+        return;
+    }
     const QString target = m_printer->outputFileName();
-    if (toFile)
-        QFile::remove(target);
-    m_edit->print(m_printer.get());
-    if (toFile && !QFileInfo(target).isFile()) {
+    if (!printToFile(target)) {
         NormalCursor normal;
         ShowMsgBox(QStringLiteral("Fehler: Text nicht gedruckt..."),
                    QStringLiteral("Der Text konnte nicht in die Datei\r\"%1\"\rgedruckt werden.").arg(target),
                    MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80810);
     }
+}
+
+// An existing file is replaced only by a complete printout.
+bool TEditorForm::printToFile(const QString &target)
+{
+    SafeSave file(target);
+    if (!file.open())
+        return false;
+    m_printer->setOutputFileName(file.writePath());
+    m_edit->print(m_printer.get());
+    m_printer->setOutputFileName(target);
+    return endsLikeAPdf(file.writePath()) && file.commit();
 }
 
 void TEditorForm::PrinterSetup_OnClick()

@@ -52,6 +52,7 @@ private:
     void setCaption();
     void setReadOnly(bool readOnly);
     bool mayReplace(const QString &fileName) const;
+    bool printToFile(const QString &target);
 
     void New_OnClick();
     void Open_OnClick();
