@@ -81,7 +81,7 @@ private slots:
         });
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().caption, caption);
-        QVERIFY(boxes.last().text.contains(path.toLower()));
+        QVERIFY(boxes.last().text.contains(path, Qt::CaseInsensitive));
         if (caption == QLatin1String("Fehler: Datei nicht gefunden..."))
             QCOMPARE(boxes.last().text,
                      QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(path.toLower()));

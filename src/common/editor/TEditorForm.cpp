@@ -54,7 +54,7 @@ void showTooLarge(const QString &fileName, TextReadResult result, const EditorLi
     ShowMsgBox(QStringLiteral("Fehler: Datei zu groß..."),
                QStringLiteral("Die Datei\r\"%1\"\r%2 und ist damit zu groß für den Editor.\rEr öffnet Dateien bis "
                               "%3 Bytes, %4 Zeilen und %5 Zeichen je Zeile.")
-                   .arg(fileName.toLower(), reason, FormatThousands(limits.bytes), FormatThousands(limits.lines),
+                   .arg(fileName, reason, FormatThousands(limits.bytes), FormatThousands(limits.lines),
                         FormatThousands(limits.lineLength)),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80820);
 }
@@ -64,7 +64,7 @@ void showBinary(const QString &fileName)
     ShowMsgBox(QStringLiteral("Fehler: Keine Textdatei..."),
                QStringLiteral("Die Datei\r\"%1\"\renthält Binärdaten und ist keine Textdatei.\r"
                               "Der Editor öffnet sie nicht.")
-                   .arg(fileName.toLower()),
+                   .arg(fileName),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80830);
 }
 
@@ -73,7 +73,7 @@ void showReadOnly(const QString &fileName)
     ShowMsgBox(QStringLiteral("Warnung: Datei nur zum Lesen geöffnet..."),
                QStringLiteral("Die Datei\r\"%1\"\renthält Zeichen oder Bytes, die der Editor nicht unverändert "
                               "speichern kann.\rSie wird nur zum Lesen geöffnet; Speichern ist gesperrt.")
-                   .arg(fileName.toLower()),
+                   .arg(fileName),
                MsgBox::Warning, MsgBox::ExclamationBeep, MsgBox::Ok, 80840);
 }
 
@@ -82,7 +82,7 @@ bool askOverwriteChanged(const QString &fileName)
     return ShowMsgBox(QStringLiteral("Warnung: Datei wurde geändert..."),
                       QStringLiteral("Die Datei wurde geändert, seit der Editor sie geöffnet hat:\r\"%1\"\r"
                                      "Soll sie trotzdem mit dem Text des Editors überschrieben werden ?")
-                          .arg(fileName.toLower()),
+                          .arg(fileName),
                       MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80850,
                       MsgBox::ResultNo)
            == MsgBox::ResultYes;
