@@ -4,7 +4,6 @@
 #include "FileBytes.h"
 #include "TestRegistry.h"
 #include "platform/SafeSave.h"
-#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -193,37 +192,6 @@ private slots:
         QVERIFY(WIFSIGNALED(status));
         QCOMPARE(FileBytes(path), QByteArray("alt"));
         QCOMPARE(namesIn(env.path(QStringLiteral("w"))), QStringList{QStringLiteral("k.prj")});
-    }
-
-    // After a failed save the backup is still another name of the file; a
-    // rename onto it does nothing and left its temporary name behind.
-    void backupLeavesNoTemporaryName_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::newRow("no backup yet") << QString();
-        QTest::newRow("older backup") << QStringLiteral("older");
-        QTest::newRow("backup is a name of the file") << QStringLiteral("link");
-    }
-
-    void backupLeavesNoTemporaryName()
-    {
-        QFETCH(QString, before);
-        TestEnvironment env;
-        const QString file = env.writeFile(QStringLiteral("w/k.prj"), "aktuell");
-        const QString backup = env.path(QStringLiteral("w/k.pr~"));
-        if (before == QLatin1String("older"))
-            env.writeFile(QStringLiteral("w/k.pr~"), "alt");
-        if (before == QLatin1String("link"))
-            QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(backup).constData()), 0);
-        QVERIFY(FileSystem::makeBackupCopy(file, backup));
-        QCOMPARE(FileBytes(backup), QByteArray("aktuell"));
-        QCOMPARE(namesIn(env.path(QStringLiteral("w"))), (QStringList{"k.prj", "k.pr~"}));
-    }
-
-    void textLinesEndInCrLf()
-    {
-        QCOMPARE(TextFile::encodeLines({QStringLiteral("ä"), QString()}), QByteArray("\xE4\r\n\r\n"));
-        QCOMPARE(TextFile::encodeLines({QStringLiteral("\u2713")}), QByteArray("\xEF\xBB\xBF\xE2\x9C\x93\r\n"));
     }
 };
 
