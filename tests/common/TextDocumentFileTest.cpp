@@ -133,6 +133,9 @@ private slots:
         TextDocument document;
         for (const QString &path : {env.makeFolder(QStringLiteral("dir")), env.path(QStringLiteral("missing")), fifo})
             QCOMPARE(ReadTextDocument(path, document, kLimits), TextReadResult::NotFound);
+        // A file of the system reports no size; it is read to its end.
+        QCOMPARE(ReadTextDocument(QStringLiteral("/proc/self/status"), document, EditorLimits()), TextReadResult::Read);
+        QVERIFY(document.text.startsWith(QLatin1String("Name:")));
     }
 
     // An image of a disc opened by mistake is refused before it is read.

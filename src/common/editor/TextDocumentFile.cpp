@@ -79,8 +79,9 @@ TextReadResult ReadTextDocument(const QString &fileName, TextDocument &document,
     TextDocument read;
     read.stamp = FileSystem::stampOf(fileName);
     read.readBytes.reserve(file.size());
-    // The file may grow while it is read.
-    while (!file.atEnd()) {
+    // Read to the end, not to the size: the file may grow while it is read,
+    // and files of the system report no size.
+    for (;;) {
         const QByteArray block = file.read(1 << 20);
         if (file.error() != QFileDevice::NoError)
             return TextReadResult::NotFound;
