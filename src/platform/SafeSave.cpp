@@ -131,8 +131,9 @@ bool makeBackupCopy(const QString &source, const QString &backup)
 
 } // namespace FileSystem
 
-SafeSave::SafeSave(const QString &fileName)
-    : m_target(FileSystem::linkTarget(fileName))
+SafeSave::SafeSave(const QString &fileName, Replace replace)
+    : m_target(replace == Replace::Content ? FileSystem::linkTarget(fileName) : fileName)
+    , m_replace(replace)
 {
 }
 
@@ -160,21 +161,23 @@ bool SafeSave::open()
     m_error.clear();
     const QByteArray target = QFile::encodeName(m_target);
     struct stat old;
-    m_existed = ::stat(target.constData(), &old) == 0;
-    if (m_existed) {
-        if (!S_ISREG(old.st_mode))
-            return fail(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+    const bool entry = m_replace == Replace::Entry;
+    const bool exists = (entry ? ::lstat(target.constData(), &old) : ::stat(target.constData(), &old)) == 0;
+    if (!exists && errno != ENOENT)
+        return fail(errno);
+    if (exists && !S_ISREG(old.st_mode) && !(entry && S_ISLNK(old.st_mode)))
+        return fail(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+    m_keepsOld = exists && !entry;
+    if (m_keepsOld) {
         if (::access(target.constData(), W_OK) != 0)
             return fail(errno);
         m_owner = old.st_uid;
         m_group = old.st_gid;
         if (!m_modeSet)
             m_mode = old.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        return fail(errno);
     }
-    // Until commit() the content is the owner's only.
-    const mode_t mode = m_existed ? 0600 : 0666;
+    // Until commit() an old file's content stays the owner's only.
+    const mode_t mode = m_keepsOld ? 0600 : 0666;
     const QByteArray folder = QFile::encodeName(QFileInfo(m_target).absolutePath());
     m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (m_fd >= 0 && ::access(descriptorPath(m_fd).constData(), F_OK) != 0 && ::geteuid() != 0) {
@@ -237,12 +240,12 @@ void SafeSave::setMode(unsigned mode)
 void SafeSave::applyOwnerAndMode()
 {
     // The owner first: changing it may clear the set-user-ID bits.
-    if (m_existed) {
+    if (m_keepsOld) {
         struct stat now;
         if (::fstat(m_fd, &now) == 0 && (now.st_uid != m_owner || now.st_gid != m_group))
             ::fchown(m_fd, m_owner, m_group);
     }
-    if (m_existed || m_modeSet)
+    if (m_keepsOld || m_modeSet)
         ::fchmod(m_fd, m_mode);
 }
 

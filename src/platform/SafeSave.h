@@ -8,17 +8,25 @@
 // is complete on disk. The new content goes into a file beside the target
 // (unnamed where the file system allows it, so that nothing is left behind
 // when the process dies), every write is checked, and commit() syncs it and
-// renames it over the target in one step. A symbolic link stays a link (its
-// target gets the new content). An existing file keeps its exact mode and,
-// where the process may set it, its owner; a new file gets the usual mode of
-// a new file. Nothing but a regular file is ever replaced.
+// renames it over the target in one step.
+//
+// By default the file's content is replaced: a symbolic link stays a link
+// (its target gets the new content), an existing file keeps its exact mode
+// and, where the process may set it, its owner, and a file the user may not
+// write is refused. With Replace::Entry the name itself gets the new file,
+// as a copy or move target does: a link of that name is replaced, not
+// written through, and nothing of the old file is kept. A new file gets the
+// usual mode of a new file unless setMode() says otherwise. A folder or
+// other special file is never replaced.
 //
 // Writers that hand the bytes over themselves use write(); writers that need
 // a device use device(), those that open a file by name writePath(), and
 // block copies the descriptor handle().
 class SafeSave {
 public:
-    explicit SafeSave(const QString &fileName);
+    enum class Replace { Content, Entry };
+
+    explicit SafeSave(const QString &fileName, Replace replace = Replace::Content);
     ~SafeSave();
     SafeSave(const SafeSave &) = delete;
     SafeSave &operator=(const SafeSave &) = delete;
@@ -38,7 +46,8 @@ public:
     QString writePath() const;
     // The new file's descriptor; -1 when not open.
     int handle() const { return m_fd; }
-    // Gives the file these permission bits (07777) instead of the old file's.
+    // Gives the file these permission bits (07777) instead of the old
+    // file's or a new file's.
     void setMode(unsigned mode);
 
     // Syncs the new file and renames it over the target; false (and the old
@@ -57,12 +66,13 @@ private:
     void closeFile();
 
     QString m_target;
+    Replace m_replace;
     QFile m_file;
     QString m_error;
     QByteArray m_named; // the temporary name where the file has one
     int m_fd = -1;
     bool m_ok = false;
-    bool m_existed = false;
+    bool m_keepsOld = false; // the old file's owner and mode go to the new one
     bool m_modeSet = false;
     unsigned m_mode = 0;
     unsigned m_owner = 0;

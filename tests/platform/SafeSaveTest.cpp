@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <csignal>
@@ -106,6 +107,39 @@ private slots:
         QCOMPARE(int(after.st_mode & 07777), mode);
         QCOMPARE(int(after.st_uid), otherOwner ? 4321 : 0);
         QCOMPARE(int(after.st_gid), otherOwner ? 4322 : int(::getegid()));
+    }
+
+    // A save writes through a link and keeps the file's mode; a copy target
+    // replaces the name, link or not, with a file of its own.
+    void contentOrName_data()
+    {
+        QTest::addColumn<bool>("entry");
+        QTest::addColumn<QByteArray>("linkedFile");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("content through the link") << false << QByteArray("neu") << 0640;
+        QTest::newRow("the name itself") << true << QByteArray("alt") << 0644;
+    }
+
+    void contentOrName()
+    {
+        QFETCH(bool, entry);
+        QFETCH(QByteArray, linkedFile);
+        QFETCH(int, mode);
+        TestEnvironment env;
+        const QString real = env.writeFile(QStringLiteral("w/real.txt"), "alt");
+        QCOMPARE(::chmod(QFile::encodeName(real).constData(), 0640), 0);
+        const QString link = env.path(QStringLiteral("w/link.txt"));
+        QVERIFY(QFile::link(real, link));
+        const mode_t mask = ::umask(022);
+        SafeSave file(link, entry ? SafeSave::Replace::Entry : SafeSave::Replace::Content);
+        const bool written = file.open() && file.write("neu") && file.commit();
+        ::umask(mask);
+        QVERIFY(written);
+        QCOMPARE(QFileInfo(link).isSymLink(), !entry);
+        QCOMPARE(FileBytes(real), linkedFile);
+        QCOMPARE(FileBytes(link), QByteArray("neu"));
+        QCOMPARE(int(statOf(link).st_mode & 07777), mode);
+        QCOMPARE(namesIn(env.path(QStringLiteral("w"))), (QStringList{"link.txt", "real.txt"}));
     }
 
     void newFileTakesTheUsualMode()
