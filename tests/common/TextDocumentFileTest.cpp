@@ -102,7 +102,8 @@ private slots:
                                                            "b")
                                              << TextReadResult::ReadOnly;
         QTest::newRow("utf-16 cut in a character") << QByteArray("\xFF\xFE"
-                                                                 "a\0b")
+                                                                 "a\0b",
+                                                                 5)
                                                    << TextReadResult::ReadOnly;
         QTest::newRow("lone surrogate in utf-16") << QByteArray("\xFF\xFE\x00\xD8", 4) << TextReadResult::Read;
         QTest::newRow("bom before broken utf-8 is windows-1252")
