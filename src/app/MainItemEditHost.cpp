@@ -6,7 +6,7 @@
 #include "tree/ProjectTreeView.h"
 
 #include <QLineEdit>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 Project &MainItemEditHost::project()
 {

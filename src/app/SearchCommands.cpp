@@ -14,7 +14,7 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 SearchCommands::SearchCommands(TMainForm &form)
     : QObject(&form)

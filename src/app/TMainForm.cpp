@@ -21,10 +21,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusTipEvent>
-#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -161,9 +161,10 @@ QWidget *TMainForm::createTreePanel()
     m_commentPanel = new QFrame(m_treeSplitter);
     m_commentPanel->setObjectName(QStringLiteral("KommentarPanel"));
     m_commentPanel->setStatusTip(QStringLiteral("Kommentartext"));
-    m_commentEdit = new QTextEdit(m_commentPanel);
+    // Plain text: its layout works line by line as lines are shown, so a
+    // comment of a million lines is set in one call.
+    m_commentEdit = new QPlainTextEdit(m_commentPanel);
     m_commentEdit->setObjectName(QStringLiteral("KommentarEdit"));
-    m_commentEdit->setAcceptRichText(true);
     tightLayout(new QVBoxLayout(m_commentPanel))->addWidget(m_commentEdit);
 
     m_treeSplitter->addWidget(m_tree);

@@ -21,7 +21,7 @@ class QFrame;
 class QLineEdit;
 class QPushButton;
 class QSplitter;
-class QTextEdit;
+class QPlainTextEdit;
 class ToolbarDock;
 struct Project;
 struct OperationObserver;
@@ -40,7 +40,7 @@ public:
     ProjectEntry *currentEntry() const { return m_currentEntry; }
     ProjectTreeView *treeView() const { return m_tree; }
     QLineEdit *commandField() const { return m_commandEdit; }
-    QTextEdit *commentField() const { return m_commentEdit; }
+    QPlainTextEdit *commentField() const { return m_commentEdit; }
     MainStatusBar *statusLine() const { return m_statusBar; }
     const MainActions &actions() const { return m_actions; }
     const Settings &settings() const { return m_settings; }
@@ -214,7 +214,7 @@ private:
     ProjectTreeView *m_tree = nullptr;
     QSplitter *m_treeSplitter = nullptr;
     QFrame *m_commentPanel = nullptr;
-    QTextEdit *m_commentEdit = nullptr;
+    QPlainTextEdit *m_commentEdit = nullptr;
     QFrame *m_commandPanel = nullptr;
     QLineEdit *m_commandEdit = nullptr;
     QPushButton *m_commandButtons[5] = {};

@@ -3,6 +3,7 @@
 
 #include "app/TMainForm.h"
 #include "common/DialogParts.h"
+#include "common/editor/DocumentText.h"
 #include "project/ProjectEntry.h"
 
 #include <QAction>
@@ -10,7 +11,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -40,7 +41,7 @@ private:
 
 void TMainForm::connectCommentField()
 {
-    connect(m_commentEdit, &QTextEdit::textChanged, this, &TMainForm::KommentarEdit_OnChange);
+    connect(m_commentEdit, &QPlainTextEdit::textChanged, this, &TMainForm::KommentarEdit_OnChange);
     m_commentEdit->installEventFilter(new CommentFocusFilter(*this));
     m_commentEdit->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_commentEdit, &QWidget::customContextMenuRequested, this, &TMainForm::KommentarEdit_OnContextMenu);
@@ -49,16 +50,16 @@ void TMainForm::connectCommentField()
     m_commentPopupMenu->setObjectName(QStringLiteral("KommentarPopupMenu"));
     QMenu *menu = m_commentPopupMenu;
     connect(named(menu->addAction(QStringLiteral("&Ausschneiden")), "KommentarPopupMenu_Ausschneiden"),
-            &QAction::triggered, m_commentEdit, &QTextEdit::cut);
+            &QAction::triggered, m_commentEdit, &QPlainTextEdit::cut);
     connect(named(menu->addAction(QStringLiteral("&Kopieren")), "KommentarPopupMenu_Kopieren"), &QAction::triggered,
-            m_commentEdit, &QTextEdit::copy);
+            m_commentEdit, &QPlainTextEdit::copy);
     connect(named(menu->addAction(QStringLiteral("&Einfügen")), "KommentarPopupMenu_Einfuegen"), &QAction::triggered,
-            m_commentEdit, &QTextEdit::paste);
+            m_commentEdit, &QPlainTextEdit::paste);
     connect(named(menu->addAction(QStringLiteral("&Löschen")), "KommentarPopupMenu_Loeschen"), &QAction::triggered,
             this, [this] { m_commentEdit->textCursor().removeSelectedText(); });
     menu->addSeparator();
     connect(named(menu->addAction(QStringLiteral("Alles &markieren")), "KommentarPopupMenu_AllesMarkieren"),
-            &QAction::triggered, m_commentEdit, &QTextEdit::selectAll);
+            &QAction::triggered, m_commentEdit, &QPlainTextEdit::selectAll);
 }
 
 // The field loses its focus while the window is destroyed: the filter goes
@@ -76,7 +77,7 @@ void TMainForm::writeBackFields()
 
 QStringList TMainForm::commentLines() const
 {
-    const QString text = m_commentEdit->toPlainText();
+    const QString text = DocumentText(*m_commentEdit->document());
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
@@ -85,7 +86,7 @@ void TMainForm::KommentarEdit_OnChange()
     m_commentPanel->setStatusTip(QStringLiteral("Höhe: %1   Zeilenanzahl: %2   Zeichenanzahl: %3")
                                      .arg(m_commentPanel->height())
                                      .arg(m_commentEdit->document()->blockCount())
-                                     .arg(m_commentEdit->toPlainText().size()));
+                                     .arg(m_commentEdit->document()->characterCount() - 1));
 }
 
 void TMainForm::KommentarEdit_OnExit()

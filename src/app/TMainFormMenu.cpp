@@ -3,6 +3,7 @@
 #include "app/TAboutForm.h"
 #include "app/TMainForm.h"
 #include "app/TSystemInfoForm.h"
+#include "common/FileUtils.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "project/Project.h"
@@ -200,13 +201,24 @@ void TMainForm::createOptionsMenu()
         addItem(menu, "MainMenu_Optionen_EinstellungenKonfigurieren", QStringLiteral("&Einstellungen konfigurieren"));
 }
 
+// Adding an item to a menu takes time in proportion to the items it holds:
+// a settings file with many thousands of tools would stall the start, and no
+// screen shows that many.
+constexpr qsizetype kMostToolItems = 500;
+
 void TMainForm::setToolItems(const QList<ToolItem> &tools)
 {
     m_actions.tools->clear();
-    for (const ToolItem &tool : tools) {
+    for (const ToolItem &tool : tools.first(qMin(tools.size(), kMostToolItems))) {
         QAction *item = m_actions.tools->addAction(tool.caption);
         item->setStatusTip(tool.command);
         item->setData(tool.command);
+    }
+    if (tools.size() > kMostToolItems) {
+        m_actions.tools
+            ->addAction(QStringLiteral("(%1 weitere Einträge nicht angezeigt)")
+                            .arg(FormatThousands(tools.size() - kMostToolItems)))
+            ->setEnabled(false);
     }
     m_actions.tools->menuAction()->setVisible(!m_actions.tools->isEmpty());
     m_handovers->setFileManagerTools(tools);

@@ -7,7 +7,7 @@
 
 #include <QFrame>
 #include <QLineEdit>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 void TMainForm::Tree_OnChange(ProjectEntry *entry)
 {

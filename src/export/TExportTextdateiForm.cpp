@@ -7,8 +7,9 @@
 #include "common/FileUtils.h"
 #include "common/ModalSeam.h"
 #include "common/MsgBox.h"
-#include "common/editor/TextDocumentFile.h"
+#include "common/SaveFailure.h"
 #include "common/editor/TextEditPopup.h"
+#include "platform/TextFile.h"
 #include "project/Project.h"
 
 #include <QCheckBox>
@@ -257,7 +258,7 @@ void TExportTextdateiForm::Button_Speichern_OnClick()
         return;
     BusyCursor busy;
     QString reason;
-    if (!WriteFileSafely(fileName, EncodeTextLines(TextFile::splitLines(m_text->toPlainText())), &reason)) {
+    if (!TextFile::writeLines(fileName, TextFile::splitLines(m_text->toPlainText()), &reason)) {
         NormalCursor normal;
         ShowSaveFailure(fileName, reason);
         return;

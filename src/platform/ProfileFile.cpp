@@ -6,7 +6,7 @@
 namespace {
 
 // True for a "[Section]" line; name receives the section's name.
-bool readSectionName(const QString &line, QStringView &name)
+bool readSectionName(QStringView line, QStringView &name)
 {
     const QStringView text = TextFile::trimmed(line);
     if (!text.startsWith(QLatin1Char('[')))
@@ -16,14 +16,8 @@ bool readSectionName(const QString &line, QStringView &name)
     return true;
 }
 
-bool isSection(const QString &line)
-{
-    QStringView name;
-    return readSectionName(line, name);
-}
-
 // Key of a "Key=Value" line as written; empty when the line has none.
-QStringView keyText(const QString &line)
+QStringView keyText(QStringView line)
 {
     const QStringView text = TextFile::trimmed(line);
     if (text.startsWith(QLatin1Char(';')) || text.startsWith(QLatin1Char('#')) || text.startsWith(QLatin1Char('[')))
@@ -34,12 +28,12 @@ QStringView keyText(const QString &line)
     return TextFile::trimmed(text.left(equals));
 }
 
-bool namesMatch(QStringView a, QStringView b)
+QString folded(QStringView name)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return TextFile::trimmed(name).toString().toCaseFolded();
 }
 
-bool isBlank(const QString &line)
+bool isBlank(QStringView line)
 {
     return TextFile::trimmed(line).isEmpty();
 }
@@ -65,24 +59,102 @@ ProfileFile::ProfileFile(const QString &fileName)
     load(fileName);
 }
 
+void ProfileFile::clear()
+{
+    m_form = TextFile::Form();
+    m_sections.clear();
+    m_byName.clear();
+}
+
 bool ProfileFile::load(const QString &fileName)
 {
     m_fileName = fileName;
-    m_lines.clear();
-    QString text;
-    if (!TextFile::readText(fileName, text))
+    clear();
+    QByteArray bytes;
+    if (!TextFile::readBytes(fileName, bytes))
         return false;
-    m_lines = TextFile::splitLines(text);
+    const QString text = TextFile::decodeKeepingForm(bytes, m_form);
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && text[end] != QLatin1Char('\n') && text[end] != QLatin1Char('\r'))
+            ++end;
+        qsizetype next = end < size ? end + 1 : end;
+        if (end + 1 < size && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n'))
+            ++next;
+        const qsizetype breakLength = next - end;
+        const Break lineBreak = breakLength == 2                 ? Break::CrLf
+                                : breakLength == 0               ? Break::None
+                                : text[end] == QLatin1Char('\r') ? Break::Cr
+                                                                 : Break::Lf;
+        addLine(text.sliced(start, end - start), lineBreak);
+        start = next;
+    }
+    indexSections();
     return true;
+}
+
+void ProfileFile::addLine(QString text, Break lineBreak)
+{
+    QStringView name;
+    const bool heading = readSectionName(text, name);
+    if (heading || m_sections.isEmpty()) {
+        Section section;
+        section.hasHeading = heading;
+        if (heading)
+            section.name = folded(name);
+        m_sections.append(std::move(section));
+    }
+    Section &section = m_sections.last();
+    const QStringView key = section.hasHeading && !heading ? keyText(text) : QStringView();
+    if (!key.isEmpty()) {
+        const QString name = folded(key);
+        if (!section.keys.contains(name)) // the first one counts
+            section.keys.insert(name, section.lines.size());
+    }
+    section.lines.append({std::move(text), lineBreak});
+}
+
+void ProfileFile::indexSections()
+{
+    m_byName.clear();
+    for (qsizetype i = 0; i < m_sections.size(); ++i) {
+        if (m_sections.at(i).hasHeading)
+            m_byName[m_sections.at(i).name].append(i);
+    }
 }
 
 bool ProfileFile::save() const
 {
-    QString text = m_lines.join(QStringLiteral("\r\n"));
-    if (!m_lines.isEmpty())
-        text += QStringLiteral("\r\n");
-    SafeSave file(m_fileName);
-    return file.open() && file.write(TextFile::encode(text)) && file.commit();
+    QString text;
+    qsizetype last = -1;
+    for (const Section &section : m_sections)
+        last += section.lines.size();
+    qsizetype number = 0;
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines) {
+            text += line.text;
+            if (number++ == last && !m_form.finalLineBreak)
+                continue;
+            switch (line.lineBreak) {
+            case Break::Lf:
+                text += QLatin1Char('\n');
+                break;
+            case Break::Cr:
+                text += QLatin1Char('\r');
+                break;
+            case Break::CrLf:
+                text += QLatin1String("\r\n");
+                break;
+            case Break::None:
+            case Break::FileDefault:
+                text += m_form.lineBreak;
+                break;
+            }
+        }
+    }
+    return WriteFileSafely(m_fileName, TextFile::encodeInForm(text, m_form));
 }
 
 bool ProfileFile::saveAs(const QString &fileName)
@@ -91,42 +163,37 @@ bool ProfileFile::saveAs(const QString &fileName)
     return save();
 }
 
-QList<ProfileFile::Range> ProfileFile::sections(const QString &section) const
+QStringList ProfileFile::lines() const
 {
-    QList<Range> found;
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        QStringView name;
-        if (!readSectionName(m_lines.at(i), name) || !namesMatch(name, section))
-            continue;
-        qsizetype end = i + 1;
-        while (end < m_lines.size() && !isSection(m_lines.at(end)))
-            ++end;
-        found.append({i, end});
-        i = end - 1;
+    QStringList lines;
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines)
+            lines.append(line.text);
     }
-    return found;
+    return lines;
 }
 
-qsizetype ProfileFile::keyLine(const QString &section, const QString &key) const
+ProfileFile::Place ProfileFile::keyLine(const QString &section, const QString &key) const
 {
-    const QString wanted = key.trimmed();
-    for (const Range &range : sections(section)) {
-        for (qsizetype i = range.heading + 1; i < range.end; ++i) {
-            const QStringView name = keyText(m_lines.at(i));
-            if (!name.isEmpty() && namesMatch(name, wanted))
-                return i;
-        }
+    const auto found = m_byName.constFind(folded(section));
+    if (found == m_byName.cend())
+        return {};
+    const QString wanted = folded(key);
+    for (const qsizetype index : *found) {
+        const auto line = m_sections.at(index).keys.constFind(wanted);
+        if (line != m_sections.at(index).keys.cend())
+            return {index, *line};
     }
-    return -1;
+    return {};
 }
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    const qsizetype line = keyLine(section, key);
-    if (line < 0)
+    const Place place = keyLine(section, key);
+    if (place.section < 0)
         return defaultValue;
-    const QString &text = m_lines.at(line);
-    return TextFile::trimmed(QStringView(text).mid(text.indexOf(QLatin1Char('=')) + 1)).toString();
+    const QStringView text(m_sections.at(place.section).lines.at(place.line).text);
+    return TextFile::trimmed(text.mid(text.indexOf(QLatin1Char('=')) + 1)).toString();
 }
 
 int ProfileFile::readInteger(const QString &section, const QString &key, int defaultValue) const
@@ -145,24 +212,29 @@ bool ProfileFile::readBool(const QString &section, const QString &key, bool defa
 
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const qsizetype line = keyLine(section, key);
-    if (line >= 0) {
-        m_lines[line] = keyText(m_lines.at(line)).toString() + QLatin1Char('=') + value;
+    const Place place = keyLine(section, key);
+    if (place.section >= 0) {
+        QString &text = m_sections[place.section].lines[place.line].text;
+        text = keyText(text).toString() + QLatin1Char('=') + value;
         return;
     }
     const QString entry = key.trimmed() + QLatin1Char('=') + value;
-    const QList<Range> found = sections(section);
-    if (!found.isEmpty()) {
-        qsizetype at = found.first().end;
-        while (at > found.first().heading + 1 && isBlank(m_lines.at(at - 1)))
+    const auto existing = m_byName.constFind(folded(section));
+    if (existing != m_byName.cend()) {
+        // Before the blank lines that end the section: no key follows them.
+        Section &target = m_sections[existing->first()];
+        qsizetype at = target.lines.size();
+        while (at > 1 && isBlank(target.lines.at(at - 1).text))
             --at;
-        m_lines.insert(at, entry);
+        target.lines.insert(at, {entry, Break::FileDefault});
+        target.keys.insert(folded(key), at);
         return;
     }
-    if (!m_lines.isEmpty() && !isBlank(m_lines.last()))
-        m_lines.append(QString());
-    m_lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-    m_lines.append(entry);
+    if (!m_sections.isEmpty() && !m_sections.last().lines.isEmpty() && !isBlank(m_sections.last().lines.last().text))
+        m_sections.last().lines.append({QString(), Break::FileDefault});
+    addLine(QLatin1Char('[') + section + QLatin1Char(']'), Break::FileDefault);
+    addLine(entry, Break::FileDefault);
+    m_byName[m_sections.last().name].append(m_sections.size() - 1);
 }
 
 void ProfileFile::writeInteger(const QString &section, const QString &key, int value)
@@ -177,7 +249,9 @@ void ProfileFile::writeBool(const QString &section, const QString &key, bool val
 
 void ProfileFile::eraseSection(const QString &section)
 {
-    const QList<Range> found = sections(section);
-    for (auto range = found.crbegin(); range != found.crend(); ++range)
-        m_lines.remove(range->heading, range->end - range->heading);
+    const QString name = folded(section);
+    if (!m_byName.contains(name))
+        return;
+    m_sections.removeIf([&name](const Section &candidate) { return candidate.hasHeading && candidate.name == name; });
+    indexSections();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/TextFileForm.h"
+
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -7,7 +11,10 @@
 // Section and key names compare without regard to case; a value is the text
 // after the first "=", trimmed. Reading a missing key gives the caller's
 // default. Writing a key changes only that key's line (or adds one) and
-// keeps every other line, header lines and comments included, as it was.
+// keeps every other line, header lines and comments included, as it was,
+// with its own line break; the file keeps its encoding. The file is parsed
+// once into sections with an index of their keys, so that reading and
+// writing a key cost the same however large the file is.
 class ProfileFile {
 public:
     ProfileFile() = default;
@@ -22,7 +29,7 @@ public:
     bool saveAs(const QString &fileName);
 
     QString fileName() const { return m_fileName; }
-    const QStringList &lines() const { return m_lines; }
+    QStringList lines() const;
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     // Decimal or, with a leading "0x"/"0X", hexadecimal; anything else gives
@@ -42,16 +49,34 @@ public:
     void eraseSection(const QString &section);
 
 private:
-    struct Range {
-        qsizetype heading = -1; // index of the "[...]" line
-        qsizetype end = -1;     // index after the section's last line
+    // A line's own line break; a new line takes the file's.
+    enum class Break : quint8 { None, Lf, Cr, CrLf, FileDefault };
+    struct Line {
+        QString text;
+        Break lineBreak = Break::FileDefault; // None only for a last line without one
+    };
+    // The lines from a "[...]" heading (or the file's start) to the next.
+    struct Section {
+        bool hasHeading = false;
+        QString name; // case-folded
+        QList<Line> lines;
+        QHash<QString, qsizetype> keys; // case-folded key -> its first line
     };
 
-    QList<Range> sections(const QString &section) const;
-    qsizetype keyLine(const QString &section, const QString &key) const;
+    struct Place {
+        qsizetype section = -1;
+        qsizetype line = -1;
+    };
+
+    void clear();
+    void addLine(QString text, Break lineBreak);
+    void indexSections();
+    Place keyLine(const QString &section, const QString &key) const;
 
     QString m_fileName;
-    QStringList m_lines;
+    TextFile::Form m_form;
+    QList<Section> m_sections;
+    QHash<QString, QList<qsizetype>> m_byName; // case-folded name -> sections
 };
 
 // Integer in the forms the settings file allows; false when text is none.

@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include "platform/FileSystem.h"
+#include "platform/SafeSave.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -119,6 +120,19 @@ bool readsBackAsWindows1252(QStringView text)
 QByteArray encode(const QString &text)
 {
     return readsBackAsWindows1252(text) ? toWindows1252(text) : utf8Bom + text.toUtf8();
+}
+
+QByteArray encodeLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QLatin1String("\r\n");
+    return encode(text);
+}
+
+bool writeLines(const QString &fileName, const QStringList &lines, QString *errorText)
+{
+    return WriteFileSafely(fileName, encodeLines(lines), errorText);
 }
 
 bool readBytes(const QString &path, QByteArray &bytes)

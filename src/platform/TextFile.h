@@ -28,6 +28,11 @@ bool readsBackAsWindows1252(QStringView text);
 // Windows-1252 bytes when they read back as text; else UTF-8 with a BOM.
 QByteArray encode(const QString &text);
 inline const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+// Lines each ended by CR LF, encoded as encode() does.
+QByteArray encodeLines(const QStringList &lines);
+// Writes lines as encodeLines() gives them, replacing fileName only once
+// all was written (WriteFileSafely); errorText gets the reason on failure.
+bool writeLines(const QString &fileName, const QStringList &lines, QString *errorText = nullptr);
 
 // Whole file as bytes or text; false when it cannot be opened or read.
 bool readBytes(const QString &path, QByteArray &bytes);

@@ -1,7 +1,6 @@
 #include "stats/StatisticsFigures.h"
 
 #include "common/CommandLinePaths.h"
-#include "common/editor/TextDocumentFile.h"
 #include "platform/TextFile.h"
 #include "project/ProjectTree.h"
 
@@ -154,9 +153,4 @@ QStringList AllEntriesLines(const ProjectTree &tree, const QLocale &locale)
         QStringLiteral("  Zeichenanzahl: ") + sum(commands),
         QStringLiteral("  Durchschnittliche Zeichenanzahl: ") + average(commands),
     };
-}
-
-bool WriteTextLines(const QString &fileName, const QStringList &lines)
-{
-    return WriteFileSafely(fileName, EncodeTextLines(lines));
 }

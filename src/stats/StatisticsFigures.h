@@ -53,7 +53,3 @@ QString ExpansionResultText(int result, const QString &expanded, bool *isError);
 
 // The lines of the "Alle Einträge" page; sums over all entries in tree order.
 QStringList AllEntriesLines(const ProjectTree &tree, const QLocale &locale);
-
-// Writes lines as a text file (encoding of the program's text files),
-// replacing fileName only when all was written; false otherwise.
-bool WriteTextLines(const QString &fileName, const QStringList &lines);

@@ -7,6 +7,7 @@
 #include "common/FileChooser.h"
 #include "common/FileUtils.h"
 #include "common/MsgBox.h"
+#include "platform/TextFile.h"
 #include "platform/Volumes.h"
 #include "project/Project.h"
 #include "stats/StatisticsFigures.h"
@@ -308,7 +309,7 @@ void TStatistikForm::RichEdit_Speichern_OnClick()
         QStringLiteral("Alle Dateien [*.*]|*.*|Textdateien [*.txt]|*.txt"), QStringLiteral("PrjStatistik.txt"), false);
     if (fileName.isEmpty())
         return;
-    if (!WriteTextLines(fileName, allEntriesLines())) {
+    if (!TextFile::writeLines(fileName, allEntriesLines())) {
         ShowMsgBox(QStringLiteral("Fehler: Datei konnte nicht gespeichert werden..."),
                    QStringLiteral("Die Statistik konnte nicht in die Datei\r\"%1\"\rgeschrieben werden.")
                        .arg(fileName.toLower()),

@@ -22,9 +22,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
 
 #include <functional>
 
@@ -69,6 +69,8 @@ private slots:
     void enterRunsTheEntrysAction();
     void selectionShowsActionAndCommand();
     void commentGoesBackToItsEntry();
+    void commentKeepsWhatItShows_data();
+    void commentKeepsWhatItShows();
     void dropOntoOwnSubEntryIsRefused();
     void dropMenuAndCopy();
     void contextMenuFitsTheEntry();
@@ -334,6 +336,28 @@ void MainWindowEditingTest::commentGoesBackToItsEntry()
     action(*m_window, "MainMenu_Bearbeiten_EintragEntfernen")->trigger();
     QCOMPARE(shape(), QStringLiteral("Eins(a,b),Zwei"));
     QCOMPARE(entry(QStringLiteral("Zwei"))->record.comment, QStringList{QStringLiteral("Zeile")});
+}
+
+void MainWindowEditingTest::commentKeepsWhatItShows_data()
+{
+    QTest::addColumn<QStringList>("comment");
+    QTest::newRow("no-break space and line separator") << QStringList{QStringLiteral("a\u00a0b\u2028c"), "zwei"};
+    QStringList many;
+    for (int i = 0; i < 100'000; ++i)
+        many.append(QString::number(i));
+    QTest::newRow("100,000 lines") << many;
+}
+
+void MainWindowEditingTest::commentKeepsWhatItShows()
+{
+    QFETCH(QStringList, comment);
+    entry(QStringLiteral("Zwei"))->record.comment = comment;
+    select(QStringLiteral("Zwei"));
+    m_window->commentField()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(m_window->commentField(), QStringLiteral("x"));
+    select(QStringLiteral("Drei"));
+    comment.last() += QLatin1Char('x');
+    QCOMPARE(entry(QStringLiteral("Zwei"))->record.comment, comment);
 }
 
 void MainWindowEditingTest::dropOntoOwnSubEntryIsRefused()

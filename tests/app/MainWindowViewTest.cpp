@@ -17,10 +17,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextEdit>
 #include <QToolButton>
 
 using namespace MainWindowTest;
@@ -71,6 +71,7 @@ private slots:
     void viewSwitches();
     void toolbarDocking();
     void settingsShapeTheWindow();
+    void toolsBeyondWhatAMenuShows();
     void selectionHint();
     void positionHintStaysOverTheTree();
     void startProject_data();
@@ -266,6 +267,20 @@ void MainWindowViewTest::settingsShapeTheWindow()
     action(*window, "MainMenu_Projektdatei_Neu")->trigger();
     QVERIFY(!window->findChild<QWidget *>(QStringLiteral("KommentarPanel"))->isVisible());
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("BefehlPanel"))->isVisible());
+}
+
+// A settings file with a huge Tools section must not stall the start.
+void MainWindowViewTest::toolsBeyondWhatAMenuShows()
+{
+    StartConfig config;
+    for (int n = 1; n <= 20'000; ++n)
+        config.settings.tools.append({QStringLiteral("T%1").arg(n), QStringLiteral("tool %1").arg(n)});
+    auto window = makeWindow(config);
+    const QList<QAction *> items = window->findChild<QMenu *>(QStringLiteral("MainMenu_Tools"))->actions();
+    QCOMPARE(items.size(), 501);
+    QCOMPARE(items.at(499)->statusTip(), QStringLiteral("tool 500"));
+    QCOMPARE(items.last()->text(), QStringLiteral("(19.500 weitere Einträge nicht angezeigt)"));
+    QVERIFY(!items.last()->isEnabled());
 }
 
 void MainWindowViewTest::selectionHint()

@@ -17,10 +17,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <QTextEdit>
 
 #include <functional>
 #include <memory>

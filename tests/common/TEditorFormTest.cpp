@@ -9,14 +9,17 @@
 #include "common/ModalSeam.h"
 #include "common/editor/TEditorForm.h"
 #include "common/editor/TextEditPopup.h"
+#include "platform/SafeSave.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -39,18 +42,25 @@ class TEditorFormTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void unreadableNameShowsNotFound_data()
+    void unreadableFileIsNotLoaded_data()
     {
         QTest::addColumn<QString>("relative");
-        QTest::newRow("missing file") << QStringLiteral("Fehlt.TXT");
-        QTest::newRow("folder") << QStringLiteral("Ordner");
+        QTest::addColumn<QString>("caption");
+        const QString notFound = QStringLiteral("Fehler: Datei nicht gefunden...");
+        QTest::newRow("missing file") << QStringLiteral("Fehlt.TXT") << notFound;
+        QTest::newRow("folder") << QStringLiteral("Ordner") << notFound;
+        QTest::newRow("program") << QStringLiteral("prog") << QStringLiteral("Fehler: Keine Textdatei...");
     }
 
-    void unreadableNameShowsNotFound()
+    void unreadableFileIsNotLoaded()
     {
         QFETCH(QString, relative);
+        QFETCH(QString, caption);
         TestEnvironment env;
         env.makeFolder(QStringLiteral("Ordner"));
+        env.writeFile(QStringLiteral("prog"), QByteArray("\x7F"
+                                                         "ELF\2\1\1\0\0\0",
+                                                         10));
         const QString path = env.path(relative);
         MsgBoxRecorder boxes;
         boxes.answer(MsgBox::ResultOk);
@@ -65,11 +75,108 @@ private slots:
             child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
         });
         QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Datei nicht gefunden..."));
-        QCOMPARE(boxes.last().text,
-                 QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(path.toLower()));
+        QCOMPARE(boxes.last().caption, caption);
+        QVERIFY(boxes.last().text.contains(path, Qt::CaseInsensitive));
+        if (caption == QLatin1String("Fehler: Datei nicht gefunden..."))
+            QCOMPARE(boxes.last().text,
+                     QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(path.toLower()));
         // The unreadable name is not saved to: saving asks for a name.
         QVERIFY(askedForName);
+        QCOMPARE(FileBytes(env.path(QStringLiteral("prog"))).size(), 10);
+    }
+
+    // Opened and saved, or edited elsewhere: what the widget shows as blanks
+    // or line breaks stays as it was.
+    void savingKeepsWhatWasNotEdited_data()
+    {
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QString>("appended");
+        QTest::addColumn<QByteArray>("saved");
+
+        QTest::newRow("no-break space, windows-1252") << QByteArray("A\xA0"
+                                                                    "B\r\n")
+                                                      << QString()
+                                                      << QByteArray("A\xA0"
+                                                                    "B\r\n");
+        QTest::newRow("no-break space and line separator, utf-8") << QByteArray("A\xC2\xA0"
+                                                                                "B\xE2\x80\xA8"
+                                                                                "C\n")
+                                                                  << QString()
+                                                                  << QByteArray("A\xC2\xA0"
+                                                                                "B\xE2\x80\xA8"
+                                                                                "C\n");
+        QTest::newRow("edited, the rest stays") << QByteArray("A\xC2\xA0"
+                                                              "B\xE2\x80\xA8"
+                                                              "C\n")
+                                                << QStringLiteral("D")
+                                                << QByteArray("A\xC2\xA0"
+                                                              "B\xE2\x80\xA8"
+                                                              "C\nD\n");
+    }
+
+    void savingKeepsWhatWasNotEdited()
+    {
+        QFETCH(QByteArray, original);
+        QFETCH(QString, appended);
+        QFETCH(QByteArray, saved);
+        TestEnvironment env;
+        const QString path = env.writeFile(QStringLiteral("a.txt"), original);
+        MsgBoxRecorder boxes;
+        runEditor(path, [&appended](TEditorForm *form) {
+            if (!appended.isEmpty())
+                form->editor()->appendPlainText(appended);
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
+        });
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(FileBytes(path), saved);
+    }
+
+    void textTheEditorCannotHoldIsReadOnly()
+    {
+        TestEnvironment env;
+        const QByteArray original("eins\xE2\x80\xA9zwei\n");
+        const QString path = env.writeFile(QStringLiteral("a.txt"), original);
+        MsgBoxRecorder boxes;
+        boxes.answer(MsgBox::ResultOk);
+        runEditor(path, [](TEditorForm *form) {
+            QVERIFY(form->isReadOnly());
+            QVERIFY(!child<QAction>(form, "MainMenu_Datei_Speichern")->isEnabled());
+            QVERIFY(!child<QAction>(form, "MainMenu_Datei_SpeichernUnter")->isEnabled());
+            QVERIFY(!child<QToolButton>(form, "Button_Speichern")->isEnabled());
+            QVERIFY(!form->SaveFile(form->fileName()));
+            child<QAction>(form, "MainMenu_Datei_Neu")->trigger();
+            QVERIFY(!form->isReadOnly());
+        });
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().caption, QStringLiteral("Warnung: Datei nur zum Lesen geöffnet..."));
+        QCOMPARE(FileBytes(path), original);
+    }
+
+    void fileChangedElsewhereIsReplacedOnlyWhenAsked_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("yes") << int(MsgBox::ResultYes) << QByteArray("Editor\n");
+        QTest::newRow("no") << int(MsgBox::ResultNo) << QByteArray("anderes Programm\n");
+    }
+
+    void fileChangedElsewhereIsReplacedOnlyWhenAsked()
+    {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, after);
+        TestEnvironment env;
+        const QString path = env.writeFile(QStringLiteral("a.txt"), "alt\n");
+        MsgBoxRecorder boxes;
+        boxes.answer(answer);
+        runEditor(path, [&path](TEditorForm *form) {
+            form->editor()->setPlainText(QStringLiteral("Editor"));
+            QVERIFY(WriteFileSafely(path, "anderes Programm\n"));
+            child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
+        });
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().caption, QStringLiteral("Warnung: Datei wurde geändert..."));
+        QCOMPARE(boxes.last().buttons, MsgBox::Yes | MsgBox::No | MsgBox::Help);
+        QCOMPARE(FileBytes(path), after);
     }
 
     void loadShowsLowerCaseNameAndSavesInPlace()
@@ -174,19 +281,37 @@ private slots:
         QCOMPARE(child<QAction>(form.popupMenu(), "PopupMenu_Einfuegen")->isEnabled(), !clipboard.isEmpty());
     }
 
+    // A printout that does not fit leaves the old file as it was.
+    void printsToPdfFile_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("room enough") << false;
+        QTest::newRow("full medium") << true;
+    }
+
     void printsToPdfFile()
     {
-        TestEnvironment env;
-        const QString pdf = env.path(QStringLiteral("text.pdf"));
+        QFETCH(bool, full);
+        ScratchMount medium(256);
+        REQUIRE_MOUNT(medium);
+        const QString pdf = medium.path(QStringLiteral("text.pdf"));
+        QVERIFY(WriteFileSafely(pdf, "alt"));
+        if (full)
+            medium.fill();
         FileChooser::ScopedHandler chooser([&pdf](const FileChooser::Request &request) {
             return request.kind == FileChooser::Kind::Printer ? pdf : QString();
         });
         MsgBoxRecorder boxes;
+        if (full)
+            boxes.answer(MsgBox::ResultOk);
         TEditorForm form;
-        form.editor()->setPlainText(QStringLiteral("Druckzeile"));
+        form.editor()->setPlainText(QString(20000, QLatin1Char('x')));
         child<QAction>(&form, "MainMenu_Datei_Drucken")->trigger();
-        QVERIFY(FileBytes(pdf).startsWith("%PDF"));
-        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(FileBytes(pdf).startsWith("%PDF"), !full);
+        QCOMPARE(boxes.count(), full ? 1 : 0);
+        if (full)
+            QCOMPARE(FileBytes(pdf), QByteArray("alt"));
+        QCOMPARE(QDir(medium.path()).entryList(QDir::Files), QStringList{QStringLiteral("text.pdf")});
     }
 };
 

@@ -1,15 +1,21 @@
-#include "ScratchMount.h"
 #include "TestEnvironment.h"
 
 #include "FileBytes.h"
 #include "TestRegistry.h"
 #include "common/editor/TextDocumentFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
-#include <optional>
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(TextReadResult)
+
+namespace {
+
+constexpr EditorLimits kLimits{1000, 4, 10};
+
+} // namespace
 
 class TextDocumentFileTest : public QObject {
     Q_OBJECT
@@ -17,7 +23,7 @@ class TextDocumentFileTest : public QObject {
 private slots:
     // The file is read and written back after an edit: its encoding and line
     // breaks stay unless a character would be lost.
-    void savingKeepsEncoding_data()
+    void editedTextKeepsTheFileForm_data()
     {
         QTest::addColumn<QByteArray>("original");
         QTest::addColumn<QString>("expectedText");
@@ -31,23 +37,33 @@ private slots:
                                                           "e\r\nzwei \xE4\r\n");
         QTest::newRow("utf-8 stays without bom") << QByteArray("Gr\xC3\xB6\xC3\x9F"
                                                                "e\nzwei\n")
-                                                 << QStringLiteral("Größe\nzwei") << QString()
+                                                 << QStringLiteral("Größe\nzwei") << QStringLiteral("ä")
                                                  << QByteArray("Gr\xC3\xB6\xC3\x9F"
-                                                               "e\nzwei\n");
-        QTest::newRow("utf-8 keeps its bom") << QByteArray("\xEF\xBB\xBFx\r\ny") << QStringLiteral("x\ny") << QString()
-                                             << QByteArray("\xEF\xBB\xBFx\r\ny\r\n");
+                                                               "e\nzwei\xC3\xA4\n");
+        QTest::newRow("utf-8 keeps its bom, no final break")
+            << QByteArray("\xEF\xBB\xBFx\r\ny") << QStringLiteral("x\ny") << QStringLiteral("!")
+            << QByteArray("\xEF\xBB\xBFx\r\ny!");
         QTest::newRow("euro sign fits windows-1252") << QByteArray("a\xE4\r\n") << QStringLiteral("aä")
                                                      << QStringLiteral("\u20ac") << QByteArray("a\xE4\x80\r\n");
         QTest::newRow("character beyond windows-1252 turns utf-8")
             << QByteArray("a\xE4\r\n") << QStringLiteral("aä") << QStringLiteral("\u2713")
             << QByteArray("\xEF\xBB\xBF"
                           "a\xC3\xA4\xE2\x9C\x93\r\n");
-        QTest::newRow("lone cr kept") << QByteArray("a\rb\r") << QStringLiteral("a\nb") << QString()
-                                      << QByteArray("a\rb\r");
-        QTest::newRow("empty file stays empty") << QByteArray() << QString() << QString() << QByteArray();
+        QTest::newRow("lone cr kept") << QByteArray("a\rb\r") << QStringLiteral("a\nb") << QStringLiteral("c")
+                                      << QByteArray("a\rbc\r");
+        QTest::newRow("mixed breaks take the first") << QByteArray("a\nb\r\nc\n") << QStringLiteral("a\nb\nc")
+                                                     << QStringLiteral("d") << QByteArray("a\nb\ncd\n");
+        QTest::newRow("utf-16 big-endian stays")
+            << QByteArray("\xFE\xFF\0a\0\r\0\n", 8) << QStringLiteral("a") << QStringLiteral("\u2713")
+            << QByteArray("\xFE\xFF\0a\x27\x13\0\r\0\n", 10);
+        QTest::newRow("utf-32 little-endian stays")
+            << QByteArray("\xFF\xFE\0\0\xE4\0\0\0", 8) << QStringLiteral("ä") << QStringLiteral("b")
+            << QByteArray("\xFF\xFE\0\0\xE4\0\0\0b\0\0\0", 12);
+        QTest::newRow("new text in an empty file")
+            << QByteArray() << QString() << QStringLiteral("neu") << QByteArray("neu\r\n");
     }
 
-    void savingKeepsEncoding()
+    void editedTextKeepsTheFileForm()
     {
         QFETCH(QByteArray, original);
         QFETCH(QString, expectedText);
@@ -56,61 +72,86 @@ private slots:
         TestEnvironment env;
         const QString path = env.writeFile(QStringLiteral("file.txt"), original);
         TextDocument document;
-        QVERIFY(ReadTextDocument(path, document));
+        QCOMPARE(ReadTextDocument(path, document, EditorLimits()), TextReadResult::Read);
         QCOMPARE(document.text, expectedText);
+        QCOMPARE(EncodeTextDocument(document), original);
         document.text += appended;
-        QVERIFY(WriteFileSafely(path, EncodeTextDocument(document)));
+        QString reason;
+        QVERIFY(SaveTextDocument(path, document, &reason));
         QCOMPARE(FileBytes(path), saved);
+        QCOMPARE(EncodeTextDocument(document), saved);
     }
 
-    void folderAndMissingFileAreNotRead()
+    // Files the editor must not take as text, or cannot save unchanged.
+    void whatIsRead_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<TextReadResult>("result");
+
+        QTest::newRow("more bytes than the limit") << QByteArray(1001, '\n') << TextReadResult::TooLarge;
+        QTest::newRow("every limit reached")
+            << QByteArray("0123456789\r\n\r\n\r\n0123456789\r\n") << TextReadResult::Read;
+        QTest::newRow("more lines than the limit") << QByteArray("a\nb\nc\nd\ne") << TextReadResult::TooManyLines;
+        QTest::newRow("line longer than the limit") << QByteArray("a\n01234567890") << TextReadResult::LineTooLong;
+        QTest::newRow("NUL byte") << QByteArray("ELF\0\1\2", 6) << TextReadResult::Binary;
+        QTest::newRow("NUL character in utf-16") << QByteArray("\xFF\xFE"
+                                                               "a\0\0\0",
+                                                               6)
+                                                 << TextReadResult::Binary;
+        QTest::newRow("paragraph separator") << QByteArray("a\xE2\x80\xA9"
+                                                           "b")
+                                             << TextReadResult::ReadOnly;
+        QTest::newRow("utf-16 cut in a character") << QByteArray("\xFF\xFE"
+                                                                 "a\0b",
+                                                                 5)
+                                                   << TextReadResult::ReadOnly;
+        QTest::newRow("lone surrogate in utf-16") << QByteArray("\xFF\xFE\x00\xD8", 4) << TextReadResult::Read;
+        QTest::newRow("bom before broken utf-8 is windows-1252")
+            << QByteArray("\xEF\xBB\xBF\xFF") << TextReadResult::Read;
+        QTest::newRow("line separator and no-break space")
+            << QByteArray("a\xE2\x80\xA8\xC2\xA0") << TextReadResult::Read;
+    }
+
+    void whatIsRead()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(TextReadResult, result);
         TestEnvironment env;
         TextDocument document;
         document.text = QStringLiteral("kept");
-        QVERIFY(!ReadTextDocument(env.makeFolder(QStringLiteral("dir")), document));
-        QVERIFY(!ReadTextDocument(env.path(QStringLiteral("missing.txt")), document));
-        QCOMPARE(document.text, QStringLiteral("kept"));
+        QCOMPARE(ReadTextDocument(env.writeFile(QStringLiteral("f"), bytes), document, kLimits), result);
+        const bool read = result == TextReadResult::Read || result == TextReadResult::ReadOnly;
+        QCOMPARE(document.text == QLatin1String("kept"), !read);
+        if (read)
+            QCOMPARE(document.readBytes, bytes);
     }
 
-    void exportLinesUseCrLf()
+    void nothingButAFileIsRead()
     {
-        QCOMPARE(EncodeTextLines({QStringLiteral("ä"), QString()}), QByteArray("\xE4\r\n\r\n"));
-        QCOMPARE(EncodeTextLines({QStringLiteral("\u2713")}), QByteArray("\xEF\xBB\xBF\xE2\x9C\x93\r\n"));
-    }
-
-    void failedWriteKeepsOldFile_data()
-    {
-        QTest::addColumn<bool>("fullDisk");
-        QTest::newRow("full file system") << true;
-        QTest::newRow("read-only file system") << false;
-    }
-
-    void failedWriteKeepsOldFile()
-    {
-        QFETCH(bool, fullDisk);
         TestEnvironment env;
-        const QString folder = env.makeFolder(QStringLiteral("mnt"));
-        const QByteArray old(20000, 'o');
-        if (!fullDisk)
-            env.writeFile(QStringLiteral("mnt/old.txt"), old);
-        std::optional<ScratchMount> mount;
-        if (fullDisk)
-            mount.emplace(64);
-        else
-            mount.emplace(folder);
-        REQUIRE_MOUNT(*mount);
-        const QString path = mount->path(QStringLiteral("old.txt"));
-        if (fullDisk) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(old), old.size());
-        }
-        QString reason;
-        QVERIFY(!WriteFileSafely(path, QByteArray(60000, 'n'), &reason));
-        QVERIFY(!reason.isEmpty());
-        QCOMPARE(FileBytes(path), old);
-        QCOMPARE(QDir(mount->path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+        const QString fifo = env.path(QStringLiteral("rohr"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        TextDocument document;
+        for (const QString &path : {env.makeFolder(QStringLiteral("dir")), env.path(QStringLiteral("missing")), fifo})
+            QCOMPARE(ReadTextDocument(path, document, kLimits), TextReadResult::NotFound);
+        // A file of the system reports no size; it is read to its end.
+        QCOMPARE(ReadTextDocument(QStringLiteral("/proc/self/status"), document, EditorLimits()), TextReadResult::Read);
+        QVERIFY(document.text.startsWith(QLatin1String("Name:")));
+    }
+
+    // An image of a disc opened by mistake is refused before it is read.
+    void hugeFileIsRefusedUnread()
+    {
+        TestEnvironment env;
+        QFile sparse(env.path(QStringLiteral("disc.iso")));
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        if (!sparse.resize(qint64(3) << 30))
+            QSKIP("the file system cannot hold a sparse file of 3 GB");
+        sparse.close();
+        TextDocument document;
+        QCOMPARE(ReadTextDocument(sparse.fileName(), document, EditorLimits()), TextReadResult::TooLarge);
+        QCOMPARE(EditorLimitsFor(-1).bytes, qint64(64) << 20);
+        QCOMPARE(EditorLimitsFor(qint64(160) << 20).bytes, qint64(10) << 20);
     }
 };
 

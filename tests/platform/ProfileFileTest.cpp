@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray kSample = "<Talvoren V4 Ini-Datei>\r\n"
@@ -36,6 +39,9 @@ private slots:
     void writingChangesOnlyItsLine();
     void writingAddsToSectionOrAtEnd();
     void eraseSectionRemovesEveryPart();
+    void duplicatesReadTheFirst();
+    void savingKeepsTheFileAsItWas_data();
+    void savingKeepsTheFileAsItWas();
     void encodingRoundTrip_data();
     void encodingRoundTrip();
     void failedSaveReportsFalse();
@@ -162,6 +168,56 @@ void ProfileFileTest::eraseSectionRemovesEveryPart()
     QCOMPARE(file.lines(), QStringList({"[Baum]", "x=1"}));
     file.writeString(QStringLiteral("Tools"), QStringLiteral("1"), QStringLiteral("e,f"));
     QCOMPARE(file.lines(), QStringList({"[Baum]", "x=1", "", "[Tools]", "1=e,f"}));
+}
+
+void ProfileFileTest::duplicatesReadTheFirst()
+{
+    TestEnvironment env;
+    ProfileFile file(env.writeFile(QStringLiteral("a.ini"), "[Baum]\nx=1\nX=2\n[Tools]\n1=a\n[baum]\nx=3\ny=4\n"));
+    QCOMPARE(file.readString(QStringLiteral("baum"), QStringLiteral("x"), {}), QStringLiteral("1"));
+    QCOMPARE(file.readString(QStringLiteral("baum"), QStringLiteral("y"), {}), QStringLiteral("4"));
+    file.writeString(QStringLiteral("BAUM"), QStringLiteral("y"), QStringLiteral("5"));
+    file.writeString(QStringLiteral("Baum"), QStringLiteral("z"), QStringLiteral("6"));
+    QCOMPARE(file.lines(), QStringList({"[Baum]", "x=1", "X=2", "z=6", "[Tools]", "1=a", "[baum]", "x=3", "y=5"}));
+}
+
+// Writing one key changes that line only: every other byte, line breaks and
+// encoding included, and the file's mode stay.
+void ProfileFileTest::savingKeepsTheFileAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("LF") << QByteArray("; Notiz\n[Baum]\nx=1\n") << 0644
+                        << QByteArray("; Notiz\n[Baum]\nx=1\nNeu=\xE4\n");
+    QTest::newRow("mixed breaks, none at the end") << QByteArray("[Baum]\r\nx=1\ny=2\r[Tools]\r\n1=a") << 0644
+                                                   << QByteArray("[Baum]\r\nx=1\ny=2\rNeu=\xE4\r\n[Tools]\r\n1=a");
+    QTest::newRow("UTF-8 without BOM") << QByteArray("[Baum]\nName=Gr\xC3\xB6\xC3\x9F\x65\n") << 0644
+                                       << QByteArray("[Baum]\nName=Gr\xC3\xB6\xC3\x9F\x65\nNeu=\xC3\xA4\n");
+    const QByteArray utf16 = QByteArray("\xFF\xFE[\0B\0a\0u\0m\0]\0\n\0", 16);
+    QTest::newRow("UTF-16 with BOM") << utf16 << 0644 << utf16 + QByteArray("N\0e\0u\0=\0\xE4\0\n\0", 12);
+    QTest::newRow("read-only, saved by root")
+        << QByteArray("[Baum]\r\n") << 0444 << QByteArray("[Baum]\r\nNeu=\xE4\r\n");
+}
+
+void ProfileFileTest::savingKeepsTheFileAsItWas()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, mode);
+    QFETCH(QByteArray, after);
+    if (mode == 0444 && ::geteuid() != 0)
+        QSKIP("only root replaces a read-only file");
+    TestEnvironment env;
+    const QString path = env.writeFile(QStringLiteral("a.ini"), before);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+    ProfileFile file(path);
+    file.writeString(QStringLiteral("baum"), QStringLiteral("Neu"), QStringLiteral("ä"));
+    QVERIFY(file.save());
+    QCOMPARE(FileBytes(path), after);
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 07777), mode);
 }
 
 void ProfileFileTest::encodingRoundTrip_data()

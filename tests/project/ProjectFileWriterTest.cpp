@@ -6,6 +6,7 @@
 #include "FileBytes.h"
 #include "TestRegistry.h"
 #include "common/FileUtils.h"
+#include "platform/SafeSave.h"
 #include "platform/TextFile.h"
 #include "project/ProjectFile.h"
 
@@ -13,6 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,7 +55,10 @@ private slots:
     void failingDevice();
     void backupNameIsTheFileName_data();
     void backupNameIsTheFileName();
+    void linkAndModeSurvive_data();
     void linkAndModeSurvive();
+    void noTemporaryNameOutlivesASave_data();
+    void noTemporaryNameOutlivesASave();
     void readOnlyMedium_data();
     void readOnlyMedium();
 };
@@ -336,11 +344,21 @@ void ProjectFileWriterTest::backupNameIsTheFileName()
     QCOMPARE(QDir(env.root()).entryList(QDir::Files), QStringList{name});
 }
 
+void ProjectFileWriterTest::linkAndModeSurvive_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("owner only") << 0600;
+    QTest::newRow("read-only, saved by root") << 0444;
+}
+
 void ProjectFileWriterTest::linkAndModeSurvive()
 {
+    QFETCH(int, mode);
+    if (mode == 0444 && ::geteuid() != 0)
+        QSKIP("only root replaces a read-only catalogue");
     TestEnvironment env;
     const QString real = env.writeFile(QStringLiteral("real/p.prj"), kOld);
-    QVERIFY(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(::chmod(QFile::encodeName(real).constData(), mode_t(mode)), 0);
     const QString link = env.path(QStringLiteral("p.prj"));
     QVERIFY(QFile::link(real, link));
     const QString backup = env.writeFile(QStringLiteral("p.pr~"), "previous backup");
@@ -350,10 +368,62 @@ void ProjectFileWriterTest::linkAndModeSurvive()
     QVERIFY(SaveProjectFile(project, link, SaveOptions()));
     QVERIFY(QFileInfo(link).isSymLink());
     QVERIFY(FileBytes(real).contains("Projekt=Neu"));
-    QCOMPARE(int(QFileInfo(real).permissions() & 0x0777), 0x600);
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(real).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 07777), mode);
     QCOMPARE(FileBytes(backup), kOld);
     QVERIFY(!QFileInfo(backup).isSymLink());
     QCOMPARE(QDir(env.root()).entryList(QDir::Files | QDir::Hidden), (QStringList{"p.prj", "p.pr~"}));
+}
+
+// A failed save leaves the backup as a second name of the catalogue; the
+// next save, or one running at the same time, must not leave the backup's
+// temporary name behind.
+void ProjectFileWriterTest::noTemporaryNameOutlivesASave_data()
+{
+    QTest::addColumn<bool>("failFirst");
+    QTest::addColumn<int>("writers");
+    QTest::newRow("after a failed save") << true << 1;
+    QTest::newRow("concurrent saves") << false << 8;
+}
+
+void ProjectFileWriterTest::noTemporaryNameOutlivesASave()
+{
+    QFETCH(bool, failFirst);
+    QFETCH(int, writers);
+    ScratchMount medium(256);
+    REQUIRE_MOUNT(medium);
+    MsgBoxRecorder boxes;
+    const QString file = medium.path(QStringLiteral("k.prj"));
+    QVERIFY(WriteFileSafely(file, kOld));
+    Project project;
+    for (int i = 0; i < 50; ++i)
+        add(project, nullptr, QStringLiteral("Neu %1").arg(i), 0, QString(), {QString(100, QLatin1Char('k'))});
+    if (failFirst) {
+        medium.fill();
+        boxes.answer(MsgBox::ResultNo);
+        QVERIFY(!SaveProjectFile(project, file, SaveOptions()));
+        QVERIFY(QFile::remove(medium.path(QStringLiteral(".filler"))));
+    }
+    QList<pid_t> children;
+    for (int i = 0; i < writers; ++i) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            bool saved = true;
+            for (int round = 0; round < 40; ++round)
+                saved = SaveProjectFile(project, file, SaveOptions()) && saved;
+            ::_exit(saved ? 0 : 1);
+        }
+        children.append(child);
+    }
+    for (const pid_t child : children) {
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QCOMPARE(status, 0);
+    }
+    QCOMPARE(QDir(medium.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{"k.prj", "k.pr~"}));
+    QVERIFY(FileBytes(file).contains("Projekt=\r\n"));
 }
 
 void ProjectFileWriterTest::readOnlyMedium_data()

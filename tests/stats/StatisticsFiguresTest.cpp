@@ -1,6 +1,5 @@
 #include "TestEnvironment.h"
 
-#include "ScratchMount.h"
 #include "TestRegistry.h"
 #include "project/ProjectTree.h"
 #include "stats/StatisticsFigures.h"
@@ -22,7 +21,6 @@ private slots:
     void timesHaveNoLeadingZeros();
     void allEntriesFigures();
     void projectFileCountsAndHugeSize();
-    void failedWriteKeepsTheOldFile();
 };
 
 void StatisticsFiguresTest::commentFigures_data()
@@ -120,24 +118,6 @@ void StatisticsFiguresTest::projectFileCountsAndHugeSize()
         QSKIP("the file system cannot hold a sparse file of 3 GB");
     sparse.close();
     QCOMPARE(ProjectFileStatistics(big, false).size, size);
-}
-
-void StatisticsFiguresTest::failedWriteKeepsTheOldFile()
-{
-    TestEnvironment env;
-    const QString folder = env.makeFolder(QStringLiteral("small"));
-    const ScratchMount medium(64, folder);
-    REQUIRE_MOUNT(medium);
-    const QString target = folder + QStringLiteral("/PrjStatistik.txt");
-    QVERIFY(WriteTextLines(target, {QStringLiteral("alt")}));
-    medium.fill();
-    const bool written = WriteTextLines(target, QStringList(2000, QString(60, QLatin1Char('y'))));
-    QFile old(target);
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    const QByteArray kept = old.readAll();
-    old.close();
-    QVERIFY(!written);
-    QCOMPARE(kept, QByteArray("alt\r\n"));
 }
 
 BREKKO_TEST_MAIN(StatisticsFiguresTest)

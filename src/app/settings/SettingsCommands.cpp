@@ -10,7 +10,7 @@
 #include "tree/ProjectTreeView.h"
 
 #include <QAction>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 SettingsCommands::SettingsCommands(TMainForm &form, const QString &settingsFile)
     : QObject(&form)

@@ -1,15 +1,21 @@
 #include "common/editor/TEditorForm.h"
 
+#include "common/editor/DocumentText.h"
 #include "common/editor/TextEditPopup.h"
 
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
 #include "common/FileChooser.h"
+#include "common/FileUtils.h"
 #include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "common/MsgBox.h"
+#include "common/SaveFailure.h"
 #include "components/DrawnIcons.h"
+#include "platform/FileSystem.h"
+#include "platform/SafeSave.h"
+#include "platform/SystemInfo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -34,6 +41,62 @@ void showNotFound(const QString &fileName)
     ShowMsgBox(QStringLiteral("Fehler: Datei nicht gefunden..."),
                QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(fileName.toLower()),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80800);
+}
+
+void showTooLarge(const QString &fileName, TextReadResult result, const EditorLimits &limits)
+{
+    QString reason;
+    if (result == TextReadResult::TooManyLines)
+        reason = QStringLiteral("hat mehr als %1 Zeilen").arg(FormatThousands(limits.lines));
+    else if (result == TextReadResult::LineTooLong)
+        reason = QStringLiteral("hat eine Zeile mit mehr als %1 Zeichen").arg(FormatThousands(limits.lineLength));
+    else
+        reason = QStringLiteral("ist %1 Bytes groß").arg(FormatThousands(QFileInfo(fileName).size()));
+    ShowMsgBox(QStringLiteral("Fehler: Datei zu groß..."),
+               QStringLiteral("Die Datei\r\"%1\"\r%2 und ist damit zu groß für den Editor.\rEr öffnet Dateien bis "
+                              "%3 Bytes, %4 Zeilen und %5 Zeichen je Zeile.")
+                   .arg(fileName, reason, FormatThousands(limits.bytes), FormatThousands(limits.lines),
+                        FormatThousands(limits.lineLength)),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80820);
+}
+
+void showBinary(const QString &fileName)
+{
+    ShowMsgBox(QStringLiteral("Fehler: Keine Textdatei..."),
+               QStringLiteral("Die Datei\r\"%1\"\renthält Binärdaten und ist keine Textdatei.\r"
+                              "Der Editor öffnet sie nicht.")
+                   .arg(fileName),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80830);
+}
+
+void showReadOnly(const QString &fileName)
+{
+    ShowMsgBox(QStringLiteral("Warnung: Datei nur zum Lesen geöffnet..."),
+               QStringLiteral("Die Datei\r\"%1\"\renthält Zeichen oder Bytes, die der Editor nicht unverändert "
+                              "speichern kann.\rSie wird nur zum Lesen geöffnet; Speichern ist gesperrt.")
+                   .arg(fileName),
+               MsgBox::Warning, MsgBox::ExclamationBeep, MsgBox::Ok, 80840);
+}
+
+bool askOverwriteChanged(const QString &fileName)
+{
+    return ShowMsgBox(QStringLiteral("Warnung: Datei wurde geändert..."),
+                      QStringLiteral("Die Datei wurde geändert, seit der Editor sie geöffnet hat:\r\"%1\"\r"
+                                     "Soll sie trotzdem mit dem Text des Editors überschrieben werden ?")
+                          .arg(fileName),
+                      MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80850,
+                      MsgBox::ResultNo)
+           == MsgBox::ResultYes;
+}
+
+// The PDF writer stops without a word when the medium is full; a complete
+// file ends with the end-of-file mark.
+bool endsLikeAPdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(qMax(qint64(0), file.size() - 32)))
+        return false;
+    return file.readAll().contains("%%EOF");
 }
 
 } // namespace
@@ -88,11 +151,11 @@ void TEditorForm::buildMenus()
             this, &TEditorForm::New_OnClick);
     connect(addAction(file, QStringLiteral("Ö&ffnen"), Qt::CTRL | Qt::Key_F, "MainMenu_Datei_Oeffnen"),
             &QAction::triggered, this, &TEditorForm::Open_OnClick);
-    connect(addAction(file, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "MainMenu_Datei_Speichern"),
-            &QAction::triggered, this, &TEditorForm::Save_OnClick);
-    connect(
-        addAction(file, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U, "MainMenu_Datei_SpeichernUnter"),
-        &QAction::triggered, this, &TEditorForm::SaveAs_OnClick);
+    m_saveActions = {
+        addAction(file, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "MainMenu_Datei_Speichern"),
+        addAction(file, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U, "MainMenu_Datei_SpeichernUnter")};
+    connect(m_saveActions[0], &QAction::triggered, this, &TEditorForm::Save_OnClick);
+    connect(m_saveActions[1], &QAction::triggered, this, &TEditorForm::SaveAs_OnClick);
     file->addSeparator();
     connect(addAction(file, QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_D, "MainMenu_Datei_Drucken"),
             &QAction::triggered, this, &TEditorForm::Print_OnClick);
@@ -142,6 +205,7 @@ void TEditorForm::buildButtonBar(QLayout *layout)
         tool->setFocusPolicy(Qt::NoFocus);
         connect(tool, &QToolButton::clicked, this, handler);
         row->addWidget(tool);
+        return tool;
     };
     const auto standard = [this](QStyle::StandardPixmap icon) { return style()->standardIcon(icon); };
     button("Button_Beenden", QStringLiteral("Editor beenden"), standard(QStyle::SP_DialogCloseButton),
@@ -149,8 +213,8 @@ void TEditorForm::buildButtonBar(QLayout *layout)
     button("Button_Neu", QStringLiteral("Neu"), standard(QStyle::SP_FileIcon), &TEditorForm::New_OnClick);
     button("Button_Oeffnen", QStringLiteral("Öffnen"), standard(QStyle::SP_DialogOpenButton),
            &TEditorForm::Open_OnClick);
-    button("Button_Speichern", QStringLiteral("Speichern"), standard(QStyle::SP_DialogSaveButton),
-           &TEditorForm::Save_OnClick);
+    m_saveButton = button("Button_Speichern", QStringLiteral("Speichern"), standard(QStyle::SP_DialogSaveButton),
+                          &TEditorForm::Save_OnClick);
     row->addSpacing(8);
     button("Button_Ausschneiden", QStringLiteral("Ausschneiden"),
            DrawnIcons::themed(QStringLiteral("edit-cut"), DrawnIcons::Cut), [this] { m_edit->cut(); });
@@ -190,28 +254,72 @@ void TEditorForm::setCaption()
 bool TEditorForm::LoadFile(const QString &fileName)
 {
     BusyCursor busy;
+    const EditorLimits limits = EditorLimitsFor(SystemInfo::memory().available);
     TextDocument document;
-    if (!ReadTextDocument(fileName, document)) {
+    const TextReadResult result = ReadTextDocument(fileName, document, limits);
+    if (result != TextReadResult::Read && result != TextReadResult::ReadOnly) {
         NormalCursor normal;
-        showNotFound(fileName);
+        if (result == TextReadResult::Binary)
+            showBinary(fileName);
+        else if (result == TextReadResult::NotFound)
+            showNotFound(fileName);
+        else
+            showTooLarge(fileName, result, limits);
         return false;
     }
     m_document = std::move(document);
+    m_documentFile = fileName;
     m_edit->setPlainText(m_document.text);
     setWindowTitle(QStringLiteral("Editor - ") + fileName.toLower());
+    setReadOnly(result == TextReadResult::ReadOnly);
+    if (isReadOnly()) {
+        NormalCursor normal;
+        showReadOnly(fileName);
+    }
     return true;
+}
+
+bool TEditorForm::isReadOnly() const
+{
+    return m_edit->isReadOnly();
+}
+
+void TEditorForm::setReadOnly(bool readOnly)
+{
+    m_edit->setReadOnly(readOnly);
+    for (QAction *action : std::as_const(m_saveActions))
+        action->setEnabled(!readOnly);
+    m_saveButton->setEnabled(!readOnly);
+}
+
+// Another program may have written the file since the editor read or saved
+// it; it is replaced only when the user agrees.
+bool TEditorForm::mayReplace(const QString &fileName) const
+{
+    const bool sameFile =
+        FileSystem::namesEqual(QFileInfo(fileName).absoluteFilePath(), QFileInfo(m_documentFile).absoluteFilePath());
+    const FileSystem::Stamp now = FileSystem::stampOf(fileName);
+    if (!sameFile || !now.exists || now == m_document.stamp)
+        return true;
+    NormalCursor normal;
+    return askOverwriteChanged(fileName);
 }
 
 bool TEditorForm::SaveFile(const QString &fileName)
 {
+    if (isReadOnly())
+        return false;
     BusyCursor busy;
-    m_document.text = m_edit->toPlainText();
+    if (!mayReplace(fileName))
+        return false;
+    m_document.text = DocumentText(*m_edit->document());
     QString reason;
-    if (!WriteFileSafely(fileName, EncodeTextDocument(m_document), &reason)) {
+    if (!SaveTextDocument(fileName, m_document, &reason)) {
         NormalCursor normal;
         ShowSaveFailure(fileName, reason);
         return false;
     }
+    m_documentFile = fileName;
     setWindowTitle(QStringLiteral("Editor - ") + fileName.toLower());
     return true;
 }
@@ -220,7 +328,9 @@ void TEditorForm::New_OnClick()
 {
     m_edit->clear();
     m_document = TextDocument();
+    m_documentFile.clear();
     m_fileName.clear();
+    setReadOnly(false);
     setCaption();
 }
 
@@ -264,17 +374,29 @@ void TEditorForm::Print_OnClick()
         return;
     BusyCursor busy;
     m_printer->setDocName(QStringLiteral("Text wird gedruckt..."));
-    const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat;
+    if (m_printer->outputFormat() != QPrinter::PdfFormat) {
+        m_edit->print(m_printer.get());
+        return;
+    }
     const QString target = m_printer->outputFileName();
-    if (toFile)
-        QFile::remove(target);
-    m_edit->print(m_printer.get());
-    if (toFile && !QFileInfo(target).isFile()) {
+    if (!printToFile(target)) {
         NormalCursor normal;
         ShowMsgBox(QStringLiteral("Fehler: Text nicht gedruckt..."),
                    QStringLiteral("Der Text konnte nicht in die Datei\r\"%1\"\rgedruckt werden.").arg(target),
                    MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80810);
     }
+}
+
+// An existing file is replaced only by a complete printout.
+bool TEditorForm::printToFile(const QString &target)
+{
+    SafeSave file(target);
+    if (!file.open())
+        return false;
+    m_printer->setOutputFileName(file.writePath());
+    m_edit->print(m_printer.get());
+    m_printer->setOutputFileName(target);
+    return endsLikeAPdf(file.writePath()) && file.commit();
 }
 
 void TEditorForm::PrinterSetup_OnClick()

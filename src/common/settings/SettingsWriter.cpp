@@ -41,9 +41,7 @@ bool createSettingsFile(const QString &target, const QString &copyOf)
         ProfileFile copy;
         return copy.load(copyOf) && copy.saveAs(target);
     }
-    SafeSave file(target);
-    return file.open() && file.write(TextFile::encode(ProjectFileFormat::iniHeader + QStringLiteral("\r\n\r\n")))
-           && file.commit();
+    return WriteFileSafely(target, TextFile::encode(ProjectFileFormat::iniHeader + QStringLiteral("\r\n\r\n")));
 }
 
 } // namespace
