@@ -8,13 +8,15 @@
 #include <QImage>
 #include <QtEndian>
 
+#include <fcntl.h>
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 // A medium as people fill one: launchers with and without pictures and field
 // codes, programs, scripts, renamed archives, macro files, documents, nested
-// and empty folders, links inside and out, a pipe and a locked folder.
+// and empty folders, links inside and out, a pipe, a locked folder and names
+// a command line cannot hold.
 namespace CatalogueFixture {
 
 // The first bytes of a 64-bit little-endian ELF file of the given type, with
@@ -88,6 +90,8 @@ inline void makeMedium(const QString &root, const QString &outside)
     write(at("Programme/ohne-symbol.desktop"),
           "[Desktop Entry]\nName=Ohne Symbol\nExec=\"Mein Programm.AppImage\" %f\n");
     write(at("Programme/versteckt.desktop"), "[Desktop Entry]\nName=Weg\nExec=weg\nHidden=true\n");
+    write(at("Programme/fehlt.desktop"), "[Desktop Entry]\nName=Fehlt\nExec=gibtesnicht\n");
+    write(at("Programme/shell.desktop"), "[Desktop Entry]\nName=Shell\nExec=sh -c true\n");
     write(at("Programme/Mein Programm.AppImage"), elf(3, true, true), 0755);
     write(at("Programme/libhilfe.so.1"), elf(3, false), 0755);
     write(at("Programme/SETUP.EXE"), "MZ");
@@ -108,6 +112,10 @@ inline void makeMedium(const QString &root, const QString &outside)
     write(at("Dokumente/LIESMICH"), "Bitte lesen.\n");
     write(at("Dokumente/.versteckt.txt"), "psst");
     write(at("Dokumente/Tief/Ebene2/Ebene3/tief.txt"), "tief");
+    write(at("Dokumente/Notiz "), "endet mit Leerzeichen");
+    write(at("Dokumente/a\\b.txt"), "Rückstrich");
+    const QByteArray latin1Name = QFile::encodeName(at("Dokumente/")) + "kaputt\xff.txt";
+    ::close(::open(latin1Name.constData(), O_CREAT | O_WRONLY, 0644));
     write(at("Gesperrt/geheim.txt"), "geheim");
     ::chmod(QFile::encodeName(at("Gesperrt")).constData(), 0);
     QDir().mkpath(at("Leer"));

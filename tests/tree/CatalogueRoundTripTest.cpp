@@ -224,12 +224,12 @@ void CatalogueRoundTripTest::catalogueTravelsWithItsMedium()
     const QString catalogue = medium.path(QStringLiteral("Katalog.prj"));
     QString output;
     QCOMPARE(runCommand({medium.path(), catalogue}, &output), 0);
-    QVERIFY2(output.contains(QStringLiteral("mit 32 Einträgen geschrieben")), qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("mit 33 Einträgen geschrieben")), qPrintable(output));
     QVERIFY(QFileInfo::exists(medium.path(QStringLiteral("Symbole/werkzeug.bmp"))));
     QCOMPARE(runCommand({medium.path(), catalogue}), 2);
     // The catalogue, its backup and its pictures are not proposed.
     QCOMPARE(runCommand({medium.path(), catalogue, QStringLiteral("--overwrite")}, &output), 0);
-    QVERIFY2(output.contains(QStringLiteral("mit 32 Einträgen geschrieben")), qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("mit 33 Einträgen geschrieben")), qPrintable(output));
     QVERIFY(QFileInfo::exists(medium.path(QStringLiteral("Katalog.pr~"))));
 
     const ScratchMount moved(medium.path());
@@ -240,7 +240,7 @@ void CatalogueRoundTripTest::catalogueTravelsWithItsMedium()
     const std::unique_ptr<Project> project = ReadProjectFile(movedCatalogue, report);
     QVERIFY(project);
     QCOMPARE(report.problems, QStringList());
-    QCOMPARE(project->tree.count(), 32);
+    QCOMPARE(project->tree.count(), 33);
     QCOMPARE(project->imageFiles, QStringList{moved.path(QStringLiteral("Symbole/werkzeug.bmp"))});
 
     const QString drive = Volumes::volumeOf(movedCatalogue);
@@ -250,7 +250,9 @@ void CatalogueRoundTripTest::catalogueTravelsWithItsMedium()
         const int code = ExpandCommandLine(drive, line);
         QVERIFY2(code >= ExpandWords, qPrintable(entry->record.command));
         const QString target = SplitCommandWords(line).first();
-        QVERIFY2(line.startsWith(moved.path() + QLatin1Char('/')), qPrintable(line));
+        // A program of the system, found on the search path, stays where it is.
+        const bool onMedium = entry->record.command.startsWith(QLatin1Char('\\'));
+        QVERIFY2(!onMedium || line.startsWith(moved.path() + QLatin1Char('/')), qPrintable(line));
         QVERIFY2(code == ExpandWords || FileSystem::fileExists(line) || FileSystem::folderExists(line),
                  qPrintable(line));
         QVERIFY2(code != ExpandWords || FileSystem::fileExists(target), qPrintable(line));

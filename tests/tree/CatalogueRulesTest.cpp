@@ -73,6 +73,7 @@ void CatalogueRulesTest::classify_data()
                                        << true;
     QTest::newRow("text without suffix") << "LIESMICH" << false << QByteArray("Bitte lesen.\n") << true << K::Document
                                          << "" << true;
+    QTest::newRow("picture without suffix") << "bild" << false << png() << true << K::Document << "PNG-Bild" << true;
     QTest::newRow("binary without suffix")
         << "blob" << false << QByteArray("\x00\x01\x02\xff", 4) << false << K::Document << "" << true;
     QTest::newRow("empty without suffix") << "leer" << false << QByteArray() << false << K::Document << "" << true;

@@ -9,6 +9,7 @@
 #include "tree/scan/CatalogueScanner.h"
 
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 // The scan of a medium on a file system of its own: what it proposes, what
@@ -80,6 +81,8 @@ void CatalogueScannerTest::proposesTheMedium()
     options.drive = m_drive;
     const CatalogueScan result = scan(options);
     QVERIFY(result.error.isEmpty());
+    // A program on the search path is found there.
+    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sh"));
     QCOMPARE(CatalogueFixture::shape(*result.root),
              QStringList({
                  "Archive | 2 | \\Archive",
@@ -102,7 +105,9 @@ void CatalogueScannerTest::proposesTheMedium()
                  "Programme | 2 | \\Programme",
                  "  bin | 2 | \\Programme\\bin",
                  "    werkzeug | 1 | \\Programme\\bin\\werkzeug | -",
+                 "  Fehlt | 1 | gibtesnicht | -",
                  "  Ohne Symbol | 1 | \\Programme\\Mein Programm.AppImage",
+                 "  Shell | 1 | " + shell + " -c true",
                  "  Werkzeug | 1 | \\Programme\\bin\\werkzeug --start",
                  "  ALT.COM | 1 | \\Programme\\ALT.COM",
                  "  INSTALL.BAT | 1 | \\Programme\\INSTALL.BAT",
@@ -119,7 +124,10 @@ void CatalogueScannerTest::proposesTheMedium()
     for (const CatalogueSkip &skip : result.skipped)
         skipped.append(QDir(m_medium->path()).relativeFilePath(skip.path) + QStringLiteral(": ") + skip.reason);
     skipped.sort();
-    QCOMPARE(skipped, QStringList({"Gesperrt: Zugriff verweigert", "raus.txt: Verknüpfung führt aus dem Ordner hinaus",
+    const QString unstorable = QStringLiteral(": Name nicht speicherbar");
+    QCOMPARE(skipped, QStringList({"Dokumente/Notiz " + unstorable, "Dokumente/a\\b.txt" + unstorable,
+                                   "Dokumente/kaputt" + QFile::decodeName("\xff") + ".txt" + unstorable,
+                                   "Gesperrt: Zugriff verweigert", "raus.txt: Verknüpfung führt aus dem Ordner hinaus",
                                    "raus: Verknüpfung führt aus dem Ordner hinaus"}));
     QCOMPARE(find(*result.root, QStringLiteral("notiz.sh"))->kind, CatalogueKind::Document);
 }

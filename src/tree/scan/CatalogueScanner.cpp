@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
@@ -105,6 +106,16 @@ QByteArray readStart(int folder, const char *name, int flags, int limit)
     return bytes;
 }
 
+// A name a command line keeps as it is: the project file trims lines, ends
+// them at line breaks and takes a backslash for the separator, and it stores
+// text, not the bytes of a name in another encoding.
+bool isStorable(const Listed &item)
+{
+    const QString &name = item.name;
+    return !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r'))
+           && !name.back().isSpace() && QFile::encodeName(name) == item.rawName;
+}
+
 bool isLauncherName(const QString &name)
 {
     return name.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive);
@@ -168,7 +179,7 @@ private:
             ::close(fd);
             return error;
         }
-        std::vector<Listed> listed = listFolder(dir);
+        std::vector<Listed> listed = listFolder(dir, folder);
         const bool onDrive = Volumes::sameVolume(Volumes::volumeOf(folder), m_options.drive);
         // Folders first; among the files launchers first, so that the
         // programs they start are known when those come.
@@ -190,7 +201,7 @@ private:
         return 0;
     }
 
-    std::vector<Listed> listFolder(DIR *dir)
+    std::vector<Listed> listFolder(DIR *dir, const QString &folder)
     {
         std::vector<Listed> listed;
         const int fd = ::dirfd(dir);
@@ -207,7 +218,11 @@ private:
             struct statx facts {};
             if (::statx(fd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, kFacts, &facts) != 0)
                 continue; // gone since it was read
-            listed.push_back(listedFrom(name, facts));
+            Listed item = listedFrom(name, facts);
+            if (isStorable(item))
+                listed.push_back(std::move(item));
+            else
+                m_result.skipped.append({joined(folder, item.name), QStringLiteral("Name nicht speicherbar")});
             if (!keepGoing())
                 break;
         }
@@ -367,6 +382,9 @@ private:
             item.description = entry->comment.split(QLatin1Char('\n'));
         item.command = line;
         ShortenCommandLine(m_options.drive, item.command);
+        // A line that does not expand would only be a problem of the catalogue.
+        QString expanded = item.command;
+        item.checked = ExpandCommandLine(m_options.drive, expanded) >= ExpandWords;
         QString storedProgram = program;
         ShortenCommandLine(m_options.drive, storedProgram);
         m_launched.insert(storedProgram);
@@ -376,8 +394,8 @@ private:
     }
 
     // A program named with a path is looked for from the launcher's working
-    // folder or its own folder; a bare name there first, else it is left to
-    // the search path.
+    // folder or its own folder; a bare name there first, then on the search
+    // path. A program found nowhere stays as it is.
     static QString resolveProgram(const QString &program, const QString &folder, const QString &workingFolder)
     {
         if (program.startsWith(QLatin1Char('/')))
@@ -391,7 +409,8 @@ private:
             if (FileSystem::fileExists(candidate))
                 return candidate;
         }
-        return program;
+        const QString onPath = program.contains(QLatin1Char('/')) ? QString() : QStandardPaths::findExecutable(program);
+        return onPath.isEmpty() ? program : onPath;
     }
 
     // The picture file an Icon value names on the medium: PNG, BMP or XPM,

@@ -113,7 +113,7 @@ std::optional<FileClass> FileClassifier::classify(QStringView name, bool executa
     return byContent(head(), executable);
 }
 
-std::optional<FileClass> FileClassifier::byContent(QByteArrayView head, bool executable) const
+std::optional<FileClass> FileClassifier::byContent(QByteArrayView head, bool executable)
 {
     using namespace FileSignature;
     if (isRar(head))
@@ -127,12 +127,18 @@ std::optional<FileClass> FileClassifier::byContent(QByteArrayView head, bool exe
                          isAppImage(head) ? QStringLiteral("AppImage-Programm") : QStringLiteral("Programm (ELF)")};
     if (executable && isScript(head))
         return FileClass{CatalogueKind::Program, QStringLiteral("Skript")};
-    if (head.isEmpty())
+    const QString type = documentType(head);
+    if (type.isEmpty())
         return std::nullopt;
-    const QMimeType type = m_mimeTypes.mimeTypeForData(head.toByteArray());
-    if (!isDocumentType(type))
-        return std::nullopt;
-    return FileClass{CatalogueKind::Document, commentOf(type)};
+    return FileClass{CatalogueKind::Document, typeName(type)};
+}
+
+QString FileClassifier::typeName(const QString &mimeType)
+{
+    auto found = m_typeNames.constFind(mimeType);
+    if (found == m_typeNames.cend())
+        found = m_typeNames.insert(mimeType, commentOf(m_mimeTypes.mimeTypeForName(mimeType)));
+    return *found;
 }
 
 namespace FileSignature {
@@ -223,6 +229,40 @@ bool isAppImage(QByteArrayView head)
 bool isScript(QByteArrayView head)
 {
     return head.startsWith("#!");
+}
+
+QString documentType(QByteArrayView head)
+{
+    struct Magic {
+        int offset;
+        QByteArrayView bytes;
+        const char *type;
+    };
+    static const Magic magics[] = {
+        {0, "%PDF-", "application/pdf"},
+        {0, "\x89PNG\r\n\x1a\n", "image/png"},
+        {0, "\xff\xd8\xff", "image/jpeg"},
+        {0, "GIF8", "image/gif"},
+        {0, "ID3", "audio/mpeg"},
+        {0, "fLaC", "audio/flac"},
+        {0, "OggS", "audio/ogg"},
+        {8, "WAVE", "audio/x-wav"},
+        {8, "AVI ", "video/x-msvideo"},
+        {4, "ftyp", "video/mp4"},
+        {0, "\x1a\x45\xdf\xa3", "video/x-matroska"},
+    };
+    for (const Magic &magic : magics) {
+        if (head.size() >= magic.offset + magic.bytes.size() && head.sliced(magic.offset).startsWith(magic.bytes))
+            return QString::fromLatin1(magic.type);
+    }
+    if (head.isEmpty())
+        return {};
+    for (const char byte : head) {
+        const auto code = static_cast<uchar>(byte);
+        if (code < 0x20 && code != '\t' && code != '\n' && code != '\r' && code != '\f' && code != 0x1b)
+            return {};
+    }
+    return QStringLiteral("text/plain");
 }
 
 bool hasMacroHeader(QByteArrayView head)

@@ -35,11 +35,14 @@ private:
 
     const NameClass &byName(const QString &suffix);
     NameClass lookUp(const QString &suffix) const;
-    std::optional<FileClass> byContent(QByteArrayView head, bool executable) const;
+    std::optional<FileClass> byContent(QByteArrayView head, bool executable);
+    // The German name of a MIME type, looked up once.
+    QString typeName(const QString &mimeType);
 
     QMimeDatabase m_mimeTypes;
     // Keyed by the last two suffixes, lower-case; one look-up per key and run.
     QHash<QString, NameClass> m_suffixes;
+    QHash<QString, QString> m_typeNames;
 };
 
 // Content tests on the first bytes of a file.
@@ -51,6 +54,10 @@ bool isZip(QByteArrayView head);
 bool isElfProgram(QByteArrayView head);
 bool isAppImage(QByteArrayView head);
 bool isScript(QByteArrayView head);
+// The MIME type of a document the desktop opens, told by the first bytes:
+// PDF, pictures, audio, video, or text (no control characters); empty for
+// anything else.
+QString documentType(QByteArrayView head);
 // One of the lines within head is the macro file header.
 bool hasMacroHeader(QByteArrayView head);
 } // namespace FileSignature
