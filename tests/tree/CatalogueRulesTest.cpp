@@ -4,6 +4,7 @@
 #include "tree/scan/DesktopEntry.h"
 #include "tree/scan/FileClassifier.h"
 
+#include <QProcess>
 #include <QTest>
 
 // What a file becomes: by name where the name says enough, by content for
@@ -17,6 +18,8 @@ private slots:
     void classify();
     void execWords_data();
     void execWords();
+    void commandLine_data();
+    void commandLine();
     void desktopEntry_data();
     void desktopEntry();
 };
@@ -124,6 +127,29 @@ void CatalogueRulesTest::execWords()
     QFETCH(QString, exec);
     QFETCH(QStringList, words);
     QCOMPARE(DesktopExecWords(exec), words);
+}
+
+void CatalogueRulesTest::commandLine_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("plain") << "/m/app" << QStringList{"-v", "x"} << "/m/app -v x";
+    QTest::newRow("argument with blanks")
+        << "/usr/bin/sh" << QStringList{"-c", "java -version"} << "/usr/bin/sh -c \"java -version\"";
+    QTest::newRow("argument with a quote") << "app" << QStringList{"say \"hi\""} << "app \"say \"\"\"hi\"\"\"\"";
+    QTest::newRow("program with blanks") << "/m/Mein Programm" << QStringList{"-v"} << "/m/Mein Programm";
+}
+
+void CatalogueRulesTest::commandLine()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, line);
+    QCOMPARE(DesktopCommandLine(program, arguments), line);
+    if (!program.contains(QLatin1Char(' ')))
+        QCOMPARE(QProcess::splitCommand(line), QStringList{program} + arguments);
 }
 
 void CatalogueRulesTest::desktopEntry_data()

@@ -156,7 +156,7 @@ QVariant CatalogueModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::CheckStateRole && index.column() == TitleColumn)
         return entry->checked ? Qt::Checked : Qt::Unchecked;
-    if (role == Qt::DecorationRole && index.column() == ImageColumn && !entry->iconFile.isEmpty())
+    if (role == Qt::DecorationRole && index.column() == TitleColumn && !entry->iconFile.isEmpty())
         return iconOf(entry->iconFile);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};

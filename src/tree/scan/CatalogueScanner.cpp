@@ -371,10 +371,7 @@ private:
             return false;
         const QStringList words = DesktopExecWords(entry->exec);
         const QString program = resolveProgram(words.first(), folder, entry->path);
-        QString line = program;
-        // A program path with blanks cannot carry parameters in a command line.
-        if (words.size() > 1 && !program.contains(QLatin1Char(' ')))
-            line += QLatin1Char(' ') + words.mid(1).join(QLatin1Char(' '));
+        const QString line = DesktopCommandLine(program, words.mid(1));
         if (isDuplicate(line))
             return false;
         item.title = entry->name;

@@ -152,3 +152,18 @@ QStringList DesktopExecWords(const QString &exec)
     finishWord();
     return words;
 }
+
+QString DesktopCommandLine(const QString &program, const QStringList &arguments)
+{
+    if (program.contains(QLatin1Char(' ')))
+        return program;
+    QString line = program;
+    for (QString argument : arguments) {
+        if (argument.isEmpty() || argument.contains(QLatin1Char(' ')) || argument.contains(QLatin1Char('"'))) {
+            argument.replace(QStringLiteral("\""), QStringLiteral("\"\"\""));
+            argument = QLatin1Char('"') + argument + QLatin1Char('"');
+        }
+        line += QLatin1Char(' ') + argument;
+    }
+    return line;
+}

@@ -25,3 +25,9 @@ std::optional<DesktopEntry> ParseDesktopEntry(QByteArrayView text);
 // The words of an Exec value, unquoted, with the field codes (%f, %U, ...)
 // removed and "%%" made "%".
 QStringList DesktopExecWords(const QString &exec);
+
+// A command line that starts program with arguments: an argument with
+// blanks or quotes is quoted as the start of a program splits parameters.
+// A program path with blanks is a command line of its own and takes no
+// arguments.
+QString DesktopCommandLine(const QString &program, const QStringList &arguments);

@@ -19,7 +19,7 @@
 
 namespace {
 
-const QList<int> kColumnWidths = {240, 90, 280, 280, 80};
+const QList<int> kColumnWidths = {240, 110, 260, 280, 100};
 
 } // namespace
 
