@@ -12,8 +12,6 @@
 #include <QLocale>
 #include <QTextStream>
 
-#include <sys/stat.h>
-
 namespace {
 
 constexpr int kWritten = 0;
@@ -24,12 +22,6 @@ int fail(QTextStream &err, const QString &text)
     err << text << '\n';
     err.flush();
     return kFailed;
-}
-
-bool nameTaken(const QString &path)
-{
-    struct stat facts;
-    return ::lstat(QFile::encodeName(path).constData(), &facts) == 0;
 }
 
 struct Arguments {
@@ -45,13 +37,13 @@ std::optional<Arguments> parse(const QStringList &arguments, QTextStream &err)
     Arguments parsed;
     QStringList names;
     for (const QString &argument : arguments.mid(1)) {
-        if (argument == QLatin1String("--all"))
+        if (argument == QLatin1String("--all")) {
             parsed.all = true;
-        else if (argument == QLatin1String("--overwrite"))
+        } else if (argument == QLatin1String("--overwrite")) {
             parsed.overwrite = true;
-        else if (!argument.startsWith(QLatin1String("--")))
+        } else if (!argument.startsWith(QLatin1String("--"))) {
             names.append(argument);
-        else {
+        } else {
             fail(err, QStringLiteral("Fehler: unbekanntes Argument \"%1\".").arg(argument));
             return std::nullopt;
         }
@@ -65,6 +57,29 @@ std::optional<Arguments> parse(const QStringList &arguments, QTextStream &err)
     return parsed;
 }
 
+// The scan for a new catalogue at output: never the catalogue itself, its
+// backup or its pictures.
+CatalogueOptions optionsFor(const Arguments &arguments, const QString &iconFolder)
+{
+    CatalogueOptions options;
+    options.drive = Volumes::volumeOf(arguments.output);
+    options.includeHidden = arguments.all;
+    options.leftOut = {arguments.output, BackupFileName(arguments.output, SaveOptions().backupExtension), iconFolder};
+    return options;
+}
+
+void reportLeftOut(const CatalogueScan &scan, const CatalogueIcons &icons, const QString &iconFolder, QTextStream &out,
+                   QTextStream &err)
+{
+    for (const CatalogueSkip &skip : scan.skipped)
+        out << QStringLiteral("Übersprungen: ") << skip.path << QStringLiteral(" (") << skip.reason << ")\n";
+    for (const QString &file : icons.failed())
+        err << QStringLiteral("Warnung: Das Symbol \"%1\" konnte nicht in \"%2\" gespeichert werden.\n")
+                   .arg(file, iconFolder);
+    out.flush();
+    err.flush();
+}
+
 } // namespace
 
 int RunCatalogueCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -73,18 +88,16 @@ int RunCatalogueCommand(const QStringList &arguments, QTextStream &out, QTextStr
     if (!parsed)
         return kFailed;
     const QString output = parsed->output;
-    if (nameTaken(output) && !parsed->overwrite)
+    const QFileInfo existing(output);
+    // A dangling link counts as a file: writing would create its target.
+    if ((existing.exists() || existing.isSymLink()) && !parsed->overwrite)
         return fail(err,
                     QStringLiteral("Fehler: Die Datei \"%1\" besteht bereits; --overwrite ersetzt sie.").arg(output));
 
     // Type names are German, as in the window.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QString iconFolder = CatalogueIcons::folderFor(output);
-    CatalogueOptions options;
-    options.drive = Volumes::volumeOf(output);
-    options.includeHidden = parsed->all;
-    options.leftOut = {output, BackupFileName(output, SaveOptions().backupExtension), iconFolder};
-    const CatalogueScan scan = ScanForCatalogue(parsed->folder, options);
+    const CatalogueScan scan = ScanForCatalogue(parsed->folder, optionsFor(*parsed, iconFolder));
     if (!scan.error.isEmpty())
         return fail(
             err,
@@ -98,13 +111,7 @@ int RunCatalogueCommand(const QStringList &arguments, QTextStream &out, QTextStr
     CatalogueIcons icons(project, iconFolder);
     const qint64 added = AppendCatalogueEntries(*scan.root, project.tree, nullptr,
                                                 [&icons](const QString &file) { return icons.imageFor(file); });
-    for (const CatalogueSkip &skip : scan.skipped)
-        out << QStringLiteral("Übersprungen: ") << skip.path << QStringLiteral(" (") << skip.reason << ")\n";
-    for (const QString &file : icons.failed())
-        err << QStringLiteral("Warnung: Das Symbol \"%1\" konnte nicht in \"%2\" gespeichert werden.\n")
-                   .arg(file, iconFolder);
-    out.flush();
-    err.flush();
+    reportLeftOut(scan, icons, iconFolder, out, err);
     if (!SaveProjectFile(project, output, SaveOptions()))
         return kFailed;
     out << QStringLiteral("Katalog \"%1\" mit %2 Einträgen geschrieben.\n").arg(output, FormatThousands(added));

@@ -418,11 +418,12 @@ private:
             return {};
         const QString base = icon.startsWith(QLatin1Char('/')) ? QDir::cleanPath(icon) : joined(folder, icon);
         QStringList candidates;
-        if (hasPictureSuffix(icon))
+        if (hasPictureSuffix(icon)) {
             candidates.append(base);
-        else
+        } else {
             for (const char *suffix : {".png", ".xpm", ".bmp"})
                 candidates.append(base + QLatin1String(suffix));
+        }
         for (const QString &candidate : candidates) {
             const QString target = canonical(candidate);
             if (!target.isEmpty() && isInside(target) && FileSystem::fileExists(target))
