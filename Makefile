@@ -1,8 +1,8 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 BENCHES = brekko_bench brekko_window_bench brekko_copy_bench brekko_print_bench brekko_export_bench \
-          brekko_filelist_bench brekko_zip_bench brekko_settings_bench \
-          brekko_hostile_bench
+          brekko_filelist_bench brekko_zip_bench brekko_settings_bench brekko_hostile_bench \
+          brekko_catalogue_bench
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PREFIX ?= /usr/local

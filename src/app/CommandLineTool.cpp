@@ -11,6 +11,7 @@
 #include "project/LoadReportTexts.h"
 #include "project/ProjectFile.h"
 #include "stats/StatisticsEntry.h"
+#include "tree/scan/CatalogueCommand.h"
 
 #include <QTextStream>
 
@@ -54,6 +55,7 @@ int usage(QTextStream &stream, int code)
               "       brekko --print DATEI --pdf AUSGABE [--format NAME] [--header TEXT] [--footer TEXT]\n"
               "              [--frame LRTB]\n"
               "       brekko --stats DATEI\n"
+              "       brekko --catalogue ORDNER AUSGABE.prj [--all] [--overwrite]\n"
               "       brekko --help | --version\n\n"
               "  --check    liest DATEI wie das Programm, gibt jedes Problem und die vier\n"
               "             Zählungen aus; Rückgabe 0 ohne Probleme, 1 mit Problemen,\n"
@@ -67,7 +69,9 @@ int usage(QTextStream &stream, int code)
               "             2 Archiv nicht lesbar\n"
               "  --export-text  gibt DATEI als Text aus (b Bezeichnung, c Kommentar, t Befehl)\n"
               "  --print    setzt DATEI wie die Druckausgabe und schreibt die Seiten als PDF\n"
-              "  --stats    gibt die Statistik \"Alle Einträge\" von DATEI aus\n";
+              "  --stats    gibt die Statistik \"Alle Einträge\" von DATEI aus\n"
+              "  --catalogue  schreibt einen neuen Katalog von ORDNER nach AUSGABE.prj (--all mit\n"
+              "             versteckten Dateien; eine bestehende Datei nur mit --overwrite)\n";
     stream.flush();
     return code;
 }
@@ -138,7 +142,8 @@ const QStringList &options()
         QStringLiteral("--check"),       QStringLiteral("--expand"), QStringLiteral("--resave"),
         QStringLiteral("--list"),        QStringLiteral("--test"),   QStringLiteral("--extract"),
         QStringLiteral("--export-text"), QStringLiteral("--print"),  QStringLiteral("--stats"),
-        QStringLiteral("--help"),        QStringLiteral("-h"),       QStringLiteral("--version")};
+        QStringLiteral("--help"),        QStringLiteral("-h"),       QStringLiteral("--version"),
+        QStringLiteral("--catalogue")};
     return all;
 }
 
@@ -174,6 +179,8 @@ int run(const QStringList &arguments)
         return flushed(RunPrintCommand(arguments, err()));
     if (option == QLatin1String("--stats"))
         return flushed(RunStatsCommand(arguments, out(), err()));
+    if (option == QLatin1String("--catalogue"))
+        return flushed(RunCatalogueCommand(arguments, out(), err()));
     return usage(err(), Failed);
 }
 

@@ -34,6 +34,7 @@ struct MainActions {
     QAction *editEntry = nullptr;
     QAction *addEntry = nullptr;
     QAction *addChild = nullptr;
+    QAction *catalogue = nullptr;
     QMenu *moveMenu = nullptr;
     QAction *moveUp = nullptr;
     QAction *moveDown = nullptr;

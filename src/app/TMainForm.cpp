@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "app/CatalogueCommands.h"
 #include "app/ExportCommands.h"
 #include "app/MainHandovers.h"
 #include "app/MainItemEditHost.h"
@@ -92,6 +93,7 @@ TMainForm::TMainForm(const StartConfig &config, QWidget *parent)
     createMenus();
     createToolbars();
     new SearchCommands(*this);
+    new CatalogueCommands(*this);
     new ProjectToolCommands(*this);
     new ExportCommands(*this);
     new SettingsCommands(*this, config.settingsFile);

@@ -30,7 +30,7 @@ void TMainForm::SetCommandState(int code)
         break;
     case 1:
         enableAll({a.saveAs, a.close, a.statistics, a.importMenu->menuAction(), a.exportMenu->menuAction(),
-                   a.exportPrint, a.exportText, a.expandAll, a.collapseAll, a.editImages, a.addEntry,
+                   a.exportPrint, a.exportText, a.expandAll, a.collapseAll, a.editImages, a.addEntry, a.catalogue,
                    a.moveMenu->menuAction(), a.search, a.goTo},
                   true);
         for (QAction *action : panelSwitches)
@@ -55,6 +55,7 @@ void TMainForm::SetCommandState(int code)
                    a.editEntry,
                    a.addEntry,
                    a.addChild,
+                   a.catalogue,
                    a.moveMenu->menuAction(),
                    a.moveUp,
                    a.moveDown,

@@ -131,6 +131,7 @@ void TMainForm::createEditMenu()
                          keys(Qt::Key_F4));
     a.addChild = addItem(menu, "MainMenu_Bearbeiten_UntereintragHinzufuegen",
                          QStringLiteral("&Untereintrag hinzufügen"), keys(Qt::Key_F5));
+    a.catalogue = addItem(menu, "MainMenu_Bearbeiten_OrdnerEinlesen", QStringLiteral("&Ordner einlesen..."));
     a.moveMenu =
         addSubmenu(menu, "MainMenu_Bearbeiten_EintragVerschiebenNach", QStringLiteral("Eintrag &verschieben nach..."));
     a.moveUp = addItem(a.moveMenu, "MainMenu_Bearbeiten_EintragVerschiebenNach_Oben",

@@ -47,6 +47,7 @@ void TMainForm::createTreePopupMenus()
     menu->addSeparator();
     menu->addAction(m_actions.addEntry);
     menu->addAction(m_actions.addChild);
+    menu->addAction(m_actions.catalogue);
     QMenu *move = menu->addMenu(QStringLiteral("Eintrag &verschieben nach..."));
     move->setObjectName(QStringLiteral("TreePopupMenu1_Verschieben"));
     move->addAction(m_actions.moveUp);
