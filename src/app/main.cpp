@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (CommandLineTool::wanted(arguments)) {
         // Page layout needs fonts, hence a GUI application, but no display.
-        if (arguments.first() == QLatin1String("--print")) {
+        if (CommandLineTool::needsGui(arguments)) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
                 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");

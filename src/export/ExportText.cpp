@@ -37,6 +37,17 @@ void walk(const ProjectTree &tree, Visit &&visit)
     }
 }
 
+QString indentation(int level, int blanksPerLevel)
+{
+    return QString(qsizetype(std::min(level, kMaxDrawnLevels)) * blanksPerLevel, QLatin1Char(' '));
+}
+
+void noteCappedIndent(QStringList &lines, bool capped)
+{
+    if (capped && !lines.isEmpty())
+        lines.append(kIndentCappedNote);
+}
+
 QString trimmedTitle(const ProjectEntry &entry)
 {
     return TextFile::trimmed(QStringView(entry.title)).toString();
@@ -73,8 +84,10 @@ QStringList composeStructured(const ProjectTree &tree, const TextExportOptions &
 {
     const ExportField *order = ExportOrder(options.order);
     QStringList lines;
+    bool capped = false;
     walk(tree, [&](const ProjectEntry &entry, int level) {
-        const QString indent(qsizetype(level) * options.blanksPerLevel, QLatin1Char(' '));
+        capped = capped || level > kMaxDrawnLevels;
+        const QString indent = indentation(level, options.blanksPerLevel);
         for (int i = 0; i < 3; ++i) {
             const ExportArea &area = areaOf(options.fields, order[i]);
             if (!area.enabled)
@@ -84,6 +97,7 @@ QStringList composeStructured(const ProjectTree &tree, const TextExportOptions &
                 lines.append(lead + line);
         }
     });
+    noteCappedIndent(lines, capped);
     return lines;
 }
 
@@ -101,13 +115,15 @@ QStringList composeTable(const ProjectTree &tree, const TextExportOptions &optio
     // One row of cells per output line; widths from the longest cell.
     std::vector<std::array<QString, 3>> rows;
     std::array<qsizetype, 3> widths{0, 0, 0};
+    bool capped = false;
     walk(tree, [&](const ProjectEntry &entry, int level) {
+        capped = capped || level > kMaxDrawnLevels;
         std::array<QStringList, 3> cells;
         qsizetype height = 0;
         for (size_t c = 0; c < columns.size(); ++c) {
             cells[c] = fieldLines(entry, columns[c]);
             if (columns[c] == ExportField::Title)
-                cells[c].first().prepend(QString(qsizetype(level) * options.blanksPerLevel, QLatin1Char(' ')));
+                cells[c].first().prepend(indentation(level, options.blanksPerLevel));
             height = std::max(height, cells[c].size());
         }
         for (qsizetype r = 0; r < height; ++r) {
@@ -137,10 +153,14 @@ QStringList composeTable(const ProjectTree &tree, const TextExportOptions &optio
         }
         lines.append(line);
     }
+    noteCappedIndent(lines, capped);
     return lines;
 }
 
 } // namespace
+
+const QString kIndentCappedNote =
+    QStringLiteral("(Einträge unterhalb der Ebene %1 sind nicht weiter eingerückt.)").arg(kMaxDrawnLevels);
 
 ExportFields ExportFields::fromSettings(const Settings &settings)
 {
@@ -150,8 +170,10 @@ ExportFields ExportFields::fromSettings(const Settings &settings)
 void RenderProjectText(QStringList &lines, const ProjectTree &tree, const ExportFields &fields)
 {
     lines.clear();
+    bool capped = false;
     walk(tree, [&](const ProjectEntry &entry, int level) {
-        const QString indent(level, QLatin1Char(' '));
+        capped = capped || level > kMaxDrawnLevels;
+        const QString indent = indentation(level, 1);
         if (fields.title.enabled)
             lines.append(indent + fields.title.separator + trimmedTitle(entry));
         if (fields.comment.enabled) {
@@ -162,6 +184,28 @@ void RenderProjectText(QStringList &lines, const ProjectTree &tree, const Export
         if (fields.command.enabled)
             lines.append(indent + fields.command.separator + entry.record.command);
     });
+    noteCappedIndent(lines, capped);
+}
+
+bool SetFieldsFromLetters(const QString &letters, ExportFields &fields)
+{
+    fields.title.enabled = fields.comment.enabled = fields.command.enabled = false;
+    for (const QChar letter : letters) {
+        switch (letter.toLower().unicode()) {
+        case 'b':
+            fields.title.enabled = true;
+            break;
+        case 'c':
+            fields.comment.enabled = true;
+            break;
+        case 't':
+            fields.command.enabled = true;
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
 }
 
 const ExportField *ExportOrder(int order)

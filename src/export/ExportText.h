@@ -15,10 +15,19 @@ struct ExportFields {
     static ExportFields fromSettings(const Settings &settings);
 };
 
+// Switches on exactly the areas named by letters: b title, c comment, t
+// command line (either case); false on any other letter.
+bool SetFieldsFromLetters(const QString &letters, ExportFields &fields);
+
+// Indentation is drawn for this many tree levels at most; deeper entries
+// stay at that depth, and the text ends with kIndentCappedNote.
+inline constexpr int kMaxDrawnLevels = 100;
+extern const QString kIndentCappedNote;
+
 // Replaces lines by the project as text: every entry in display order, one
 // blank per tree level, then per enabled area the separator and the field:
 // the trimmed title, each comment line as stored, the command line as stored
-// (also when empty).
+// (also when empty). Levels below kMaxDrawnLevels are drawn at that depth.
 void RenderProjectText(QStringList &lines, const ProjectTree &tree, const ExportFields &fields);
 
 enum class ExportField { Title, Comment, Command };

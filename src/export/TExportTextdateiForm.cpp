@@ -57,7 +57,7 @@ TExportTextdateiForm::TExportTextdateiForm(const Project &project, const Setting
     setWindowTitle(QStringLiteral("Bereite Projekteinträge vor. Bitte warten..."));
 
     m_pages = named(new QTabWidget(this), "PageControl");
-    m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: 100px; height: 25px; }"));
+    m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 100px; height: 25px; }"));
     m_pages->addTab(named(buildSettingsPage(), "Tab_Einstellungen"),
                     style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Einstellungen"));
     m_pages->addTab(named(buildTextPage(), "Tab_Text"), style()->standardIcon(QStyle::SP_FileIcon),
@@ -186,6 +186,7 @@ void TExportTextdateiForm::takeSettings()
 void TExportTextdateiForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    KeepWithinScreen(this);
     if (m_activated)
         return;
     m_activated = true;
