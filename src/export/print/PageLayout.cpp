@@ -182,7 +182,8 @@ bool PageLayout::layOut(const QStringList &lines, const PageSetup &setup, const 
     m_rows.clear();
     m_geometry = ComputeGeometry(setup);
 
-    const TextMeasure measure(QFontMetricsF(LayoutFont(setup.font), &referenceDevice()));
+    m_measure.emplace(QFontMetricsF(LayoutFont(setup.font), &referenceDevice()));
+    const TextMeasure &measure = *m_measure;
     const double width = MmToLayout(m_geometry.bodyRight - m_geometry.bodyLeft);
     const double rows = (m_geometry.bodyBottom - m_geometry.bodyTop) / m_geometry.lineHeight;
     m_rowsPerPage = qMax(1, static_cast<int>(rows + 1e-6));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // Sides of the printable area that get a frame line.
@@ -65,9 +66,10 @@ public:
     // row holds at least one character.
     std::vector<int> rowLengths(QStringView line, double width) const;
     const QFontMetricsF &metrics() const { return m_metrics; }
+    // Only Latin-1 characters, whose widths simply add up.
+    bool tabled(QStringView text) const;
 
 private:
-    bool tabled(QStringView text) const;
     int fitting(QStringView text, double width) const;
 
     QFontMetricsF m_metrics;
@@ -85,6 +87,8 @@ public:
     int pageCount() const;
     int rowsPerPage() const { return m_rowsPerPage; }
     const PageGeometry &geometry() const { return m_geometry; }
+    // The widths the rows were broken by; only after a layout.
+    const TextMeasure &measure() const { return *m_measure; }
     // The rows of page (1-based); empty outside 1..pageCount.
     QStringList rowsOfPage(int page) const;
     int rowCount() const { return static_cast<int>(m_rows.size()); }
@@ -98,6 +102,7 @@ private:
 
     QStringList m_lines;
     std::vector<Row> m_rows;
+    std::optional<TextMeasure> m_measure;
     int m_rowsPerPage = 1;
     PageGeometry m_geometry;
 };

@@ -7,9 +7,10 @@
 
 namespace {
 
-// False when progress stopped the run.
-bool paintPages(QIODevice &device, const PageLayout &layout, const PageSetup &setup, const PageDecoration &decoration,
-                const std::vector<int> &pages, const PdfProgress &progress, bool &failed)
+enum class Painted { Complete, Stopped, Failed };
+
+Painted paintPages(QIODevice &device, const PageLayout &layout, const PageSetup &setup,
+                   const PageDecoration &decoration, const std::vector<int> &pages, const PdfProgress &progress)
 {
     QPdfWriter writer(&device);
     writer.setPageSize(QPageSize(QSizeF(setup.pageWidth, setup.pageHeight), QPageSize::Millimeter));
@@ -17,21 +18,18 @@ bool paintPages(QIODevice &device, const PageLayout &layout, const PageSetup &se
     writer.setResolution(static_cast<int>(kLayoutDpi));
     writer.setCreator(QStringLiteral("Brekko"));
     QPainter painter;
-    if (!painter.begin(&writer)) {
-        failed = true;
-        return true;
-    }
+    if (!painter.begin(&writer))
+        return Painted::Failed;
     for (size_t i = 0; i < pages.size(); ++i) {
         if (i > 0)
             writer.newPage();
         PaintPage(painter, writer.resolution(), layout, setup, decoration, pages[i]);
         if (progress && !progress(static_cast<int>(i + 1))) {
             painter.end();
-            return false;
+            return Painted::Stopped;
         }
     }
-    failed = !painter.end();
-    return true;
+    return painter.end() ? Painted::Complete : Painted::Failed;
 }
 
 } // namespace
@@ -46,16 +44,15 @@ PdfResult WritePdf(const QString &fileName, const PageLayout &layout, const Page
         result.error = file.errorString();
         return result;
     }
-    bool failed = false;
-    if (!paintPages(*device, layout, setup, decoration, pages, progress, failed)) {
-        file.cancel();
+    switch (paintPages(*device, layout, setup, decoration, pages, progress)) {
+    case Painted::Stopped:
         result.cancelled = true;
         return result;
-    }
-    if (failed) {
-        file.cancel();
+    case Painted::Failed:
         result.error = QStringLiteral("PDF-Ausgabe fehlgeschlagen");
         return result;
+    case Painted::Complete:
+        break;
     }
     result.written = file.commit();
     if (!result.written)

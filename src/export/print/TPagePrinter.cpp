@@ -8,6 +8,7 @@
 #include "export/print/TPrintProgressForm.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -279,19 +280,21 @@ bool TPagePrinter::print()
     m_printing = true;
     TPrintProgressForm progress(m_progressMessage, window());
     progress.open();
-    EventPump pump(RunPendingEvents);
     const int copies = qMax(1, m_copies);
     const int rangePages = qMax(1, static_cast<int>(pages.size()) / copies);
     const int total = static_cast<int>(pages.size());
-    // Shows the page about to be printed; false once the user cancelled.
+    QElapsedTimer sinceShown;
+    // Shows the page about to be printed (as often as events run); false
+    // once the user cancelled.
     const auto next = [&](int index) {
-        if (index >= total)
+        if (index >= total || (sinceShown.isValid() && sinceShown.elapsed() < EventPump::DefaultIntervalMs))
             return true;
         if (m_collate)
             progress.showPage(index % rangePages + 1, rangePages, index / rangePages + 1, copies);
         else
             progress.showPage(index / copies + 1, rangePages, index % copies + 1, copies);
-        pump.poll();
+        RunPendingEvents();
+        sinceShown.start();
         return !progress.cancelled();
     };
     const PageDecoration decoration{m_headerExpanded, m_footerExpanded, m_title, frameSides()};
