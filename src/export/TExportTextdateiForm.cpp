@@ -224,7 +224,9 @@ void TExportTextdateiForm::PageControl_OnChange(int page)
 void TExportTextdateiForm::fillTextPage()
 {
     try {
-        m_text->setPlainText(ComposeExportText(m_project.tree, options()).join(QLatin1Char('\n')));
+        // The lines are gone before the page takes the text: held once at a time.
+        const QString text = ComposeExportText(m_project.tree, options()).join(QLatin1Char('\n'));
+        m_text->setPlainText(text);
     } catch (const std::exception &) {
         m_text->clear();
         NormalCursor normal;

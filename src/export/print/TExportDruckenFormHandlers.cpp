@@ -55,6 +55,8 @@ void TExportDruckenForm::RenderText()
 {
     BusyCursor busy;
     const PrintFields fields{m_fieldTitle->isChecked(), m_fieldComment->isChecked(), m_fieldCommand->isChecked()};
+    // The old text goes first: a large project is held once, not twice.
+    m_printer->setLines({});
     m_printer->beginUpdate();
     m_printer->setLines(m_source ? m_source(fields) : QStringList());
     m_printer->endUpdate();
