@@ -1,5 +1,6 @@
 #include "app/CommandLineTool.h"
 #include "app/Startup.h"
+#include "platform/ProcessMemory.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    ProcessMemory::KeepLargeBlocksApart();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

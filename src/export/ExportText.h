@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class ProjectTree;
 
 // The three field areas that steer how entries become text lines.
@@ -52,3 +54,7 @@ struct TextExportOptions {
 // its longest text where a later cell of the line follows; an entry takes as
 // many lines as its tallest cell.
 QStringList ComposeExportText(const ProjectTree &tree, const TextExportOptions &options);
+
+// The same line by line, for a text too large to hold twice.
+using ExportLineSink = std::function<void(const QString &line)>;
+void ComposeExportText(const ProjectTree &tree, const TextExportOptions &options, const ExportLineSink &sink);

@@ -9,6 +9,7 @@
 #include "common/MsgBox.h"
 #include "common/editor/TextDocumentFile.h"
 #include "common/editor/TextEditPopup.h"
+#include "platform/ProcessMemory.h"
 #include "project/Project.h"
 
 #include <QCheckBox>
@@ -26,6 +27,8 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -224,9 +227,7 @@ void TExportTextdateiForm::PageControl_OnChange(int page)
 void TExportTextdateiForm::fillTextPage()
 {
     try {
-        // The lines are gone before the page takes the text: held once at a time.
-        const QString text = ComposeExportText(m_project.tree, options()).join(QLatin1Char('\n'));
-        m_text->setPlainText(text);
+        fillText();
     } catch (const std::exception &) {
         m_text->clear();
         NormalCursor normal;
@@ -235,6 +236,34 @@ void TExportTextdateiForm::fillTextPage()
                                   "als Text anzuzeigen ist ein unbekannter Fehler aufgetreten."),
                    MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80570);
     }
+}
+
+// The page takes the text in pieces as it is composed, so that a large
+// project's text is never held twice; what was inserted cannot be undone.
+void TExportTextdateiForm::fillText()
+{
+    constexpr qsizetype kPiece = 1 << 20;
+    QTextDocument *document = m_text->document();
+    m_text->clear();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QString piece;
+    bool first = true;
+    ComposeExportText(m_project.tree, options(), [&](const QString &line) {
+        if (!first)
+            piece += QLatin1Char('\n');
+        first = false;
+        piece += line;
+        if (piece.size() >= kPiece) {
+            cursor.insertText(piece);
+            piece.clear();
+        }
+    });
+    cursor.insertText(piece);
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(true);
+    m_text->moveCursor(QTextCursor::Start);
 }
 
 void TExportTextdateiForm::updateStatus()
@@ -271,8 +300,11 @@ void TExportTextdateiForm::Button_Speichern_OnClick()
 
 void ShowTextExport(QWidget *owner, const Project &project, const Settings &settings)
 {
-    BusyCursor busy;
-    TExportTextdateiForm form(project, settings, owner);
-    NormalCursor normal;
-    RunModal(&form);
+    {
+        BusyCursor busy;
+        TExportTextdateiForm form(project, settings, owner);
+        NormalCursor normal;
+        RunModal(&form);
+    }
+    ProcessMemory::ReleaseFreed();
 }
