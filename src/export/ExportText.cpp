@@ -204,6 +204,13 @@ bool SetFieldsFromLetters(const QString &letters, ExportFields &fields)
     return true;
 }
 
+QString FieldLettersError(const QString &letters)
+{
+    return QStringLiteral("Fehler: --fields erlaubt nur b (Bezeichnung), c (Kommentar) und t (Befehlszeile), nicht "
+                          "\"%1\".")
+        .arg(letters);
+}
+
 const ExportField *ExportOrder(int order)
 {
     return kOrders[std::clamp(order, 0, kExportOrderCount - 1)];

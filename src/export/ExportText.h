@@ -20,6 +20,8 @@ struct ExportFields {
 // Switches on exactly the areas named by letters: b title, c comment, t
 // command line (either case); false on any other letter.
 bool SetFieldsFromLetters(const QString &letters, ExportFields &fields);
+// The message for letters SetFieldsFromLetters refused.
+QString FieldLettersError(const QString &letters);
 
 // Indentation is drawn for this many tree levels at most; deeper entries
 // stay at that depth, and the text ends with kIndentCappedNote.

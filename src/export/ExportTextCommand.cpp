@@ -46,9 +46,7 @@ int RunExportTextCommand(const QStringList &arguments, const QString &settingsFi
 
     ExportFields fields = ExportFields::fromSettings(ReadSettings(settingsFile));
     if (lettersGiven && !SetFieldsFromLetters(letters, fields))
-        return fail(err, QStringLiteral("Fehler: --fields erlaubt nur b (Bezeichnung), c (Kommentar) und t "
-                                        "(Befehlszeile), nicht \"%1\".")
-                             .arg(letters));
+        return fail(err, FieldLettersError(letters));
 
     const QString path = FileSystem::fullPath(fileName);
     LoadReport report;

@@ -128,9 +128,7 @@ int RunPrintCommand(const QStringList &args, QTextStream &err, const Settings &s
         return fail(err, problem);
     ExportFields fields = ExportFields::fromSettings(settings);
     if (options.fieldsGiven && !SetFieldsFromLetters(options.fieldLetters, fields))
-        return fail(err, QStringLiteral("Fehler: --fields erlaubt nur b (Bezeichnung), c (Kommentar) und t "
-                                        "(Befehlszeile), nicht \"%1\".")
-                             .arg(options.fieldLetters));
+        return fail(err, FieldLettersError(options.fieldLetters));
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return fail(err,
                     QStringLiteral("--print braucht eine grafische Anwendung (QT_QPA_PLATFORM=offscreen genügt)."));
