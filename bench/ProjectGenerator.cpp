@@ -61,3 +61,18 @@ QString GenerateProject(const QString &folder, int entryCount)
     out.flush();
     return fileName;
 }
+
+QString GenerateDeepProject(const QString &folder, int levels)
+{
+    const QString fileName = folder + QStringLiteral("/deep%1.prj").arg(levels);
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    QTextStream out(&file);
+    out << "<Talvoren V4 Projektdatei>\r\n\r\nProjekt=Tief\r\n\r\n";
+    for (int i = 0; i < levels; ++i)
+        out << "Item New\r\n  ItemNr=" << i << "\r\n  ParentNr=" << i - 1 << "\r\n  Titel=Ebene " << i
+            << "\r\n  Befehl=0,\r\nItem Done\r\n";
+    out.flush();
+    return fileName;
+}

@@ -6,15 +6,16 @@
 #include "common/CommandLinePaths.h"
 #include "common/MsgBox.h"
 #include "export/ExportTextCommand.h"
-#include "export/print/PdfExport.h"
+#include "export/print/PrintCommand.h"
 #include "platform/FileSystem.h"
 #include "project/LoadReportTexts.h"
 #include "project/ProjectFile.h"
-#include "stats/StatisticsEntry.h"
+#include "stats/StatsCommand.h"
 #include "tree/scan/CatalogueCommand.h"
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace CommandLineTool {
@@ -44,7 +45,7 @@ int flushed(int code)
 
 int usage(QTextStream &stream, int code)
 {
-    stream << "Aufruf: brekko [PROJEKTDATEI] [INI-DATEI]\n"
+    stream << "Aufruf: brekko [PROJEKTDATEI] [INI-DATEI] [MAKRODATEI]\n"
               "       brekko --check DATEI\n"
               "       brekko --expand [--project DATEI] BEFEHLSZEILE\n"
               "       brekko --resave QUELLE ZIEL\n"
@@ -52,11 +53,13 @@ int usage(QTextStream &stream, int code)
               "       brekko --test ARCHIV [--password PW]\n"
               "       brekko --extract ARCHIV ZIEL [--password PW] [--overwrite]\n"
               "       brekko --export-text DATEI [--fields btc]\n"
-              "       brekko --print DATEI --pdf AUSGABE [--format NAME] [--header TEXT] [--footer TEXT]\n"
-              "              [--frame LRTB]\n"
+              "       brekko --print DATEI --pdf AUSGABE [--fields btc] [--format NAME] [--header TEXT]\n"
+              "              [--footer TEXT] [--frame LRTB]\n"
               "       brekko --stats DATEI\n"
               "       brekko --catalogue ORDNER AUSGABE.prj [--all] [--overwrite]\n"
               "       brekko --help | --version\n\n"
+              "  Ohne Option startet das Fenster; PROJEKTDATEI wird geöffnet, INI-DATEI statt\n"
+              "  der Standard-Ini-Datei verwendet und MAKRODATEI nach dem Start ausgeführt.\n\n"
               "  --check    liest DATEI wie das Programm, gibt jedes Problem und die vier\n"
               "             Zählungen aus; Rückgabe 0 ohne Probleme, 1 mit Problemen,\n"
               "             2 wenn die Datei nicht eingelesen werden konnte\n"
@@ -68,11 +71,12 @@ int usage(QTextStream &stream, int code)
               "             Inhalt erkannt); Rückgabe 0 alles in Ordnung, 1 Einträge fehlerhaft,\n"
               "             2 Archiv nicht lesbar\n"
               "  --export-text  gibt DATEI als Text aus (b Bezeichnung, c Kommentar, t Befehl)\n"
-              "  --print    setzt DATEI wie die Druckausgabe und schreibt die Seiten als PDF\n"
+              "  --print    setzt DATEI wie die Druckausgabe (Feldbereiche, Trennzeichen und\n"
+              "             Seitenformat aus der Ini-Datei) und schreibt die Seiten als PDF\n"
               "  --stats    gibt die Statistik \"Alle Einträge\" von DATEI aus\n"
               "  --catalogue  schreibt einen neuen Katalog von ORDNER nach AUSGABE.prj (--all mit\n"
-              "             versteckten Dateien; eine bestehende Datei nur mit --overwrite)\n";
-    stream.flush();
+              "             versteckten Dateien; eine bestehende Datei nur mit --overwrite)\n"
+              "Jede Option gibt 2 zurück, wenn ihre Ausgabe nicht geschrieben werden konnte.\n";
     return code;
 }
 
@@ -95,7 +99,6 @@ int check(const QString &fileName)
           << LoadReportTexts::entriesInFile << ' ' << report.entriesInFile << '\n'
           << LoadReportTexts::linesRead << ' ' << report.linesRead << '\n'
           << LoadReportTexts::linesInFile << ' ' << report.linesInFile << '\n';
-    out().flush();
     return report.problems.isEmpty() ? Clean : Problems;
 }
 
@@ -111,7 +114,6 @@ int expand(const QStringList &arguments)
     QString line = rest.join(QLatin1Char(' '));
     const int code = ExpandCommandLine(AppContext::projectDrive(), line);
     out() << code << '\t' << line << '\n';
-    out().flush();
     return Clean;
 }
 
@@ -123,7 +125,6 @@ int resave(const QString &source, const QString &target)
         return Failed;
     for (const QString &problem : report.problems)
         err() << problem << '\n';
-    err().flush();
     return SaveProjectFile(*project, FileSystem::fullPath(target), SaveOptions()) ? Clean : Failed;
 }
 
@@ -136,31 +137,23 @@ int archive(const QString &mode, const QStringList &arguments)
     return flushed(code);
 }
 
-const QStringList &options()
+// The output reached its file: a failed write is exit code 2.
+int checkedOutput(int code)
 {
-    static const QStringList all{
-        QStringLiteral("--check"),       QStringLiteral("--expand"), QStringLiteral("--resave"),
-        QStringLiteral("--list"),        QStringLiteral("--test"),   QStringLiteral("--extract"),
-        QStringLiteral("--export-text"), QStringLiteral("--print"),  QStringLiteral("--stats"),
-        QStringLiteral("--help"),        QStringLiteral("-h"),       QStringLiteral("--version"),
-        QStringLiteral("--catalogue")};
-    return all;
+    out().flush();
+    const bool written = out().status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (written)
+        return code;
+    err() << "Fehler: Die Ausgabe konnte nicht geschrieben werden.\n";
+    err().flush();
+    return Failed;
 }
 
-} // namespace
-
-bool wanted(const QStringList &arguments)
+int dispatch(const QStringList &arguments)
 {
-    return !arguments.isEmpty() && options().contains(arguments.first());
-}
-
-int run(const QStringList &arguments)
-{
-    MsgBox::setHandler(nullptr);
     const QString option = arguments.value(0);
     if (option == QLatin1String("--version")) {
         out() << "Brekko " << version << '\n';
-        out().flush();
         return Clean;
     }
     if (option == QLatin1String("--help") || option == QLatin1String("-h"))
@@ -174,14 +167,37 @@ int run(const QStringList &arguments)
     if (option == QLatin1String("--list") || option == QLatin1String("--test") || option == QLatin1String("--extract"))
         return archive(option, arguments.mid(1));
     if (option == QLatin1String("--export-text"))
-        return flushed(RunExportTextCommand(arguments, out(), err()));
+        return RunExportTextCommand(arguments, out(), err());
     if (option == QLatin1String("--print"))
-        return flushed(RunPrintCommand(arguments, err()));
+        return RunPrintCommand(arguments, err());
     if (option == QLatin1String("--stats"))
-        return flushed(RunStatsCommand(arguments, out(), err()));
+        return RunStatsCommand(arguments, out(), err());
     if (option == QLatin1String("--catalogue"))
-        return flushed(RunCatalogueCommand(arguments, out(), err()));
+        return RunCatalogueCommand(arguments, out(), err());
     return usage(err(), Failed);
+}
+
+} // namespace
+
+bool wanted(const QStringList &arguments)
+{
+    if (arguments.value(0) == QLatin1String("-h"))
+        return true;
+    return std::any_of(arguments.cbegin(), arguments.cend(),
+                       [](const QString &argument) { return argument.startsWith(QLatin1String("--")); });
+}
+
+bool needsGui(const QStringList &arguments)
+{
+    return arguments.value(0) == QLatin1String("--print");
+}
+
+int run(const QStringList &arguments)
+{
+    MsgBox::setHandler(nullptr);
+    const int code = dispatch(arguments);
+    err().flush();
+    return checkedOutput(code);
 }
 
 } // namespace CommandLineTool

@@ -7,10 +7,16 @@
 // statistics output. They need no display.
 namespace CommandLineTool {
 
-// True when arguments (without the program name) ask for one of the options.
+// True when arguments (without the program name) hold an option ("--..."),
+// known or not: the window is not started then.
 bool wanted(const QStringList &arguments);
 
-// Runs the option and returns the exit code.
+// The option lays out pages and needs a QGuiApplication; the others a
+// QCoreApplication.
+bool needsGui(const QStringList &arguments);
+
+// Runs the option and returns the exit code; 2 also when its output could
+// not be written. An unknown option prints the usage.
 int run(const QStringList &arguments);
 
 inline const QString version = QStringLiteral("4.00.36 Beta-1");

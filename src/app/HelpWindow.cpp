@@ -4,8 +4,10 @@
 #include "common/Help.h"
 #include "platform/TextFile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -25,6 +27,63 @@ QPushButton *addButton(QHBoxLayout *row, QWidget *parent, const char *name, cons
     row->addWidget(button);
     return button;
 }
+
+// Windows whose help context sits neither on the window nor on a help
+// button.
+int knownContext(const QWidget *window)
+{
+    return window->objectName() == QLatin1String("TDateimanagerForm") ? 50100 : -1;
+}
+
+// The help context of window or, where it has none, of the window it was
+// opened from; the contents at the end.
+int contextFor(QWidget *window)
+{
+    for (QWidget *w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+        if (HelpContextOf(w) > 0)
+            return HelpContextOf(w);
+        if (knownContext(w) > 0)
+            return knownContext(w);
+    }
+    return HelpWindow::kContents;
+}
+
+// A help button of window that opens the topic itself, where the window
+// carries no context of its own.
+QAbstractButton *helpButton(QWidget *window)
+{
+    if (HelpContextOf(window) >= 0)
+        return nullptr;
+    auto *button = window->findChild<QAbstractButton *>(QStringLiteral("Button_Hilfe"));
+    return button && button->isVisible() && button->isEnabled() ? button : nullptr;
+}
+
+// F1 anywhere: the topic of the active dialog, message box or window. A
+// window's own F1 shortcut (the editor's) takes the key before this sees it.
+class HelpKey : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+            return false;
+        QWidget *window = QApplication::activeModalWidget();
+        if (!window)
+            window = static_cast<QWidget *>(watched)->window();
+        if (qobject_cast<HelpWindow *>(window))
+            return false;
+        if (QAbstractButton *button = helpButton(window))
+            button->click();
+        else
+            ShowHelp(contextFor(window));
+        return true;
+    }
+};
 
 bool hasAnchor(const QString &fileName, int context)
 {
@@ -76,6 +135,11 @@ HelpWindow::HelpWindow(QWidget *parent)
 void HelpWindow::install()
 {
     Help::setHandler([](int context) { showContext(context); });
+    static QPointer<HelpKey> key;
+    if (!key) {
+        key = new HelpKey(qApp);
+        qApp->installEventFilter(key);
+    }
 }
 
 HelpWindow *HelpWindow::current()
@@ -90,14 +154,43 @@ void HelpWindow::showContext(int context)
         return;
     // A window opened from a modal dialog must belong to it to take input.
     QWidget *owner = QApplication::activeModalWidget();
-    if (g_window && g_window->parentWidget() != owner)
-        g_window->setParent(owner, Qt::Window);
     if (!g_window)
-        g_window = new HelpWindow(owner);
+        g_window = new HelpWindow(nullptr);
+    g_window->belongTo(owner);
     g_window->open(fileName, context);
     g_window->show();
     g_window->raise();
     g_window->activateWindow();
+}
+
+void HelpWindow::belongTo(QWidget *owner)
+{
+    if (parentWidget() == owner)
+        return;
+    if (parentWidget())
+        parentWidget()->removeEventFilter(this);
+    const QRect place = geometry();
+    const bool shown = isVisible();
+    setParent(owner, Qt::Window);
+    setGeometry(place);
+    if (owner)
+        owner->installEventFilter(this);
+    if (shown) {
+        show();
+        raise();
+    }
+}
+
+// When the dialog it belongs to closes, the window passes to the window
+// below and stays in front.
+bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Hide) {
+        QWidget *below = parentWidget()->parentWidget();
+        belongTo(below ? below->window() : nullptr);
+        activateWindow();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpWindow::open(const QString &fileName, int context)

@@ -13,7 +13,8 @@ public:
     // The context number of the contents page.
     static constexpr int kContents = 0;
 
-    // Makes ShowHelp open this window on AppContext's help file.
+    // Makes ShowHelp open this window on AppContext's help file, and F1
+    // open the topic of the active window.
     static void install();
     // Opens the window at the topic; an unknown number shows the contents.
     static void showContext(int context);
@@ -22,9 +23,14 @@ public:
 
     QTextBrowser *browser() const { return m_browser; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     explicit HelpWindow(QWidget *parent);
     void open(const QString &fileName, int context);
+    // Makes owner (a modal dialog, or none) the window's owner.
+    void belongTo(QWidget *owner);
 
     QTextBrowser *m_browser = nullptr;
     QString m_fileName;

@@ -1,6 +1,7 @@
 #include "app/MainStatusBar.h"
 #include "app/TMainForm.h"
 #include "common/AppContext.h"
+#include "common/BusyCursor.h"
 #include "common/FileChooser.h"
 #include "common/MsgBox.h"
 #include "common/OperationObserver.h"
@@ -10,9 +11,10 @@
 #include "tree/ProjectTreeModel.h"
 #include "tree/ProjectTreeView.h"
 
-#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
 
 #include <exception>
 
@@ -20,15 +22,6 @@ namespace {
 
 const QString kProjectFilter = QStringLiteral("Projektdateien [*.prj]|*.prj|Alle Dateien [*.*]|*.*");
 constexpr int kMaxReopenItems = 10;
-
-// The hourglass while it lives.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 // Menu captions take "&" as a mnemonic mark; a file name shows it as it is.
 QString menuCaption(QString fileName)
@@ -80,12 +73,13 @@ void TMainForm::MainMenu_Projektdatei_Beenden_OnClick()
     close();
 }
 
-// The open project's folder, else the program's.
+// The open project's folder, else the user's documents (or home) folder.
 QString TMainForm::chooserFolder() const
 {
-    if (m_project->fileName.isEmpty())
-        return AppContext::programDirectory();
-    return QFileInfo(m_project->fileName).absolutePath();
+    if (!m_project->fileName.isEmpty())
+        return QFileInfo(m_project->fileName).absolutePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 bool TMainForm::loadProject(const QString &fileName)

@@ -6,7 +6,9 @@
 #include "common/ModalSeam.h"
 #include "common/MsgBox.h"
 #include "common/Sound.h"
+#include "platform/FileSystem.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,7 +105,11 @@ bool CheckSettingsFile(QString &iniFile)
         const SettingsFileProblem problem = SettingsFileProblemOf(iniFile);
         if (problem == SettingsFileProblem::None)
             return true;
-        TMsgIniErrorForm form(problem, iniFile);
+        // A name found nowhere is shown where the program looked first.
+        const QString shown = located.isEmpty() && !FileSystem::isAbsolutePath(iniFile)
+                                  ? QDir(AppContext::programDirectory()).filePath(FileSystem::toFileSystemPath(iniFile))
+                                  : iniFile;
+        TMsgIniErrorForm form(problem, shown);
         switch (RunModal(&form)) {
         case TMsgIniErrorForm::UseDefaults:
             iniFile.clear();

@@ -1,5 +1,6 @@
 #include "app/CommandLineTool.h"
 #include "app/Startup.h"
+#include "platform/ProcessMemory.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -7,12 +8,13 @@
 
 int main(int argc, char *argv[])
 {
+    ProcessMemory::KeepLargeBlocksApart();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (CommandLineTool::wanted(arguments)) {
         // Page layout needs fonts, hence a GUI application, but no display.
-        if (arguments.first() == QLatin1String("--print")) {
+        if (CommandLineTool::needsGui(arguments)) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
                 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -51,6 +52,7 @@ QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, std::initializer_list<QPushBut
     help->setEnabled(AppContext::hasHelpFile());
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     QObject::connect(help, &QPushButton::clicked, dialog, [helpContext] { ShowHelp(helpContext); });
+    SetHelpContext(dialog, helpContext);
     auto *row = new QHBoxLayout;
     row->addStretch();
     for (QPushButton *button : buttons)
@@ -63,4 +65,15 @@ QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, std::initializer_list<QPushBut
 QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, QPushButton *primary, int helpContext)
 {
     return MakeDialogButtonRow(dialog, {primary}, helpContext);
+}
+
+void KeepWithinScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QSize room = screen->availableGeometry().size();
+    window->setMinimumSize(window->minimumSize().boundedTo(room));
+    window->setMaximumSize(window->maximumSize().boundedTo(room));
+    window->resize(window->size().boundedTo(room));
 }

@@ -9,6 +9,7 @@ class QDialog;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class QWidget;
 
 // Gives a control its object name (the name tests find it by).
 template <typename Widget>
@@ -24,6 +25,9 @@ Widget *named(Widget *widget, const char *name)
 // a help file.
 QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, std::initializer_list<QPushButton *> buttons, int helpContext);
 QHBoxLayout *MakeDialogButtonRow(QDialog *dialog, QPushButton *primary, int helpContext);
+
+// Shrinks window to the available part of its screen where it is larger.
+void KeepWithinScreen(QWidget *window);
 
 // A label and a button that carry the same letter: the letter presses the
 // button every time instead of moving the focus between the two.

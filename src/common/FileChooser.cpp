@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -149,14 +150,25 @@ bool chooseFont(QWidget *parent, const QString &caption, QFont &font, bool fixed
         font = chosen;
         return true;
     }
-    QFontDialog::FontDialogOptions options;
-    if (fixedPitchOnly)
-        options |= QFontDialog::MonospacedFonts;
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent, caption, options);
-    if (ok)
+    // The dialog lists installed families: it opens on the one the font
+    // resolves to, and OK without a change keeps the font as it was.
+    const QFontInfo resolved(font);
+    QFont shown(font);
+    shown.setFamily(resolved.family());
+    shown.setStyleName(resolved.styleName());
+    QFontDialog dialog(shown, parent);
+    dialog.setWindowTitle(caption);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    dialog.setOption(QFontDialog::MonospacedFonts, fixedPitchOnly);
+    if (RunModal(&dialog) != QDialog::Accepted)
+        return false;
+    const QFont chosen = dialog.currentFont();
+    const bool same = chosen.family() == shown.family() && qFuzzyCompare(chosen.pointSizeF(), shown.pointSizeF())
+                      && chosen.weight() == shown.weight() && chosen.italic() == shown.italic()
+                      && chosen.underline() == shown.underline() && chosen.strikeOut() == shown.strikeOut();
+    if (!same)
         font = chosen;
-    return ok;
+    return true;
 }
 
 bool choosePrinter(QWidget *parent, const QString &caption, QPrinter &printer)

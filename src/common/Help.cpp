@@ -1,5 +1,8 @@
 #include "common/Help.h"
 
+#include <QObject>
+#include <QVariant>
+
 #include <utility>
 
 namespace Help {
@@ -19,4 +22,19 @@ void ShowHelp(int context)
 {
     if (Help::g_handler)
         Help::g_handler(context);
+}
+
+namespace {
+constexpr char kHelpContextProperty[] = "helpContext";
+} // namespace
+
+void SetHelpContext(QObject *window, int context)
+{
+    window->setProperty(kHelpContextProperty, context);
+}
+
+int HelpContextOf(const QObject *window)
+{
+    const QVariant context = window->property(kHelpContextProperty);
+    return context.isValid() ? context.toInt() : -1;
 }

@@ -14,3 +14,10 @@ Handler setHandler(Handler handler);
 } // namespace Help
 
 void ShowHelp(int context);
+
+class QObject;
+
+// The help context a window (or message box) carries for F1; -1 when it
+// carries none.
+void SetHelpContext(QObject *window, int context);
+int HelpContextOf(const QObject *window);

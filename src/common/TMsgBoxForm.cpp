@@ -118,6 +118,7 @@ void TMsgBoxForm::prepare(const MsgBox::Request &request)
 
     showIcon(request.icon);
     m_helpContext = request.helpContext;
+    SetHelpContext(this, request.helpContext);
     centreOnScreen();
 }
 

@@ -37,6 +37,11 @@ void walk(const ProjectTree &tree, Visit &&visit)
     }
 }
 
+QString indentation(int level, int blanksPerLevel)
+{
+    return QString(qsizetype(std::min(level, kMaxDrawnLevels)) * blanksPerLevel, QLatin1Char(' '));
+}
+
 QString trimmedTitle(const ProjectEntry &entry)
 {
     return TextFile::trimmed(QStringView(entry.title)).toString();
@@ -69,25 +74,38 @@ QStringList fieldLines(const ProjectEntry &entry, ExportField field)
     return {entry.record.command};
 }
 
-QStringList composeStructured(const ProjectTree &tree, const TextExportOptions &options)
+void composeStructured(const ProjectTree &tree, const TextExportOptions &options, const ExportLineSink &sink)
 {
     const ExportField *order = ExportOrder(options.order);
-    QStringList lines;
     walk(tree, [&](const ProjectEntry &entry, int level) {
-        const QString indent(qsizetype(level) * options.blanksPerLevel, QLatin1Char(' '));
+        const QString indent = indentation(level, options.blanksPerLevel);
         for (int i = 0; i < 3; ++i) {
             const ExportArea &area = areaOf(options.fields, order[i]);
             if (!area.enabled)
                 continue;
             const QString lead = options.useSeparators ? indent + area.separator : indent;
             for (const QString &line : fieldLines(entry, order[i]))
-                lines.append(lead + line);
+                sink(lead + line);
         }
     });
-    return lines;
 }
 
-QStringList composeTable(const ProjectTree &tree, const TextExportOptions &options)
+// The cells of one entry, one list per column; the title indented.
+std::array<QStringList, 3> entryCells(const ProjectEntry &entry, int level, const std::vector<ExportField> &columns,
+                                      int blanksPerLevel)
+{
+    std::array<QStringList, 3> cells;
+    for (size_t c = 0; c < columns.size(); ++c) {
+        cells[c] = fieldLines(entry, columns[c]);
+        if (columns[c] == ExportField::Title)
+            cells[c].first().prepend(indentation(level, blanksPerLevel));
+    }
+    return cells;
+}
+
+// Two walks: the first finds each column's width, the second writes the
+// lines, so that the text never has to be held as cells.
+void composeTable(const ProjectTree &tree, const TextExportOptions &options, const ExportLineSink &sink)
 {
     const ExportField *order = ExportOrder(options.order);
     std::vector<ExportField> columns;
@@ -96,51 +114,50 @@ QStringList composeTable(const ProjectTree &tree, const TextExportOptions &optio
             columns.push_back(order[i]);
     }
     if (columns.empty())
-        return {};
+        return;
 
-    // One row of cells per output line; widths from the longest cell.
-    std::vector<std::array<QString, 3>> rows;
     std::array<qsizetype, 3> widths{0, 0, 0};
     walk(tree, [&](const ProjectEntry &entry, int level) {
-        std::array<QStringList, 3> cells;
-        qsizetype height = 0;
+        const std::array<QStringList, 3> cells = entryCells(entry, level, columns, options.blanksPerLevel);
         for (size_t c = 0; c < columns.size(); ++c) {
-            cells[c] = fieldLines(entry, columns[c]);
-            if (columns[c] == ExportField::Title)
-                cells[c].first().prepend(QString(qsizetype(level) * options.blanksPerLevel, QLatin1Char(' ')));
-            height = std::max(height, cells[c].size());
-        }
-        for (qsizetype r = 0; r < height; ++r) {
-            std::array<QString, 3> row;
-            for (size_t c = 0; c < columns.size(); ++c) {
-                if (r < cells[c].size())
-                    row[c] = cells[c].at(r);
-                widths[c] = std::max(widths[c], row[c].size());
-            }
-            rows.push_back(std::move(row));
+            for (const QString &cell : cells[c])
+                widths[c] = std::max(widths[c], cell.size());
         }
     });
+    walk(tree, [&](const ProjectEntry &entry, int level) {
+        const std::array<QStringList, 3> cells = entryCells(entry, level, columns, options.blanksPerLevel);
+        qsizetype height = 0;
+        for (size_t c = 0; c < columns.size(); ++c)
+            height = std::max(height, cells[c].size());
+        for (qsizetype r = 0; r < height; ++r) {
+            // Padding only where a later cell of the row follows.
+            size_t last = 0;
+            for (size_t c = 0; c < columns.size(); ++c) {
+                if (r < cells[c].size() && !cells[c].at(r).isEmpty())
+                    last = c;
+            }
+            QString line;
+            for (size_t c = 0; c <= last; ++c) {
+                const QString cell = cells[c].value(r);
+                line += areaOf(options.fields, columns[c]).separator;
+                line += c == last ? cell : cell.leftJustified(widths[c]);
+            }
+            sink(line);
+        }
+    });
+}
 
-    QStringList lines;
-    lines.reserve(qsizetype(rows.size()));
-    for (const auto &row : rows) {
-        // Padding only where a later cell of the row follows.
-        size_t last = 0;
-        for (size_t c = 0; c < columns.size(); ++c) {
-            if (!row[c].isEmpty())
-                last = c;
-        }
-        QString line;
-        for (size_t c = 0; c <= last; ++c) {
-            line += areaOf(options.fields, columns[c]).separator;
-            line += c == last ? row[c] : row[c].leftJustified(widths[c]);
-        }
-        lines.append(line);
-    }
-    return lines;
+bool deeperThanDrawn(const ProjectTree &tree)
+{
+    bool deeper = false;
+    walk(tree, [&](const ProjectEntry &, int level) { deeper = deeper || level > kMaxDrawnLevels; });
+    return deeper;
 }
 
 } // namespace
+
+const QString kIndentCappedNote =
+    QStringLiteral("(Einträge unterhalb der Ebene %1 sind nicht weiter eingerückt.)").arg(kMaxDrawnLevels);
 
 ExportFields ExportFields::fromSettings(const Settings &settings)
 {
@@ -151,7 +168,7 @@ void RenderProjectText(QStringList &lines, const ProjectTree &tree, const Export
 {
     lines.clear();
     walk(tree, [&](const ProjectEntry &entry, int level) {
-        const QString indent(level, QLatin1Char(' '));
+        const QString indent = indentation(level, 1);
         if (fields.title.enabled)
             lines.append(indent + fields.title.separator + trimmedTitle(entry));
         if (fields.comment.enabled) {
@@ -162,6 +179,36 @@ void RenderProjectText(QStringList &lines, const ProjectTree &tree, const Export
         if (fields.command.enabled)
             lines.append(indent + fields.command.separator + entry.record.command);
     });
+    if (!lines.isEmpty() && deeperThanDrawn(tree))
+        lines.append(kIndentCappedNote);
+}
+
+bool SetFieldsFromLetters(const QString &letters, ExportFields &fields)
+{
+    fields.title.enabled = fields.comment.enabled = fields.command.enabled = false;
+    for (const QChar letter : letters) {
+        switch (letter.toLower().unicode()) {
+        case 'b':
+            fields.title.enabled = true;
+            break;
+        case 'c':
+            fields.comment.enabled = true;
+            break;
+        case 't':
+            fields.command.enabled = true;
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+QString FieldLettersError(const QString &letters)
+{
+    return QStringLiteral("Fehler: --fields erlaubt nur b (Bezeichnung), c (Kommentar) und t (Befehlszeile), nicht "
+                          "\"%1\".")
+        .arg(letters);
 }
 
 const ExportField *ExportOrder(int order)
@@ -169,7 +216,24 @@ const ExportField *ExportOrder(int order)
     return kOrders[std::clamp(order, 0, kExportOrderCount - 1)];
 }
 
+void ComposeExportText(const ProjectTree &tree, const TextExportOptions &options, const ExportLineSink &sink)
+{
+    bool any = false;
+    const ExportLineSink counted = [&](const QString &line) {
+        any = true;
+        sink(line);
+    };
+    if (options.sideBySide)
+        composeTable(tree, options, counted);
+    else
+        composeStructured(tree, options, counted);
+    if (any && deeperThanDrawn(tree))
+        sink(kIndentCappedNote);
+}
+
 QStringList ComposeExportText(const ProjectTree &tree, const TextExportOptions &options)
 {
-    return options.sideBySide ? composeTable(tree, options) : composeStructured(tree, options);
+    QStringList lines;
+    ComposeExportText(tree, options, [&lines](const QString &line) { lines.append(line); });
+    return lines;
 }

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class ProjectTree;
 
 // The three field areas that steer how entries become text lines.
@@ -15,10 +17,21 @@ struct ExportFields {
     static ExportFields fromSettings(const Settings &settings);
 };
 
+// Switches on exactly the areas named by letters: b title, c comment, t
+// command line (either case); false on any other letter.
+bool SetFieldsFromLetters(const QString &letters, ExportFields &fields);
+// The message for letters SetFieldsFromLetters refused.
+QString FieldLettersError(const QString &letters);
+
+// Indentation is drawn for this many tree levels at most; deeper entries
+// stay at that depth, and the text ends with kIndentCappedNote.
+inline constexpr int kMaxDrawnLevels = 100;
+extern const QString kIndentCappedNote;
+
 // Replaces lines by the project as text: every entry in display order, one
 // blank per tree level, then per enabled area the separator and the field:
 // the trimmed title, each comment line as stored, the command line as stored
-// (also when empty).
+// (also when empty). Levels below kMaxDrawnLevels are drawn at that depth.
 void RenderProjectText(QStringList &lines, const ProjectTree &tree, const ExportFields &fields);
 
 enum class ExportField { Title, Comment, Command };
@@ -43,3 +56,7 @@ struct TextExportOptions {
 // its longest text where a later cell of the line follows; an entry takes as
 // many lines as its tallest cell.
 QStringList ComposeExportText(const ProjectTree &tree, const TextExportOptions &options);
+
+// The same line by line, for a text too large to hold twice.
+using ExportLineSink = std::function<void(const QString &line)>;
+void ComposeExportText(const ProjectTree &tree, const TextExportOptions &options, const ExportLineSink &sink);

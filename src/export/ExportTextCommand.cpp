@@ -18,28 +18,6 @@ int fail(QTextStream &err, const QString &text)
     return kFailed;
 }
 
-// Sets the enabled flags from letters b, c and t; false on any other letter.
-bool applyFieldLetters(const QString &letters, ExportFields &fields)
-{
-    fields.title.enabled = fields.comment.enabled = fields.command.enabled = false;
-    for (const QChar letter : letters) {
-        switch (letter.toLower().unicode()) {
-        case 'b':
-            fields.title.enabled = true;
-            break;
-        case 'c':
-            fields.comment.enabled = true;
-            break;
-        case 't':
-            fields.command.enabled = true;
-            break;
-        default:
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 int RunExportTextCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -67,10 +45,8 @@ int RunExportTextCommand(const QStringList &arguments, const QString &settingsFi
         return fail(err, QStringLiteral("Aufruf: brekko --export-text DATEI [--fields btc]"));
 
     ExportFields fields = ExportFields::fromSettings(ReadSettings(settingsFile));
-    if (lettersGiven && !applyFieldLetters(letters, fields))
-        return fail(err, QStringLiteral("Fehler: --fields erlaubt nur b (Bezeichnung), c (Kommentar) und t "
-                                        "(Befehlszeile), nicht \"%1\".")
-                             .arg(letters));
+    if (lettersGiven && !SetFieldsFromLetters(letters, fields))
+        return fail(err, FieldLettersError(letters));
 
     const QString path = FileSystem::fullPath(fileName);
     LoadReport report;

@@ -9,6 +9,7 @@
 #include "common/MsgBox.h"
 #include "common/SaveFailure.h"
 #include "common/editor/TextEditPopup.h"
+#include "platform/ProcessMemory.h"
 #include "platform/TextFile.h"
 #include "project/Project.h"
 
@@ -27,6 +28,8 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -58,7 +61,7 @@ TExportTextdateiForm::TExportTextdateiForm(const Project &project, const Setting
     setWindowTitle(QStringLiteral("Bereite Projekteinträge vor. Bitte warten..."));
 
     m_pages = named(new QTabWidget(this), "PageControl");
-    m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: 100px; height: 25px; }"));
+    m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 100px; height: 25px; }"));
     m_pages->addTab(named(buildSettingsPage(), "Tab_Einstellungen"),
                     style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Einstellungen"));
     m_pages->addTab(named(buildTextPage(), "Tab_Text"), style()->standardIcon(QStyle::SP_FileIcon),
@@ -187,6 +190,7 @@ void TExportTextdateiForm::takeSettings()
 void TExportTextdateiForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    KeepWithinScreen(this);
     if (m_activated)
         return;
     m_activated = true;
@@ -224,7 +228,7 @@ void TExportTextdateiForm::PageControl_OnChange(int page)
 void TExportTextdateiForm::fillTextPage()
 {
     try {
-        m_text->setPlainText(ComposeExportText(m_project.tree, options()).join(QLatin1Char('\n')));
+        fillText();
     } catch (const std::exception &) {
         m_text->clear();
         NormalCursor normal;
@@ -233,6 +237,34 @@ void TExportTextdateiForm::fillTextPage()
                                   "als Text anzuzeigen ist ein unbekannter Fehler aufgetreten."),
                    MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80570);
     }
+}
+
+// The page takes the text in pieces as it is composed, so that a large
+// project's text is never held twice; what was inserted cannot be undone.
+void TExportTextdateiForm::fillText()
+{
+    constexpr qsizetype kPiece = 1 << 20;
+    QTextDocument *document = m_text->document();
+    m_text->clear();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QString piece;
+    bool first = true;
+    ComposeExportText(m_project.tree, options(), [&](const QString &line) {
+        if (!first)
+            piece += QLatin1Char('\n');
+        first = false;
+        piece += line;
+        if (piece.size() >= kPiece) {
+            cursor.insertText(piece);
+            piece.clear();
+        }
+    });
+    cursor.insertText(piece);
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(true);
+    m_text->moveCursor(QTextCursor::Start);
 }
 
 void TExportTextdateiForm::updateStatus()
@@ -269,8 +301,11 @@ void TExportTextdateiForm::Button_Speichern_OnClick()
 
 void ShowTextExport(QWidget *owner, const Project &project, const Settings &settings)
 {
-    BusyCursor busy;
-    TExportTextdateiForm form(project, settings, owner);
-    NormalCursor normal;
-    RunModal(&form);
+    {
+        BusyCursor busy;
+        TExportTextdateiForm form(project, settings, owner);
+        NormalCursor normal;
+        RunModal(&form);
+    }
+    ProcessMemory::ReleaseFreed();
 }

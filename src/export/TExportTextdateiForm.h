@@ -40,6 +40,7 @@ private:
     void takeSettings();
     void activate();
     void fillTextPage();
+    void fillText();
     void updateStatus();
 
     void PageControl_OnChange(int page);

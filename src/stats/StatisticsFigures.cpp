@@ -15,6 +15,11 @@ QString StatisticsTimeText(const QDateTime &stamp)
     return stamp.toUTC().toString(QStringLiteral("d.M.yyyy H:m:s"));
 }
 
+QLocale StatisticsLocale()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
 QString AverageText(long double value, const QLocale &locale)
 {
     QLocale plain(locale);
@@ -38,7 +43,7 @@ ProjectFileFigures ProjectFileStatistics(const QString &fileName, bool countLine
     if (!info.exists())
         return figures;
     figures.found = true;
-    figures.fileName = fileName.toLower();
+    figures.fileName = fileName;
     figures.size = info.size();
     if (!info.isWritable())
         figures.attributes += QStringLiteral("Schreibgeschützt ");

@@ -13,13 +13,17 @@ class ProjectTree;
 // Day.month.year hour:minute:second, no leading zeros, as stored (UTC).
 QString StatisticsTimeText(const QDateTime &stamp);
 
+// The figures' number format, the same in the window and on the command
+// line: German.
+QLocale StatisticsLocale();
+
 // A figure with at most two decimals in locale's form, no trailing zeros:
 // 12.5 -> "12,5" in German, 3 -> "3".
 QString AverageText(long double value, const QLocale &locale);
 
 struct ProjectFileFigures {
     bool found = false;
-    QString fileName; // lower case
+    QString fileName;
     qint64 size = 0;
     QString attributes;
     QString created;

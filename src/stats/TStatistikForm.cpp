@@ -7,6 +7,7 @@
 #include "common/FileChooser.h"
 #include "common/FileUtils.h"
 #include "common/MsgBox.h"
+#include "components/ElidedLabel.h"
 #include "platform/TextFile.h"
 #include "platform/Volumes.h"
 #include "project/Project.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -42,7 +44,7 @@ TStatistikForm::TStatistikForm(StatisticsInput input, QWidget *parent)
 {
     setObjectName(QStringLiteral("TStatistikForm"));
     setWindowTitle(kWaiting);
-    m_title = named(new QLabel(QStringLiteral("?"), this), "Label_Titel");
+    m_title = named(new ElidedLabel(QStringLiteral("?"), this), "Label_Titel");
     m_tabs = named(new QTabWidget(this), "PageControl");
     m_tabs->addTab(buildProjectFilePage(), QStringLiteral("Projektdatei"));
     m_tabs->addTab(buildCurrentEntryPage(), QStringLiteral("Aktueller Eintrag"));
@@ -77,8 +79,7 @@ QLabel *TStatistikForm::addValue(QGridLayout *grid, int row, int column, const Q
 {
     if (!caption.isEmpty())
         grid->addWidget(new QLabel(caption), row, column);
-    auto *label = named(new QLabel(QStringLiteral("?")), name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *label = named(new ElidedLabel(QStringLiteral("?")), name);
     grid->addWidget(label, row, column + 1);
     return label;
 }
@@ -137,9 +138,9 @@ QWidget *TStatistikForm::buildCurrentEntryPage()
     grid->addWidget(new QLabel(QStringLiteral("Befehl:")), 5, 0);
     addValue(grid, 5, 1, QStringLiteral("Befehlsnummer:"), "Label_BefNr");
     grid->addWidget(new QLabel(QStringLiteral("Befehlszeile:")), 6, 1);
-    auto *command = named(new QLabel(QStringLiteral("?")), "Label_BefStr");
+    auto *command = named(new ElidedLabel(QStringLiteral("?")), "Label_BefStr");
     grid->addWidget(command, 6, 2, 1, 5);
-    auto *result = named(new QLabel(QStringLiteral("?")), "Label_BefErgebnis");
+    auto *result = named(new ElidedLabel(QStringLiteral("?")), "Label_BefErgebnis");
     grid->addWidget(result, 7, 2, 1, 5);
     grid->setRowStretch(8, 1);
     return page(&m_entryStack, "Panel_AktuellerEintrag", values);
@@ -174,9 +175,24 @@ void TStatistikForm::showPanel(QStackedWidget *stack, const QString &text, bool 
     stack->setCurrentIndex(1);
 }
 
+// The figures are computed once the window with its waiting caption has
+// been painted (or a moment after it was shown, should it not be painted).
 void TStatistikForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    KeepWithinScreen(this);
+    QTimer::singleShot(250, this, &TStatistikForm::computeOnce);
+}
+
+void TStatistikForm::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    if (!m_computed)
+        QTimer::singleShot(0, this, &TStatistikForm::computeOnce);
+}
+
+void TStatistikForm::computeOnce()
+{
     if (m_computed)
         return;
     m_computed = true;
@@ -292,14 +308,23 @@ void TStatistikForm::fillAllEntries()
                   false);
         return;
     }
-    m_richEdit->setPlainText(AllEntriesLines(m_input.project->tree, QLocale()).join(QLatin1Char('\n')));
+    m_richEdit->setPlainText(AllEntriesLines(m_input.project->tree, StatisticsLocale()).join(QLatin1Char('\n')));
 }
 
 void TStatistikForm::RichEdit_Ausdrucken_OnClick()
 {
     QPrinter printer;
     printer.setDocName(QStringLiteral("Projektstatistik ausdrucken..."));
-    m_richEdit->print(&printer);
+    // Without a printer the job would fall back to an unnamed PDF and vanish.
+    const bool hasPrinter = printer.outputFormat() == QPrinter::NativeFormat && printer.isValid();
+    if (hasPrinter) {
+        m_richEdit->print(&printer);
+        if (printer.printerState() != QPrinter::Error)
+            return;
+    }
+    ShowMsgBox(QStringLiteral("Fehler: Drucken nicht möglich..."),
+               QStringLiteral("Der Versuch die Textseite(n) auszudrucken ist fehlgeschlagen."), MsgBox::Error,
+               MsgBox::ErrorBeep, MsgBox::Ok, 80480);
 }
 
 void TStatistikForm::RichEdit_Speichern_OnClick()
@@ -311,8 +336,7 @@ void TStatistikForm::RichEdit_Speichern_OnClick()
         return;
     if (!TextFile::writeLines(fileName, allEntriesLines())) {
         ShowMsgBox(QStringLiteral("Fehler: Datei konnte nicht gespeichert werden..."),
-                   QStringLiteral("Die Statistik konnte nicht in die Datei\r\"%1\"\rgeschrieben werden.")
-                       .arg(fileName.toLower()),
+                   QStringLiteral("Die Statistik konnte nicht in die Datei\r\"%1\"\rgeschrieben werden.").arg(fileName),
                    MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80515);
     }
 }

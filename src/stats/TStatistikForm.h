@@ -39,6 +39,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QWidget *buildProjectFilePage();
@@ -47,6 +48,7 @@ private:
     QWidget *page(QStackedWidget **stack, const char *panelName, QWidget *values);
     QLabel *addValue(class QGridLayout *grid, int row, int column, const QString &caption, const char *name);
     void showPanel(QStackedWidget *stack, const QString &text, bool red);
+    void computeOnce();
     void compute();
     void fillProjectFile();
     void fillCurrentEntry();

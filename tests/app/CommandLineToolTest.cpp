@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -19,9 +21,11 @@ struct Run {
     QString err;
 };
 
-Run brekko(const QStringList &arguments)
+Run brekko(const QStringList &arguments, const std::function<void(QProcess &)> &prepare = {})
 {
     QProcess process;
+    if (prepare)
+        prepare(process);
     process.start(QString::fromLocal8Bit(qgetenv("BREKKO_EXECUTABLE")), arguments);
     process.waitForFinished(30000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -47,6 +51,11 @@ private slots:
     void resaveOntoAFullMediumFails();
     void checkOfAFifoDoesNotHang();
     void versionAndUsage();
+    void lostOutputIsAFailure_data();
+    void lostOutputIsAFailure();
+    void unknownOptionGetsTheUsage_data();
+    void unknownOptionGetsTheUsage();
+    void statsFormatsAsTheWindow();
 };
 
 void CommandLineToolTest::checkCleanFile()
@@ -179,7 +188,65 @@ void CommandLineToolTest::versionAndUsage()
     const Run help = brekko({"--help"});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains(QStringLiteral("--check")));
+    QVERIFY(help.out.startsWith(QStringLiteral("Aufruf: brekko [PROJEKTDATEI] [INI-DATEI] [MAKRODATEI]\n")));
     QCOMPARE(brekko({"--check"}).exitCode, 2);
+}
+
+// Standard output on a full medium: every mode says so and ends with 2.
+void CommandLineToolTest::lostOutputIsAFailure_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("help") << QStringList{"--help"};
+    QTest::newRow("version") << QStringList{"--version"};
+    QTest::newRow("check") << QStringList{"--check", "%1"};
+    QTest::newRow("expand") << QStringList{"--expand", "x"};
+    QTest::newRow("stats") << QStringList{"--stats", "%1"};
+    QTest::newRow("export-text") << QStringList{"--export-text", "%1"};
+}
+
+void CommandLineToolTest::lostOutputIsAFailure()
+{
+    QFETCH(QStringList, arguments);
+    TestEnvironment env;
+    const QString project = env.writeFile("a.prj", kGood + "Item New\r\nTitel=B\r\nItem Done\r\n");
+    arguments.replaceInStrings(QStringLiteral("%1"), project);
+    const Run run = brekko(arguments, [](QProcess &process) { process.setStandardOutputFile("/dev/full"); });
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("Ausgabe konnte nicht geschrieben werden")), qPrintable(run.err));
+}
+
+// Without a display, too: the usage, not the window or Qt's platform error.
+void CommandLineToolTest::unknownOptionGetsTheUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("alone") << QStringList{"--bogus"};
+    QTest::newRow("after a file") << QStringList{"katalog.prj", "--bogus"};
+}
+
+void CommandLineToolTest::unknownOptionGetsTheUsage()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = brekko(arguments, [](QProcess &process) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+    });
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(QStringLiteral("Aufruf: brekko")), qPrintable(run.err));
+}
+
+void CommandLineToolTest::statsFormatsAsTheWindow()
+{
+    TestEnvironment env;
+    const QString project = env.writeFile("z.prj", kGood
+                                                       + "Item New\r\nTitel=B\r\nKommentar=eins\r\n"
+                                                         "Befehl=1,ab\r\nItem Done\r\nItem New\r\nTitel=C\r\n"
+                                                         "Kommentar=drei\r\nItem Done\r\n");
+    const Run run = brekko({"--stats", project});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.endsWith(QStringLiteral("Befehl:\n  Zeichenanzahl: 2\n  Durchschnittliche Zeichenanzahl: 0,67\n")),
+             qPrintable(run.out));
 }
 
 BREKKO_TEST_MAIN(CommandLineToolTest)

@@ -1,4 +1,5 @@
 #include "MsgBoxRecorder.h"
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
 
 #include "TestRegistry.h"
@@ -46,6 +47,7 @@ private slots:
     void builtCatalogueLoadsWithoutProblems();
     void catalogueMadeElsewhereLoadsWithoutProblems();
     void stagedCatalogueFitsItsFinalFolder();
+    void scriptWritesIntoTheHomeFolder();
 };
 
 void ExampleCatalogueTest::builtCatalogueLoadsWithoutProblems()
@@ -84,6 +86,29 @@ void ExampleCatalogueTest::stagedCatalogueFitsItsFinalFolder()
     QVERIFY(QDir().mkpath(QFileInfo(final).path()));
     QVERIFY(QDir().rename(stage, final));
     checkCatalogue(final + QStringLiteral("/Beispiel.prj"));
+}
+
+// An installed example folder is read-only: the script writes into the
+// user's home folder.
+void ExampleCatalogueTest::scriptWritesIntoTheHomeFolder()
+{
+    TestEnvironment env;
+    const QString examples = env.path(QStringLiteral("share/brekko/examples"));
+    QProcess maker;
+    maker.start(QStringLiteral(BREKKO_MAKE_EXAMPLE), {QStringLiteral(BREKKO_EXAMPLES_SOURCE), examples});
+    QVERIFY(maker.waitForFinished());
+    const ScratchMount installed(examples, examples);
+    REQUIRE_MOUNT(installed);
+    const QString home = env.makeFolder(QStringLiteral("home"));
+    QProcess script;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.remove(QStringLiteral("DISPLAY"));
+    script.setProcessEnvironment(environment);
+    script.start(examples + QStringLiteral("/Programme/hallo.sh"), {});
+    QVERIFY(script.waitForFinished());
+    QCOMPARE(script.exitCode(), 0);
+    QVERIFY(QFileInfo(home + QStringLiteral("/Brekko-Ausgabe.txt")).size() > 0);
 }
 
 BREKKO_TEST_MAIN(ExampleCatalogueTest)

@@ -3,10 +3,15 @@
 #include "TestRegistry.h"
 #include "app/HelpWindow.h"
 #include "common/AppContext.h"
+#include "common/DialogParts.h"
 #include "common/Help.h"
+#include "common/ModalSeam.h"
+#include "common/TMsgBoxForm.h"
 #include "platform/TextFile.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -25,6 +30,12 @@ QByteArray helpText()
     return html + "</body></html>";
 }
 
+// The topic the help window shows; "none" without a window.
+QString shownTopic()
+{
+    return HelpWindow::current() ? HelpWindow::current()->browser()->source().fragment() : QStringLiteral("none");
+}
+
 int scrollPosition()
 {
     return HelpWindow::current()->browser()->verticalScrollBar()->value();
@@ -41,6 +52,9 @@ private slots:
     void opensAtTheTopicAndTheContents();
     void nothingWithoutHelpFile();
     void usableFromAModalDialog();
+    void f1OpensTheTopicOfTheActiveWindow_data();
+    void f1OpensTheTopicOfTheActiveWindow();
+    void helpFromAMessageBoxStaysWhenTheBoxCloses();
     void shippedFileHasEveryTopic_data();
     void shippedFileHasEveryTopic();
 };
@@ -86,6 +100,87 @@ void HelpWindowTest::usableFromAModalDialog()
     });
     dialog.exec();
     QCOMPARE(owner, &dialog);
+}
+
+void HelpWindowTest::f1OpensTheTopicOfTheActiveWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("dialog") << "dialog"
+                            << "80030";
+    QTest::newRow("dialog opened from it, without a context") << "sub-dialog"
+                                                              << "80030";
+    QTest::newRow("dialog with only a help button") << "button"
+                                                    << "80030";
+    QTest::newRow("message box") << "box"
+                                 << "80030";
+    QTest::newRow("window without a context") << "window"
+                                              << "";
+}
+
+void HelpWindowTest::f1OpensTheTopicOfTheActiveWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, topic);
+    TestEnvironment env;
+    AppContext::setHelpFileName(env.writeFile(QStringLiteral("Hilfe.html"), helpText()));
+    QString shown = QStringLiteral("nothing");
+    ModalSeam::ScopedHandler seam([&](QDialog *dialog) {
+        QTest::keyClick(dialog, Qt::Key_F1);
+        shown = shownTopic();
+        return int(QDialog::Rejected);
+    });
+
+    QDialog owner;
+    MakeDialogButtonRow(&owner, new QPushButton(&owner), 80030);
+    if (window == QLatin1String("dialog")) {
+        RunModal(&owner);
+    } else if (window == QLatin1String("sub-dialog")) {
+        owner.show();
+        QDialog inner(&owner);
+        MakeDialogButtonRow(&inner, new QPushButton(&inner), 0);
+        RunModal(&inner);
+    } else if (window == QLatin1String("button")) {
+        QDialog dialog;
+        auto *help = new QPushButton(QStringLiteral("Hilfe"), &dialog);
+        help->setObjectName(QStringLiteral("Button_Hilfe"));
+        connect(help, &QPushButton::clicked, &dialog, [] { ShowHelp(80030); });
+        RunModal(&dialog);
+    } else if (window == QLatin1String("box")) {
+        TMsgBoxForm box;
+        box.prepare({QStringLiteral("Fehler: Projektdatei nicht gefunden..."), QStringLiteral("Text"), MsgBox::Error,
+                     MsgBox::ErrorBeep, MsgBox::Ok, 80030});
+        RunModal(&box);
+    } else {
+        QWidget plain;
+        plain.show();
+        QTest::keyClick(&plain, Qt::Key_F1);
+        shown = shownTopic();
+    }
+    QCOMPARE(shown, topic);
+}
+
+// The help window opened from a message box passes to the window below when
+// the box closes, and stays shown in front of it.
+void HelpWindowTest::helpFromAMessageBoxStaysWhenTheBoxCloses()
+{
+    TestEnvironment env;
+    AppContext::setHelpFileName(env.writeFile(QStringLiteral("Hilfe.html"), helpText()));
+    QWidget main;
+    main.show();
+    TMsgBoxForm box;
+    box.prepare({QStringLiteral("Frage ?"), QStringLiteral("Text"), MsgBox::Question, MsgBox::QuestionBeep,
+                 MsgBox::Yes | MsgBox::No | MsgBox::Help, 80030});
+    ModalSeam::ScopedHandler seam([&](QDialog *) {
+        ShowHelp(80030);
+        return int(MsgBox::ResultNo);
+    });
+    RunModal(&box);
+    QVERIFY(!box.isVisible());
+    QVERIFY(HelpWindow::current());
+    QVERIFY(HelpWindow::current()->parentWidget() != &box);
+    QVERIFY(HelpWindow::current()->isVisible());
+    QCOMPARE(shownTopic(), QStringLiteral("80030"));
 }
 
 void HelpWindowTest::shippedFileHasEveryTopic_data()

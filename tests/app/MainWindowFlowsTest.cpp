@@ -10,6 +10,7 @@
 #include "tree/ProjectTreeView.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -182,7 +183,7 @@ void MainWindowFlowsTest::openThroughChooser()
     QCOMPARE(requests[0].kind, FileChooser::Kind::OpenFile);
     QCOMPARE(requests[0].caption, QStringLiteral("Projektdatei öffnen..."));
     QCOMPARE(requests[0].filter, kFilter);
-    QCOMPARE(requests[0].startFolder, AppContext::programDirectory());
+    QCOMPARE(requests[0].startFolder, QDir::homePath());
     QCOMPARE(requests[1].startFolder, m_env->path(QStringLiteral("Daten")));
     QCOMPARE(requests[1].preselectedName, QStringLiteral("Spiele.prj"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Talvoren V4 - <%1> Test").arg(file));

@@ -94,7 +94,7 @@ void TMsgIniErrorFormTest::missingFileTakesDefaults()
     QCOMPARE(answerer.seen.size(), 1);
     const Seen &seen = answerer.seen.first();
     QCOMPARE(seen.caption, QStringLiteral("Fehler: Ini-Datei nicht gefunden..."));
-    QCOMPARE(seen.fileLabel, QStringLiteral("Eigene/Brekko.INI"));
+    QCOMPARE(seen.fileLabel, env.programDirectory() + QStringLiteral("Eigene/Brekko.INI"));
     QCOMPARE(seen.helpContext, 80010);
     QCOMPARE(seen.sound, 16);
 }

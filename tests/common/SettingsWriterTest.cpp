@@ -106,6 +106,7 @@ private slots:
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void newFileGoesWhereTheNextStartFindsIt();
+    void installedDefaultsAreCopiedToTheUsersFile_data();
     void installedDefaultsAreCopiedToTheUsersFile();
 };
 
@@ -318,19 +319,33 @@ void SettingsWriterTest::newFileGoesWhereTheNextStartFindsIt()
     QCOMPARE(ReadSettings(save.fileName).top, 3);
 }
 
-// The shared file of an installation cannot be changed by its user; the
-// user's own file starts as its copy, so that its tools stay.
+// The shared file of an installation is never changed, also where its user
+// (root) could write it; the user's own file starts as its copy, so that its
+// tools stay.
+void SettingsWriterTest::installedDefaultsAreCopiedToTheUsersFile_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("read-only installation") << true;
+    QTest::newRow("installation the user may write") << false;
+}
+
 void SettingsWriterTest::installedDefaultsAreCopiedToTheUsersFile()
 {
+    QFETCH(bool, readOnly);
     TestEnvironment env;
     const QByteArray shipped = kHeader + "[Tools]\r\n1=Terminal,xterm\r\n";
     env.writeFile(QStringLiteral("prefix/share/brekko/Brekko.ini"), shipped);
     env.makeFolder(QStringLiteral("prefix/bin"));
-    ScratchMount prefix(env.path(QStringLiteral("prefix")));
-    REQUIRE_MOUNT(prefix);
-    AppContext::setProgramDirectory(prefix.path(QStringLiteral("bin/")));
+    std::unique_ptr<ScratchMount> prefix;
+    QString root = env.path(QStringLiteral("prefix"));
+    if (readOnly) {
+        prefix = std::make_unique<ScratchMount>(root);
+        REQUIRE_MOUNT(*prefix);
+        root = prefix->path();
+    }
+    AppContext::setProgramDirectory(root + QStringLiteral("/bin/"));
     const QString installed = LocateProgramFile(QStringLiteral("Brekko.ini"));
-    QCOMPARE(installed, prefix.path(QStringLiteral("share/brekko/Brekko.ini")));
+    QCOMPARE(installed, root + QStringLiteral("/share/brekko/Brekko.ini"));
 
     const Settings current = ReadSettings(installed);
     Settings edited = current;

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "TestEnvironment.h"
@@ -10,15 +11,21 @@
 #include "export/print/TExportDruckenForm.h"
 #include "export/print/TPagePrinter.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -59,6 +66,10 @@ private slots:
     void headerAndFrameReachThePrinter();
     void printToFile();
     void printToReadOnlyFolderFails();
+    void existingFileIsReplacedOnlyByACompletePrint_data();
+    void existingFileIsReplacedOnlyByACompletePrint();
+    void backwardsRangeIsRefused();
+    void fontDialogStartsOnThePrintFont();
     void linesChangedWhileLayingOutWin();
 };
 
@@ -263,6 +274,105 @@ void ExportDruckenFormTest::printToReadOnlyFolderFails()
     QCOMPARE(form.result(), 0);
 }
 
+// The user is asked before a file is replaced; declining or cancelling the
+// print leaves it as it was, with no piece of the new file beside it.
+void ExportDruckenFormTest::existingFileIsReplacedOnlyByACompletePrint_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("declined") << int(QMessageBox::No) << false << false;
+    QTest::newRow("confirmed") << int(QMessageBox::Yes) << false << true;
+    QTest::newRow("confirmed, then cancelled") << int(QMessageBox::Yes) << true << false;
+}
+
+void ExportDruckenFormTest::existingFileIsReplacedOnlyByACompletePrint()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, cancel);
+    QFETCH(bool, replaced);
+    TestEnvironment env;
+    const QByteArray old("%PDF alt");
+    const QString pdf = env.writeFile(QStringLiteral("aus/druck.pdf"), old);
+    MsgBoxRecorder boxes;
+    boxes.setAnswerOkBoxes(true);
+    TExportDruckenForm form(numberedSource(300), Settings());
+    form.show();
+    child<QCheckBox>(&form, "CheckBox_InDateiDrucken")->setChecked(true);
+    child<QLineEdit>(&form, "MaskEdit_AnzahlKopien")->setText(QStringLiteral("100"));
+    QString question;
+    ModalSeam::ScopedHandler seam([&](QDialog *dialog) {
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            question = box->text();
+            return answer;
+        }
+        child<QLineEdit>(dialog, "Edit_Dateiname")->setText(pdf);
+        return int(QDialog::Accepted);
+    });
+    const EventPump::Runner previous = SetPendingEventsRunner([&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (cancel && window->objectName() == QLatin1String("TPrintProgressForm"))
+                child<QPushButton>(window, "Button_Abbrechen")->click();
+        }
+    });
+    child<QPushButton>(&form, "Button_StartPrint")->click();
+    SetPendingEventsRunner(previous);
+
+    QVERIFY2(question.contains(QStringLiteral("druck.pdf")), qPrintable(question));
+    QCOMPARE(FileBytes(pdf) != old, replaced);
+    QCOMPARE(QDir(env.path(QStringLiteral("aus"))).entryList(QDir::Files | QDir::Hidden), QStringList{"druck.pdf"});
+    QCOMPARE(form.isVisible(), !replaced);
+    if (cancel)
+        QCOMPARE(boxes.last().text, QStringLiteral("Drucken abgebrochen"));
+}
+
+void ExportDruckenFormTest::backwardsRangeIsRefused()
+{
+    TestEnvironment env;
+    const QString pdf = env.path(QStringLiteral("druck.pdf"));
+    MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
+    TExportDruckenForm form(numberedSource(300), Settings());
+    form.show();
+    child<QCheckBox>(&form, "CheckBox_InDateiDrucken")->setChecked(true);
+    child<QLineEdit>(&form, "MaskEdit_Von")->setText(QStringLiteral("3"));
+    child<QLineEdit>(&form, "MaskEdit_Bis")->setText(QStringLiteral("2"));
+    ModalSeam::ScopedHandler seam([&](QDialog *dialog) {
+        child<QLineEdit>(dialog, "Edit_Dateiname")->setText(pdf);
+        return int(QDialog::Accepted);
+    });
+    child<QPushButton>(&form, "Button_StartPrint")->click();
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Drucken nicht möglich..."));
+    QVERIFY(form.isVisible());
+    QVERIFY(!QFile::exists(pdf));
+}
+
+// The font dialog runs through the seam, opens on the installed family the
+// print font resolves to, and OK without a change keeps the font.
+void ExportDruckenFormTest::fontDialogStartsOnThePrintFont()
+{
+    TExportDruckenForm form(numberedSource(10), Settings());
+    form.show();
+    const QFont before = form.pagePrinter()->font();
+    QString shown;
+    ModalSeam::ScopedHandler seam([&](QDialog *dialog) {
+        if (auto *fonts = qobject_cast<QFontDialog *>(dialog))
+            shown = fonts->currentFont().family();
+        return int(QDialog::Accepted);
+    });
+    // A dialog outside the seam would wait for a person.
+    QTimer::singleShot(3000, &form, [] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *fonts = qobject_cast<QFontDialog *>(window))
+                fonts->reject();
+        }
+    });
+    child<QPushButton>(&form, "Button_Schriftart")->click();
+    QCOMPARE(shown, QFontInfo(before).family());
+    QCOMPARE(form.pagePrinter()->font(), before);
+}
+
 void ExportDruckenFormTest::linesChangedWhileLayingOutWin()
 {
     TPagePrinter printer;
@@ -271,7 +381,8 @@ void ExportDruckenFormTest::linesChangedWhileLayingOutWin()
         if (++runs == 1)
             printer.setLines({QStringLiteral("neu")});
     });
-    printer.setLines(QStringList(200'000, QStringLiteral("alte Zeile")));
+    // Measured text (not Latin-1) keeps the layout busy long enough.
+    printer.setLines(QStringList(50'000, QStringLiteral("alte Zeile →")));
     SetPendingEventsRunner(previous);
     QVERIFY(runs >= 1);
     QCOMPARE(printer.pageCount(), 1);

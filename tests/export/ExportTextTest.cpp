@@ -106,16 +106,39 @@ private slots:
         QVERIFY(lines.isEmpty());
     }
 
-    void deepChainRendersWithoutRecursion()
+    // A deep chain renders without recursion; its indentation stops growing
+    // at kMaxDrawnLevels, and the text says so at its end.
+    void deepChainIndentationIsCapped_data()
     {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("blanks");
+        QTest::newRow("rendering") << 0 << 1;
+        QTest::newRow("below each other") << 1 << 3;
+        QTest::newRow("side by side") << 2 << 3;
+    }
+
+    void deepChainIndentationIsCapped()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, blanks);
         ProjectTree tree;
         ProjectEntry *parent = nullptr;
         for (int i = 0; i < 20000; ++i)
             parent = add(tree, parent, QStringLiteral("e"));
+        TextExportOptions options;
+        options.fields = fields(true, false, false);
+        options.sideBySide = layout == 2;
+        options.blanksPerLevel = blanks;
         QStringList lines;
-        RenderProjectText(lines, tree, fields(true, false, false));
-        QCOMPARE(lines.size(), 20000);
-        QCOMPARE(lines.last(), QString(19999, QLatin1Char(' ')) + QLatin1Char('e'));
+        if (layout == 0)
+            RenderProjectText(lines, tree, options.fields);
+        else
+            lines = ComposeExportText(tree, options);
+        QCOMPARE(lines.size(), 20001);
+        QCOMPARE(lines.at(99), QString(99 * blanks, QLatin1Char(' ')) + QLatin1Char('e'));
+        QCOMPARE(lines.at(100), QString(kMaxDrawnLevels * blanks, QLatin1Char(' ')) + QLatin1Char('e'));
+        QCOMPARE(lines.at(19999), lines.at(100));
+        QCOMPARE(lines.last(), kIndentCappedNote);
     }
 
     void structuredLayoutWithOneBlankEqualsRendering()

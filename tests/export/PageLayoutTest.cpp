@@ -7,6 +7,7 @@
 #include "project/Project.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QTest>
 
 class PageLayoutTest : public QObject {
@@ -23,6 +24,8 @@ private slots:
     void pageSections();
     void wrapping_data();
     void wrapping();
+    void wrappedRowsFitTheirWidth_data();
+    void wrappedRowsFitTheirWidth();
     void pagesFollowRowsAndHeader();
     void degeneratePagesStillEnd();
     void cancelledLayoutIsEmpty();
@@ -184,6 +187,48 @@ void PageLayoutTest::wrapping()
     const QFontMetricsF metrics(LayoutFont(DefaultPrintFont()));
     const double advance = metrics.horizontalAdvance(QLatin1Char('x'));
     QCOMPARE(WrapLine(line, metrics, columns * advance + advance / 4), expected);
+}
+
+// Rows are measured from a table of character widths where the text allows
+// it; as drawn, no row is wider than the body.
+void PageLayoutTest::wrappedRowsFitTheirWidth_data()
+{
+    QTest::addColumn<bool>("fixedPitch");
+    QTest::addColumn<QString>("line");
+    const QString words = QStringLiteral("Größere Übersicht über alle Einträge, Befehle & Kommentare; 1.234,5 €? ");
+    for (bool fixed : {true, false}) {
+        const char *font = fixed ? "fixed pitch, " : "proportional, ";
+        QTest::addRow("%sLatin-1 words", font) << fixed << words.repeated(12).remove(QChar(0x20ac));
+        QTest::addRow("%sone long word", font) << fixed << QStringLiteral("WiWiWiWi").repeated(60);
+        QTest::addRow("%sother scripts", font) << fixed << (words + QStringLiteral("→ Ωμέγα ")).repeated(10);
+    }
+}
+
+void PageLayoutTest::wrappedRowsFitTheirWidth()
+{
+    QFETCH(bool, fixedPitch);
+    QFETCH(QString, line);
+    QFont font = fixedPitch ? DefaultPrintFont() : QFont(QStringLiteral("Sans Serif"), 10);
+    font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
+    PageSetup setup;
+    setup.font = font;
+    setup.marginRight = 150;
+    PageLayout layout;
+    QVERIFY(layout.layOut({line}, setup));
+    const QStringList rows = layout.rowsOfPage(1);
+    QVERIFY(rows.size() > 1);
+    QCOMPARE(rows.join(QString()), line);
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(qRound(kLayoutDpi / 25.4 * 1000.0));
+    device.setDotsPerMeterY(device.dotsPerMeterX());
+    const QFontMetricsF drawn(LayoutFont(font), &device);
+    const double width = MmToLayout(layout.geometry().bodyRight - layout.geometry().bodyLeft);
+    for (const QString &row : rows) {
+        QString visible = row;
+        while (visible.endsWith(QLatin1Char(' ')))
+            visible.chop(1);
+        QVERIFY2(drawn.horizontalAdvance(visible) <= width + 0.5, qPrintable(row));
+    }
 }
 
 void PageLayoutTest::pagesFollowRowsAndHeader()

@@ -17,7 +17,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -60,6 +62,20 @@ private slots:
         QCOMPARE(child<QSpinBox>(&form, "UpDown_AnzahlLeerzeichen")->value(), 2);
         form.show();
         QTRY_COMPARE(form.windowTitle(), QStringLiteral("Exportieren - Als Textdatei speichern"));
+    }
+
+    // The tab captions are whole and the dialog fits its screen.
+    void tabsShowTheirWholeCaption()
+    {
+        Project project;
+        TExportTextdateiForm form(project, Settings());
+        form.show();
+        const QTabBar *tabs = child<QTabWidget>(&form, "PageControl")->tabBar();
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            const int needed = tabs->fontMetrics().horizontalAdvance(tabs->tabText(tab)) + tabs->iconSize().width();
+            QVERIFY2(tabs->tabRect(tab).width() > needed, qPrintable(tabs->tabText(tab)));
+        }
+        QVERIFY(form.frameGeometry().width() <= form.screen()->availableGeometry().width());
     }
 
     void layoutChoiceEnablesSeparatorBox()

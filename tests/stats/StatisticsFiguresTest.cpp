@@ -105,7 +105,7 @@ void StatisticsFiguresTest::projectFileCountsAndHugeSize()
         env.writeFile(QStringLiteral("P.prj"), "<Talvoren V4 Projektdatei>\r\n item new \r\nx\r\nITEM NEW\r\n");
     ProjectFileFigures figures = ProjectFileStatistics(file);
     QVERIFY(figures.found);
-    QCOMPARE(figures.fileName, file.toLower());
+    QCOMPARE(figures.fileName, file);
     QCOMPARE(figures.lineCount, qint64(4));
     QCOMPARE(figures.declaredEntries, qint64(2));
     QVERIFY(!ProjectFileStatistics(env.path(QStringLiteral("missing.prj"))).found);

@@ -4,13 +4,18 @@
 #include "TestRegistry.h"
 #include "common/AppContext.h"
 #include "common/FileChooser.h"
+#include "common/ModalSeam.h"
+#include "components/ElidedLabel.h"
 #include "project/Project.h"
+#include "stats/StatisticsEntry.h"
 #include "stats/StatisticsFigures.h"
 #include "stats/TStatistikForm.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -44,6 +49,13 @@ bool panelShows(const TStatistikForm &form, const char *panel, const QString &me
     return stack && stack->currentWidget() == label && label->text() == message;
 }
 
+// Shows the form and waits until it has filled its pages.
+void showFilled(TStatistikForm &form)
+{
+    form.show();
+    QTRY_COMPARE(form.windowTitle(), QStringLiteral("Projektstatistik"));
+}
+
 bool isRed(const QLabel *label)
 {
     return label->styleSheet().contains(QStringLiteral("red"));
@@ -62,6 +74,9 @@ private slots:
     void invalidActionNumberIsRed();
     void singleEntryAsksForSeveral();
     void savesTheFiguresAsText();
+    void waitingCaptionShowsFirst();
+    void longTextsStayOnScreen();
+    void printingWithoutAPrinterIsReported();
 };
 
 void StatistikFormTest::withoutProjectFileTheOtherPagesAreFilled()
@@ -69,8 +84,7 @@ void StatistikFormTest::withoutProjectFileTheOtherPagesAreFilled()
     Fixture fixture(1200);
     TStatistikForm form({&fixture.project, fixture.child, QString(), QStringLiteral("Katalog"), {}, QString()});
     QCOMPARE(form.windowTitle(), QStringLiteral("Statistik wird erstellt. Bitte warten..."));
-    form.show();
-    QCOMPARE(form.windowTitle(), QStringLiteral("Projektstatistik"));
+    showFilled(form);
     QVERIFY(panelShows(form, "Panel_Projektdatei", QStringLiteral("Keine Projektdatei geladen...")));
     QCOMPARE(text(form, "Label_Dateiname"), QStringLiteral("?"));
     QCOMPARE(text(form, "Label_Titel"), QStringLiteral("Katalog"));
@@ -89,8 +103,8 @@ void StatistikFormTest::deletedProjectFileIsRed()
     Fixture fixture(2);
     {
         TStatistikForm form({&fixture.project, nullptr, file, QString(), {}, QString()});
-        form.show();
-        QCOMPARE(text(form, "Label_Dateiname"), file.toLower());
+        showFilled(form);
+        QCOMPARE(text(form, "Label_Dateiname"), file);
         QCOMPARE(text(form, "Label_Dateigroesse"),
                  QStringLiteral("%1 Byte").arg(QLocale(QLocale::German).toString(bytes.size())));
         QCOMPARE(text(form, "Label_Zeilenanzahl"), QStringLiteral("1.501"));
@@ -100,7 +114,7 @@ void StatistikFormTest::deletedProjectFileIsRed()
     }
     QFile::remove(file);
     TStatistikForm form({&fixture.project, nullptr, file, QString(), {}, QString()});
-    form.show();
+    showFilled(form);
     const QString missing = QStringLiteral("Fehler: Projektdatei konnte nicht gefunden werden...");
     QVERIFY(panelShows(form, "Panel_Projektdatei", missing));
     QVERIFY(isRed(form.findChild<QLabel *>(QStringLiteral("Panel_Projektdatei"))));
@@ -115,7 +129,7 @@ void StatistikFormTest::currentEntryFigures()
     const QStringList comment{QStringLiteral("abcd"), QStringLiteral("ab"), QStringLiteral("abcdef"),
                               QStringLiteral("xy")};
     TStatistikForm form({&fixture.project, fixture.child, QString(), QString(), comment, QString()});
-    form.show();
+    showFilled(form);
     QCOMPARE(text(form, "Label_PosLevel"), QStringLiteral("1"));
     QCOMPARE(text(form, "Label_PosEbene"), QStringLiteral("1"));
     QCOMPARE(text(form, "Label_ImgStandard"), QStringLiteral("4"));
@@ -133,7 +147,7 @@ void StatistikFormTest::invalidActionNumberIsRed()
     Fixture fixture(2);
     fixture.child->record.action = 9;
     TStatistikForm form({&fixture.project, fixture.child, QString(), QString(), {QStringLiteral("eine")}, QString()});
-    form.show();
+    showFilled(form);
     QCOMPARE(text(form, "Label_BefNr"), QStringLiteral("Fehler: 9 ist keine gültige Befehlsnummer..."));
     QVERIFY(isRed(form.value("Label_BefNr")));
     QCOMPARE(text(form, "Label_KomKZ_Nr"), QStringLiteral("-"));
@@ -145,7 +159,7 @@ void StatistikFormTest::singleEntryAsksForSeveral()
     Project project;
     project.tree.append(nullptr, std::make_unique<ProjectEntry>(QStringLiteral("allein")));
     TStatistikForm form({&project, nullptr, QString(), QString(), {}, QString()});
-    form.show();
+    showFilled(form);
     QCOMPARE(text(form, "Label_AnzahlEintraege"), QStringLiteral("1"));
     QVERIFY(panelShows(form, "Panel_AlleEintraege",
                        QStringLiteral("Um Statistiken erstellen zu können müssen mehrere Einträge vorhanden sein...")));
@@ -157,7 +171,7 @@ void StatistikFormTest::savesTheFiguresAsText()
     AppContext::setProgramDirectory(env.programDirectory());
     Fixture fixture(3);
     TStatistikForm form({&fixture.project, nullptr, QString(), QString(), {}, QString()});
-    form.show();
+    showFilled(form);
     const QString target = env.path(QStringLiteral("out.txt"));
     FileChooser::Request asked;
     FileChooser::ScopedHandler chooser([&](const FileChooser::Request &request) {
@@ -179,6 +193,52 @@ void StatistikFormTest::savesTheFiguresAsText()
     form.RichEdit_Speichern_OnClick();
     QCOMPARE(boxes.count(), 1);
     QVERIFY(boxes.last().caption.startsWith(QStringLiteral("Fehler: ")));
+}
+
+// The window shows its waiting caption before the figures fill it.
+void StatistikFormTest::waitingCaptionShowsFirst()
+{
+    Fixture fixture(3);
+    QString first, count;
+    ModalSeam::ScopedHandler seam([&](QDialog *dialog) {
+        first = dialog->windowTitle();
+        count = dialog->findChild<QLabel *>(QStringLiteral("Label_AnzahlEintraege"))->text();
+        [&] { QTRY_COMPARE(dialog->windowTitle(), QStringLiteral("Projektstatistik")); }();
+        return int(QDialog::Accepted);
+    });
+    ShowStatistics(nullptr, fixture.project, fixture.child, QString(), {}, QString());
+    QCOMPARE(first, QStringLiteral("Statistik wird erstellt. Bitte warten..."));
+    QCOMPARE(count, QStringLiteral("?"));
+}
+
+void StatistikFormTest::longTextsStayOnScreen()
+{
+    Fixture fixture(2);
+    const QString command = QStringLiteral("/opt/programm ") + QString(300, QLatin1Char('x'));
+    TStatistikForm form({&fixture.project, fixture.child, QString(), QString(), {}, command});
+    showFilled(form);
+    QVERIFY2(form.frameGeometry().width() <= form.screen()->availableGeometry().width(),
+             qPrintable(QString::number(form.frameGeometry().width())));
+    auto *label = qobject_cast<ElidedLabel *>(form.value("Label_BefStr"));
+    QVERIFY(label);
+    QCOMPARE(label->text(), command);
+    QVERIFY(label->shownText().contains(QChar(0x2026)));
+    QVERIFY(label->shownText().startsWith(QStringLiteral("/opt/")));
+}
+
+void StatistikFormTest::printingWithoutAPrinterIsReported()
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("a printer is installed here; nothing is printed on it");
+    Fixture fixture(3);
+    TStatistikForm form({&fixture.project, nullptr, QString(), QString(), {}, QString()});
+    showFilled(form);
+    MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
+    form.RichEdit_Ausdrucken_OnClick();
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Drucken nicht möglich..."));
+    QCOMPARE(boxes.last().helpContext, 80480);
 }
 
 BREKKO_TEST_MAIN(StatistikFormTest)

@@ -66,7 +66,7 @@ QString SettingsSaveTarget(const QString &inUse)
         const QString beside = AppContext::programDirectory() + DefaultSettingsFileName;
         return canWriteFile(beside) ? beside : UserSettingsFile();
     }
-    if (!canWriteFile(inUse) && isInstalledDataFile(inUse))
+    if (isInstalledDataFile(inUse))
         return UserSettingsFile();
     return inUse;
 }

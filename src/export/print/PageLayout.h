@@ -3,9 +3,11 @@
 #include "common/OperationObserver.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // Sides of the printable area that get a frame line.
@@ -51,24 +53,56 @@ QFont DefaultPrintFont();
 
 PageGeometry ComputeGeometry(const PageSetup &setup);
 
-// Lines broken into rows and rows into pages.
+// Widths of text in a layout font. Lines of Latin-1 characters are summed
+// from a table of advances (the layout font neither kerns nor shapes them);
+// any other text is measured.
+class TextMeasure {
+public:
+    explicit TextMeasure(const QFontMetricsF &metrics);
+
+    double width(QStringView text) const;
+    // Where line breaks into rows no wider than width: the length of each
+    // row, broken at the last blank that fits, else inside the word; each
+    // row holds at least one character.
+    std::vector<int> rowLengths(QStringView line, double width) const;
+    const QFontMetricsF &metrics() const { return m_metrics; }
+    // Only Latin-1 characters, whose widths simply add up.
+    bool tabled(QStringView text) const;
+
+private:
+    int fitting(QStringView text, double width) const;
+
+    QFontMetricsF m_metrics;
+    double m_advance[256];
+};
+
+// Lines broken into rows and rows into pages. The layout keeps the lines it
+// was given (shared, not copied) and each row as a piece of its line; the
+// text of a page is put together when it is asked for.
 class PageLayout {
 public:
     // Lays lines out; false when observer cancelled (the layout is then empty).
     bool layOut(const QStringList &lines, const PageSetup &setup, const OperationObserver &observer = {});
 
-    int pageCount() const { return static_cast<int>(m_pageStarts.size()); }
+    int pageCount() const;
     int rowsPerPage() const { return m_rowsPerPage; }
     const PageGeometry &geometry() const { return m_geometry; }
+    // The widths the rows were broken by; only after a layout.
+    const TextMeasure &measure() const { return *m_measure; }
     // The rows of page (1-based); empty outside 1..pageCount.
     QStringList rowsOfPage(int page) const;
     int rowCount() const { return static_cast<int>(m_rows.size()); }
 
 private:
-    void addRows(const QString &line, const class QFontMetricsF &metrics, double width, bool wrap);
+    struct Row {
+        int line;
+        int start;
+        int length; // -1: to the end of the line
+    };
 
-    std::vector<QString> m_rows;
-    std::vector<int> m_pageStarts;
+    QStringList m_lines;
+    std::vector<Row> m_rows;
+    std::optional<TextMeasure> m_measure;
     int m_rowsPerPage = 1;
     PageGeometry m_geometry;
 };

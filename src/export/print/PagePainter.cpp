@@ -19,6 +19,40 @@ void paintSections(QPainter &painter, const QString &text, int page, const QStri
     painter.drawText(row, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, sections.right);
 }
 
+// Draws row with its baseline at y from left. Blanks before, behind and in
+// runs of two or more are left out and only moved over, so that a printout
+// holds no glyphs for indentation and padding. Rows that are not Latin-1
+// are drawn whole (their script may need them so), only without the
+// leading blanks.
+void drawRow(QPainter &painter, const TextMeasure &measure, double left, double y, const QString &row)
+{
+    const QStringView text(row);
+    const qsizetype size = text.size();
+    const double blank = measure.width(u" ");
+    qsizetype start = 0;
+    while (start < size && text.at(start) == QLatin1Char(' '))
+        ++start;
+    double x = left + blank * double(start);
+    if (!measure.tabled(text)) {
+        painter.drawText(QPointF(x, y), row.mid(start));
+        return;
+    }
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size
+               && !(text.at(end) == QLatin1Char(' ') && (end + 1 == size || text.at(end + 1) == QLatin1Char(' '))))
+            ++end;
+        const QStringView run = text.mid(start, end - start);
+        painter.drawText(QPointF(x, y), run.toString());
+        x += measure.width(run);
+        start = end;
+        while (start < size && text.at(start) == QLatin1Char(' ')) {
+            x += blank;
+            ++start;
+        }
+    }
+}
+
 } // namespace
 
 void PaintPage(QPainter &painter, double dpi, const PageLayout &layout, const PageSetup &setup,
@@ -63,7 +97,7 @@ void PaintPage(QPainter &painter, double dpi, const PageLayout &layout, const Pa
     double baseline = body.top() + metrics.ascent();
     const double step = MmToLayout(g.lineHeight);
     for (const QString &row : layout.rowsOfPage(page)) {
-        painter.drawText(QPointF(body.left(), baseline), row);
+        drawRow(painter, layout.measure(), body.left(), baseline, row);
         baseline += step;
     }
     painter.restore();

@@ -2,19 +2,23 @@
 
 #include "export/print/PagePainter.h"
 
-#include <QStringList>
+#include <functional>
+#include <vector>
 
-class QTextStream;
-struct Settings;
+class QIODevice;
 
-// Writes every page of layout to fileName as PDF on paper of the setup's
-// size; false when the file cannot be written. Needs a QGuiApplication.
-bool WritePdf(const QString &fileName, const PageLayout &layout, const PageSetup &setup,
-              const PageDecoration &decoration);
+// Called after each page with the number of pages done; false stops.
+using PdfProgress = std::function<bool(int pagesDone)>;
 
-// brekko --print FILE --pdf OUT [--format NAME] [--header TEXT]
-// [--footer TEXT] [--frame LRTB]: lays FILE out with the print export's
-// defaults (fields and custom size from settings) and writes OUT. 0 on
-// success, 2 with a message on err. Needs a QGuiApplication.
-int RunPrintCommand(const QStringList &args, QTextStream &err);
-int RunPrintCommand(const QStringList &args, QTextStream &err, const Settings &settings);
+struct PdfResult {
+    bool written = false;
+    bool cancelled = false;
+    QString error; // why the file could not be written
+};
+
+// Writes the pages (numbers of layout, in this order, repeats allowed) to
+// fileName as PDF on paper of the setup's size. An existing file is replaced
+// only by a complete new one; a failed or cancelled run leaves nothing
+// behind. Needs a QGuiApplication.
+PdfResult WritePdf(const QString &fileName, const PageLayout &layout, const PageSetup &setup,
+                   const PageDecoration &decoration, const std::vector<int> &pages, const PdfProgress &progress = {});

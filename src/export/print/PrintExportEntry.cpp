@@ -3,6 +3,7 @@
 #include "common/BusyCursor.h"
 #include "common/ModalSeam.h"
 #include "export/print/TExportDruckenForm.h"
+#include "platform/ProcessMemory.h"
 
 #include <memory>
 
@@ -16,4 +17,6 @@ void ShowPrintExport(QWidget *owner, const Project &project, const Settings &set
         form = std::make_unique<TExportDruckenForm>(std::move(source), settings, owner);
     }
     RunModal(form.get());
+    form.reset();
+    ProcessMemory::ReleaseFreed();
 }

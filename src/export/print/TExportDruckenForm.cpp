@@ -233,6 +233,7 @@ void TExportDruckenForm::setIfDifferent(QLineEdit *edit, const QString &text)
 void TExportDruckenForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    KeepWithinScreen(this);
     if (m_rendered)
         return;
     m_rendered = true;

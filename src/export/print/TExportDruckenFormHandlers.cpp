@@ -10,10 +10,30 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 
 #include <cmath>
+
+namespace {
+
+// Qt's own question before a file is replaced, in the program's language.
+bool mayReplace(QWidget *parent, const QString &caption, const QString &fileName)
+{
+    const QFileInfo file(fileName);
+    if (!file.exists())
+        return true;
+    QMessageBox question(QMessageBox::Warning, caption,
+                         QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
+                         QMessageBox::Yes | QMessageBox::No, parent);
+    question.setDefaultButton(QMessageBox::No);
+    return RunModal(&question) == QMessageBox::Yes;
+}
+
+} // namespace
 
 void TExportDruckenForm::UpdatePageInfo()
 {
@@ -35,6 +55,8 @@ void TExportDruckenForm::RenderText()
 {
     BusyCursor busy;
     const PrintFields fields{m_fieldTitle->isChecked(), m_fieldComment->isChecked(), m_fieldCommand->isChecked()};
+    // The old text goes first: a large project is held once, not twice.
+    m_printer->setLines({});
     m_printer->beginUpdate();
     m_printer->setLines(m_source ? m_source(fields) : QStringList());
     m_printer->endUpdate();
@@ -152,7 +174,7 @@ void TExportDruckenForm::Button_StartPrint_OnClick()
     if (m_toFile->isChecked()) {
         m_printer->setPrintToFile(true);
         TMsgPrintToFileForm ask(this);
-        if (RunModal(&ask) != QDialog::Accepted)
+        if (RunModal(&ask) != QDialog::Accepted || !mayReplace(this, ask.windowTitle(), ask.fileName()))
             return;
         m_printer->setFileName(ask.fileName());
     } else {

@@ -4,9 +4,11 @@
 #include "export/print/HeaderCodes.h"
 #include "export/print/PageFormats.h"
 #include "export/print/PagePainter.h"
+#include "export/print/PdfExport.h"
 #include "export/print/TPrintProgressForm.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -78,21 +80,22 @@ void TPagePrinter::beginUpdate()
 
 void TPagePrinter::endUpdate()
 {
-    if (m_updateDepth > 0 && --m_updateDepth == 0 && m_dirty)
+    if (m_updateDepth > 0 && --m_updateDepth == 0)
         recomputePages();
 }
 
 void TPagePrinter::relayoutIfFree()
 {
-    if (m_updateDepth > 0)
-        m_dirty = true;
-    else
+    m_stale = true;
+    if (m_updateDepth == 0)
         recomputePages();
 }
 
 void TPagePrinter::recomputePages()
 {
-    m_dirty = false;
+    if (!m_stale)
+        return;
+    m_stale = false;
     if (m_layingOut) {
         m_layoutAgain = true;
         return;
@@ -268,47 +271,73 @@ bool TPagePrinter::print()
 {
     m_lastError.clear();
     m_cancelled = false;
+    if (pageCount() > 0 && m_fromPage > 0 && m_toPage > 0 && m_fromPage > m_toPage)
+        return refuse(QStringLiteral("Die Seite %1 liegt hinter der Seite %2.").arg(m_fromPage).arg(m_toPage));
     const std::vector<int> pages = PrintSequence(m_fromPage, m_toPage, pageCount(), m_copies, m_collate);
     if (pages.empty())
         return true;
 
-    QPrinter &target = *m_printer;
-    target.setCopyCount(1);
-    if (m_printToFile) {
-        target.setOutputFormat(QPrinter::PdfFormat);
-        target.setOutputFileName(m_fileName);
-    } else {
-        target.setOutputFormat(QPrinter::NativeFormat);
-    }
-    QPainter painter;
-    if (!painter.begin(&target))
-        return refuse(QStringLiteral("Printer not available"));
-
     m_printing = true;
     TPrintProgressForm progress(m_progressMessage, window());
     progress.open();
-    EventPump pump(RunPendingEvents);
-    const int rangePages = qMax(1, static_cast<int>(pages.size()) / qMax(1, m_copies));
-    const PageDecoration decoration{m_headerExpanded, m_footerExpanded, m_title, frameSides()};
-    for (size_t i = 0; i < pages.size(); ++i) {
-        const int index = static_cast<int>(i);
-        const int copies = qMax(1, m_copies);
+    const int copies = qMax(1, m_copies);
+    const int rangePages = qMax(1, static_cast<int>(pages.size()) / copies);
+    const int total = static_cast<int>(pages.size());
+    QElapsedTimer sinceShown;
+    // Shows the page about to be printed (as often as events run); false
+    // once the user cancelled.
+    const auto next = [&](int index) {
+        if (index >= total || (sinceShown.isValid() && sinceShown.elapsed() < EventPump::DefaultIntervalMs))
+            return true;
         if (m_collate)
             progress.showPage(index % rangePages + 1, rangePages, index / rangePages + 1, copies);
         else
             progress.showPage(index / copies + 1, rangePages, index % copies + 1, copies);
-        pump.poll();
-        if (progress.cancelled()) {
+        RunPendingEvents();
+        sinceShown.start();
+        return !progress.cancelled();
+    };
+    const PageDecoration decoration{m_headerExpanded, m_footerExpanded, m_title, frameSides()};
+    const bool printed = m_printToFile ? printPdf(pages, decoration, next) : printOnPrinter(pages, decoration, next);
+    m_printing = false;
+    return printed;
+}
+
+bool TPagePrinter::printPdf(const std::vector<int> &pages, const PageDecoration &decoration,
+                            const std::function<bool(int)> &next)
+{
+    if (!next(0))
+        return cancel();
+    const PdfResult result = WritePdf(m_fileName, m_layout, m_setup, decoration, pages, next);
+    if (result.cancelled)
+        return cancel();
+    return result.written ? true : refuse(result.error);
+}
+
+bool TPagePrinter::printOnPrinter(const std::vector<int> &pages, const PageDecoration &decoration,
+                                  const std::function<bool(int)> &next)
+{
+    QPrinter &target = *m_printer;
+    target.setCopyCount(1);
+    target.setOutputFormat(QPrinter::NativeFormat);
+    QPainter painter;
+    if (!painter.begin(&target))
+        return refuse(QStringLiteral("Kein Drucker verfügbar."));
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (!next(static_cast<int>(i))) {
             target.abort();
-            m_printing = false;
-            m_cancelled = true;
-            return refuse(QStringLiteral("Printing Cancelled"));
+            return cancel();
         }
         if (i > 0)
             target.newPage();
         PaintPage(painter, target.resolution(), m_layout, m_setup, decoration, pages[i]);
     }
     const bool ok = painter.end() && target.printerState() != QPrinter::Error;
-    m_printing = false;
-    return ok ? true : refuse(QStringLiteral("Printer error"));
+    return ok ? true : refuse(QStringLiteral("Der Drucker meldet einen Fehler."));
+}
+
+bool TPagePrinter::cancel()
+{
+    m_cancelled = true;
+    return refuse(QStringLiteral("Drucken abgebrochen"));
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "export/print/PageLayout.h"
+#include "export/print/PagePainter.h"
 
 #include <QScrollArea>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class TPagePreview;
@@ -93,7 +96,9 @@ public:
     void printerChanged();
 
     // Prints the range; true on success (no pages prints nothing and
-    // succeeds). A cancel gives false with lastError "Printing Cancelled".
+    // succeeds). A cancel gives false with lastError "Drucken abgebrochen";
+    // a range whose first page lies behind its last fails. Printing to a
+    // file leaves no file when it fails or is cancelled.
     bool print();
     bool cancelled() const { return m_cancelled; }
     QString lastError() const { return m_lastError; }
@@ -107,6 +112,11 @@ signals:
 
 private:
     bool refuse(const QString &text);
+    bool cancel();
+    bool printPdf(const std::vector<int> &pages, const PageDecoration &decoration,
+                  const std::function<bool(int)> &next);
+    bool printOnPrinter(const std::vector<int> &pages, const PageDecoration &decoration,
+                        const std::function<bool(int)> &next);
     bool setMargin(double PageSetup::*margin, double mm, const char *side);
     void relayoutIfFree();
     void updatePreviewGeometry();
@@ -134,7 +144,7 @@ private:
     QString m_progressMessage;
     QString m_lastError;
     int m_updateDepth = 0;
-    bool m_dirty = false;
+    bool m_stale = true; // something moved page breaks since the last layout
     bool m_layingOut = false;
     bool m_layoutAgain = false;
 
