@@ -8,6 +8,7 @@
 #include "common/ModalSeam.h"
 #include "common/MsgBox.h"
 #include "common/SaveFailure.h"
+#include "common/editor/DocumentText.h"
 #include "common/editor/TextEditPopup.h"
 #include "platform/ProcessMemory.h"
 #include "platform/TextFile.h"
@@ -290,7 +291,7 @@ void TExportTextdateiForm::Button_Speichern_OnClick()
         return;
     BusyCursor busy;
     QString reason;
-    if (!TextFile::writeLines(fileName, TextFile::splitLines(m_text->toPlainText()), &reason)) {
+    if (!TextFile::writeLines(fileName, TextFile::splitLines(DocumentText(*m_text->document())), &reason)) {
         NormalCursor normal;
         ShowSaveFailure(fileName, reason);
         return;

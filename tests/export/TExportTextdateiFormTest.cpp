@@ -147,6 +147,7 @@ private slots:
         TestEnvironment env;
         Project project;
         buildProject(project);
+        project.tree.entryAt(1)->title = QStringLiteral("Schach\u00A0960"); // a no-break space stays one
         Settings settings;
         const QString target = env.path(QStringLiteral("liste"));
         FileChooser::Request seen;
@@ -162,7 +163,8 @@ private slots:
         QVERIFY(seen.confirmOverwrite);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(form.savedFileName(), target + QStringLiteral(".txt"));
-        QCOMPARE(FileBytes(target + QStringLiteral(".txt")), QByteArray("Spiele\r\n Schach\r\n"));
+        QCOMPARE(FileBytes(target + QStringLiteral(".txt")), QByteArray("Spiele\r\n Schach\xA0"
+                                                                        "960\r\n"));
     }
 
     void failedSaveKeepsFileAndDialog()
