@@ -5,9 +5,9 @@
 
 #include "FileBytes.h"
 #include "TestRegistry.h"
+#include "archive/ArchiveCommandLine.h"
 #include "archive/zip/TZipMaster.h"
 #include "archive/zip/UnzipProgress.h"
-#include "archive/zip/ZipCommandLine.h"
 #include "common/AppContext.h"
 
 #include <QDirIterator>
@@ -61,6 +61,8 @@ private slots:
     void resultTexts();
     void commandLine_data();
     void commandLine();
+    void commandLineLines_data();
+    void commandLineLines();
 
 private:
     QString makeSample();
@@ -364,6 +366,8 @@ void UnzipModuleTest::fullMediumLeavesNoPartialFile()
     if (replacing)
         left.append(QStringLiteral("c.bin"));
     QCOMPARE(tree(medium.path()), left);
+    QVERIFY2(m_failures.first().endsWith(QStringLiteral(": kein Platz mehr auf dem Datenträger")),
+             qPrintable(m_failures.first()));
     if (replacing)
         QCOMPARE(FileBytes(medium.path(QStringLiteral("c.bin"))), QByteArray("alt"));
 }
@@ -515,7 +519,7 @@ void UnzipModuleTest::commandLine()
     QString errText;
     QTextStream out(&outText);
     QTextStream err(&errText);
-    const int code = RunZipCommand(mode, args, out, err);
+    const int code = RunArchiveCommand(mode, args, out, err);
     QDir::setCurrent(previousFolder);
     QCOMPARE(code, exitCode);
     out.flush();
@@ -524,6 +528,65 @@ void UnzipModuleTest::commandLine()
     QCOMPARE(errText.contains(QStringLiteral("c.zip: ")), damage == 2);
     if (!extra.isEmpty())
         QCOMPARE(FileBytes(m_dir->filePath(QStringLiteral("ziel/neu/a.txt"))), sampleBytes(100000));
+}
+
+void UnzipModuleTest::commandLineLines_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("deepArchive");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+
+    const QString longName = QString(200, 'a') + '/' + QString(200, 'b') + '/' + QString(200, 'c') + ".txt";
+    const QString longLeaf = QString(300, 'l');
+    QTest::newRow("backslashes between folders")
+        << "--extract" << QStringList{"ordner\\datei.txt"} << false << 0 << "ordner/datei.txt\tOK\n";
+    QTest::newRow("name over 511 bytes") << "--test" << QStringList{longName} << false << 0 << longName + "\tOK\n";
+    QTest::newRow("colons") << "--extract" << QStringList{"um 12:30.txt"} << false << 0 << "um 12:30.txt\tOK\n";
+    QTest::newRow("newline") << "--test" << QStringList{"zeile\nzwei.txt"} << false << 0 << "zeile\\nzwei.txt\tOK\n";
+    QTest::newRow("leaf too long") << "--extract" << QStringList{longLeaf} << false << 1
+                                   << longLeaf + "\tFehler !!! Dateiname zu lang\n";
+    QTest::newRow("deflate64") << "--test" << QStringList{"deflate64"} << false << 1
+                               << "alt.bin\tFehler !!! Packverfahren wird nicht unterstützt (9: deflation-64-bit)\n";
+    QTest::newRow("archive path over 255 bytes")
+        << "--extract" << QStringList{"a.txt", "b.txt"} << true << 0 << "a.txt\tOK\nb.txt\tOK\n";
+}
+
+// One line per entry with its whole name and its true verdict.
+void UnzipModuleTest::commandLineLines()
+{
+    QFETCH(QString, mode);
+    QFETCH(QStringList, names);
+    QFETCH(bool, deepArchive);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    TestZipWriter writer;
+    for (const QString &name : names) {
+        if (name == QLatin1String("deflate64"))
+            writer.addPacked("alt.bin", sampleBytes(100), 9);
+        else
+            writer.add(name.toUtf8(), "inhalt");
+    }
+    QString folder = m_dir->path();
+    for (int i = 0; deepArchive && i < 5; ++i)
+        folder += QLatin1Char('/') + QString::fromUtf8("Übergrößenverzeichnis für Prüfungen ").repeated(2).left(60);
+    QVERIFY(QDir().mkpath(folder));
+    const QString archive = folder + QStringLiteral("/Archiv.zip");
+    QVERIFY(QFile::encodeName(archive).size() > 255 || !deepArchive);
+    QVERIFY(writer.write(archive));
+    AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
+    QStringList args{archive};
+    if (mode == QLatin1String("--extract"))
+        args.append(m_dir->filePath(QStringLiteral("ziel")));
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    QCOMPARE(RunArchiveCommand(mode, args, out, err), exitCode);
+    out.flush();
+    QCOMPARE(outText, output);
+    if (mode == QLatin1String("--extract") && exitCode == 0)
+        QCOMPARE(FileBytes(m_dir->filePath(QStringLiteral("ziel/")) + output.section(QLatin1Char('\t'), 0, 0)),
+                 QByteArray("inhalt"));
 }
 
 BREKKO_TEST_MAIN(UnzipModuleTest)

@@ -1,6 +1,6 @@
 #include "archive/rar/TUnrarForm.h"
 
-#include "archive/rar/ArchiveDialogParts.h"
+#include "archive/ArchiveDialogParts.h"
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
@@ -29,6 +29,7 @@
 namespace {
 
 const QString FormCaption = QStringLiteral("Unrar");
+constexpr int HelpContext = 50900;
 
 // The program's folder, unless it cannot take files (an installed program):
 // then the home folder.
@@ -120,7 +121,7 @@ void TUnrarForm::buildControls()
     connect(Button_Entpacken, &QPushButton::clicked, this, &TUnrarForm::Button_EntpackenClick);
     connect(Button_Testen, &QPushButton::clicked, this, &TUnrarForm::Button_TestenClick);
     connect(Button_Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Button_Hilfe, &QPushButton::clicked, this, [] { ShowHelp(0); });
+    connect(Button_Hilfe, &QPushButton::clicked, this, [] { ShowHelp(HelpContext); });
     connect(Button_CancelOperation, &QPushButton::clicked, this, &TUnrarForm::Button_CancelOperationClick);
     connect(Button_Ready, &QPushButton::clicked, this, &TUnrarForm::Button_ReadyClick);
 }
@@ -133,6 +134,7 @@ void TUnrarForm::installEvents()
         Kommentar->setPlainText(comment.left(65535));
     };
     m_rar.OnError = [this](TRAR *, int error) {
+        m_log.prepend(TRAR::ErrorText(error));
         m_log.flush();
         ShowMsgBox(QStringLiteral("Fehler"), TRAR::ErrorText(error), MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 0);
     };
@@ -155,13 +157,6 @@ void TUnrarForm::installEvents()
                                       MsgBox::Information, MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Cancel, 0);
         return answer == MsgBox::ResultOk ? 1 : 0;
     };
-    m_rar.OnReqPassword = [this](TRAR *sender, const RarEntry &entry, QString &password) {
-        password.clear();
-        if (AskEntryPassword(this, entry.fileName, password))
-            return;
-        sender->Stop = true;
-        showListing();
-    };
 }
 
 void TUnrarForm::setArchiveName(const QString &archiveName)
@@ -182,7 +177,8 @@ void TUnrarForm::FormActivate()
 {
     m_activated = true;
     const QString archive = Label_RarFile->text();
-    if (!QFileInfo(archive).isFile()) {
+    // Anything else than a file (a pipe, a folder) gets the layer's open error.
+    if (archive.isEmpty() || !QFileInfo::exists(archive)) {
         Label_RarFile->setStyleSheet(QStringLiteral("color: red;"));
         Label_RarFile->setText(QStringLiteral("Fehler: Datei nicht gefunden..."));
         return;

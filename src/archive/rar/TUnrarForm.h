@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/rar/ArchiveDialogParts.h"
+#include "archive/ArchiveDialogParts.h"
 #include "archive/rar/TRAR.h"
 #include "common/OperationObserver.h"
 

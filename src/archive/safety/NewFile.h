@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+// A file that is there under its name only once it is complete: written
+// unnamed and linked in when published, so that neither a failure nor a
+// kill leaves a partial file under the entry's name. Where the file system
+// has no unnamed files, a hidden temporary name stands in.
+class NewFile {
+public:
+    NewFile(int folderFd, std::string name);
+    ~NewFile();
+    NewFile(const NewFile &) = delete;
+    NewFile &operator=(const NewFile &) = delete;
+
+    // Below 0 when the file could not be made (errno tells why).
+    int fd() const { return m_fd; }
+    // Gives the file its name; replace allows it to take the place of what
+    // is there. False with errno set.
+    bool publish(bool replace);
+
+private:
+    bool linkAs(const std::string &name);
+
+    int m_folder;
+    std::string m_name;
+    std::string m_temporary;
+    int m_fd = -1;
+    bool m_published = false;
+};
+
+// A name for a temporary entry in a folder, hidden and unlikely to exist.
+std::string TemporaryName();
