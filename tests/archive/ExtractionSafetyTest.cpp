@@ -3,6 +3,7 @@
 #include "TestZipWriter.h"
 
 #include "FileBytes.h"
+#include "FileTreeFixture.h"
 #include "TestRegistry.h"
 #include "archive/ArchiveCommandLine.h"
 #include "archive/rar/TRAR.h"
@@ -10,7 +11,6 @@
 #include "archive/zip/TZipMaster.h"
 #include "common/AppContext.h"
 
-#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,18 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Every path below folder, hidden ones included, sorted.
-QStringList tree(const QString &folder)
-{
-    QStringList paths;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.append(QDir(folder).relativeFilePath(it.next()));
-    paths.sort();
-    return paths;
-}
 
 int runCommand(const QStringList &arguments, QString *errText = nullptr)
 {
@@ -227,7 +215,7 @@ void ExtractionSafetyTest::killLeavesNoPartialFile()
         zip.RunLibrary();
     });
     QVERIFY(killed);
-    QCOMPARE(tree(target), QStringList{QStringLiteral("fertig.txt")});
+    QCOMPARE(FileTree::paths(target), QStringList{QStringLiteral("fertig.txt")});
     QCOMPARE(FileBytes(target + QStringLiteral("/fertig.txt")), QByteArray("fertig"));
 }
 
@@ -280,8 +268,8 @@ void ExtractionSafetyTest::unenterableTargetExtractsNothing()
     QVERIFY(seteuid(0) == 0 && setegid(0) == 0);
     QDir::setCurrent(previous);
     TZipMaster::Unload();
-    QCOMPARE(tree(current), QStringList());
-    QCOMPARE(tree(target), QStringList());
+    QCOMPARE(FileTree::paths(current), QStringList());
+    QCOMPARE(FileTree::paths(target), QStringList());
     if (commandLine) {
         QCOMPARE(code, 2);
     } else {

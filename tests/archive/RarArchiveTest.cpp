@@ -1,6 +1,7 @@
 #include "RarTestArchives.h"
 
 #include "FileBytes.h"
+#include "FileTreeFixture.h"
 #include "ScratchMount.h"
 #include "TestRegistry.h"
 #include "archive/ArchiveCommandLine.h"
@@ -9,7 +10,6 @@
 #include "archive/rar/TRAR.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,17 +43,6 @@ Run run(const QString &mode, const QStringList &args)
     QTextStream err(&result.err);
     result.code = RunArchiveCommand(mode, args, out, err);
     return result;
-}
-
-QStringList filesBelow(const QString &folder)
-{
-    QStringList names;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names.append(QDir(folder).relativeFilePath(it.next()));
-    names.sort();
-    return names;
 }
 
 } // namespace
@@ -201,7 +190,7 @@ void RarArchiveTest::extractsLinks()
     QVERIFY(c.st_ino != a.st_ino);
     for (const char *name : {"/b.txt", "/c.txt", "/ln"})
         QCOMPARE(FileBytes(target + QLatin1String(name)), QByteArray("hello world"));
-    QCOMPARE(filesBelow(target), (QStringList{"a.txt", "b.txt", "c.txt", "ln"}));
+    QCOMPARE(FileTree::paths(target), (QStringList{"a.txt", "b.txt", "c.txt", "ln"}));
 }
 
 void RarArchiveTest::sameNameKeepsTheFirst_data()
@@ -227,7 +216,7 @@ void RarArchiveTest::sameNameKeepsTheFirst()
     const Run result = run(QStringLiteral("--extract"), {writeRarArchive(archive, dir.path()), target, "--overwrite"});
     QCOMPARE(result.out, output);
     QStringList found;
-    for (const QString &name : filesBelow(target))
+    for (const QString &name : FileTree::paths(target))
         found.append(name + QLatin1Char('=') + QString::fromUtf8(FileBytes(target + QLatin1Char('/') + name)));
     QCOMPARE(found, files);
 }
@@ -309,7 +298,7 @@ void RarArchiveTest::refusesHostileEntries()
         const QString name = line.section(QLatin1Char('\t'), 0, 0);
         QCOMPARE(line.section(QLatin1Char('\t'), 1).startsWith(QLatin1String("OK")), okNames.contains(name));
     }
-    QCOMPARE(filesBelow(dir.path()), (QStringList{"hostile.rar", "target", "target/good.txt", "target/here"}));
+    QCOMPARE(FileTree::paths(dir.path()), (QStringList{"hostile.rar", "target", "target/good.txt", "target/here"}));
     QVERIFY(!QFile::exists(QStringLiteral("/tmp/rar-absolute-test.txt")));
 }
 
@@ -327,7 +316,7 @@ void RarArchiveTest::missingVolumeFailsWithoutPartialFile()
     QVERIFY(result.err.contains(QStringLiteral("Diskette mit Rar-Volumen \"")
                                 + dir.filePath("test_rar_multivolume_single_file.part3.rar")));
     QVERIFY(result.out.startsWith(QStringLiteral("LibarchiveAddingTest.html\tFehler !!!")));
-    QVERIFY(filesBelow(target).isEmpty());
+    QVERIFY(FileTree::paths(target).isEmpty());
 }
 
 void RarArchiveTest::cancelInsideEntryLeavesNoFile()
@@ -351,7 +340,7 @@ void RarArchiveTest::cancelInsideEntryLeavesNoFile()
     QCOMPARE(started, QStringList{"big.bin"});
     QCOMPARE(errors, 0);
     QVERIFY(!rar.Stop);
-    QVERIFY(filesBelow(rar.TargetDir).isEmpty());
+    QVERIFY(FileTree::paths(rar.TargetDir).isEmpty());
 }
 
 void RarArchiveTest::fullDiskLeavesNoFile()
@@ -363,7 +352,7 @@ void RarArchiveTest::fullDiskLeavesNoFile()
     REQUIRE_MOUNT(medium);
     QVERIFY(writeStoredRar(dir.filePath("big.rar"), {{"big.bin", QByteArray(300000, 'b')}, {"small.txt", "s"}}));
     const Run result = run(QStringLiteral("--extract"), {dir.filePath("big.rar"), small});
-    const QStringList left = filesBelow(small);
+    const QStringList left = FileTree::paths(small);
     QCOMPARE(result.code, 1);
     QVERIFY2(
         result.out.startsWith(QStringLiteral("big.bin\tFehler !!! kein Platz mehr auf dem Datenträger; Schreibfehler")),

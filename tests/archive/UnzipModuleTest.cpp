@@ -4,13 +4,13 @@
 #include "ZipTestArchives.h"
 
 #include "FileBytes.h"
+#include "FileTreeFixture.h"
 #include "TestRegistry.h"
 #include "archive/ArchiveCommandLine.h"
 #include "archive/zip/TZipMaster.h"
 #include "archive/zip/UnzipProgress.h"
 #include "common/AppContext.h"
 
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -18,22 +18,6 @@
 #include <sys/stat.h>
 
 using namespace ZipTestArchives;
-
-namespace {
-
-// Every path below folder, relative, links included, sorted.
-QStringList tree(const QString &folder)
-{
-    QStringList paths;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.append(QDir(folder).relativeFilePath(it.next()));
-    paths.sort();
-    return paths;
-}
-
-} // namespace
 
 class UnzipModuleTest : public QObject {
     Q_OBJECT
@@ -164,7 +148,7 @@ void UnzipModuleTest::extractsAndTests()
     QCOMPARE(master.Count(), 4);
     QCOMPARE(master.SuccessCount(), successes);
     QCOMPARE(m_failures.size(), 4 - successes);
-    QCOMPARE(tree(target), files);
+    QCOMPARE(FileTree::paths(target), files);
     if (files.contains(QStringLiteral("a.txt")))
         QCOMPARE(FileBytes(target + QStringLiteral("/a.txt")), sampleBytes(100000));
     if (files.contains(QStringLiteral("b.txt")))
@@ -220,7 +204,7 @@ void UnzipModuleTest::asksForPasswords()
         QCOMPARE(asked.first(), QStringLiteral("a.txt"));
     QCOMPARE(master.SuccessCount(), successes);
     QCOMPARE(m_failures.size(), cancel ? 0 : 2 - successes);
-    QCOMPARE(tree(target), successes ? names : QStringList());
+    QCOMPARE(FileTree::paths(target), successes ? names : QStringList());
     if (successes)
         QCOMPARE(FileBytes(target + QStringLiteral("/a.txt")), sampleBytes(70000));
 }
@@ -257,7 +241,7 @@ void UnzipModuleTest::namesAgreeWithTheListing()
     QCOMPARE(master.SuccessCount(), 4);
     QStringList sorted = names;
     sorted.sort();
-    QCOMPARE(tree(target), sorted);
+    QCOMPARE(FileTree::paths(target), sorted);
 }
 
 void UnzipModuleTest::refusesEntriesLeavingTheTarget()
@@ -281,7 +265,7 @@ void UnzipModuleTest::refusesEntriesLeavingTheTarget()
     const QString target = run(master, archive, TZipMaster::ExtrDirNames);
     QCOMPARE(master.SuccessCount(), 2);
     QCOMPARE(m_failures.size(), 9);
-    QCOMPARE(tree(m_dir->filePath(QStringLiteral("out"))),
+    QCOMPARE(FileTree::paths(m_dir->filePath(QStringLiteral("out"))),
              (QStringList{QStringLiteral("target"), QStringLiteral("target/inner"), QStringLiteral("target/kept"),
                           QStringLiteral("target/kept/fine.txt")}));
     QCOMPARE(QFileInfo(target + QStringLiteral("/inner")).symLinkTarget(), target + QStringLiteral("/kept"));
@@ -315,7 +299,7 @@ void UnzipModuleTest::corruptEntryLeavesNothingBehind()
     QCOMPARE(master.SuccessCount(), 0);
     QCOMPARE(m_failures.size(), 1);
     QVERIFY2(m_failures.first().contains(QStringLiteral("beschädigt")), qPrintable(m_failures.first()));
-    QCOMPARE(tree(target), QStringList());
+    QCOMPARE(FileTree::paths(target), QStringList());
 }
 
 void UnzipModuleTest::cancelLeavesNoPartialFile()
@@ -333,7 +317,7 @@ void UnzipModuleTest::cancelLeavesNoPartialFile()
     const QString target = run(master, archive, TZipMaster::ExtrDirNames);
     QCOMPARE(steps, 10);
     QCOMPARE(master.SuccessCount(), 0);
-    QCOMPARE(tree(target), QStringList());
+    QCOMPARE(FileTree::paths(target), QStringList());
 }
 
 void UnzipModuleTest::fullMediumLeavesNoPartialFile_data()
@@ -365,7 +349,7 @@ void UnzipModuleTest::fullMediumLeavesNoPartialFile()
     QStringList left{QStringLiteral(".filler")};
     if (replacing)
         left.append(QStringLiteral("c.bin"));
-    QCOMPARE(tree(medium.path()), left);
+    QCOMPARE(FileTree::paths(medium.path()), left);
     QVERIFY2(m_failures.first().endsWith(QStringLiteral(": kein Platz mehr auf dem Datenträger")),
              qPrintable(m_failures.first()));
     if (replacing)

@@ -43,6 +43,10 @@ QString defaultTargetFolder()
 
 TUnrarForm::TUnrarForm(QWidget *parent)
     : QDialog(parent)
+    , m_pump([this] {
+        showProgress();
+        RunPendingEvents();
+    })
     , m_log(this)
 {
     setObjectName(QStringLiteral("TUnrarForm"));
@@ -167,14 +171,15 @@ void TUnrarForm::setArchiveName(const QString &archiveName)
 void TUnrarForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
+    if (!m_activated)
         QTimer::singleShot(0, this, &TUnrarForm::FormActivate);
-    }
 }
 
 void TUnrarForm::FormActivate()
 {
+    // Once: a second listing could start while a walk lets events run.
+    if (m_activated)
+        return;
     m_activated = true;
     const QString archive = Label_RarFile->text();
     // Anything else than a file (a pipe, a folder) gets the layer's open error.
@@ -239,8 +244,9 @@ void TUnrarForm::showStep2(const QString &caption)
     m_rar.Stop = false;
     Button_CancelOperation->setEnabled(true);
     m_log.clear();
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setValue(0);
+    m_barMaximum = 100;
+    m_barValue = 0;
+    showProgress();
     Panel_Step3->hide();
     m_listing->hide();
     Panel_Step2->show();
@@ -249,6 +255,7 @@ void TUnrarForm::showStep2(const QString &caption)
 
 void TUnrarForm::walkEnded()
 {
+    showProgress();
     m_log.flush();
     Button_CancelOperation->setEnabled(false);
 }
@@ -293,7 +300,6 @@ void TUnrarForm::startEntry(const RarEntry &entry)
     m_refusal.clear();
     setBarMaximum(entry.unpSize);
     m_log.prepend(QStringLiteral("Datei: ") + entry.fileName);
-    ProgressBar->repaint();
     m_pump.poll();
 }
 
@@ -309,22 +315,21 @@ void TUnrarForm::endEntry(bool ok)
 void TUnrarForm::setBarMaximum(qint64 size)
 {
     m_barScale = size > INT_MAX ? size / INT_MAX + 1 : 1;
-    ProgressBar->setRange(0, int(size / m_barScale));
-    ProgressBar->setValue(0);
+    m_barMaximum = int(size / m_barScale);
+    m_barValue = 0;
 }
 
 void TUnrarForm::setBarPosition(qint64 position)
 {
-    const int value = int(qMin<qint64>(position / m_barScale, ProgressBar->maximum()));
-    const auto percent = [this](int of) {
-        return ProgressBar->maximum() > 0 ? qint64(of) * 100 / ProgressBar->maximum() : 0;
-    };
-    const qint64 shown = percent(ProgressBar->value());
-    ProgressBar->setValue(value);
-    // Painting at once only when the figure changes: a large entry comes in
-    // thousands of blocks.
-    if (percent(value) != shown)
-        ProgressBar->repaint();
+    m_barValue = int(qMin<qint64>(position / m_barScale, m_barMaximum));
+}
+
+// The bar shows where the work is when events run: set for every entry it
+// would be painted ten thousand times for ten thousand small files.
+void TUnrarForm::showProgress()
+{
+    ProgressBar->setRange(0, m_barMaximum);
+    ProgressBar->setValue(m_barValue);
 }
 
 void TUnrarForm::Button_CancelOperationClick()

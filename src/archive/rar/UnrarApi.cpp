@@ -273,20 +273,6 @@ unsigned dosDateTime(time_t time)
                                  | (local.tm_hour << 11) | (local.tm_min << 5) | (local.tm_sec / 2));
 }
 
-bool writeAll(int fd, const unsigned char *data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
 int fail(RarArchive *rar, int code, const std::string &problem)
 {
     rar->problem = problem;
@@ -310,7 +296,7 @@ int copyData(RarArchive *rar, int fd)
         total += got;
         if (sized && total > declared)
             return ERAR_BAD_DATA;
-        if (fd >= 0 && !writeAll(fd, rar->dataBuffer.data(), static_cast<size_t>(got)))
+        if (fd >= 0 && !WriteAll(fd, rar->dataBuffer.data(), static_cast<size_t>(got)))
             return fail(rar, ERAR_EWRITE, WriteErrorText(errno));
         if (rar->processData && rar->processData(rar->dataBuffer.data(), static_cast<int>(got)) == -1)
             return ERAR_UNKNOWN;

@@ -16,20 +16,6 @@ int openBelow(int folder, const std::string &name)
     return openat(folder, name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
-bool writeAll(int fd, const char *data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
 // A second name for a file; replace puts it in place of what is there.
 bool linkInPlace(int fromFolder, const std::string &from, int folder, const std::string &leaf, bool replace)
 {
@@ -234,7 +220,7 @@ bool ExtractionTarget::copyInto(int source, int folder, const std::string &leaf,
             continue;
         if (got == 0)
             break;
-        if (got < 0 || !writeAll(file.fd(), buffer.data(), static_cast<size_t>(got))) {
+        if (got < 0 || !WriteAll(file.fd(), buffer.data(), static_cast<size_t>(got))) {
             failure.error = errno;
             return false;
         }

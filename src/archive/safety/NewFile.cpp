@@ -42,6 +42,21 @@ std::string TemporaryName()
     return name;
 }
 
+bool WriteAll(int fd, const void *data, size_t size)
+{
+    const char *bytes = static_cast<const char *>(data);
+    while (size > 0) {
+        const ssize_t written = write(fd, bytes, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
 NewFile::NewFile(int folderFd, std::string name)
     : m_folder(folderFd)
     , m_name(std::move(name))

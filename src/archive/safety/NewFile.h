@@ -31,3 +31,6 @@ private:
 
 // A name for a temporary entry in a folder, hidden and unlikely to exist.
 std::string TemporaryName();
+
+// Writes all of data to fd; false with errno set.
+bool WriteAll(int fd, const void *data, size_t size);

@@ -41,7 +41,10 @@ void showError(const QString &caption, const QString &text, int helpContext = 0)
 
 TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     : QDialog(owner)
-    , m_pump(new EventPump(RunPendingEvents))
+    , m_pump(new EventPump([this] {
+        showProgress();
+        RunPendingEvents();
+    }))
     , m_log(this)
 {
     BusyCursor busy;
@@ -366,26 +369,27 @@ void TUnzipForm::Button_Ok_OnClick()
     showListing();
 }
 
-void TUnzipForm::showBar()
+// The name and the bar show where the work is when events run: set for
+// every entry they would be painted ten thousand times for ten thousand
+// small files.
+void TUnzipForm::showProgress()
 {
-    m_progress->setMinimum(m_bar.minimum);
-    m_progress->setMaximum(m_bar.maximum);
+    m_fileName->setText(m_currentFile);
+    m_progress->setRange(m_bar.minimum, m_bar.maximum);
     m_progress->setValue(m_bar.position);
 }
 
 void TUnzipForm::ZipMaster_OnProgress(int type, const QString &fileName, qint32 fileSize)
 {
     if (type == TZipMaster::FileBegins) {
-        m_fileName->setText(fileName);
+        m_currentFile = fileName;
         m_bar.fileBegins(fileSize);
-        showBar();
     } else if (type == TZipMaster::Step) {
         m_bar.step();
-        m_progress->setValue(m_bar.position);
     } else {
-        m_fileName->clear();
+        m_currentFile.clear();
         m_bar.batchEnds();
-        showBar();
+        showProgress();
     }
     m_pump->poll();
 }

@@ -231,9 +231,11 @@ bool UnzipSession::extractEntry(archive *reader, archive_entry *entry, const std
     const char *linkTarget = archive_entry_symlink_utf8(entry);
     if (!linkTarget)
         linkTarget = archive_entry_symlink(entry);
-    if (link
-        && (failure.problem = EntryPath::checkLink(parts, linkTarget ? linkTarget : "")) != EntryPath::Problem::None)
-        return fail(Refused, name, failure.text() + ", nicht entpackt");
+    if (link) {
+        failure.problem = EntryPath::checkLink(parts, linkTarget ? linkTarget : "");
+        if (failure.problem != EntryPath::Problem::None)
+            return fail(Refused, name, failure.text() + ", nicht entpackt");
+    }
     const int folder = m_target->folderOf(parts, failure);
     if (folder < 0)
         return fail(Refused, name, failure.text());
