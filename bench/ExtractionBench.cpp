@@ -34,6 +34,11 @@ double cpuSeconds()
 
 } // namespace
 
+QString BenchFolder()
+{
+    return qEnvironmentVariable("BREKKO_BENCH_DIR", QDir::currentPath());
+}
+
 Timing Measure(const std::function<void()> &work)
 {
     const double cpu = cpuSeconds();

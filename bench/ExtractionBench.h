@@ -25,6 +25,10 @@ struct Extractor {
     bool standardTool = false;
 };
 
+// Where the archives and the extracted files go: BREKKO_BENCH_DIR (a tmpfs
+// such as /dev/shm measures the work, not the disk), else the current folder.
+QString BenchFolder();
+
 // Runs a standard tool in folder.
 Timing RunTool(const QString &folder, const QString &program, const QStringList &arguments);
 

@@ -86,7 +86,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     MsgBox::ConsoleHandler console;
     MsgBox::setHandler(&console);
-    QTemporaryDir scratch(QDir::currentPath() + QStringLiteral("/rarbench-XXXXXX"));
+    QTemporaryDir scratch(BenchFolder() + QStringLiteral("/rarbench-XXXXXX"));
     const QString rar4 = scratch.filePath(QStringLiteral("many4.rar"));
     const QString rar5 = scratch.filePath(QStringLiteral("many5.rar"));
     const QString big = scratch.filePath(QStringLiteral("big.rar"));

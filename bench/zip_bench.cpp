@@ -74,7 +74,7 @@ int main(int argc, char **argv)
     AppContext::setProgramDirectory(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/"));
     MsgBox::ConsoleHandler console;
     MsgBox::setHandler(&console);
-    QTemporaryDir scratch(QDir::currentPath() + QStringLiteral("/zipbench-XXXXXX"));
+    QTemporaryDir scratch(BenchFolder() + QStringLiteral("/zipbench-XXXXXX"));
     const QString src = scratch.filePath(QStringLiteral("src"));
     QDir().mkpath(src + QStringLiteral("/many"));
     {

@@ -34,7 +34,9 @@ uint32_t crc32(const unsigned char *data, size_t size)
     return ~crc;
 }
 
-// Bytes of the file at an offset; short at its end.
+// Bytes of the file at an offset; short at its end. Small reads come from a
+// window of the file, so that the headers of many small entries cost few
+// calls.
 class Source {
 public:
     explicit Source(int fd)
@@ -45,6 +47,22 @@ public:
     }
     int64_t size() const { return m_size; }
     std::vector<unsigned char> read(int64_t offset, size_t count) const
+    {
+        if (count > kWindow)
+            return readAt(offset, count);
+        if (m_windowAt < 0 || offset < m_windowAt || offset + int64_t(count) > m_windowAt + int64_t(m_window.size())) {
+            m_window = readAt(offset, kWindow);
+            m_windowAt = offset;
+        }
+        const size_t from = size_t(offset - m_windowAt);
+        const size_t available = std::min(count, m_window.size() - from);
+        return std::vector<unsigned char>(m_window.begin() + long(from), m_window.begin() + long(from + available));
+    }
+
+private:
+    static constexpr size_t kWindow = 32 * 1024;
+
+    std::vector<unsigned char> readAt(int64_t offset, size_t count) const
     {
         std::vector<unsigned char> data(count);
         size_t done = 0;
@@ -58,9 +76,10 @@ public:
         return data;
     }
 
-private:
     int m_fd;
     int64_t m_size = 0;
+    mutable std::vector<unsigned char> m_window;
+    mutable int64_t m_windowAt = -1;
 };
 
 // Reads little-endian fields and RAR 5 variable-length numbers.

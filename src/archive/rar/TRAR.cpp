@@ -1,10 +1,5 @@
 #include "archive/rar/TRAR.h"
 
-#include "archive/safety/EntryPath.h"
-
-#include <QDir>
-#include <QFileInfo>
-
 namespace {
 
 constexpr int CommentBufferSize = 65535;
@@ -45,16 +40,6 @@ public:
 private:
     RarHandle m_handle;
 };
-
-// Whether a file of that name below folder would be replaced.
-bool wouldReplace(const QString &folder, const QString &name)
-{
-    std::vector<std::string> parts;
-    if (EntryPath::split(name.toStdString(), parts) != EntryPath::Problem::None)
-        return false;
-    const QFileInfo existing(folder + QLatin1Char('/') + QString::fromStdString(EntryPath::join(parts, parts.size())));
-    return existing.exists() || existing.isSymLink();
-}
 
 } // namespace
 
@@ -171,14 +156,9 @@ RarEntry TRAR::entryOf(RarHandle handle, const RARHeaderData &header) const
     return entry;
 }
 
-QString TRAR::refusal(const RarEntry &entry, bool extracting) const
+QString TRAR::refusal(const RarEntry &entry) const
 {
-    if (entry.encrypted())
-        return ErrorText(ERAR_ENCRYPTED);
-    if (extracting && !Overwrite && (entry.header.Flags & RHDF_DIRECTORY) != RHDF_DIRECTORY
-        && wouldReplace(TargetDir.isEmpty() ? QDir::currentPath() : TargetDir, entry.fileName))
-        return QStringLiteral("Datei existiert bereits");
-    return {};
+    return entry.encrypted() ? ErrorText(ERAR_ENCRYPTED) : QString();
 }
 
 void TRAR::List()
@@ -239,6 +219,7 @@ bool TRAR::walk(bool extracting)
     HandleCloser closer(handle);
     // Always installed: it also ends an entry at once when Stop is set.
     RARSetProcessDataProc(handle, processData);
+    RARSetOverwrite(handle, Overwrite);
     QByteArray destination = TargetDir.toUtf8();
     const auto &before = extracting ? OnExtracting : OnTesting;
     const auto &after = extracting ? OnExtract : OnTested;
@@ -254,7 +235,7 @@ bool TRAR::walk(bool extracting)
         if (before)
             before(this, entry);
         m_fileBytes = 0;
-        if (const QString reason = refusal(entry, extracting); !reason.isEmpty()) {
+        if (const QString reason = refusal(entry); !reason.isEmpty()) {
             RARProcessFile(handle, RAR_SKIP, nullptr, nullptr);
             if (OnRefused)
                 OnRefused(this, entry, reason);

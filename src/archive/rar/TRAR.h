@@ -64,7 +64,7 @@ private:
     void reportError(int error);
     void reportComment(const RAROpenArchiveData &data);
     RarEntry entryOf(RarHandle handle, const RARHeaderData &header) const;
-    QString refusal(const RarEntry &entry, bool extracting) const;
+    QString refusal(const RarEntry &entry) const;
 
     qint64 m_fileBytes = 0;
     QByteArray m_comment;

@@ -62,6 +62,31 @@ struct KnownEntry {
     int64_t packSize = 0;
 };
 
+// Local time as a DOS date-time. The offset from UTC is looked up once an
+// hour of archive time: the lookup checks the time zone file each time.
+class DosTime {
+public:
+    unsigned of(time_t time)
+    {
+        const time_t hour = time - time % 3600;
+        if (hour != m_hour) {
+            struct tm local {};
+            m_offset = localtime_r(&time, &local) ? local.tm_gmtoff : 0;
+            m_hour = hour;
+        }
+        const time_t shifted = time + m_offset;
+        struct tm local {};
+        if (!gmtime_r(&shifted, &local) || local.tm_year < 80)
+            return (1 << 21) | (1 << 16);
+        return static_cast<unsigned>(((local.tm_year - 80) << 25) | ((local.tm_mon + 1) << 21) | (local.tm_mday << 16)
+                                     | (local.tm_hour << 11) | (local.tm_min << 5) | (local.tm_sec / 2));
+    }
+
+private:
+    time_t m_hour = -1;
+    long m_offset = 0;
+};
+
 // A volume whose blocks were read; its files went into the known entries.
 struct ReadVolume {
     std::string name;
@@ -101,7 +126,9 @@ struct RarArchive {
     std::unordered_set<std::string> tested;
     std::unique_ptr<ExtractionTarget> target;
     std::string targetPath;
+    bool overwrite = true;
     mode_t umask = 022;
+    DosTime dosTime;
     std::vector<unsigned char> readBuffer = std::vector<unsigned char>(ReadBlock);
     std::vector<unsigned char> dataBuffer = std::vector<unsigned char>(DataBlock);
 
@@ -264,15 +291,6 @@ void copyName(char (&field)[260], const std::string &text)
     field[length] = '\0';
 }
 
-unsigned dosDateTime(time_t time)
-{
-    struct tm local {};
-    if (!localtime_r(&time, &local) || local.tm_year < 80)
-        return (1 << 21) | (1 << 16);
-    return static_cast<unsigned>(((local.tm_year - 80) << 25) | ((local.tm_mon + 1) << 21) | (local.tm_mday << 16)
-                                 | (local.tm_hour << 11) | (local.tm_min << 5) | (local.tm_sec / 2));
-}
-
 int fail(RarArchive *rar, int code, const std::string &problem)
 {
     rar->problem = problem;
@@ -342,18 +360,17 @@ void setTimes(const RarArchive *rar, int fd, int folder, const std::string &leaf
         utimensat(folder, leaf.c_str(), times, AT_SYMLINK_NOFOLLOW);
 }
 
-int writeFile(RarArchive *rar, int folder, const std::string &leaf, bool replace)
+int writeFile(RarArchive *rar, int folder, const std::string &leaf)
 {
-    NewFile file(folder, leaf);
+    NewFile file(folder, leaf, ExtractedFileMode(archive_entry_perm(rar->entry), rar->umask));
     if (file.fd() < 0)
         return fail(rar, ERAR_ECREATE, WriteErrorText(errno));
     if (carriesData(rar)) {
         if (const int result = copyData(rar, file.fd()); result != ERAR_SUCCESS)
             return result;
     }
-    fchmod(file.fd(), ExtractedFileMode(archive_entry_perm(rar->entry), rar->umask));
     setTimes(rar, file.fd(), folder, leaf);
-    if (!file.publish(replace))
+    if (!file.publish(rar->overwrite))
         return fail(rar, ERAR_ECREATE, WriteErrorText(errno));
     return ERAR_SUCCESS;
 }
@@ -381,32 +398,28 @@ int placeEntry(RarArchive *rar, ExtractionTarget &target, const std::vector<std:
     const std::string path = EntryPath::join(parts, parts.size());
     if (target.taken(path))
         return fail(rar, ERAR_ECREATE, EntryPath::text(EntryPath::Problem::Repeated));
-    if (rar->kind == Kind::Symlink) {
+    if (rar->kind == Kind::Symlink)
         failure.problem = EntryPath::checkLink(parts, rar->linkTarget);
-        if (failure.problem != EntryPath::Problem::None)
-            return fail(rar, ERAR_ECREATE, failure.text());
-    }
-    const int folder = target.folderOf(parts, failure);
+    const int folder = failure.problem == EntryPath::Problem::None ? target.folderOf(parts, failure) : -1;
     if (folder < 0)
         return fail(rar, ERAR_ECREATE, failure.text());
-    struct stat info {};
-    const bool exists = ExtractionTarget::lookAt(folder, parts.back(), info);
-    if (exists && S_ISDIR(info.st_mode))
-        return fail(rar, ERAR_ECREATE, WriteErrorText(EISDIR));
-    int result = ERAR_SUCCESS;
-    if (rar->kind == Kind::Symlink) {
-        if (!target.putSymlink(folder, parts.back(), rar->linkTarget, failure))
-            return fail(rar, ERAR_ECREATE, failure.text());
-        setTimes(rar, -1, folder, parts.back());
-    } else if (rar->kind == Kind::File) {
-        result = writeFile(rar, folder, parts.back(), exists);
-    } else if (!target.putHardLink(folder, parts.back(), rar->linkTarget, rar->kind == Kind::FileCopy, exists,
-                                   failure)) {
-        return fail(rar, ERAR_ECREATE, failure.text());
+    const std::string &leaf = parts.back();
+    if (rar->kind == Kind::File) {
+        const int result = writeFile(rar, folder, leaf);
+        if (result == ERAR_SUCCESS)
+            target.noteWritten(path, true);
+        return result;
     }
-    if (result == ERAR_SUCCESS)
-        target.noteWritten(path, rar->kind != Kind::Symlink);
-    return result;
+    const bool placed =
+        rar->kind == Kind::Symlink
+            ? target.putSymlink(folder, leaf, rar->linkTarget, rar->overwrite, failure)
+            : target.putHardLink(folder, leaf, rar->linkTarget, rar->kind == Kind::FileCopy, rar->overwrite, failure);
+    if (!placed)
+        return fail(rar, ERAR_ECREATE, failure.text());
+    if (rar->kind == Kind::Symlink)
+        setTimes(rar, -1, folder, leaf);
+    target.noteWritten(path, rar->kind != Kind::Symlink);
+    return ERAR_SUCCESS;
 }
 
 int extractEntry(RarArchive *rar, const char *destPath, const char *destName)
@@ -494,7 +507,7 @@ int endOfArchive(RarArchive *rar)
     return reachedTheEnd(rar) ? ERAR_END_ARCHIVE : ERAR_BAD_DATA;
 }
 
-void fillHeader(const RarArchive *rar, RARHeaderData *header)
+void fillHeader(RarArchive *rar, RARHeaderData *header)
 {
     char *const commentBuffer = header->CmtBuf;
     const unsigned commentBufferSize = header->CmtBufSize;
@@ -510,7 +523,7 @@ void fillHeader(const RarArchive *rar, RARHeaderData *header)
     header->PackSize = static_cast<unsigned>(rar->packSize());
     header->UnpSize = static_cast<unsigned>(rar->unpSize);
     header->HostOS = 3;
-    header->FileTime = dosDateTime(archive_entry_mtime(rar->entry));
+    header->FileTime = rar->dosTime.of(archive_entry_mtime(rar->entry));
     header->UnpVer = archive_format(rar->reader) == ARCHIVE_FORMAT_RAR_V5 ? 50 : 29;
     header->FileAttr = archive_entry_mode(rar->entry);
 }
@@ -677,6 +690,12 @@ int RARGetEntryDetails(RarHandle handle, int64_t *packSize, int64_t *unpSize, co
     if (linkTarget)
         *linkTarget = rar->linkTarget.c_str();
     return ERAR_SUCCESS;
+}
+
+void RARSetOverwrite(RarHandle handle, int overwrite)
+{
+    if (RarArchive *rar = toArchive(handle))
+        rar->overwrite = overwrite != 0;
 }
 
 const char *RARGetEntryProblem(RarHandle handle)

@@ -89,6 +89,9 @@ void RARSetPassword(RarHandle handle, char *password);
 // link target (the record's fields are 32-bit and its names cut).
 int RARGetEntryDetails(RarHandle handle, int64_t *packSize, int64_t *unpSize, const char **fullName,
                        const char **linkTarget);
+// Whether an extracted entry replaces a file of its name (the default) or
+// fails with ERAR_ECREATE.
+void RARSetOverwrite(RarHandle handle, int overwrite);
 // Why the last RARProcessFile failed, as the logs show it; empty when the
 // error code says it all.
 const char *RARGetEntryProblem(RarHandle handle);

@@ -155,20 +155,24 @@ bool ExtractionTarget::lookAt(int folder, const std::string &leaf, struct stat &
     return fstatat(folder, leaf.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-bool ExtractionTarget::putSymlink(int folder, const std::string &leaf, const std::string &target,
+bool ExtractionTarget::putSymlink(int folder, const std::string &leaf, const std::string &target, bool replace,
                                   ExtractFailure &failure)
 {
+    if (symlinkat(target.c_str(), folder, leaf.c_str()) == 0)
+        return true;
+    failure.error = errno;
     struct stat info {};
-    if (lookAt(folder, leaf, info)) {
-        if (S_ISDIR(info.st_mode) || unlinkat(folder, leaf.c_str(), 0) != 0) {
-            failure.error = S_ISDIR(info.st_mode) ? EISDIR : errno;
-            return false;
-        }
+    if (failure.error != EEXIST || !replace || !lookAt(folder, leaf, info))
+        return false;
+    if (S_ISDIR(info.st_mode)) {
+        failure.error = EISDIR;
+        return false;
     }
-    if (symlinkat(target.c_str(), folder, leaf.c_str()) != 0) {
+    if (unlinkat(folder, leaf.c_str(), 0) != 0 || symlinkat(target.c_str(), folder, leaf.c_str()) != 0) {
         failure.error = errno;
         return false;
     }
+    failure.error = 0;
     return true;
 }
 
@@ -208,8 +212,12 @@ bool ExtractionTarget::putHardLink(int folder, const std::string &leaf, const st
 bool ExtractionTarget::copyInto(int source, int folder, const std::string &leaf, bool replace, ExtractFailure &failure)
 {
     struct stat info {};
-    NewFile file(folder, leaf);
-    if (file.fd() < 0 || fstat(source, &info) != 0) {
+    if (fstat(source, &info) != 0) {
+        failure.error = errno;
+        return false;
+    }
+    NewFile file(folder, leaf, info.st_mode & 07777);
+    if (file.fd() < 0) {
         failure.error = errno;
         return false;
     }
@@ -225,7 +233,6 @@ bool ExtractionTarget::copyInto(int source, int folder, const std::string &leaf,
             return false;
         }
     }
-    fchmod(file.fd(), info.st_mode & 07777);
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
     futimens(file.fd(), times);
     if (!file.publish(replace)) {

@@ -50,8 +50,10 @@ public:
     bool taken(const std::string &path) const { return m_written.count(path) != 0; }
     void noteWritten(const std::string &path, bool isFile) { m_written[path] = isFile; }
 
-    // Puts a symbolic link at leaf, replacing what is there unless a folder.
-    bool putSymlink(int folder, const std::string &leaf, const std::string &target, ExtractFailure &failure);
+    // Puts a symbolic link at leaf; replace lets it take the place of what
+    // is there unless that is a folder.
+    bool putSymlink(int folder, const std::string &leaf, const std::string &target, bool replace,
+                    ExtractFailure &failure);
     // Makes leaf a second name of the file this run wrote at targetName, or
     // a copy of it where no link can be made (or copy is asked for).
     bool putHardLink(int folder, const std::string &leaf, const std::string &targetName, bool copy, bool replace,

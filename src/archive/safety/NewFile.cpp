@@ -57,16 +57,16 @@ bool WriteAll(int fd, const void *data, size_t size)
     return true;
 }
 
-NewFile::NewFile(int folderFd, std::string name)
+NewFile::NewFile(int folderFd, std::string name, mode_t mode)
     : m_folder(folderFd)
     , m_name(std::move(name))
 {
-    m_fd = openat(folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    m_fd = openat(folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (m_fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
         return;
     for (int i = 0; i < kNameTries && m_fd < 0; ++i) {
         m_temporary = TemporaryName();
-        m_fd = openat(folderFd, m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        m_fd = openat(folderFd, m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (m_fd < 0 && errno != EEXIST)
             break;
     }
@@ -96,10 +96,9 @@ bool NewFile::publish(bool replace)
 {
     if (m_fd < 0)
         return false;
-    if (!replace) {
-        m_published = linkAs(m_name);
+    m_published = linkAs(m_name);
+    if (m_published || errno != EEXIST || !replace)
         return m_published;
-    }
     std::string temporary = m_temporary;
     for (int i = 0; i < kNameTries && temporary.empty(); ++i) {
         temporary = TemporaryName();

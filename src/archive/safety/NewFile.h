@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 
 // A file that is there under its name only once it is complete: written
 // unnamed and linked in when published, so that neither a failure nor a
@@ -8,15 +9,16 @@
 // has no unnamed files, a hidden temporary name stands in.
 class NewFile {
 public:
-    NewFile(int folderFd, std::string name);
+    // mode: the file's permission bits from the start.
+    NewFile(int folderFd, std::string name, mode_t mode);
     ~NewFile();
     NewFile(const NewFile &) = delete;
     NewFile &operator=(const NewFile &) = delete;
 
     // Below 0 when the file could not be made (errno tells why).
     int fd() const { return m_fd; }
-    // Gives the file its name; replace allows it to take the place of what
-    // is there. False with errno set.
+    // Gives the file its name; replace allows it to take the place of a
+    // file that is there. False with errno set (EEXIST: something is there).
     bool publish(bool replace);
 
 private:

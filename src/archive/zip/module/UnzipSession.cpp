@@ -239,13 +239,16 @@ bool UnzipSession::extractEntry(archive *reader, archive_entry *entry, const std
     const int folder = m_target->folderOf(parts, failure);
     if (folder < 0)
         return fail(Refused, name, failure.text());
-    struct stat existing {};
-    const bool exists = ExtractionTarget::lookAt(folder, parts.back(), existing);
-    if (!mayReplace(entry, name, exists ? &existing : nullptr))
+    const std::string &leaf = parts.back();
+    // Update and freshen compare with what is there; otherwise what is
+    // there shows when the entry is put in place.
+    const bool compare = m_command.update || m_command.freshen;
+    if (compare && !newerThanExisting(entry, name, folder, leaf))
         return false;
-    if (link && !m_target->putSymlink(folder, parts.back(), linkTarget, failure))
-        return fail(WriteError, name, failure.text());
-    if (!link && !writeFile(reader, entry, name, folder, parts.back(), exists))
+    const bool replace = compare || m_command.overwrite;
+    if (link && !m_target->putSymlink(folder, leaf, linkTarget, replace, failure))
+        return notPlaced(name, folder, leaf, failure.error);
+    if (!link && !writeFile(reader, entry, name, folder, leaf, replace))
         return false;
     m_target->noteWritten(path, !link);
     if (m_command.verbose)
@@ -283,33 +286,38 @@ bool UnzipSession::readData(archive *reader, int fd, const std::string &name)
     }
 }
 
-bool UnzipSession::mayReplace(archive_entry *entry, const std::string &name, const struct stat *existing)
+bool UnzipSession::newerThanExisting(archive_entry *entry, const std::string &name, int folder, const std::string &leaf)
 {
-    if (existing && S_ISDIR(existing->st_mode))
+    struct stat existing {};
+    const bool exists = ExtractionTarget::lookAt(folder, leaf, existing);
+    if (exists && S_ISDIR(existing.st_mode))
         return fail(WriteError, name, WriteErrorText(EISDIR));
-    const bool newer = !existing || archive_entry_mtime(entry) > existing->st_mtime;
+    const bool newer = !exists || archive_entry_mtime(entry) > existing.st_mtime;
     if (m_command.update)
         return newer || skip(name, "vorhandene Datei ist neuer");
-    if (m_command.freshen)
-        return (existing && newer) || skip(name, "nicht aufgefrischt");
-    if (existing && !m_command.overwrite)
+    return (exists && newer) || skip(name, "nicht aufgefrischt");
+}
+
+bool UnzipSession::notPlaced(const std::string &name, int folder, const std::string &leaf, int error)
+{
+    struct stat existing {};
+    if (error == EEXIST && ExtractionTarget::lookAt(folder, leaf, existing) && !S_ISDIR(existing.st_mode))
         return skip(name, "Datei existiert bereits");
-    return true;
+    return fail(WriteError, name, WriteErrorText(error == EEXIST ? EISDIR : error));
 }
 
 bool UnzipSession::writeFile(archive *reader, archive_entry *entry, const std::string &name, int folder,
-                             const std::string &leaf, bool exists)
+                             const std::string &leaf, bool replace)
 {
     // A failed, cancelled or killed entry leaves nothing under its name.
-    NewFile file(folder, leaf);
+    NewFile file(folder, leaf, ExtractedFileMode(archive_entry_perm(entry), m_umask));
     if (file.fd() < 0)
         return fail(WriteError, name, WriteErrorText(errno));
     if (!readData(reader, file.fd(), name))
         return false;
     if (archive_entry_size_is_set(entry) && m_stepBytes != archive_entry_size(entry))
         return fail(DataError, name, "Daten unvollständig");
-    fchmod(file.fd(), ExtractedFileMode(archive_entry_perm(entry), m_umask));
     const struct timespec times[2] = {{archive_entry_mtime(entry), 0}, {archive_entry_mtime(entry), 0}};
     futimens(file.fd(), times);
-    return file.publish(exists) || fail(WriteError, name, WriteErrorText(errno));
+    return file.publish(replace) || notPlaced(name, folder, leaf, errno);
 }

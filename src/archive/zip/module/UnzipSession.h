@@ -40,10 +40,13 @@ private:
     bool extractEntry(archive *reader, archive_entry *entry, const std::string &name);
     bool readData(archive *reader, int fd, const std::string &name);
     bool writeFile(archive *reader, archive_entry *entry, const std::string &name, int folder, const std::string &leaf,
-                   bool exists);
-    // Whether the entry may be written over what is at leaf (exists);
-    // skipped entries are reported.
-    bool mayReplace(archive_entry *entry, const std::string &name, const struct stat *existing);
+                   bool replace);
+    // For update and freshen: whether the entry is to replace what is at
+    // leaf; skipped entries are reported.
+    bool newerThanExisting(archive_entry *entry, const std::string &name, int folder, const std::string &leaf);
+    // Reports an entry that could not be put at leaf: skipped when a file
+    // of its name is there and may not be replaced, else failed.
+    bool notPlaced(const std::string &name, int folder, const std::string &leaf, int error);
 
     // Asks the caller for the current entry's password; null for none.
     static const char *askPassword(archive *reader, void *session);
