@@ -220,11 +220,13 @@ int32_t TZipMaster::Callback(UnzCallbackRecord *record)
 {
     auto *master = static_cast<TZipMaster *>(record->caller);
     record->fileNameOrMessage[UnzMessageChars - 1] = '\0';
-    const QString text = QString::fromUtf8(record->fullText ? record->fullText : record->fileNameOrMessage);
+    const auto text = [record] {
+        return QString::fromUtf8(record->fullText ? record->fullText : record->fileNameOrMessage);
+    };
     switch (record->actionCode) {
     case UnzActionFileBegins:
         if (master->OnProgress)
-            master->OnProgress(FileBegins, text, record->fileSize);
+            master->OnProgress(FileBegins, text(), record->fileSize);
         break;
     case UnzActionStep:
         if (master->OnProgress)
@@ -236,11 +238,11 @@ int32_t TZipMaster::Callback(UnzCallbackRecord *record)
         break;
     case UnzActionPassword:
         copyText(record->fileNameOrMessage, UnzPasswordChars,
-                 master->OnPassword ? master->OnPassword(text).left(80) : QString());
+                 master->OnPassword ? master->OnPassword(text()).left(80) : QString());
         break;
     default:
         if (record->actionCode >= UnzActionMessage && master->OnMessage)
-            master->OnMessage(record->errorCode, withoutLineEnd(text));
+            master->OnMessage(record->errorCode, withoutLineEnd(text()));
         break;
     }
     return master->Cancel ? 1 : 0;

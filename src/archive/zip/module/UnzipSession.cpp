@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int kMaxHeaderFailures = 3;
-constexpr size_t kReadBlock = 1 << 16;
+constexpr size_t kReadBlock = 1 << 20;
 
 std::string bounded(const char *text, size_t size)
 {
