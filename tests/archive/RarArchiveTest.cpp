@@ -134,6 +134,8 @@ void RarArchiveTest::commandLine_data()
                                    << "rar5 cut" << 1 << QStringList{"a.txt\tOK", "b.txt\tOK"} << damaged;
     QTest::newRow("test rar5 start only") << "--test"
                                           << "rar5 start" << 2 << QStringList{} << damaged;
+    QTest::newRow("test rar4 without end") << "--test"
+                                           << "rar4 without end" << 1 << QStringList{"a.txt\tOK"} << damaged;
     QTest::newRow("test cut rar4") << "--test"
                                    << "rar4 cut" << 1 << QStringList{"a.txt\tOK"} << damaged;
     QTest::newRow("test encrypted rar4") << "--test"

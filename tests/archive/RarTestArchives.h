@@ -40,6 +40,8 @@ inline QString writeRarArchive(const QString &kind, const QString &folder)
         writer.file({"a.txt", "eins"});
         const int cut = writer.withoutEnd().size() + 3;
         bytes = writer.file({"b.txt", "zwei"}).end().left(cut);
+    } else if (kind == QLatin1String("rar4 without end")) {
+        bytes = Rar4Writer().file({"a.txt", "eins"}).withoutEnd();
     } else if (kind == QLatin1String("oem names")) {
         StoredRarEntry u{"M\x81ller.txt", "u"}, a{"M\x84ller.txt", "a"};
         u.hostOs = a.hostOs = 0;

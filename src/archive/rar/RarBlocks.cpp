@@ -231,19 +231,13 @@ void readVolume5(const Source &source, int64_t at, Volume &volume)
     }
 }
 
-void readFile4(const std::vector<unsigned char> &header, unsigned flags, int64_t dataSize, FileBlock &file,
-               int &version)
+void readFile4(const std::vector<unsigned char> &header, unsigned flags, int64_t dataSize, FileBlock &file)
 {
-    Cursor cursor{header, 7};
-    cursor.fixed(4);
+    Cursor cursor{header, 7 + 4}; // after the packed size, the data's size
     const uint64_t unpLow = cursor.fixed(4);
-    cursor.fixed(1);
-    cursor.fixed(4);
-    cursor.fixed(4);
-    version = int(cursor.fixed(1));
-    cursor.fixed(1);
+    cursor.pos += 1 + 4 + 4 + 1 + 1; // host system, CRC, time, version, method
     const uint64_t nameSize = cursor.fixed(2);
-    cursor.fixed(4);
+    cursor.pos += 4; // attributes
     const uint64_t unpHigh = (flags & 0x100) ? (cursor.fixed(4), cursor.fixed(4)) : 0;
     const std::string raw = cursor.text(nameSize);
     file.unpSize = int64_t((unpHigh << 32) | unpLow);
@@ -262,7 +256,6 @@ void readFile4(const std::vector<unsigned char> &header, unsigned flags, int64_t
 
 void readVolume4(const Source &source, int64_t at, Volume &volume)
 {
-    bool recentVersion = false;
     while (at < source.size()) {
         const std::vector<unsigned char> fixed = source.read(at, 7);
         Cursor cursor{fixed};
@@ -300,10 +293,8 @@ void readVolume4(const Source &source, int64_t at, Volume &volume)
             }
         } else if (fileHeader) {
             FileBlock file;
-            int version = 0;
-            readFile4(header, flags, dataSize, file, version);
+            readFile4(header, flags, dataSize, file);
             if (type == 0x74) {
-                recentVersion = recentVersion || version >= 29;
                 volume.files.push_back(std::move(file));
             } else if (file.name == "CMT") {
                 const bool stored = header.size() > 25 && header[25] == 0x30 && !file.encrypted;
@@ -320,7 +311,6 @@ void readVolume4(const Source &source, int64_t at, Volume &volume)
         }
         at = dataAt + dataSize;
     }
-    volume.old = !recentVersion;
 }
 
 } // namespace

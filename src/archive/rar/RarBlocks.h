@@ -37,14 +37,12 @@ struct Volume {
     bool damaged = false; // a block is cut off or its header is corrupt
     bool ended = false;   // an end-of-archive block closes the volume
     bool moreVolumes = false;
-    // Made by a RAR too old to write end-of-archive blocks.
-    bool old = false;
     Comment comment = Comment::None;
     std::string commentText; // a stored comment
     std::vector<FileBlock> files;
 
     // Every block is there, up to the end of the archive.
-    bool complete() const { return !damaged && (ended || old); }
+    bool complete() const { return !damaged && ended; }
     // The data goes on in another volume.
     bool followedByNext() const { return moreVolumes || (!ended && !files.empty() && files.back().continues); }
 };
