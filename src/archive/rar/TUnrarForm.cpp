@@ -182,7 +182,7 @@ void TUnrarForm::FormActivate()
         return;
     m_activated = true;
     const QString archive = Label_RarFile->text();
-    // Anything else than a file (a pipe, a folder) gets the layer's open error.
+    // Anything but a file (a pipe, a folder) gets the layer's open error.
     if (archive.isEmpty() || !QFileInfo::exists(archive)) {
         Label_RarFile->setStyleSheet(QStringLiteral("color: red;"));
         Label_RarFile->setText(QStringLiteral("Fehler: Datei nicht gefunden..."));

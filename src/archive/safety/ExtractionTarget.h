@@ -2,7 +2,6 @@
 
 #include "archive/safety/EntryPath.h"
 
-#include <cstdint>
 #include <string>
 #include <sys/stat.h>
 #include <unordered_map>
