@@ -7,7 +7,11 @@
   app/);
 - subsystems of one level may use each other one way only (no cycle);
 - the files of the core library include no widget or printing headers of Qt
-  and no header of the widget library."""
+  and no header of the widget library;
+- the plain libraries (the unzip module and what it shares with the RAR
+  layer) include no Qt header at all;
+- no include climbs out of its folder with "../": every header is named from
+  src/, so the checks above see it."""
 import pathlib
 import re
 import sys
@@ -22,6 +26,7 @@ LEVEL = {
     "app": 4,
 }
 QT_GUI_MODULES = ("QtWidgets", "QtPrintSupport")
+PLAIN_LIBRARIES = ("brekko_archive_safety", "brekko_unzip")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
@@ -34,8 +39,9 @@ def qt_headers(module):
 
 def library_files(library):
     files = set()
+    pattern = rf"(?:target_sources\({library}\s+PRIVATE|add_library\({library}\s+(?:STATIC|SHARED))(.*?)\)"
     for cmake in SRC.rglob("CMakeLists.txt"):
-        for block in re.findall(rf"target_sources\({library}\s+PRIVATE(.*?)\)", cmake.read_text(), re.S):
+        for block in re.findall(pattern, cmake.read_text(), re.S):
             files.update((cmake.parent / name).resolve() for name in block.split())
     return files
 
@@ -68,6 +74,7 @@ def main():
     problems = []
     core = library_files("brekko_core")
     gui = library_files("brekko_gui")
+    plain = set().union(*(library_files(library) for library in PLAIN_LIBRARIES))
     widget_headers = set().union(*(qt_headers(m) for m in QT_GUI_MODULES))
     sibling_uses = {}
     for path in sorted(SRC.rglob("*")):
@@ -76,7 +83,12 @@ def main():
         layer = path.relative_to(SRC).parts[0]
         where = path.relative_to(ROOT)
         in_core = path.resolve() in core
+        in_plain = path.resolve() in plain
         for kind, target in INCLUDE.findall(path.read_text(errors="replace")):
+            if target.startswith("../") or "/../" in target:
+                problems.append(f"{where}: includes {target} through a parent folder")
+            if in_plain and (target.startswith("Q") or target.split("/")[0].startswith("Qt")):
+                problems.append(f"{where}: plain library file includes {target}")
             if kind == "<":
                 if in_core and (target in widget_headers or target.split("/")[0] in QT_GUI_MODULES):
                     problems.append(f"{where}: core file includes <{target}>")

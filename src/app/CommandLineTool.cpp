@@ -1,7 +1,6 @@
 #include "app/CommandLineTool.h"
 
-#include "archive/rar/RarCommandLine.h"
-#include "archive/zip/ZipCommandLine.h"
+#include "archive/ArchiveCommandLine.h"
 #include "common/AppContext.h"
 #include "common/CommandLinePaths.h"
 #include "common/MsgBox.h"
@@ -131,10 +130,7 @@ int resave(const QString &source, const QString &target)
 // RAR or ZIP by the file's content, not its name.
 int archive(const QString &mode, const QStringList &arguments)
 {
-    const QString archiveName = arguments.value(0);
-    const int code = LooksLikeRar(archiveName) ? RunRarCommand(mode, arguments, out(), err())
-                                               : RunZipCommand(mode, arguments, out(), err());
-    return flushed(code);
+    return flushed(RunArchiveCommand(mode, arguments, out(), err()));
 }
 
 // The output reached its file: a failed write is exit code 2.

@@ -1,23 +1,33 @@
-#include "RarTestWriter.h"
+#include "RarTestArchives.h"
 
+#include "FileBytes.h"
+#include "FileTreeFixture.h"
 #include "ScratchMount.h"
 #include "TestRegistry.h"
+#include "archive/ArchiveCommandLine.h"
 #include "archive/rar/RarCommandLine.h"
 #include "archive/rar/RarVolumes.h"
 #include "archive/rar/TRAR.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 namespace {
 
 QString sample(const QString &name)
 {
     return QStringLiteral(BREKKO_TEST_DATA) + QStringLiteral("/rar/") + name;
+}
+
+// A sample archive by its file name, else one written by kind into folder.
+QString archiveFor(const QString &name, const QString &folder)
+{
+    return name.endsWith(QLatin1String(".rar")) ? sample(name) : writeRarArchive(name, folder);
 }
 
 struct Run {
@@ -31,19 +41,8 @@ Run run(const QString &mode, const QStringList &args)
     Run result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    result.code = RunRarCommand(mode, args, out, err);
+    result.code = RunArchiveCommand(mode, args, out, err);
     return result;
-}
-
-QStringList filesBelow(const QString &folder)
-{
-    QStringList names;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names.append(QDir(folder).relativeFilePath(it.next()));
-    names.sort();
-    return names;
 }
 
 } // namespace
@@ -54,6 +53,11 @@ class RarArchiveTest : public QObject {
 private slots:
     void commandLine_data();
     void commandLine();
+    void extractsLinks();
+    void sameNameKeepsTheFirst_data();
+    void sameNameKeepsTheFirst();
+    void reportsComments_data();
+    void reportsComments();
     void extractsSamplesWithContent();
     void refusesHostileEntries();
     void missingVolumeFailsWithoutPartialFile();
@@ -71,48 +75,177 @@ void RarArchiveTest::commandLine_data()
     QTest::addColumn<QString>("archive");
     QTest::addColumn<int>("code");
     QTest::addColumn<QStringList>("lines");
+    // Expected on the error stream; empty: nothing at all.
+    QTest::addColumn<QString>("error");
 
+    const QString damaged = QStringLiteral("CRC fehler, Daten beschädigt");
+    const QString encrypted = QStringLiteral("verschlüsselte RAR-Daten können nicht entpackt werden");
     QTest::newRow("list rar5 stored") << "--list"
                                       << "test_read_format_rar5_stored.rar" << 0
-                                      << QStringList{"helloworld.txt\t29\t29"};
-    QTest::newRow("list rar4 unicode names") << "--list"
-                                             << "test_read_format_rar_unicode.rar" << 0
-                                             << QStringList{QString::fromUtf8("abcdefghijklmnopqrsテスト.txt\t16\t15")};
+                                      << QStringList{"helloworld.txt\t29\t29"} << "";
+    QTest::newRow("list rar4 unicode names")
+        << "--list"
+        << "test_read_format_rar_unicode.rar" << 0
+        << QStringList{QString::fromUtf8("abcdefghijklmnopqrsテスト.txt\t16\t15")} << "";
+    QTest::newRow("list oem names") << "--list"
+                                    << "oem names" << 0 << QStringList{"Müller.txt\t1\t1", "Mäller.txt\t1\t1"} << "";
+    QTest::newRow("list link sizes") << "--list"
+                                     << "links" << 0
+                                     << QStringList{"b.txt\t11\t0", "c.txt\t11\t0", "ln\t5\t0", "d.txt\t0\t0"} << "";
+    QTest::newRow("list rar4 link size") << "--list"
+                                         << "test_read_format_rar.rar" << 0 << QStringList{"testlink\t8\t8"} << "";
+    QTest::newRow("list split packed size") << "--list"
+                                            << "test_rar_multivolume_single_file.part1.rar" << 0
+                                            << QStringList{"LibarchiveAddingTest.html\t20111\t20111"} << "";
+    QTest::newRow("list newline escaped") << "--list"
+                                          << "newline name" << 0 << QStringList{"zeile\\neins.txt\t1\t1"} << "";
+    QTest::newRow("list cut") << "--list"
+                              << "rar5 cut" << 2 << QStringList{"b.txt\t4\t4"} << damaged;
     QTest::newRow("list invalid") << "--list"
-                                  << "test_read_format_rar_invalid1.rar" << 2 << QStringList{};
+                                  << "test_read_format_rar_invalid1.rar" << 2 << QStringList{} << damaged;
     QTest::newRow("list missing file") << "--list"
-                                       << "nothing-here.rar" << 2 << QStringList{};
+                                       << "nothing-here.rar" << 2 << QStringList{} << "nothing-here.rar";
+    QTest::newRow("list encrypted headers, rar5") << "--list"
+                                                  << "rar5 encrypted headers" << 2 << QStringList{} << encrypted;
+    QTest::newRow("list encrypted headers, rar4") << "--list"
+                                                  << "rar4 encrypted headers" << 2 << QStringList{} << encrypted;
     QTest::newRow("test volumes") << "--test"
                                   << "test_rar_multivolume_single_file.part1.rar" << 0
-                                  << QStringList{"LibarchiveAddingTest.html\tOK"};
+                                  << QStringList{"LibarchiveAddingTest.html\tOK"} << "";
+    QTest::newRow("test rar5 split set") << "--test"
+                                         << "rar5 split" << 0 << QStringList{"gross.txt\tOK"} << "";
+    QTest::newRow("test rar5 volumes") << "--test"
+                                       << "rar5 volumes" << 0 << QStringList{"a.txt\tOK", "b.txt\tOK"} << "";
+    QTest::newRow("test rar4 volumes") << "--test"
+                                       << "rar4 volumes" << 0 << QStringList{"a.txt\tOK", "b.txt\tOK"} << "";
     QTest::newRow("test compressed rar5")
         << "--test"
-        << "test_read_format_rar5_multiple_files.rar" << 0 << QStringList{"test1.bin\tOK", "test4.bin\tOK"};
-    QTest::newRow("test encrypted") << "--test"
-                                    << "test_read_format_rar4_encrypted.rar" << 1
-                                    << QStringList{
-                                           "a.txt\tOK",
-                                           "b.txt\tFehler !!! verschlüsselte RAR-Daten können nicht entpackt werden"};
+        << "test_read_format_rar5_multiple_files.rar" << 0 << QStringList{"test1.bin\tOK", "test4.bin\tOK"} << "";
+    QTest::newRow("test folders and empty files")
+        << "--test"
+        << "folders" << 0 << QStringList{"dir\tOK", "dir/a.txt\tOK", "leer.txt\tOK"} << "";
+    QTest::newRow("test links") << "--test"
+                                << "links" << 1
+                                << QStringList{"b.txt\tOK", "c.txt\tOK", "ln\tOK",
+                                               "d.txt\tFehler !!! Ziel des Links fehlt oder ist fehlerhaft; CRC "
+                                               "fehler, Daten beschädigt"}
+                                << "";
+    QTest::newRow("test cut rar5") << "--test"
+                                   << "rar5 cut" << 1 << QStringList{"a.txt\tOK", "b.txt\tOK"} << damaged;
+    QTest::newRow("test rar5 start only") << "--test"
+                                          << "rar5 start" << 2 << QStringList{} << damaged;
+    QTest::newRow("test rar4 without end") << "--test"
+                                           << "rar4 without end" << 1 << QStringList{"a.txt\tOK"} << damaged;
+    QTest::newRow("test cut rar4") << "--test"
+                                   << "rar4 cut" << 1 << QStringList{"a.txt\tOK"} << damaged;
+    QTest::newRow("test encrypted rar4") << "--test"
+                                         << "test_read_format_rar4_encrypted.rar" << 1
+                                         << QStringList{"a.txt\tOK", "b.txt\tFehler !!! " + encrypted} << "";
+    QTest::newRow("test encrypted rar5") << "--test"
+                                         << "encrypted data" << 1
+                                         << QStringList{"offen.txt\tOK", "geheim.txt\tFehler !!! " + encrypted} << "";
+    QTest::newRow("test encrypted headers") << "--test"
+                                            << "rar5 encrypted headers" << 2 << QStringList{} << encrypted;
     QTest::newRow("test invalid") << "--test"
                                   << "test_read_format_rar_invalid1.rar" << 1
-                                  << QStringList{"test\tFehler !!! CRC fehler, Daten beschädigt"};
+                                  << QStringList{"test\tFehler !!! CRC fehler, Daten beschädigt"} << "";
     QTest::newRow("test missing file") << "--test"
-                                       << "nothing-here.rar" << 2 << QStringList{};
+                                       << "nothing-here.rar" << 2 << QStringList{} << "nothing-here.rar";
 }
 
+// Each archive with --password and --overwrite, which every mode takes.
 void RarArchiveTest::commandLine()
 {
     QFETCH(QString, mode);
     QFETCH(QString, archive);
     QFETCH(int, code);
     QFETCH(QStringList, lines);
-    const Run result = run(mode, {sample(archive), QStringLiteral("--password"), QStringLiteral("x")});
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const Run result = run(mode, {archiveFor(archive, dir.path()), "--password", "x", "--overwrite"});
     QCOMPARE(result.code, code);
     const QStringList out = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &line : lines)
         QVERIFY2(out.contains(line), qPrintable(result.out));
-    if (code == 2)
-        QVERIFY(!result.err.isEmpty());
+    if (error.isEmpty())
+        QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    else
+        QVERIFY2(result.err.contains(error), qPrintable(result.err));
+}
+
+// Hard links become links to the file extracted before, file copies copies;
+// a link to a file that is not there is no success.
+void RarArchiveTest::extractsLinks()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("ziel"));
+    const Run result = run(QStringLiteral("--extract"), {writeRarArchive(QStringLiteral("links"), dir.path()), target});
+    QCOMPARE(result.code, 1);
+    QCOMPARE(result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("\tOK")).size(), 4);
+    QVERIFY(result.out.contains(QStringLiteral("d.txt\tFehler !!!")));
+    struct stat a {
+    }, b{}, c{};
+    QCOMPARE(::lstat(QFile::encodeName(target + QStringLiteral("/a.txt")).constData(), &a), 0);
+    QCOMPARE(::lstat(QFile::encodeName(target + QStringLiteral("/b.txt")).constData(), &b), 0);
+    QCOMPARE(::lstat(QFile::encodeName(target + QStringLiteral("/c.txt")).constData(), &c), 0);
+    QCOMPARE(b.st_ino, a.st_ino);
+    QVERIFY(c.st_ino != a.st_ino);
+    for (const char *name : {"/b.txt", "/c.txt", "/ln"})
+        QCOMPARE(FileBytes(target + QLatin1String(name)), QByteArray("hello world"));
+    QCOMPARE(FileTree::paths(target), (QStringList{"a.txt", "b.txt", "c.txt", "ln"}));
+}
+
+void RarArchiveTest::sameNameKeepsTheFirst_data()
+{
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("oem names differ") << "oem names" << QStringList{"Mäller.txt=a", "Müller.txt=u"}
+                                      << "Müller.txt\tOK\nMäller.txt\tOK\n";
+    QTest::newRow("same name twice") << "same name twice" << QStringList{"gleich.txt=erster"}
+                                     << "gleich.txt\tOK\ngleich.txt\tFehler !!! Name kommt im Archiv mehrfach "
+                                        "vor; Datei erstellen fehler\n";
+}
+
+// With --overwrite an entry must not replace one of the same run.
+void RarArchiveTest::sameNameKeepsTheFirst()
+{
+    QFETCH(QString, archive);
+    QFETCH(QStringList, files);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("ziel"));
+    const Run result = run(QStringLiteral("--extract"), {writeRarArchive(archive, dir.path()), target, "--overwrite"});
+    QCOMPARE(result.out, output);
+    QStringList found;
+    for (const QString &name : FileTree::paths(target))
+        found.append(name + QLatin1Char('=') + QString::fromUtf8(FileBytes(target + QLatin1Char('/') + name)));
+    QCOMPARE(found, files);
+}
+
+void RarArchiveTest::reportsComments_data()
+{
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QStringList>("comments");
+    QTest::newRow("stored") << "stored comment" << QStringList{"Kommentar"};
+    QTest::newRow("packed") << "packed comment" << QStringList{"Unbekanntes Kommentarformat"};
+    QTest::newRow("none") << "test_read_format_rar5_stored.rar" << QStringList{};
+}
+
+void RarArchiveTest::reportsComments()
+{
+    QFETCH(QString, archive);
+    QFETCH(QStringList, comments);
+    QTemporaryDir dir;
+    TRAR rar;
+    rar.ArchiveName = archiveFor(archive, dir.path());
+    QStringList reported;
+    rar.OnComment = [&](TRAR *, const QString &comment) { reported.append(comment); };
+    int listed = 0;
+    rar.OnListFile = [&](TRAR *, const RarEntry &) { ++listed; };
+    rar.List();
+    QCOMPARE(reported, comments);
+    QCOMPARE(listed, 1);
 }
 
 void RarArchiveTest::extractsSamplesWithContent()
@@ -167,7 +300,7 @@ void RarArchiveTest::refusesHostileEntries()
         const QString name = line.section(QLatin1Char('\t'), 0, 0);
         QCOMPARE(line.section(QLatin1Char('\t'), 1).startsWith(QLatin1String("OK")), okNames.contains(name));
     }
-    QCOMPARE(filesBelow(dir.path()), (QStringList{"hostile.rar", "target", "target/good.txt", "target/here"}));
+    QCOMPARE(FileTree::paths(dir.path()), (QStringList{"hostile.rar", "target", "target/good.txt", "target/here"}));
     QVERIFY(!QFile::exists(QStringLiteral("/tmp/rar-absolute-test.txt")));
 }
 
@@ -185,7 +318,7 @@ void RarArchiveTest::missingVolumeFailsWithoutPartialFile()
     QVERIFY(result.err.contains(QStringLiteral("Diskette mit Rar-Volumen \"")
                                 + dir.filePath("test_rar_multivolume_single_file.part3.rar")));
     QVERIFY(result.out.startsWith(QStringLiteral("LibarchiveAddingTest.html\tFehler !!!")));
-    QVERIFY(filesBelow(target).isEmpty());
+    QVERIFY(FileTree::paths(target).isEmpty());
 }
 
 void RarArchiveTest::cancelInsideEntryLeavesNoFile()
@@ -209,7 +342,7 @@ void RarArchiveTest::cancelInsideEntryLeavesNoFile()
     QCOMPARE(started, QStringList{"big.bin"});
     QCOMPARE(errors, 0);
     QVERIFY(!rar.Stop);
-    QVERIFY(filesBelow(rar.TargetDir).isEmpty());
+    QVERIFY(FileTree::paths(rar.TargetDir).isEmpty());
 }
 
 void RarArchiveTest::fullDiskLeavesNoFile()
@@ -221,9 +354,11 @@ void RarArchiveTest::fullDiskLeavesNoFile()
     REQUIRE_MOUNT(medium);
     QVERIFY(writeStoredRar(dir.filePath("big.rar"), {{"big.bin", QByteArray(300000, 'b')}, {"small.txt", "s"}}));
     const Run result = run(QStringLiteral("--extract"), {dir.filePath("big.rar"), small});
-    const QStringList left = filesBelow(small);
+    const QStringList left = FileTree::paths(small);
     QCOMPARE(result.code, 1);
-    QVERIFY(result.out.contains(QStringLiteral("big.bin\tFehler !!! Schreibfehler")));
+    QVERIFY2(
+        result.out.startsWith(QStringLiteral("big.bin\tFehler !!! kein Platz mehr auf dem Datenträger; Schreibfehler")),
+        qPrintable(result.out));
     QCOMPARE(left, QStringList{});
 }
 

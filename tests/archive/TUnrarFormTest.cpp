@@ -1,9 +1,12 @@
 #include "FindChild.h"
 #include "MsgBoxRecorder.h"
+#include "RarTestArchives.h"
 
 #include "TestRegistry.h"
-#include "archive/rar/ArchiveDialogParts.h"
+#include "archive/ArchiveDialogParts.h"
 #include "archive/rar/TUnrarForm.h"
+#include "common/AppContext.h"
+#include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "components/SortGrid.h"
 
@@ -15,6 +18,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -38,8 +43,10 @@ private slots:
     void listsEntriesWithRatio();
     void missingArchiveTurnsRed();
     void extractsWithLogAndCreatesTarget();
-    void asksPasswordForEachEncryptedEntry();
-    void refusedPasswordReturnsToListing();
+    void encryptedEntriesAreReportedWithoutPasswordQuestion();
+    void testVerdicts_data();
+    void testVerdicts();
+    void helpOpensItsTopic();
     void cancelDuringExtractionReturnsToListing();
     void extractionLogKeepsNewestFirst();
 };
@@ -106,31 +113,8 @@ void TUnrarFormTest::extractsWithLogAndCreatesTarget()
     QVERIFY(!child<QPushButton>(&form, "Button_CancelOperation")->isEnabled());
 }
 
-void TUnrarFormTest::asksPasswordForEachEncryptedEntry()
-{
-    MsgBoxRecorder boxes;
-    QStringList prompts;
-    ModalSeam::ScopedHandler modal([&](QDialog *dialog) {
-        auto *input = qobject_cast<QInputDialog *>(dialog);
-        prompts.append(input->labelText());
-        input->setTextValue(QStringLiteral("geheim"));
-        return int(QDialog::Accepted);
-    });
-    TUnrarForm form;
-    form.show();
-    listed(form, sample("test_read_format_rar4_encrypted.rar"));
-    child<QPushButton>(&form, "Button_Testen")->click();
-    QCOMPARE(prompts, (QStringList{"Passwort benötigt von b.txt", "Passwort benötigt von d.txt"}));
-    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
-             QStringLiteral("Archiv ist fehlerhaft und kann womöglich nicht entpackt werden."));
-    QVERIFY(child<QPlainTextEdit>(&form, "RichEdit")
-                ->toPlainText()
-                .contains(QStringLiteral(
-                    "Datei: b.txt -> Fehler !!! (verschlüsselte RAR-Daten können nicht entpackt werden)")));
-    QCOMPARE(boxes.count(), 0);
-}
-
-void TUnrarFormTest::refusedPasswordReturnsToListing()
+// RAR data cannot be decrypted here: nobody is asked for a password.
+void TUnrarFormTest::encryptedEntriesAreReportedWithoutPasswordQuestion()
 {
     MsgBoxRecorder boxes;
     int asked = 0;
@@ -142,11 +126,76 @@ void TUnrarFormTest::refusedPasswordReturnsToListing()
     form.show();
     listed(form, sample("test_read_format_rar4_encrypted.rar"));
     child<QPushButton>(&form, "Button_Testen")->click();
-    QCOMPARE(asked, 1);
-    QVERIFY(child<QWidget>(&form, "Panel_Step2")->isHidden());
-    QVERIFY(child<QWidget>(&form, "SortGrid")->isVisible());
-    QCOMPARE(form.windowTitle(), QStringLiteral("Unrar"));
-    QVERIFY(!form.rar().Stop);
+    QCOMPARE(asked, 0);
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(),
+             QStringLiteral("Archiv ist fehlerhaft und kann womöglich nicht entpackt werden."));
+    const QString log = child<QPlainTextEdit>(&form, "RichEdit")->toPlainText();
+    for (const char *name : {"b.txt", "d.txt"})
+        QVERIFY(log.contains(QStringLiteral("Datei: %1 -> Fehler !!! (verschlüsselte RAR-Daten können nicht entpackt "
+                                            "werden)")
+                                 .arg(QLatin1String(name))));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TUnrarFormTest::testVerdicts_data()
+{
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QString>("result");
+    // The message boxes of listing and testing.
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("logLine");
+
+    const QString okay = QStringLiteral("Archiv ist Okay...");
+    const QString damaged = QStringLiteral("Archiv ist fehlerhaft und kann womöglich nicht entpackt werden.");
+    const QString encrypted = QStringLiteral("verschlüsselte RAR-Daten können nicht entpackt werden");
+    QTest::newRow("folders and empty files") << "folders" << okay << QStringList() << "Datei: dir -> OK";
+    QTest::newRow("complete volume set") << "rar5 split" << okay << QStringList() << "Datei: gross.txt -> OK";
+    QTest::newRow("cut") << "rar5 cut" << damaged
+                         << QStringList{"CRC fehler, Daten beschädigt", "CRC fehler, Daten beschädigt"}
+                         << "CRC fehler, Daten beschädigt";
+    QTest::newRow("encrypted headers") << "rar5 encrypted headers" << damaged << QStringList{encrypted, encrypted}
+                                       << encrypted;
+    QTest::newRow("named pipe") << "pipe" << damaged << QStringList{"Datei öffnen fehler", "Datei öffnen fehler"}
+                                << "Datei öffnen fehler";
+}
+
+void TUnrarFormTest::testVerdicts()
+{
+    QFETCH(QString, archive);
+    QFETCH(QString, result);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, logLine);
+    QTemporaryDir dir;
+    QString path = dir.filePath(archive);
+    if (archive == QLatin1String("pipe"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        path = writeRarArchive(archive, dir.path());
+    MsgBoxRecorder recorder;
+    recorder.setAnswerOkBoxes(true);
+    TUnrarForm form;
+    form.show();
+    listed(form, path);
+    child<QPushButton>(&form, "Button_Testen")->click();
+    QCOMPARE(child<QLabel>(&form, "Label_Ergebnis")->text(), result);
+    QStringList texts;
+    for (const MsgBox::Request &box : recorder.boxes())
+        texts.append(box.text);
+    QCOMPARE(texts, boxes);
+    QVERIFY(child<QPlainTextEdit>(&form, "RichEdit")->toPlainText().split(QLatin1Char('\n')).contains(logLine));
+}
+
+void TUnrarFormTest::helpOpensItsTopic()
+{
+    QTemporaryDir dir;
+    AppContext::setHelpFileName(dir.filePath(QStringLiteral("Brekko.hlp")));
+    QList<int> contexts;
+    const Help::Handler previous = Help::setHandler([&](int context) { contexts.append(context); });
+    TUnrarForm form;
+    child<QPushButton>(&form, "Button_Hilfe")->click();
+    Help::setHandler(previous);
+    AppContext::setHelpFileName(QString());
+    QCOMPARE(contexts, QList<int>{50900});
 }
 
 void TUnrarFormTest::cancelDuringExtractionReturnsToListing()

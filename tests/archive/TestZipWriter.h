@@ -16,6 +16,7 @@ public:
         bool link = false;      // data is the link target
         bool utf8 = false;      // the name carries the UTF-8 flag
         QByteArray unicodePath; // a Unicode path field with this UTF-8 name
+        quint16 method = 0;     // the data as it is, whatever the method says
     };
 
     void add(const QByteArray &name, const QByteArray &data) { m_entries.append({name, data, false, false, {}}); }
@@ -27,6 +28,10 @@ public:
     void addWithUnicodePath(const QByteArray &name, const QByteArray &utf8Name, const QByteArray &data)
     {
         m_entries.append({name, data, false, false, utf8Name});
+    }
+    void addPacked(const QByteArray &name, const QByteArray &data, quint16 method)
+    {
+        m_entries.append({name, data, false, false, {}, method});
     }
 
     QByteArray bytes() const
@@ -48,7 +53,7 @@ public:
             put32(out, 0x04034B50);
             put16(out, 10);
             put16(out, flags);
-            put16(out, 0);
+            put16(out, entry.method);
             put32(out, 0x5A210000); // 1.1.2025 00:00
             put32(out, crc);
             put32(out, static_cast<quint32>(entry.data.size()));
@@ -63,7 +68,7 @@ public:
             put16(directory, 0x0314); // made on Unix
             put16(directory, 10);
             put16(directory, flags);
-            put16(directory, 0);
+            put16(directory, entry.method);
             put32(directory, 0x5A210000);
             put32(directory, crc);
             put32(directory, static_cast<quint32>(entry.data.size()));

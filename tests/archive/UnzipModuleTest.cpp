@@ -4,13 +4,13 @@
 #include "ZipTestArchives.h"
 
 #include "FileBytes.h"
+#include "FileTreeFixture.h"
 #include "TestRegistry.h"
+#include "archive/ArchiveCommandLine.h"
 #include "archive/zip/TZipMaster.h"
 #include "archive/zip/UnzipProgress.h"
-#include "archive/zip/ZipCommandLine.h"
 #include "common/AppContext.h"
 
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -18,22 +18,6 @@
 #include <sys/stat.h>
 
 using namespace ZipTestArchives;
-
-namespace {
-
-// Every path below folder, relative, links included, sorted.
-QStringList tree(const QString &folder)
-{
-    QStringList paths;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.append(QDir(folder).relativeFilePath(it.next()));
-    paths.sort();
-    return paths;
-}
-
-} // namespace
 
 class UnzipModuleTest : public QObject {
     Q_OBJECT
@@ -61,6 +45,8 @@ private slots:
     void resultTexts();
     void commandLine_data();
     void commandLine();
+    void commandLineLines_data();
+    void commandLineLines();
 
 private:
     QString makeSample();
@@ -162,7 +148,7 @@ void UnzipModuleTest::extractsAndTests()
     QCOMPARE(master.Count(), 4);
     QCOMPARE(master.SuccessCount(), successes);
     QCOMPARE(m_failures.size(), 4 - successes);
-    QCOMPARE(tree(target), files);
+    QCOMPARE(FileTree::paths(target), files);
     if (files.contains(QStringLiteral("a.txt")))
         QCOMPARE(FileBytes(target + QStringLiteral("/a.txt")), sampleBytes(100000));
     if (files.contains(QStringLiteral("b.txt")))
@@ -218,7 +204,7 @@ void UnzipModuleTest::asksForPasswords()
         QCOMPARE(asked.first(), QStringLiteral("a.txt"));
     QCOMPARE(master.SuccessCount(), successes);
     QCOMPARE(m_failures.size(), cancel ? 0 : 2 - successes);
-    QCOMPARE(tree(target), successes ? names : QStringList());
+    QCOMPARE(FileTree::paths(target), successes ? names : QStringList());
     if (successes)
         QCOMPARE(FileBytes(target + QStringLiteral("/a.txt")), sampleBytes(70000));
 }
@@ -255,7 +241,7 @@ void UnzipModuleTest::namesAgreeWithTheListing()
     QCOMPARE(master.SuccessCount(), 4);
     QStringList sorted = names;
     sorted.sort();
-    QCOMPARE(tree(target), sorted);
+    QCOMPARE(FileTree::paths(target), sorted);
 }
 
 void UnzipModuleTest::refusesEntriesLeavingTheTarget()
@@ -279,7 +265,7 @@ void UnzipModuleTest::refusesEntriesLeavingTheTarget()
     const QString target = run(master, archive, TZipMaster::ExtrDirNames);
     QCOMPARE(master.SuccessCount(), 2);
     QCOMPARE(m_failures.size(), 9);
-    QCOMPARE(tree(m_dir->filePath(QStringLiteral("out"))),
+    QCOMPARE(FileTree::paths(m_dir->filePath(QStringLiteral("out"))),
              (QStringList{QStringLiteral("target"), QStringLiteral("target/inner"), QStringLiteral("target/kept"),
                           QStringLiteral("target/kept/fine.txt")}));
     QCOMPARE(QFileInfo(target + QStringLiteral("/inner")).symLinkTarget(), target + QStringLiteral("/kept"));
@@ -313,7 +299,7 @@ void UnzipModuleTest::corruptEntryLeavesNothingBehind()
     QCOMPARE(master.SuccessCount(), 0);
     QCOMPARE(m_failures.size(), 1);
     QVERIFY2(m_failures.first().contains(QStringLiteral("beschädigt")), qPrintable(m_failures.first()));
-    QCOMPARE(tree(target), QStringList());
+    QCOMPARE(FileTree::paths(target), QStringList());
 }
 
 void UnzipModuleTest::cancelLeavesNoPartialFile()
@@ -331,7 +317,7 @@ void UnzipModuleTest::cancelLeavesNoPartialFile()
     const QString target = run(master, archive, TZipMaster::ExtrDirNames);
     QCOMPARE(steps, 10);
     QCOMPARE(master.SuccessCount(), 0);
-    QCOMPARE(tree(target), QStringList());
+    QCOMPARE(FileTree::paths(target), QStringList());
 }
 
 void UnzipModuleTest::fullMediumLeavesNoPartialFile_data()
@@ -363,7 +349,9 @@ void UnzipModuleTest::fullMediumLeavesNoPartialFile()
     QStringList left{QStringLiteral(".filler")};
     if (replacing)
         left.append(QStringLiteral("c.bin"));
-    QCOMPARE(tree(medium.path()), left);
+    QCOMPARE(FileTree::paths(medium.path()), left);
+    QVERIFY2(m_failures.first().endsWith(QStringLiteral(": kein Platz mehr auf dem Datenträger")),
+             qPrintable(m_failures.first()));
     if (replacing)
         QCOMPARE(FileBytes(medium.path(QStringLiteral("c.bin"))), QByteArray("alt"));
 }
@@ -515,7 +503,7 @@ void UnzipModuleTest::commandLine()
     QString errText;
     QTextStream out(&outText);
     QTextStream err(&errText);
-    const int code = RunZipCommand(mode, args, out, err);
+    const int code = RunArchiveCommand(mode, args, out, err);
     QDir::setCurrent(previousFolder);
     QCOMPARE(code, exitCode);
     out.flush();
@@ -524,6 +512,65 @@ void UnzipModuleTest::commandLine()
     QCOMPARE(errText.contains(QStringLiteral("c.zip: ")), damage == 2);
     if (!extra.isEmpty())
         QCOMPARE(FileBytes(m_dir->filePath(QStringLiteral("ziel/neu/a.txt"))), sampleBytes(100000));
+}
+
+void UnzipModuleTest::commandLineLines_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("deepArchive");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+
+    const QString longName = QString(200, 'a') + '/' + QString(200, 'b') + '/' + QString(200, 'c') + ".txt";
+    const QString longLeaf = QString(300, 'l');
+    QTest::newRow("backslashes between folders")
+        << "--extract" << QStringList{"ordner\\datei.txt"} << false << 0 << "ordner/datei.txt\tOK\n";
+    QTest::newRow("name over 511 bytes") << "--test" << QStringList{longName} << false << 0 << longName + "\tOK\n";
+    QTest::newRow("colons") << "--extract" << QStringList{"um 12:30.txt"} << false << 0 << "um 12:30.txt\tOK\n";
+    QTest::newRow("newline") << "--test" << QStringList{"zeile\nzwei.txt"} << false << 0 << "zeile\\nzwei.txt\tOK\n";
+    QTest::newRow("leaf too long") << "--extract" << QStringList{longLeaf} << false << 1
+                                   << longLeaf + "\tFehler !!! Dateiname zu lang\n";
+    QTest::newRow("deflate64") << "--test" << QStringList{"deflate64"} << false << 1
+                               << "alt.bin\tFehler !!! Packverfahren wird nicht unterstützt (9: deflation-64-bit)\n";
+    QTest::newRow("archive path over 255 bytes")
+        << "--extract" << QStringList{"a.txt", "b.txt"} << true << 0 << "a.txt\tOK\nb.txt\tOK\n";
+}
+
+// One line per entry with its whole name and its true verdict.
+void UnzipModuleTest::commandLineLines()
+{
+    QFETCH(QString, mode);
+    QFETCH(QStringList, names);
+    QFETCH(bool, deepArchive);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    TestZipWriter writer;
+    for (const QString &name : names) {
+        if (name == QLatin1String("deflate64"))
+            writer.addPacked("alt.bin", sampleBytes(100), 9);
+        else
+            writer.add(name.toUtf8(), "inhalt");
+    }
+    QString folder = m_dir->path();
+    for (int i = 0; deepArchive && i < 5; ++i)
+        folder += QLatin1Char('/') + QString::fromUtf8("Übergrößenverzeichnis für Prüfungen ").repeated(2).left(60);
+    QVERIFY(QDir().mkpath(folder));
+    const QString archive = folder + QStringLiteral("/Archiv.zip");
+    QVERIFY(QFile::encodeName(archive).size() > 255 || !deepArchive);
+    QVERIFY(writer.write(archive));
+    AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
+    QStringList args{archive};
+    if (mode == QLatin1String("--extract"))
+        args.append(m_dir->filePath(QStringLiteral("ziel")));
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    QCOMPARE(RunArchiveCommand(mode, args, out, err), exitCode);
+    out.flush();
+    QCOMPARE(outText, output);
+    if (mode == QLatin1String("--extract") && exitCode == 0)
+        QCOMPARE(FileBytes(m_dir->filePath(QStringLiteral("ziel/")) + output.section(QLatin1Char('\t'), 0, 0)),
+                 QByteArray("inhalt"));
 }
 
 BREKKO_TEST_MAIN(UnzipModuleTest)

@@ -46,6 +46,18 @@ inline void makeSample(const QString &root, const QString &outside)
     QFile::link(QStringLiteral("nowhere"), root + QStringLiteral("/dangling"));
 }
 
+// Every path below root, relative, hidden files and links included, sorted.
+inline QStringList paths(const QString &root)
+{
+    QStringList found;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found.append(QDir(root).relativeFilePath(it.next()));
+    found.sort();
+    return found;
+}
+
 // One line per entry below root: relative path, kind, permission bits and
 // the content's hash or the link's target text.
 inline QStringList listing(const QString &root)

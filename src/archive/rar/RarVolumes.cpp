@@ -1,8 +1,6 @@
 #include "archive/rar/RarVolumes.h"
 
 #include <cctype>
-#include <cstdio>
-#include <cstring>
 
 namespace RarVolumes {
 
@@ -35,19 +33,6 @@ bool increment(std::string &text, size_t begin, size_t end)
     return true;
 }
 
-// Reads a RAR 5 variable-length number; false past the end.
-bool readVint(const unsigned char *data, size_t size, size_t &pos, uint64_t &value)
-{
-    value = 0;
-    for (int shift = 0; shift < 64 && pos < size; shift += 7) {
-        const unsigned char byte = data[pos++];
-        value |= static_cast<uint64_t>(byte & 0x7f) << shift;
-        if (!(byte & 0x80))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 std::string nextVolumeName(const std::string &volume)
@@ -75,39 +60,6 @@ std::string nextVolumeName(const std::string &volume)
         return {};
     increment(name, dot + 2, dot + 4);
     return name;
-}
-
-Signature readSignature(const std::string &fileName)
-{
-    Signature result;
-    std::FILE *file = std::fopen(fileName.c_str(), "rb");
-    if (!file)
-        return result;
-    unsigned char data[64] = {};
-    const size_t size = std::fread(data, 1, sizeof data, file);
-    std::fclose(file);
-
-    static const unsigned char rar4[] = {'R', 'a', 'r', '!', 0x1a, 0x07, 0x00};
-    static const unsigned char rar5[] = {'R', 'a', 'r', '!', 0x1a, 0x07, 0x01, 0x00};
-    if (size >= 7 + 7 && std::memcmp(data, rar4, sizeof rar4) == 0) {
-        result.isRar = true;
-        // Main header: CRC (2), type 0x73 (1), flags (2); flag 1 = volume.
-        result.isVolume = data[9] == 0x73 && (data[10] & 0x01);
-    } else if (size >= 8 && std::memcmp(data, rar5, sizeof rar5) == 0) {
-        result.isRar = true;
-        size_t pos = 8 + 4; // header CRC32
-        uint64_t headerSize = 0, type = 0, flags = 0, extra = 0, archiveFlags = 0;
-        if (!readVint(data, size, pos, headerSize) || !readVint(data, size, pos, type)
-            || !readVint(data, size, pos, flags) || type != 1)
-            return result;
-        if ((flags & 0x01) && !readVint(data, size, pos, extra))
-            return result;
-        if ((flags & 0x02) && !readVint(data, size, pos, extra))
-            return result;
-        if (readVint(data, size, pos, archiveFlags))
-            result.isVolume = archiveFlags & 0x01;
-    }
-    return result;
 }
 
 } // namespace RarVolumes

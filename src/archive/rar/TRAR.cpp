@@ -1,12 +1,5 @@
 #include "archive/rar/TRAR.h"
 
-#include "archive/rar/EntryPathCheck.h"
-
-#include <QDir>
-#include <QFileInfo>
-
-#include <algorithm>
-
 namespace {
 
 constexpr int CommentBufferSize = 65535;
@@ -48,17 +41,6 @@ private:
     RarHandle m_handle;
 };
 
-QStringList sorted(QStringList names)
-{
-    names.sort();
-    return names;
-}
-
-bool contains(const QStringList &sortedNames, const QString &name)
-{
-    return std::binary_search(sortedNames.cbegin(), sortedNames.cend(), name);
-}
-
 } // namespace
 
 TRAR::TRAR(QObject *parent)
@@ -71,16 +53,6 @@ TRAR::~TRAR()
 {
     if (s_working == this)
         s_working = nullptr;
-}
-
-void TRAR::setFilesToExtract(const QStringList &names)
-{
-    m_filesToExtract = sorted(names);
-}
-
-void TRAR::setFilesToTest(const QStringList &names)
-{
-    m_filesToTest = sorted(names);
 }
 
 QString TRAR::ErrorText(int error)
@@ -108,6 +80,8 @@ QString TRAR::ErrorText(int error)
         return QStringLiteral("Schreibfehler");
     case ERAR_SMALL_BUF:
         return QStringLiteral("Buffer ist für Kommentar zu klein");
+    case ERAR_ENCRYPTED:
+        return QStringLiteral("verschlüsselte RAR-Daten können nicht entpackt werden");
     default:
         return QStringLiteral("Unbekannter Fehler");
     }
@@ -137,10 +111,16 @@ void TRAR::reportError(int error)
         OnError(this, error);
 }
 
+// A comment the layer cannot read is shown as such.
 void TRAR::reportComment(const RAROpenArchiveData &data)
 {
-    if (data.CmtState == 1 && OnComment)
-        OnComment(this, QString::fromUtf8(data.CmtBuf, qMin<int>(int(data.CmtSize), CommentBufferSize)));
+    if (!OnComment || data.CmtState == 0)
+        return;
+    if (data.CmtState == 1 || data.CmtState == ERAR_SMALL_BUF)
+        OnComment(this, QString::fromUtf8(data.CmtBuf,
+                                          int(qstrnlen(data.CmtBuf, qMin<uint>(data.CmtSize, CommentBufferSize)))));
+    else
+        OnComment(this, ErrorText(int(data.CmtState)));
 }
 
 RarHandle TRAR::open(unsigned mode, int &result)
@@ -176,24 +156,9 @@ RarEntry TRAR::entryOf(RarHandle handle, const RARHeaderData &header) const
     return entry;
 }
 
-QString TRAR::refusal(RarHandle handle, const RarEntry &entry, bool extracting) const
+QString TRAR::refusal(const RarEntry &entry) const
 {
-    if (entry.encrypted())
-        return QStringLiteral("verschlüsselte RAR-Daten können nicht entpackt werden");
-    if (!extracting)
-        return {};
-    const char *linkTarget = nullptr;
-    RARGetEntryDetails(handle, nullptr, nullptr, nullptr, &linkTarget);
-    const QString target = TargetDir.isEmpty() ? QDir::currentPath() : TargetDir;
-    const unsigned type = entry.header.FileAttr & 0170000;
-    const EntryKind kind = (entry.header.Flags & RHDF_DIRECTORY) == RHDF_DIRECTORY ? EntryKind::Directory
-                           : type == 0120000                                       ? EntryKind::Link
-                                                                                   : EntryKind::File;
-    QString problem = EntryPathProblem(target, entry.fileName, kind, QString::fromUtf8(linkTarget));
-    if (problem.isEmpty() && !Overwrite && kind != EntryKind::Directory
-        && QFileInfo(target + QLatin1Char('/') + entry.fileName).exists())
-        problem = QStringLiteral("Datei existiert bereits");
-    return problem;
+    return entry.encrypted() ? ErrorText(ERAR_ENCRYPTED) : QString();
 }
 
 void TRAR::List()
@@ -224,7 +189,7 @@ void TRAR::List()
             return;
         }
     }
-    if (result == ERAR_BAD_DATA)
+    if (result != ERAR_END_ARCHIVE)
         reportError(result);
 }
 
@@ -254,8 +219,8 @@ bool TRAR::walk(bool extracting)
     HandleCloser closer(handle);
     // Always installed: it also ends an entry at once when Stop is set.
     RARSetProcessDataProc(handle, processData);
+    RARSetOverwrite(handle, Overwrite);
     QByteArray destination = TargetDir.toUtf8();
-    const QStringList &selection = extracting ? m_filesToExtract : m_filesToTest;
     const auto &before = extracting ? OnExtracting : OnTesting;
     const auto &after = extracting ? OnExtract : OnTested;
 
@@ -267,29 +232,10 @@ bool TRAR::walk(bool extracting)
             Stop = false;
             return ok;
         }
-        if (!selection.isEmpty() && !contains(selection, entry.fileName)) {
-            if (const int skipped = RARProcessFile(handle, RAR_SKIP, nullptr, nullptr); skipped != ERAR_SUCCESS) {
-                reportError(skipped);
-                return false;
-            }
-            continue;
-        }
         if (before)
             before(this, entry);
         m_fileBytes = 0;
-        if (entry.encrypted() && OnReqPassword) {
-            QString password;
-            OnReqPassword(this, entry, password);
-            if (Stop) {
-                Stop = false;
-                return ok;
-            }
-            if (!password.isEmpty()) {
-                QByteArray bytes = password.toUtf8();
-                RARSetPassword(handle, bytes.data());
-            }
-        }
-        if (const QString reason = refusal(handle, entry, extracting); !reason.isEmpty()) {
+        if (const QString reason = refusal(entry); !reason.isEmpty()) {
             RARProcessFile(handle, RAR_SKIP, nullptr, nullptr);
             if (OnRefused)
                 OnRefused(this, entry, reason);
@@ -301,6 +247,8 @@ bool TRAR::walk(bool extracting)
         const int processed = extracting ? RARProcessFile(handle, RAR_EXTRACT,
                                                           destination.isEmpty() ? nullptr : destination.data(), nullptr)
                                          : RARProcessFile(handle, RAR_TEST, nullptr, nullptr);
+        if (processed != ERAR_SUCCESS && OnRefused && *RARGetEntryProblem(handle))
+            OnRefused(this, entry, QString::fromUtf8(RARGetEntryProblem(handle)));
         if (after)
             after(this, entry, processed == ERAR_SUCCESS);
         if (processed == ERAR_SUCCESS)
@@ -315,7 +263,7 @@ bool TRAR::walk(bool extracting)
         if (processed != ERAR_ECREATE && processed != ERAR_BAD_DATA)
             return false;
     }
-    if (result == ERAR_BAD_DATA) {
+    if (result != ERAR_END_ARCHIVE) {
         reportError(result);
         ok = false;
     }

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -20,6 +19,8 @@ struct RarEntry {
 
 // Lists, tests and extracts a RAR archive through the RAR call layer and
 // reports each step through its events. One operation runs at a time.
+// Encrypted entries are reported, never asked a password for: the layer
+// cannot decrypt RAR data.
 class TRAR : public QObject {
     Q_OBJECT
 
@@ -33,11 +34,6 @@ public:
     // False: an existing file is refused instead of replaced.
     bool Overwrite = true;
 
-    void setFilesToExtract(const QStringList &names);
-    void setFilesToTest(const QStringList &names);
-    const QStringList &filesToExtract() const { return m_filesToExtract; }
-    const QStringList &filesToTest() const { return m_filesToTest; }
-
     std::function<int(TRAR *sender, const unsigned char *addr, int blockSize, qint64 position)> OnProcessData;
     std::function<int(TRAR *sender, const QString &arcName, int mode)> OnVolumeChange;
     std::function<void(TRAR *sender, int error)> OnError;
@@ -47,10 +43,9 @@ public:
     std::function<void(TRAR *sender, const RarEntry &eFile, bool result)> OnExtract;
     std::function<void(TRAR *sender, const RarEntry &eFile)> OnTesting;
     std::function<void(TRAR *sender, const RarEntry &eFile, bool result)> OnTested;
-    std::function<void(TRAR *sender, const RarEntry &eFile, QString &password)> OnReqPassword;
-    // An entry that is not even tried (unsafe name, encrypted data that
-    // cannot be unpacked); reason is the text for the log. OnExtract or
-    // OnTested follows with false.
+    // Why an entry failed or was not tried (encrypted data that cannot be
+    // unpacked, an unsafe name, a full medium); reason is the text for the
+    // log. OnExtract or OnTested follows with false.
     std::function<void(TRAR *sender, const RarEntry &eFile, const QString &reason)> OnRefused;
 
     void List();
@@ -69,10 +64,8 @@ private:
     void reportError(int error);
     void reportComment(const RAROpenArchiveData &data);
     RarEntry entryOf(RarHandle handle, const RARHeaderData &header) const;
-    QString refusal(RarHandle handle, const RarEntry &entry, bool extracting) const;
+    QString refusal(const RarEntry &entry) const;
 
-    QStringList m_filesToExtract;
-    QStringList m_filesToTest;
     qint64 m_fileBytes = 0;
     QByteArray m_comment;
 };

@@ -1,6 +1,6 @@
 #include "archive/rar/TUnrarForm.h"
 
-#include "archive/rar/ArchiveDialogParts.h"
+#include "archive/ArchiveDialogParts.h"
 #include "common/AppContext.h"
 #include "common/BusyCursor.h"
 #include "common/DialogParts.h"
@@ -29,6 +29,7 @@
 namespace {
 
 const QString FormCaption = QStringLiteral("Unrar");
+constexpr int HelpContext = 50900;
 
 // The program's folder, unless it cannot take files (an installed program):
 // then the home folder.
@@ -42,6 +43,10 @@ QString defaultTargetFolder()
 
 TUnrarForm::TUnrarForm(QWidget *parent)
     : QDialog(parent)
+    , m_pump([this] {
+        showProgress();
+        RunPendingEvents();
+    })
     , m_log(this)
 {
     setObjectName(QStringLiteral("TUnrarForm"));
@@ -120,7 +125,7 @@ void TUnrarForm::buildControls()
     connect(Button_Entpacken, &QPushButton::clicked, this, &TUnrarForm::Button_EntpackenClick);
     connect(Button_Testen, &QPushButton::clicked, this, &TUnrarForm::Button_TestenClick);
     connect(Button_Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Button_Hilfe, &QPushButton::clicked, this, [] { ShowHelp(0); });
+    connect(Button_Hilfe, &QPushButton::clicked, this, [] { ShowHelp(HelpContext); });
     connect(Button_CancelOperation, &QPushButton::clicked, this, &TUnrarForm::Button_CancelOperationClick);
     connect(Button_Ready, &QPushButton::clicked, this, &TUnrarForm::Button_ReadyClick);
 }
@@ -133,6 +138,7 @@ void TUnrarForm::installEvents()
         Kommentar->setPlainText(comment.left(65535));
     };
     m_rar.OnError = [this](TRAR *, int error) {
+        m_log.prepend(TRAR::ErrorText(error));
         m_log.flush();
         ShowMsgBox(QStringLiteral("Fehler"), TRAR::ErrorText(error), MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 0);
     };
@@ -155,13 +161,6 @@ void TUnrarForm::installEvents()
                                       MsgBox::Information, MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Cancel, 0);
         return answer == MsgBox::ResultOk ? 1 : 0;
     };
-    m_rar.OnReqPassword = [this](TRAR *sender, const RarEntry &entry, QString &password) {
-        password.clear();
-        if (AskEntryPassword(this, entry.fileName, password))
-            return;
-        sender->Stop = true;
-        showListing();
-    };
 }
 
 void TUnrarForm::setArchiveName(const QString &archiveName)
@@ -172,17 +171,19 @@ void TUnrarForm::setArchiveName(const QString &archiveName)
 void TUnrarForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
+    if (!m_activated)
         QTimer::singleShot(0, this, &TUnrarForm::FormActivate);
-    }
 }
 
 void TUnrarForm::FormActivate()
 {
+    // Once: a second listing could start while a walk lets events run.
+    if (m_activated)
+        return;
     m_activated = true;
     const QString archive = Label_RarFile->text();
-    if (!QFileInfo(archive).isFile()) {
+    // Anything but a file (a pipe, a folder) gets the layer's open error.
+    if (archive.isEmpty() || !QFileInfo::exists(archive)) {
         Label_RarFile->setStyleSheet(QStringLiteral("color: red;"));
         Label_RarFile->setText(QStringLiteral("Fehler: Datei nicht gefunden..."));
         return;
@@ -243,8 +244,9 @@ void TUnrarForm::showStep2(const QString &caption)
     m_rar.Stop = false;
     Button_CancelOperation->setEnabled(true);
     m_log.clear();
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setValue(0);
+    m_barMaximum = 100;
+    m_barValue = 0;
+    showProgress();
     Panel_Step3->hide();
     m_listing->hide();
     Panel_Step2->show();
@@ -253,6 +255,7 @@ void TUnrarForm::showStep2(const QString &caption)
 
 void TUnrarForm::walkEnded()
 {
+    showProgress();
     m_log.flush();
     Button_CancelOperation->setEnabled(false);
 }
@@ -297,7 +300,6 @@ void TUnrarForm::startEntry(const RarEntry &entry)
     m_refusal.clear();
     setBarMaximum(entry.unpSize);
     m_log.prepend(QStringLiteral("Datei: ") + entry.fileName);
-    ProgressBar->repaint();
     m_pump.poll();
 }
 
@@ -313,22 +315,21 @@ void TUnrarForm::endEntry(bool ok)
 void TUnrarForm::setBarMaximum(qint64 size)
 {
     m_barScale = size > INT_MAX ? size / INT_MAX + 1 : 1;
-    ProgressBar->setRange(0, int(size / m_barScale));
-    ProgressBar->setValue(0);
+    m_barMaximum = int(size / m_barScale);
+    m_barValue = 0;
 }
 
 void TUnrarForm::setBarPosition(qint64 position)
 {
-    const int value = int(qMin<qint64>(position / m_barScale, ProgressBar->maximum()));
-    const auto percent = [this](int of) {
-        return ProgressBar->maximum() > 0 ? qint64(of) * 100 / ProgressBar->maximum() : 0;
-    };
-    const qint64 shown = percent(ProgressBar->value());
-    ProgressBar->setValue(value);
-    // Painting at once only when the figure changes: a large entry comes in
-    // thousands of blocks.
-    if (percent(value) != shown)
-        ProgressBar->repaint();
+    m_barValue = int(qMin<qint64>(position / m_barScale, m_barMaximum));
+}
+
+// The bar shows where the work is when events run: set for every entry it
+// would be painted ten thousand times for ten thousand small files.
+void TUnrarForm::showProgress()
+{
+    ProgressBar->setRange(0, m_barMaximum);
+    ProgressBar->setValue(m_barValue);
 }
 
 void TUnrarForm::Button_CancelOperationClick()

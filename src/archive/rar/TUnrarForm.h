@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/rar/ArchiveDialogParts.h"
+#include "archive/ArchiveDialogParts.h"
 #include "archive/rar/TRAR.h"
 #include "common/OperationObserver.h"
 
@@ -47,6 +47,7 @@ private:
     void endEntry(bool ok);
     void setBarMaximum(qint64 size);
     void setBarPosition(qint64 position);
+    void showProgress();
     bool ensureTargetFolder(const QString &folder);
 
     TRAR m_rar;
@@ -54,6 +55,8 @@ private:
     ExtractionLog m_log;
     bool m_activated = false;
     qint64 m_barScale = 1;
+    int m_barMaximum = 100;
+    int m_barValue = 0;
     QString m_refusal;
 
     QLabel *Label_RarFile = nullptr;

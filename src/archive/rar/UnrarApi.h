@@ -20,6 +20,8 @@ enum : int {
     ERAR_EWRITE = 19,
     ERAR_SMALL_BUF = 20,
     ERAR_UNKNOWN = 21,
+    // Beyond the published codes: the archive's headers are encrypted.
+    ERAR_ENCRYPTED = 22,
 };
 
 enum : unsigned { RAR_OM_LIST = 0, RAR_OM_EXTRACT = 1 };
@@ -43,10 +45,11 @@ struct RAROpenArchiveData {
     unsigned CmtState;
 };
 
-// Encrypted data cannot be unpacked (libarchive's RAR readers only see that
-// an entry is encrypted): testing or extracting it gives ERAR_BAD_DATA.
-// 572 bytes with 32-bit pointers; names are UTF-8, cut at 259 bytes. The
-// packed size is known in list mode only (it is measured while skipping).
+// Encrypted data cannot be unpacked (libarchive's RAR readers cannot
+// decrypt): testing or extracting it gives ERAR_BAD_DATA. 572 bytes with
+// 32-bit pointers; names are UTF-8, cut at 259 bytes. The packed size counts
+// the entry's data in every volume; in list mode it is complete once the
+// entry was skipped.
 struct RARHeaderData {
     char ArcName[260];
     char FileName[260];
@@ -86,4 +89,10 @@ void RARSetPassword(RarHandle handle, char *password);
 // link target (the record's fields are 32-bit and its names cut).
 int RARGetEntryDetails(RarHandle handle, int64_t *packSize, int64_t *unpSize, const char **fullName,
                        const char **linkTarget);
+// Whether an extracted entry replaces a file of its name (the default) or
+// fails with ERAR_ECREATE.
+void RARSetOverwrite(RarHandle handle, int overwrite);
+// Why the last RARProcessFile failed, as the logs show it; empty when the
+// error code says it all.
+const char *RARGetEntryProblem(RarHandle handle);
 }

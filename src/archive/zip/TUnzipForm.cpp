@@ -41,7 +41,10 @@ void showError(const QString &caption, const QString &text, int helpContext = 0)
 
 TUnzipForm::TUnzipForm(QWidget *owner, const QString &archiveName)
     : QDialog(owner)
-    , m_pump(new EventPump(RunPendingEvents))
+    , m_pump(new EventPump([this] {
+        showProgress();
+        RunPendingEvents();
+    }))
     , m_log(this)
 {
     BusyCursor busy;
@@ -186,9 +189,9 @@ void TUnzipForm::FormActivate()
         return;
     m_activated = true;
     const QString name = m_zipFile->text();
-    if (name.isEmpty() || !QFileInfo(name).isFile()) {
+    if (name.isEmpty() || !QFileInfo::exists(name)) {
         showError(QStringLiteral("Fehler: Datei nicht gefunden..."),
-                  QStringLiteral("Die angegebene Datei \"") + name.toLower()
+                  QStringLiteral("Die angegebene Datei \"") + name
                       + QStringLiteral("\" konnte\rnicht gefunden werden."),
                   80450);
         return;
@@ -202,7 +205,7 @@ void TUnzipForm::FormActivate()
         repaint();
     } catch (const ZipDirectoryError &) {
         showError(QStringLiteral("Fehler: Keine gültige Zip-Archivdatei..."),
-                  QStringLiteral("Die Datei \"") + name.toLower()
+                  QStringLiteral("Die Datei \"") + name
                       + QStringLiteral("\" ist\rkeine gültige Zip-Archivdatei oder fehlerhaft."),
                   80460);
         m_status->showMessage(QStringLiteral("Inkorrekt eingelesen..."));
@@ -323,18 +326,17 @@ void TUnzipForm::run(bool test)
         endWork();
         return;
     }
-    // Compared with what was asked for: all entries, or the marked ones.
-    const int wanted = m_all->isChecked() ? m_zip.Count() : static_cast<int>(m_zip.FSpecArgs.size());
     m_working = true;
     m_zip.RunLibrary();
     m_working = false;
     m_log.flush();
-    if (m_zip.Cancel) {
+    if (m_zip.Cancel || m_zip.targetFailed()) {
         endWork();
         return;
     }
-    m_result->setText(test ? TestResultText(wanted, m_zip.SuccessCount())
-                           : ExtractResultText(wanted, m_zip.SuccessCount()));
+    // Compared with the number of entries, marked or not.
+    m_result->setText(test ? TestResultText(m_zip.Count(), m_zip.SuccessCount())
+                           : ExtractResultText(m_zip.Count(), m_zip.SuccessCount()));
     m_cancelOperation->setEnabled(false);
     m_panelOk->show();
     setWindowTitle(test ? QStringLiteral("Test abgeschlossen.") : QStringLiteral("Entpacken abgeschlossen."));
@@ -367,26 +369,27 @@ void TUnzipForm::Button_Ok_OnClick()
     showListing();
 }
 
-void TUnzipForm::showBar()
+// The name and the bar show where the work is when events run: set for
+// every entry they would be painted ten thousand times for ten thousand
+// small files.
+void TUnzipForm::showProgress()
 {
-    m_progress->setMinimum(m_bar.minimum);
-    m_progress->setMaximum(m_bar.maximum);
+    m_fileName->setText(m_currentFile);
+    m_progress->setRange(m_bar.minimum, m_bar.maximum);
     m_progress->setValue(m_bar.position);
 }
 
 void TUnzipForm::ZipMaster_OnProgress(int type, const QString &fileName, qint32 fileSize)
 {
     if (type == TZipMaster::FileBegins) {
-        m_fileName->setText(fileName.toLower());
+        m_currentFile = fileName;
         m_bar.fileBegins(fileSize);
-        showBar();
     } else if (type == TZipMaster::Step) {
         m_bar.step();
-        m_progress->setValue(m_bar.position);
     } else {
-        m_fileName->clear();
+        m_currentFile.clear();
         m_bar.batchEnds();
-        showBar();
+        showProgress();
     }
     m_pump->poll();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/rar/ArchiveDialogParts.h"
+#include "archive/ArchiveDialogParts.h"
 #include "archive/zip/TZipMaster.h"
 #include "archive/zip/UnzipProgress.h"
 
@@ -51,12 +51,13 @@ private:
     void ZipMaster_OnProgress(int type, const QString &fileName, qint32 fileSize);
     void ZipMaster_OnMessage(int errorCode, const QString &message);
     QString ZipMaster_OnPassword(const QString &fileName);
-    void showBar();
+    void showProgress();
     void endWork();
     void showListing();
 
     TZipMaster m_zip;
     UnzipProgressBar m_bar;
+    QString m_currentFile;
     EventPump *m_pump;
     ExtractionLog m_log;
     bool m_activated = false;

@@ -1,5 +1,6 @@
 #include "archive/zip/TZipMaster.h"
 
+#include "archive/safety/ExtractionTarget.h"
 #include "archive/zip/UnzipRecords.h"
 #include "common/MsgBox.h"
 
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstring>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -37,6 +39,15 @@ void copyText(char *buffer, size_t size, const QString &text)
     std::memcpy(buffer, bytes.constData(), length);
 }
 
+// The target folder cannot be used: nothing is extracted.
+void showTargetError()
+{
+    ShowMsgBox(QStringLiteral("Fehler: Kann Zielverzeichnis nicht erstellen..."),
+               QStringLiteral("Das angegebene Zielverzeichnis konnte nicht erstellt werden.\r"
+                              "Das entpacken des Archivbinhaltes ist somit nicht möglich."),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 0);
+}
+
 // Removes one trailing CR or LF, then one more.
 QString withoutLineEnd(QString message)
 {
@@ -62,7 +73,7 @@ void TZipMaster::setZipFilename(const QString &fileName)
 void TZipMaster::ReadDirectory()
 {
     m_entries.clear();
-    if (!m_zipFilename.isEmpty() && QFileInfo(m_zipFilename).isFile())
+    if (!m_zipFilename.isEmpty() && QFileInfo::exists(m_zipFilename))
         m_entries = ReadZipDirectory(m_zipFilename);
     if (OnDirUpdate)
         OnDirUpdate();
@@ -125,6 +136,7 @@ bool TZipMaster::isLoaded()
 void TZipMaster::RunLibrary()
 {
     m_successCount = 0;
+    m_targetFailed = false;
     if (m_zipFilename.isEmpty() || !QFileInfo(m_zipFilename).isFile()) {
         showInformation(QStringLiteral("Error - no zip file specified"));
         return;
@@ -145,15 +157,30 @@ void TZipMaster::callModule()
 {
     if (!g_module->exec)
         return;
-    // The module extracts relative to the current folder; the previous one
-    // comes back afterwards so that no medium stays busy.
-    const QString previousFolder = QDir::currentPath();
-    if (!ExtrBaseDir.isEmpty() && QFileInfo(ExtrBaseDir).isDir())
-        QDir::setCurrent(ExtrBaseDir);
-
+    // The module gets the target as an open folder: one that cannot be
+    // entered stops the run before anything is written elsewhere.
+    int targetFolder = -1;
+    if (!(ExtrOptions & ExtrTest)) {
+        const QString folder = ExtrBaseDir.isEmpty() ? QStringLiteral(".") : ExtrBaseDir;
+        targetFolder = ExtractionTarget::openFolder(QFile::encodeName(folder).constData());
+        if (targetFolder < 0) {
+            m_targetFailed = true;
+            FSpecArgs.clear();
+            showTargetError();
+            return;
+        }
+    }
     std::vector<std::array<char, UnzNameChars>> names(static_cast<size_t>(FSpecArgs.size()));
-    for (size_t i = 0; i < names.size(); ++i)
-        copyText(names[i].data(), UnzNameChars, FSpecArgs.at(static_cast<qsizetype>(i)));
+    std::vector<QByteArray> wholeNames;
+    std::vector<const char *> fullNames;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const QString &name = FSpecArgs.at(static_cast<qsizetype>(i));
+        copyText(names[i].data(), UnzNameChars, name);
+        wholeNames.push_back(name.toUtf8());
+    }
+    for (const QByteArray &name : wholeNames)
+        fullNames.push_back(name.constData());
+    const QByteArray archivePath = QFile::encodeName(QFileInfo(m_zipFilename).absoluteFilePath());
     UnzCommandRecord command{};
     command.windowHandle = OwnerWindow;
     command.caller = this;
@@ -175,24 +202,31 @@ void TZipMaster::callModule()
     copyText(command.archiveName, sizeof command.archiveName, QFileInfo(m_zipFilename).absoluteFilePath());
     command.seven = UnzSeven;
     command.names = names.empty() ? nullptr : reinterpret_cast<char(*)[UnzNameChars]>(names.data());
+    command.extensionMark = UnzExtensionMark;
+    command.targetFolder = targetFolder;
+    command.archivePath = archivePath.constData();
+    command.fullNames = fullNames.empty() ? nullptr : fullNames.data();
     try {
         m_successCount = g_module->exec(&command);
     } catch (...) {
         showInformation(QStringLiteral("Fatal DLL Error: abort exception"));
     }
+    if (targetFolder >= 0)
+        ::close(targetFolder);
     FSpecArgs.clear();
-    QDir::setCurrent(previousFolder);
 }
 
 int32_t TZipMaster::Callback(UnzCallbackRecord *record)
 {
     auto *master = static_cast<TZipMaster *>(record->caller);
     record->fileNameOrMessage[UnzMessageChars - 1] = '\0';
-    const QString text = QString::fromUtf8(record->fileNameOrMessage);
+    const auto text = [record] {
+        return QString::fromUtf8(record->fullText ? record->fullText : record->fileNameOrMessage);
+    };
     switch (record->actionCode) {
     case UnzActionFileBegins:
         if (master->OnProgress)
-            master->OnProgress(FileBegins, text, record->fileSize);
+            master->OnProgress(FileBegins, text(), record->fileSize);
         break;
     case UnzActionStep:
         if (master->OnProgress)
@@ -204,11 +238,11 @@ int32_t TZipMaster::Callback(UnzCallbackRecord *record)
         break;
     case UnzActionPassword:
         copyText(record->fileNameOrMessage, UnzPasswordChars,
-                 master->OnPassword ? master->OnPassword(text).left(80) : QString());
+                 master->OnPassword ? master->OnPassword(text()).left(80) : QString());
         break;
     default:
         if (record->actionCode >= UnzActionMessage && master->OnMessage)
-            master->OnMessage(record->errorCode, withoutLineEnd(text));
+            master->OnMessage(record->errorCode, withoutLineEnd(text()));
         break;
     }
     return master->Cancel ? 1 : 0;

@@ -54,6 +54,8 @@ public:
     const QList<ZipDirEntry> &DirEntries() const { return m_entries; }
     int Count() const { return static_cast<int>(m_entries.size()); }
     int SuccessCount() const { return m_successCount; }
+    // The last run found no usable target folder and extracted nothing.
+    bool targetFailed() const { return m_targetFailed; }
     bool isBusy() const { return m_busy; }
 
     // The process-wide module handle.
@@ -74,5 +76,6 @@ private:
     QString m_dllDirectory;
     QList<ZipDirEntry> m_entries;
     int m_successCount = 0;
+    bool m_targetFailed = false;
     bool m_busy = false;
 };

@@ -18,6 +18,8 @@ enum : int32_t {
     UnzNameChars = 256,
     UnzMessageChars = 512,
     UnzSeven = 7,
+    // "BRK1": the command record's fields after the published ones are set.
+    UnzExtensionMark = 0x42524B31,
 };
 
 // Action codes in the callback record.
@@ -57,6 +59,15 @@ struct UnzCommandRecord {
     int32_t seven;
     // argumentCount buffers of UnzNameChars characters each.
     char (*names)[UnzNameChars];
+
+    // Beyond the published layout, read when extensionMark is
+    // UnzExtensionMark: what the fixed fields cannot hold.
+    int32_t extensionMark;
+    // The folder to extract into, held open; -1 for the current folder.
+    int32_t targetFolder;
+    // The archive's whole path and argumentCount whole names.
+    const char *archivePath;
+    const char *const *fullNames;
 };
 
 struct UnzCallbackRecord {
@@ -68,6 +79,9 @@ struct UnzCallbackRecord {
     int32_t errorCode;
     int32_t fileSize;
     char fileNameOrMessage[UnzMessageChars];
+    // Beyond the published layout: the whole name or message when it does
+    // not fit above, else null.
+    const char *fullText;
 };
 
 // The module's two entry points; names are UTF-8.

@@ -1,5 +1,8 @@
 #include "archive/zip/ZipDirectory.h"
 
+#include "archive/ArchiveFile.h"
+#include "archive/EntryNames.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QtEndian>
@@ -34,7 +37,7 @@ quint64 u64(const QByteArray &data, qint64 at)
     return qFromLittleEndian<quint64>(data.constData() + at);
 }
 
-QByteArray readAt(QFile &file, qint64 offset, qint64 size)
+QByteArray readAt(QIODevice &file, qint64 offset, qint64 size)
 {
     if (offset < 0 || size < 0 || offset + size > file.size() || !file.seek(offset))
         return {};
@@ -43,7 +46,7 @@ QByteArray readAt(QFile &file, qint64 offset, qint64 size)
 }
 
 // Position of the end record, -1 when there is none.
-qint64 findEndRecord(QFile &file)
+qint64 findEndRecord(QIODevice &file)
 {
     const qint64 tailStart = qMax<qint64>(0, file.size() - kEndSearch);
     const QByteArray tail = readAt(file, tailStart, file.size() - tailStart);
@@ -55,7 +58,7 @@ qint64 findEndRecord(QFile &file)
 }
 
 // Offset of the first local header within the stub search range, -1 if none.
-qint64 findArchiveStart(QFile &file)
+qint64 findArchiveStart(QIODevice &file)
 {
     const QByteArray head = readAt(file, 0, qMin(file.size(), ZipStubSearchLimit + 4));
     const qint64 at = head.indexOf(QByteArray("PK\x03\x04", 4));
@@ -69,7 +72,7 @@ struct EndValues {
     qint64 limit = 0; // where the directory must end
 };
 
-EndValues readEndValues(QFile &file, qint64 endAt)
+EndValues readEndValues(QIODevice &file, qint64 endAt)
 {
     const QByteArray end = readAt(file, endAt, kEndSize);
     if (end.isEmpty())
@@ -139,12 +142,28 @@ bool readExtra(const QByteArray &extra, const QByteArray &rawName, Zip64Values &
     return !zip64.sizeNeeded && !zip64.packedNeeded && !zip64.offsetNeeded;
 }
 
+// Names made on Windows may use backslashes between folders; the reader
+// takes them as such when the name has no slash, and so does the module.
+QString withSlashes(QString name)
+{
+    if (!name.contains(QLatin1Char('/')))
+        name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return name;
+}
+
 } // namespace
 
 QList<ZipDirEntry> ReadZipDirectory(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < kEndSize)
+    QFile file;
+    if (!OpenArchiveFile(file, fileName))
+        throw ZipDirectoryError("Error reading Zip File");
+    return ReadZipDirectory(file);
+}
+
+QList<ZipDirEntry> ReadZipDirectory(QIODevice &file)
+{
+    if (!file.isReadable() || file.size() < kEndSize)
         throw ZipDirectoryError("Error reading Zip File");
     const qint64 endAt = findEndRecord(file);
     if (endAt < 0)
@@ -200,12 +219,8 @@ QList<ZipDirEntry> ReadZipDirectory(const QString &fileName)
         if (zip64.offset + 30 > static_cast<quint64>(directoryAt - base))
             throw ZipDirectoryError("Error 5 reading Zip file");
         ZipDirEntry entry;
-        if (flags & 0x0800)
-            entry.fileName = QString::fromUtf8(rawName);
-        else if (!unicodeName.isEmpty())
-            entry.fileName = unicodeName;
-        else
-            entry.fileName = DecodeZipName(rawName);
+        entry.fileName =
+            !(flags & 0x0800) && !unicodeName.isEmpty() ? withSlashes(unicodeName) : DecodeZipName(rawName);
         entry.compressedSize = static_cast<qint64>(qMin<quint64>(zip64.packed, INT64_MAX));
         entry.uncompressedSize = static_cast<qint64>(qMin<quint64>(zip64.size, INT64_MAX));
         entry.dosDateTime = u32(directory, at + 12);
@@ -234,10 +249,15 @@ QString DosDateTimeText(quint32 dosDateTime)
     return stamp.toString(QStringLiteral("dd.MM.yyyy  hh:mm"));
 }
 
+QString DecodeZipName(const QByteArray &bytes)
+{
+    return withSlashes(QString::fromStdString(DecodeUnflaggedName(bytes.constData(), size_t(bytes.size()))));
+}
+
 bool LooksLikeZip(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenArchiveFile(file, fileName))
         return false;
     const QByteArray head = file.peek(8);
     if (head.startsWith("Rar!\x1a\x07"))

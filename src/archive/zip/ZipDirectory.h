@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QIODevice;
+
 #include <stdexcept>
 
 // One file or folder of a ZIP archive as its central directory records it.
@@ -28,11 +30,15 @@ public:
 constexpr qint64 ZipStubSearchLimit = 60000;
 
 // Reads the central directory of fileName, also behind a self-extractor
-// stub; ZIP64 records are read. Throws ZipDirectoryError.
+// stub; ZIP64 records are read. Throws ZipDirectoryError, also for anything
+// but a regular file.
 QList<ZipDirEntry> ReadZipDirectory(const QString &fileName);
+// The same from an open device.
+QList<ZipDirEntry> ReadZipDirectory(QIODevice &archive);
 
-// A name without the UTF-8 flag: UTF-8 when its bytes are valid UTF-8 (as
-// zip tools on Linux write them), else code page 437.
+// An entry's name as the unzip module sees it: UTF-8 when its bytes are
+// valid UTF-8 (as zip tools on Linux write them, flagged or not), else code
+// page 437; backslashes are folder separators in a name without a slash.
 QString DecodeZipName(const QByteArray &bytes);
 
 // A DOS date-time as shown in the listing ("dd.MM.yyyy  hh:mm").

@@ -1,9 +1,10 @@
-#include "UnzipSession.h"
+#include "archive/zip/module/UnzipSession.h"
 
-#include "../../ExtractedFileMode.h"
-#include "../Cp437Table.h"
-#include "NewFile.h"
-#include "SafePath.h"
+#include "archive/EntryNames.h"
+#include "archive/safety/EntryPath.h"
+#include "archive/safety/FileMode.h"
+#include "archive/safety/NewFile.h"
+#include "archive/safety/RegularFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr int kMaxHeaderFailures = 3;
+constexpr size_t kReadBlock = 1 << 20;
 
 std::string bounded(const char *text, size_t size)
 {
@@ -53,67 +55,15 @@ std::string errorText(archive *reader)
     return message;
 }
 
-// Strict UTF-8: no overlong forms, surrogates or values past U+10FFFF.
-bool isUtf8(const unsigned char *text)
-{
-    while (*text) {
-        const unsigned char lead = *text++;
-        if (lead < 0x80)
-            continue;
-        int following = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            following = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            following = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            following = 3;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        for (int i = 0; i < following; ++i, ++text) {
-            if (*text < (i == 0 ? low : 0x80) || *text > (i == 0 ? high : 0xBF))
-                return false;
-        }
-    }
-    return true;
-}
-
-std::string fromCp437(const unsigned char *text)
-{
-    std::string name;
-    for (; *text; ++text) {
-        const char16_t c = *text < 0x80 ? *text : Cp437UpperHalf[*text - 0x80];
-        if (c < 0x80) {
-            name += static_cast<char>(c);
-        } else if (c < 0x800) {
-            name += static_cast<char>(0xC0 | (c >> 6));
-            name += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            name += static_cast<char>(0xE0 | (c >> 12));
-            name += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            name += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return name;
-}
-
 // As the directory reader decodes it: UTF-8 when flagged, given in a Unicode
 // path field or valid as it stands, else code page 437.
 std::string entryName(archive_entry *entry)
 {
-    const auto *utf8 = reinterpret_cast<const unsigned char *>(archive_entry_pathname_utf8(entry));
-    if (utf8 && isUtf8(utf8))
-        return reinterpret_cast<const char *>(utf8);
-    const auto *raw = reinterpret_cast<const unsigned char *>(archive_entry_pathname(entry));
-    if (!raw)
-        return {};
-    return isUtf8(raw) ? reinterpret_cast<const char *>(raw) : fromCp437(raw);
+    const char *utf8 = archive_entry_pathname_utf8(entry);
+    if (utf8 && IsUtf8(utf8, strlen(utf8)))
+        return utf8;
+    const char *raw = archive_entry_pathname(entry);
+    return raw ? DecodeUnflaggedName(raw, strlen(raw)) : std::string();
 }
 
 bool isFolderEntry(archive_entry *entry, const std::string &name)
@@ -123,18 +73,12 @@ bool isFolderEntry(archive_entry *entry, const std::string &name)
 
 } // namespace
 
-UnzipSession::UnzipSession(const UnzCommandRecord &command, std::string root)
+UnzipSession::UnzipSession(const UnzCommandRecord &command, UnzipJob job)
     : m_command(command)
-    , m_root(std::move(root))
+    , m_job(std::move(job))
 {
-    for (int i = 0; i < command.argumentCount && command.names; ++i)
-        m_patterns.push_back(bounded(command.names[i], UnzNameChars));
-}
-
-UnzipSession::~UnzipSession()
-{
-    if (m_folderFd >= 0)
-        close(m_folderFd);
+    if (m_job.targetFolder >= 0)
+        m_target = std::make_unique<ExtractionTarget>(m_job.targetFolder);
 }
 
 bool UnzipSession::call(UnzCallbackRecord &record)
@@ -155,6 +99,7 @@ bool UnzipSession::report(int32_t action, int32_t code, const std::string &text,
     record.errorCode = code;
     record.fileSize = static_cast<int32_t>(size > INT32_MAX ? INT32_MAX : size);
     std::strncpy(record.fileNameOrMessage, text.c_str(), UnzMessageChars - 1);
+    record.fullText = text.size() >= UnzMessageChars ? text.c_str() : nullptr;
     return call(record);
 }
 
@@ -166,6 +111,7 @@ const char *UnzipSession::askPassword(archive *, void *data)
     UnzCallbackRecord record{};
     record.actionCode = UnzActionPassword;
     std::strncpy(record.fileNameOrMessage, session->m_entryName.c_str(), UnzMessageChars - 1);
+    record.fullText = session->m_entryName.size() >= UnzMessageChars ? session->m_entryName.c_str() : nullptr;
     if (!session->call(record))
         return nullptr;
     const std::string answer = bounded(record.fileNameOrMessage, UnzPasswordChars - 1);
@@ -192,7 +138,7 @@ bool UnzipSession::skip(const std::string &name, const std::string &reason)
 
 bool UnzipSession::wanted(const std::string &name) const
 {
-    for (const std::string &pattern : m_patterns) {
+    for (const std::string &pattern : m_job.patterns) {
         if (pattern == "*.*" || pattern == "*" || pattern == name)
             return true;
         if (fnmatch(pattern.c_str(), name.c_str(), 0) == 0)
@@ -208,11 +154,16 @@ int UnzipSession::run()
     if (m_command.password[0])
         archive_read_add_passphrase(reader, bounded(m_command.password, UnzPasswordChars).c_str());
     archive_read_set_passphrase_callback(reader, this, &UnzipSession::askPassword);
-    const std::string archiveName = bounded(m_command.archiveName, UnzNameChars);
+    const std::string &archiveName = m_job.archivePath;
+    m_umask = CurrentUmask();
     int successes = 0;
-    if (archive_read_open_filename(reader, archiveName.c_str(), 1 << 16) != ARCHIVE_OK) {
-        report(UnzActionMessage, ArchiveError, "Fehler: " + archiveName + ": " + errorText(reader));
+    const int fd = OpenRegularFile(archiveName.c_str());
+    if (fd < 0 || archive_read_open_fd(reader, fd, kReadBlock) != ARCHIVE_OK) {
+        report(UnzActionMessage, ArchiveError,
+               "Fehler: " + archiveName + ": " + (fd < 0 ? std::string(std::strerror(errno)) : errorText(reader)));
         archive_read_free(reader);
+        if (fd >= 0)
+            close(fd);
         report(UnzActionBatchEnds, 0, " ");
         return 0;
     }
@@ -240,6 +191,7 @@ int UnzipSession::run()
             ++successes;
     }
     archive_read_free(reader);
+    close(fd);
     report(UnzActionBatchEnds, 0, " ");
     return successes;
 }
@@ -247,32 +199,61 @@ int UnzipSession::run()
 bool UnzipSession::processEntry(archive *reader, archive_entry *entry, const std::string &name)
 {
     m_stepBytes = 0;
-    const bool folder = isFolderEntry(entry, name);
-    if (m_command.test) {
-        if (folder || archive_entry_filetype(entry) == AE_IFLNK || readData(reader, -1, name)) {
-            if (m_command.verbose)
-                report(UnzActionMessage, 0, "OK: " + name);
-            return true;
-        }
-        return false;
+    if (!m_command.test)
+        return extractEntry(reader, entry, name);
+    if (isFolderEntry(entry, name) || archive_entry_filetype(entry) == AE_IFLNK || readData(reader, -1, name)) {
+        if (m_command.verbose)
+            report(UnzActionMessage, 0, "OK: " + name);
+        return true;
     }
+    return false;
+}
+
+bool UnzipSession::extractEntry(archive *reader, archive_entry *entry, const std::string &name)
+{
+    if (!m_target)
+        return fail(WriteError, name, WriteErrorText(ENOENT));
     std::vector<std::string> parts;
-    if (!SafePath::splitEntryName(name, parts))
-        return fail(Refused, name, "Pfad außerhalb des Zielverzeichnisses, nicht entpackt");
-    if (folder) {
-        if (m_command.directories && !SafePath::makeFolders(m_root, parts, parts.size()))
-            return fail(Refused, name, "Verzeichnis kann nicht angelegt werden");
+    if (const EntryPath::Problem problem = EntryPath::split(name, parts); problem != EntryPath::Problem::None)
+        return fail(Refused, name, std::string(EntryPath::text(problem)) + ", nicht entpackt");
+    ExtractFailure failure;
+    if (isFolderEntry(entry, name)) {
+        if (m_command.directories && !m_target->makeFolders(parts, failure))
+            return fail(Refused, name, failure.text());
         return true;
     }
     if (!m_command.directories)
         parts.erase(parts.begin(), parts.end() - 1);
-    if (!enterFolder(parts))
-        return fail(Refused, name, "Verzeichnis kann nicht angelegt werden oder ist ein Link");
-    const bool written = archive_entry_filetype(entry) == AE_IFLNK ? writeLink(entry, name, parts)
-                                                                   : writeFile(reader, entry, name, parts);
-    if (written && m_command.verbose)
+    const std::string path = EntryPath::join(parts, parts.size());
+    if (m_target->taken(path))
+        return fail(Refused, name, EntryPath::text(EntryPath::Problem::Repeated));
+    const bool link = archive_entry_filetype(entry) == AE_IFLNK;
+    const char *linkTarget = archive_entry_symlink_utf8(entry);
+    if (!linkTarget)
+        linkTarget = archive_entry_symlink(entry);
+    if (link) {
+        failure.problem = EntryPath::checkLink(parts, linkTarget ? linkTarget : "");
+        if (failure.problem != EntryPath::Problem::None)
+            return fail(Refused, name, failure.text() + ", nicht entpackt");
+    }
+    const int folder = m_target->folderOf(parts, failure);
+    if (folder < 0)
+        return fail(Refused, name, failure.text());
+    const std::string &leaf = parts.back();
+    // Update and freshen compare with what is there; otherwise what is
+    // there shows when the entry is put in place.
+    const bool compare = m_command.update || m_command.freshen;
+    if (compare && !newerThanExisting(entry, name, folder, leaf))
+        return false;
+    const bool replace = compare || m_command.overwrite;
+    if (link && !m_target->putSymlink(folder, leaf, linkTarget, replace, failure))
+        return notPlaced(name, folder, leaf, failure.error);
+    if (!link && !writeFile(reader, entry, name, folder, leaf, replace))
+        return false;
+    m_target->noteWritten(path, !link);
+    if (m_command.verbose)
         report(UnzActionMessage, 0, "Entpackt: " + name);
-    return written;
+    return true;
 }
 
 bool UnzipSession::readData(archive *reader, int fd, const std::string &name)
@@ -292,7 +273,7 @@ bool UnzipSession::readData(archive *reader, int fd, const std::string &name)
             while (done < size) {
                 const ssize_t n = pwrite(fd, bytes + done, size - done, offset + static_cast<la_int64_t>(done));
                 if (n <= 0)
-                    return fail(WriteError, name, std::strerror(errno));
+                    return fail(WriteError, name, WriteErrorText(errno));
                 done += static_cast<size_t>(n);
             }
         }
@@ -305,77 +286,38 @@ bool UnzipSession::readData(archive *reader, int fd, const std::string &name)
     }
 }
 
-bool UnzipSession::enterFolder(const std::vector<std::string> &parts)
+bool UnzipSession::newerThanExisting(archive_entry *entry, const std::string &name, int folder, const std::string &leaf)
 {
-    // The folder stays open for the entries that follow in it: nothing put
-    // there later (a link) redirects them.
-    const std::string folderPath = SafePath::join(m_root, parts, parts.size() - 1);
-    if (folderPath == m_folderPath && m_folderFd >= 0)
-        return true;
-    if (m_folderFd >= 0)
-        close(m_folderFd);
-    m_folderPath.clear();
-    m_folderFd = -1;
-    if (!SafePath::makeFolders(m_root, parts, parts.size() - 1))
-        return false;
-    m_folderFd = open(folderPath.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (m_folderFd < 0)
-        return false;
-    m_folderPath = folderPath;
-    return true;
-}
-
-bool UnzipSession::mayReplace(const std::string &leaf, archive_entry *entry, const std::string &name, bool &exists)
-{
-    struct stat info {};
-    exists = fstatat(m_folderFd, leaf.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
-    if (exists && S_ISDIR(info.st_mode))
-        return fail(WriteError, name, "ein Verzeichnis dieses Namens existiert bereits");
-    const bool newer = !exists || archive_entry_mtime(entry) > info.st_mtime;
+    struct stat existing {};
+    const bool exists = ExtractionTarget::lookAt(folder, leaf, existing);
+    if (exists && S_ISDIR(existing.st_mode))
+        return fail(WriteError, name, WriteErrorText(EISDIR));
+    const bool newer = !exists || archive_entry_mtime(entry) > existing.st_mtime;
     if (m_command.update)
         return newer || skip(name, "vorhandene Datei ist neuer");
-    if (m_command.freshen)
-        return (exists && newer) || skip(name, "nicht aufgefrischt");
-    if (exists && !m_command.overwrite)
-        return skip(name, "Datei existiert bereits");
-    return true;
+    return (exists && newer) || skip(name, "nicht aufgefrischt");
 }
 
-bool UnzipSession::writeFile(archive *reader, archive_entry *entry, const std::string &name,
-                             const std::vector<std::string> &parts)
+bool UnzipSession::notPlaced(const std::string &name, int folder, const std::string &leaf, int error)
 {
-    bool exists = false;
-    if (!mayReplace(parts.back(), entry, name, exists))
-        return false;
-    // A failed or cancelled entry leaves nothing behind.
-    NewFile file(m_folderFd, m_folderPath, parts.back(),
-                 archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1, exists);
+    struct stat existing {};
+    if (error == EEXIST && ExtractionTarget::lookAt(folder, leaf, existing) && !S_ISDIR(existing.st_mode))
+        return skip(name, "Datei existiert bereits");
+    return fail(WriteError, name, WriteErrorText(error == EEXIST ? EISDIR : error));
+}
+
+bool UnzipSession::writeFile(archive *reader, archive_entry *entry, const std::string &name, int folder,
+                             const std::string &leaf, bool replace)
+{
+    // A failed, cancelled or killed entry leaves nothing under its name.
+    NewFile file(folder, leaf, ExtractedFileMode(archive_entry_perm(entry), m_umask));
     if (file.fd() < 0)
-        return fail(WriteError, name, std::strerror(errno));
-    bool ok = readData(reader, file.fd(), name);
-    if (ok && archive_entry_size_is_set(entry) && m_stepBytes != archive_entry_size(entry))
-        ok = fail(DataError, name, "Daten unvollständig");
-    if (!ok)
+        return fail(WriteError, name, WriteErrorText(errno));
+    if (!readData(reader, file.fd(), name))
         return false;
-    fchmod(file.fd(), ExtractedFileMode(archive_entry_perm(entry)));
+    if (archive_entry_size_is_set(entry) && m_stepBytes != archive_entry_size(entry))
+        return fail(DataError, name, "Daten unvollständig");
     const struct timespec times[2] = {{archive_entry_mtime(entry), 0}, {archive_entry_mtime(entry), 0}};
     futimens(file.fd(), times);
-    return file.publish() || fail(WriteError, name, std::strerror(errno));
-}
-
-bool UnzipSession::writeLink(archive_entry *entry, const std::string &name, const std::vector<std::string> &parts)
-{
-    const char *target = archive_entry_symlink_utf8(entry);
-    if (!target)
-        target = archive_entry_symlink(entry);
-    if (!target || !SafePath::linkStaysInside(parts, target))
-        return fail(Refused, name, "Link zeigt aus dem Zielverzeichnis heraus, nicht entpackt");
-    bool exists = false;
-    if (!mayReplace(parts.back(), entry, name, exists))
-        return false;
-    if (exists)
-        unlinkat(m_folderFd, parts.back().c_str(), 0);
-    if (symlinkat(target, m_folderFd, parts.back().c_str()) != 0)
-        return fail(WriteError, name, std::strerror(errno));
-    return true;
+    return file.publish(replace) || notPlaced(name, folder, leaf, errno);
 }

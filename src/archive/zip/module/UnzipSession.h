@@ -1,19 +1,29 @@
 #pragma once
 
-#include "../UnzipRecords.h"
+#include "archive/safety/ExtractionTarget.h"
+#include "archive/zip/UnzipRecords.h"
 
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <memory>
 #include <string>
+#include <sys/types.h>
 #include <vector>
+
+// What one call works on, from the command record and its extension.
+struct UnzipJob {
+    std::string archivePath;
+    std::vector<std::string> patterns;
+    // The folder to extract into, open; the session owns it.
+    int targetFolder = -1;
+};
 
 // One call of the module: walks the archive and tests or extracts the
 // entries the command names, reporting through the caller's callback.
 class UnzipSession {
 public:
-    UnzipSession(const UnzCommandRecord &command, std::string root);
-    ~UnzipSession();
+    UnzipSession(const UnzCommandRecord &command, UnzipJob job);
     UnzipSession(const UnzipSession &) = delete;
     UnzipSession &operator=(const UnzipSession &) = delete;
 
@@ -27,36 +37,33 @@ public:
 private:
     bool wanted(const std::string &name) const;
     bool processEntry(archive *reader, archive_entry *entry, const std::string &name);
+    bool extractEntry(archive *reader, archive_entry *entry, const std::string &name);
     bool readData(archive *reader, int fd, const std::string &name);
-    bool writeFile(archive *reader, archive_entry *entry, const std::string &name,
-                   const std::vector<std::string> &parts);
-    bool writeLink(archive_entry *entry, const std::string &name, const std::vector<std::string> &parts);
-    // Makes and opens the folder of the entry; false when it cannot be
-    // made or is not a real folder.
-    bool enterFolder(const std::vector<std::string> &parts);
-    // Whether the entry may be written to leaf in the current folder;
-    // exists tells whether something of that name is there.
-    bool mayReplace(const std::string &leaf, archive_entry *entry, const std::string &name, bool &exists);
+    bool writeFile(archive *reader, archive_entry *entry, const std::string &name, int folder, const std::string &leaf,
+                   bool replace);
+    // For update and freshen: whether the entry is to replace what is at
+    // leaf; skipped entries are reported.
+    bool newerThanExisting(archive_entry *entry, const std::string &name, int folder, const std::string &leaf);
+    // Reports an entry that could not be put at leaf: skipped when a file
+    // of its name is there and may not be replaced, else failed.
+    bool notPlaced(const std::string &name, int folder, const std::string &leaf, int error);
 
     // Asks the caller for the current entry's password; null for none.
     static const char *askPassword(archive *reader, void *session);
 
     // Reports to the caller; false when the caller asked to stop.
     bool report(int32_t action, int32_t code, const std::string &text, int64_t size = 0);
-    // The record as the caller left it, for answers.
     bool call(UnzCallbackRecord &record);
     bool fail(Failure code, const std::string &name, const std::string &reason);
     // An entry left out as the options ask: no error, but no success either.
     bool skip(const std::string &name, const std::string &reason);
 
     const UnzCommandRecord &m_command;
-    std::string m_root;
-    std::vector<std::string> m_patterns;
+    UnzipJob m_job;
+    std::unique_ptr<ExtractionTarget> m_target;
+    mode_t m_umask = 022;
     bool m_cancelled = false;
     int64_t m_stepBytes = 0;
-    // The folder of the last entry written, checked and opened.
-    std::string m_folderPath;
-    int m_folderFd = -1;
     std::string m_entryName;
     // Passwords given for the current entry; one given twice ends the asking.
     std::vector<std::string> m_answers;

@@ -1,4 +1,4 @@
-#include "archive/rar/ArchiveDialogParts.h"
+#include "archive/ArchiveDialogParts.h"
 
 #include "archive/zip/ZipDirectory.h"
 #include "common/BusyCursor.h"

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QTemporaryDir;
+
+// Seconds on the clock and of processor time (user and system, of this
+// process and the tools it started): the machine is shared, so the
+// processor time is the steadier figure.
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+};
+
+Timing Measure(const std::function<void()> &work);
+
+// One way to extract an archive into a folder; it returns the timing of
+// the part to count.
+struct Extractor {
+    const char *name;
+    std::function<Timing(const QString &folder)> run;
+    bool standardTool = false;
+};
+
+// Where the archives and the extracted files go: BREKKO_BENCH_DIR (a tmpfs
+// such as /dev/shm measures the work, not the disk), else the current folder.
+QString BenchFolder();
+
+// Runs a standard tool in folder.
+Timing RunTool(const QString &folder, const QString &program, const QStringList &arguments);
+
+// Bytes that vary, so that packing has work to do.
+QByteArray BenchBytes(int size, int seed);
+
+// Runs every extractor the same number of times, taking turns so that the
+// state the file system is left in weighs on all alike, each run into a
+// fresh folder below scratch; prints the median wall and processor times
+// of each, and each of ours as a share of the faster standard tool's.
+void CompareExtractors(const char *title, const std::vector<Extractor> &extractors, QTemporaryDir &scratch);
