@@ -136,6 +136,9 @@ void RarArchiveTest::commandLine_data()
                                           << "rar5 start" << 2 << QStringList{} << damaged;
     QTest::newRow("test rar4 without end") << "--test"
                                            << "rar4 without end" << 1 << QStringList{"a.txt\tOK"} << damaged;
+    QTest::newRow("test rar2 without end, as RAR 2 wrote it")
+        << "--test"
+        << "rar2 without end" << 0 << QStringList{"a.txt\tOK"} << "";
     QTest::newRow("test cut rar4") << "--test"
                                    << "rar4 cut" << 1 << QStringList{"a.txt\tOK"} << damaged;
     QTest::newRow("test encrypted rar4") << "--test"

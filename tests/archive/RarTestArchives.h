@@ -42,6 +42,10 @@ inline QString writeRarArchive(const QString &kind, const QString &folder)
         bytes = writer.file({"b.txt", "zwei"}).end().left(cut);
     } else if (kind == QLatin1String("rar4 without end")) {
         bytes = Rar4Writer().file({"a.txt", "eins"}).withoutEnd();
+    } else if (kind == QLatin1String("rar2 without end")) {
+        StoredRarEntry old{"a.txt", "eins"};
+        old.version = 20;
+        bytes = Rar4Writer().file(old).withoutEnd();
     } else if (kind == QLatin1String("oem names")) {
         StoredRarEntry u{"M\x81ller.txt", "u"}, a{"M\x84ller.txt", "a"};
         u.hostOs = a.hostOs = 0;

@@ -39,6 +39,7 @@ struct StoredRarEntry {
     quint8 hostOs = 3;       // 0 DOS, 2 Windows: names in the OEM code page
     unsigned splitFlags = 0; // 0x01 continued from, 0x02 continued in another volume
     qint64 unpSize = -1;     // the whole file's size when split
+    quint8 version = 29;     // needed to unpack; below 29 as RAR 2 wrote
 };
 
 // RAR 4: blocks of CRC16 (low half of the CRC32 of the rest), type, flags,
@@ -67,7 +68,7 @@ public:
         header.append(char(entry.hostOs));
         putLe(header, rarCrc32(entry.data), 4);
         putLe(header, (45u << 25) | (1u << 21) | (1u << 16), 4);
-        header.append(char(29));
+        header.append(char(entry.version));
         header.append(char(0x30));
         putLe(header, quint32(entry.name.size()), 2);
         putLe(header, entry.hostOs == 3 ? entry.mode : 0x20, 4);

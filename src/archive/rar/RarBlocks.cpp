@@ -254,8 +254,18 @@ void readFile4(const std::vector<unsigned char> &header, unsigned flags, int64_t
     std::replace(file.name.begin(), file.name.end(), '\\', '/');
 }
 
+// Archives made before RAR 2.9 end without an end-of-archive block. Later
+// versions mark their file headers: a newer unpack version, extended times,
+// Unicode names or a salt.
+bool madeByRar29OrLater(const std::vector<unsigned char> &header, unsigned flags)
+{
+    constexpr size_t versionAt = 7 + 4 + 4 + 1 + 4 + 4;
+    return (flags & 0x1600) || (header.size() > versionAt && header[versionAt] >= 29);
+}
+
 void readVolume4(const Source &source, int64_t at, Volume &volume)
 {
+    volume.endExpected = false;
     while (at < source.size()) {
         const std::vector<unsigned char> fixed = source.read(at, 7);
         Cursor cursor{fixed};
@@ -285,6 +295,7 @@ void readVolume4(const Source &source, int64_t at, Volume &volume)
         }
         if (type == 0x73) {
             volume.volume = flags & 0x01;
+            volume.endExpected = flags & 0x0100; // first volume, marked since RAR 3
             if (flags & 0x02)
                 volume.comment = Comment::Packed;
             if (flags & 0x80) {
@@ -295,6 +306,7 @@ void readVolume4(const Source &source, int64_t at, Volume &volume)
             FileBlock file;
             readFile4(header, flags, dataSize, file);
             if (type == 0x74) {
+                volume.endExpected = volume.endExpected || madeByRar29OrLater(header, flags);
                 volume.files.push_back(std::move(file));
             } else if (file.name == "CMT") {
                 const bool stored = header.size() > 25 && header[25] == 0x30 && !file.encrypted;

@@ -37,12 +37,15 @@ struct Volume {
     bool damaged = false; // a block is cut off or its header is corrupt
     bool ended = false;   // an end-of-archive block closes the volume
     bool moreVolumes = false;
+    // The version that made the volume writes an end-of-archive block (all
+    // but RAR 4 archives from before RAR 2.9).
+    bool endExpected = true;
     Comment comment = Comment::None;
     std::string commentText; // a stored comment
     std::vector<FileBlock> files;
 
     // Every block is there, up to the end of the archive.
-    bool complete() const { return !damaged && ended; }
+    bool complete() const { return !damaged && (ended || !endExpected); }
     // The data goes on in another volume.
     bool followedByNext() const { return moreVolumes || (!ended && !files.empty() && files.back().continues); }
 };
