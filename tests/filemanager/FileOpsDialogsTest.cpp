@@ -7,6 +7,7 @@
 #include "ScratchMount.h"
 #include "TestRegistry.h"
 #include "common/ModalSeam.h"
+#include "common/OperationObserver.h"
 #include "filemanager/ops/TCopyMoveForm.h"
 #include "filemanager/ops/TDeleteForm.h"
 #include "filemanager/ops/TEigenschaftenForm.h"
@@ -53,7 +54,10 @@ private slots:
     void copyDialogTexts();
     void overwriteAllSilencesTheRestOfTheRun();
     void spaceQuestion();
-    void copyIntoItselfIsRefused();
+    void escapeAlwaysAsks_data();
+    void escapeAlwaysAsks();
+    void refusedBeforeAnythingIsAsked_data();
+    void refusedBeforeAnythingIsAsked();
     void deleteDialog_data();
     void deleteDialog();
     void makeFolder_data();
@@ -145,17 +149,73 @@ void FileOpsDialogsTest::spaceQuestion()
     QCOMPARE(FileOperations::entrySize(env.path(QStringLiteral("src/large.bin"))), qint64(200000));
 }
 
-void FileOpsDialogsTest::copyIntoItselfIsRefused()
+void FileOpsDialogsTest::escapeAlwaysAsks_data()
 {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes stops the run") << int(MsgBox::ResultYes);
+    QTest::newRow("no goes on") << int(MsgBox::ResultNo);
+}
+
+// Escape pressed the first time events run during a copy of many small files.
+void FileOpsDialogsTest::escapeAlwaysAsks()
+{
+    QFETCH(int, answer);
+    TestEnvironment env;
+    const int files = 3000;
+    for (int i = 0; i < files; ++i)
+        FileTree::write(env.path(QStringLiteral("src/many/f%1.txt").arg(i)), QByteArray(100, 'm'));
+    MsgBoxRecorder recorder;
+    recorder.answer(answer);
+    TCopyMoveForm form(env.path(QStringLiteral("src")), {QStringLiteral("many")}, true);
+    bool pressed = false;
+    const EventPump::Runner previous = SetPendingEventsRunner([&] {
+        if (!std::exchange(pressed, true))
+            QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    const int result = startCopy(form, env.path(QStringLiteral("dst")));
+    SetPendingEventsRunner(previous);
+    QVERIFY(pressed);
+    QCOMPARE(recorder.count(), 1);
+    QCOMPARE(recorder.last().caption, QStringLiteral("Wirklich abbrechen ?"));
+    const qsizetype copied = QDir(env.path(QStringLiteral("dst/many"))).entryList(QDir::Files).size();
+    if (answer == MsgBox::ResultYes) {
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(copied < files);
+    } else {
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(copied, qsizetype(files));
+    }
+}
+
+void FileOpsDialogsTest::refusedBeforeAnythingIsAsked_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("into itself") << "src/d/inner"
+                                 << "in sich selbst kopiert";
+    QTest::newRow("a file where a folder is") << "dst"
+                                              << "/dst/d/a.txt\" ist ein Verzeichnis.";
+}
+
+void FileOpsDialogsTest::refusedBeforeAnythingIsAsked()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
     TestEnvironment env;
     FileTree::write(env.path(QStringLiteral("src/d/a.txt")), "a");
+    FileTree::write(env.path(QStringLiteral("src/d/b.txt")), "b");
+    FileTree::write(env.path(QStringLiteral("dst/d/b.txt")), "old b");
+    env.makeFolder(QStringLiteral("dst/d/a.txt"));
+    const QStringList before = FileTree::listing(env.root());
     MsgBoxRecorder recorder;
     recorder.answer(MsgBox::ResultOk);
     TCopyMoveForm form(env.path(QStringLiteral("src")), {QStringLiteral("d")}, true);
-    startCopy(form, env.path(QStringLiteral("src/d/inner")));
+    bool overwriteAsked = false;
+    startCopy(form, env.path(target), [&overwriteAsked](QDialog *) { overwriteAsked = true; });
     QCOMPARE(recorder.count(), 1);
-    QVERIFY(recorder.last().text.contains(QStringLiteral("in sich selbst kopiert")));
-    QVERIFY(!QFile::exists(env.path(QStringLiteral("src/d/inner"))));
+    QVERIFY(recorder.last().text.contains(reason));
+    QVERIFY(!overwriteAsked);
+    QCOMPARE(FileTree::listing(env.root()), before);
 }
 
 void FileOpsDialogsTest::deleteDialog_data()

@@ -29,8 +29,8 @@ QList<FolderEntry> ListFolder(const QString &folder)
 FolderEntry EntryAt(const QString &folder, const QString &name)
 {
     const QString path = JoinPath(folder, name);
-    const bool link = FileOperations::isLink(path);
-    return {name, path, !link && FileOperations::isRealFolder(path), link};
+    const FileOperations::Status status = FileOperations::status(path);
+    return {name, path, status.folder, status.link};
 }
 
 bool IsRealFolder(const QString &path)
