@@ -172,12 +172,9 @@ bool copyLink(const QString &source, const QString &target, bool replace, QStrin
     return false;
 }
 
-bool removeFile(const QString &path, QString *error)
+bool removeFile(const QString &path)
 {
-    if (::unlink(encoded(path).constData()) == 0)
-        return true;
-    setError(error, errno);
-    return false;
+    return ::unlink(encoded(path).constData()) == 0;
 }
 
 bool removeFolder(const QString &path)

@@ -43,9 +43,8 @@ QList<ListedEntry> listFolder(const QString &folder);
 // of the target's name is replaced in one step; without, it is an error.
 bool copyLink(const QString &source, const QString &target, bool replace, QString *error);
 
-// Removes a file or link; a folder (empty) with removeFolder. The German
-// reason goes to error when given.
-bool removeFile(const QString &path, QString *error = nullptr);
+// Removes a file or link; an empty folder with removeFolder.
+bool removeFile(const QString &path);
 bool removeFolder(const QString &path);
 // Makes folder and every missing parent; true when it exists afterwards.
 bool makeFolders(const QString &folder);

@@ -1,7 +1,6 @@
 #include "platform/Trash.h"
 
 #include "platform/NativeNames.h"
-#include "platform/SystemErrorText.h"
 
 #include <QDateTime>
 
@@ -118,17 +117,13 @@ QByteArray existingPart(QByteArray path)
     return path;
 }
 
-QByteArray percentEncoded(const QByteArray &path)
-{
-    return path.toPercentEncoding("/");
-}
-
 // Reserves a name in trash/info and writes the restore information; the
 // name, or empty (errno set) when none could be had.
 QByteArray reserveName(const QByteArray &trash, const QByteArray &name, const QByteArray &recordedPath)
 {
-    const QByteArray info = "[Trash Info]\nPath=" + percentEncoded(recordedPath)
-                            + "\nDeletionDate=" + QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1() + "\n";
+    const QByteArray info = "[Trash Info]\nPath=" + recordedPath.toPercentEncoding("/") + "\nDeletionDate="
+                            + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1()
+                            + "\n";
     for (int number = 1; number < 10000; ++number) {
         const QByteArray candidate = number == 1 ? name : name + '.' + QByteArray::number(number);
         struct stat taken;
@@ -216,23 +211,13 @@ bool moveNative(const QByteArray &given)
 
 } // namespace
 
-bool moveToTrash(const QString &path, QString *error)
+bool moveToTrash(const QString &path)
 {
     QByteArray native = NativeNames::encode(path);
     while (native.size() > 1 && native.endsWith('/'))
         native.chop(1);
     const QByteArray name = native.mid(native.lastIndexOf('/') + 1);
-    const bool usable = native.startsWith('/') && !name.isEmpty() && name != "." && name != "..";
-    if (usable && moveNative(native))
-        return true;
-    if (error)
-        *error = SystemErrorText(usable ? errno : EINVAL);
-    return false;
-}
-
-QString homeTrash()
-{
-    return NativeNames::decode(homeTrashPath());
+    return native.startsWith('/') && !name.isEmpty() && name != "." && name != ".." && moveNative(native);
 }
 
 } // namespace Trash

@@ -10,13 +10,9 @@
 // unexpected place.
 namespace Trash {
 
-// Moves path (a file, link or folder, as itself) to its trash with the
-// information that restores it. False when no trash takes it; path is then
-// where it was and error (when given) holds the German reason.
-bool moveToTrash(const QString &path, QString *error = nullptr);
-
-// The user's own trash folder; empty when neither XDG_DATA_HOME nor the
-// home folder is known.
-QString homeTrash();
+// Moves path (an absolute path to a file, link or folder, moved as itself)
+// to its trash with the information that restores it. False when no trash
+// takes it; path is then where it was.
+bool moveToTrash(const QString &path);
 
 } // namespace Trash
