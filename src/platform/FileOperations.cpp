@@ -286,7 +286,8 @@ bool BlockCopy::open(const QString &source, const QString &target, bool carryPer
     m_error.clear();
     m_target = encoded(target);
     m_folder = folderOf(m_target);
-    // Not blocking on a pipe without a writer; only regular files are read.
+    // Not blocking on a pipe without a writer; only regular files are read
+    // (they ignore O_NONBLOCK).
     m_in = ::open(encoded(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat sourceInfo;
     if (m_in < 0 || ::fstat(m_in, &sourceInfo) != 0) {
@@ -299,7 +300,6 @@ bool BlockCopy::open(const QString &source, const QString &target, bool carryPer
         discard();
         return false;
     }
-    ::fcntl(m_in, F_SETFL, ::fcntl(m_in, F_GETFL) & ~O_NONBLOCK);
     if (!openCopy() || (carryPermissions && ::fchmod(m_out, sourceInfo.st_mode & 07777) != 0)) {
         fail();
         discard();
@@ -367,12 +367,15 @@ qint64 BlockCopy::copyBlock(qint64 size)
 // Gives the unnamed copy the name; fails with EEXIST when it is taken.
 bool BlockCopy::linkCopy(const QByteArray &name)
 {
+    // Linking the descriptor itself needs a privilege; others go through
+    // its name in /proc.
+    if (::linkat(m_out, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
+        return true;
+    if (errno != ENOENT)
+        return false;
     char self[64];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", m_out);
-    if (::linkat(AT_FDCWD, self, AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0)
-        return true;
-    // Without /proc only a privileged process may link a descriptor.
-    return errno == ENOENT && ::linkat(m_out, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0;
+    return ::linkat(AT_FDCWD, self, AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
 }
 
 bool BlockCopy::placeCopy(bool replace)
