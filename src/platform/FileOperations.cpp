@@ -23,6 +23,11 @@ QByteArray encoded(const QString &path)
     return NativeNames::encode(path);
 }
 
+bool isSelfOrParent(const char *name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
 bool lstatPath(const QString &path, struct stat &info)
 {
     return !path.isEmpty() && ::lstat(encoded(path).constData(), &info) == 0;
@@ -131,7 +136,7 @@ QList<ListedEntry> listFolder(const QString &folder)
         return entries;
     while (const dirent *entry = ::readdir(dir)) {
         const char *raw = entry->d_name;
-        if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
+        if (isSelfOrParent(raw))
             continue;
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN) {
@@ -144,6 +149,30 @@ QList<ListedEntry> listFolder(const QString &folder)
     }
     ::closedir(dir);
     return entries;
+}
+
+qint64 filesBytes(const QString &folder, QStringList &subfolders)
+{
+    qint64 bytes = 0;
+    DIR *dir = ::opendir(encoded(folder).constData());
+    if (!dir)
+        return 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *raw = entry->d_name;
+        if (isSelfOrParent(raw))
+            continue;
+        struct stat info;
+        const bool folder =
+            entry->d_type == DT_DIR
+            || (entry->d_type == DT_UNKNOWN && ::fstatat(::dirfd(dir), raw, &info, AT_SYMLINK_NOFOLLOW) == 0
+                && S_ISDIR(info.st_mode));
+        if (folder)
+            subfolders.append(NativeNames::decode(raw));
+        else if (::fstatat(::dirfd(dir), raw, &info, AT_SYMLINK_NOFOLLOW) == 0)
+            bytes += qint64(info.st_size);
+    }
+    ::closedir(dir);
+    return bytes;
 }
 
 bool copyLink(const QString &source, const QString &target, bool replace, QString *error)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // File operations of the file manager that depend on the operating system:
 // links, the read-only attribute, folders and block copies. Every path may
@@ -38,6 +39,10 @@ struct ListedEntry {
 // The entries of folder except "." and "..", in the order the system gives
 // them, every name as it is stored. Empty when unreadable.
 QList<ListedEntry> listFolder(const QString &folder);
+
+// Bytes of the entries of folder that are not folders (a link counts as
+// itself); the names of its folders go to subfolders.
+qint64 filesBytes(const QString &folder, QStringList &subfolders);
 
 // Copies the link itself (its target text unchanged). With replace an entry
 // of the target's name is replaced in one step; without, it is an error.

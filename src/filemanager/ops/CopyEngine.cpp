@@ -7,8 +7,6 @@
 #include "platform/NativeNames.h"
 #include "platform/SystemErrorText.h"
 
-#include <QDir>
-
 #include <cerrno>
 
 CopyEngine::CopyEngine(CopyOptions options, CopyQuestions &questions, OperationObserver observer)
@@ -35,7 +33,7 @@ bool CopyEngine::run(const QString &folder, const QStringList &names, const QStr
                 return false;
             if (m_options.move)
                 FileOperations::removeFolder(entry.path);
-        } else if (!copyFile(entry.path, target, entry.link)) {
+        } else if (!copyFile(entry.path, target, entry.link, false)) {
             return false;
         }
     }
@@ -60,7 +58,7 @@ bool CopyEngine::copyFolder(const QString &source, const QString &target)
         return m_questions.skipUncreatableFolder(target, m_options.move);
     const QList<FolderEntry> entries = ListFolder(source);
     for (const FolderEntry &entry : entries) {
-        if (!entry.folder && !copyFile(entry.path, JoinPath(target, entry.name), entry.link))
+        if (!entry.folder && !copyFile(entry.path, JoinPath(target, entry.name), entry.link, !there.exists))
             return false;
     }
     for (const FolderEntry &entry : entries) {
@@ -74,13 +72,15 @@ bool CopyEngine::copyFolder(const QString &source, const QString &target)
     return true;
 }
 
-bool CopyEngine::copyFile(const QString &source, const QString &target, bool link)
+bool CopyEngine::copyFile(const QString &source, const QString &target, bool link, bool inNewFolder)
 {
     if (onFile)
         onFile(source, target);
     if (!keepGoing())
         return false;
-    const FileOperations::Status there = FileOperations::status(target);
+    // A folder made in this run holds nothing else; should something
+    // appear, the copy does not take its name.
+    const FileOperations::Status there = inNewFolder ? FileOperations::Status() : FileOperations::status(target);
     if (there.folder) {
         m_questions.reportCopyFailed(source, target, SystemErrorText(EISDIR), m_options.move);
         return false;

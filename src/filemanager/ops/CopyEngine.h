@@ -43,7 +43,7 @@ public:
 
 private:
     bool copyFolder(const QString &source, const QString &target);
-    bool copyFile(const QString &source, const QString &target, bool link);
+    bool copyFile(const QString &source, const QString &target, bool link, bool inNewFolder);
     bool copyLink(const QString &source, const QString &target, bool replace);
     bool copyContents(const QString &source, const QString &target, bool replace);
     bool removeSource(const QString &source);

@@ -6,12 +6,11 @@ namespace {
 
 qint64 folderSize(const QString &folder)
 {
-    qint64 total = 0;
-    for (const FolderEntry &entry : ListFolder(folder)) {
-        if (!entry.folder)
-            total += FileOperations::entrySize(entry.path);
-        else if (!IsSkippedSubfolder(entry.name))
-            total += folderSize(entry.path);
+    QStringList subfolders;
+    qint64 total = FileOperations::filesBytes(folder, subfolders);
+    for (const QString &name : std::as_const(subfolders)) {
+        if (!IsSkippedSubfolder(name))
+            total += folderSize(JoinPath(folder, name));
     }
     return total;
 }
