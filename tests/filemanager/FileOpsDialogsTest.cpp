@@ -7,7 +7,6 @@
 #include "ScratchMount.h"
 #include "TestRegistry.h"
 #include "common/ModalSeam.h"
-#include "common/OperationObserver.h"
 #include "filemanager/ops/TCopyMoveForm.h"
 #include "filemanager/ops/TDeleteForm.h"
 #include "filemanager/ops/TEigenschaftenForm.h"
@@ -54,8 +53,6 @@ private slots:
     void copyDialogTexts();
     void overwriteAllSilencesTheRestOfTheRun();
     void spaceQuestion();
-    void escapeAlwaysAsks_data();
-    void escapeAlwaysAsks();
     void refusedBeforeAnythingIsAsked_data();
     void refusedBeforeAnythingIsAsked();
     void deleteDialog_data();
@@ -147,44 +144,6 @@ void FileOpsDialogsTest::spaceQuestion()
     QCOMPARE(recorder.last().caption, QStringLiteral("Fehler: Datei konnte nicht kopiert werden..."));
     QVERIFY(!QFile::exists(target + QStringLiteral("/large.bin")));
     QCOMPARE(FileOperations::entrySize(env.path(QStringLiteral("src/large.bin"))), qint64(200000));
-}
-
-void FileOpsDialogsTest::escapeAlwaysAsks_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::newRow("yes stops the run") << int(MsgBox::ResultYes);
-    QTest::newRow("no goes on") << int(MsgBox::ResultNo);
-}
-
-// Escape pressed the first time events run during a copy of many small files.
-void FileOpsDialogsTest::escapeAlwaysAsks()
-{
-    QFETCH(int, answer);
-    TestEnvironment env;
-    const int files = 3000;
-    for (int i = 0; i < files; ++i)
-        FileTree::write(env.path(QStringLiteral("src/many/f%1.txt").arg(i)), QByteArray(100, 'm'));
-    MsgBoxRecorder recorder;
-    recorder.answer(answer);
-    TCopyMoveForm form(env.path(QStringLiteral("src")), {QStringLiteral("many")}, true);
-    bool pressed = false;
-    const EventPump::Runner previous = SetPendingEventsRunner([&] {
-        if (!std::exchange(pressed, true))
-            QTest::keyClick(&form, Qt::Key_Escape);
-    });
-    const int result = startCopy(form, env.path(QStringLiteral("dst")));
-    SetPendingEventsRunner(previous);
-    QVERIFY(pressed);
-    QCOMPARE(recorder.count(), 1);
-    QCOMPARE(recorder.last().caption, QStringLiteral("Wirklich abbrechen ?"));
-    const qsizetype copied = QDir(env.path(QStringLiteral("dst/many"))).entryList(QDir::Files).size();
-    if (answer == MsgBox::ResultYes) {
-        QCOMPARE(result, int(QDialog::Rejected));
-        QVERIFY(copied < files);
-    } else {
-        QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(copied, qsizetype(files));
-    }
 }
 
 void FileOpsDialogsTest::refusedBeforeAnythingIsAsked_data()
