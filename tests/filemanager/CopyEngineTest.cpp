@@ -14,6 +14,7 @@
 #include <QThread>
 
 #include <optional>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(OverwriteAnswer)
 Q_DECLARE_METATYPE(RemoveAnswer)
@@ -65,7 +66,8 @@ private slots:
     void killedCopyLeavesNoPartialFile();
     void everyAbortAsks_data();
     void everyAbortAsks();
-    void vanishedSourceIsReported();
+    void unreadableSourcesAreReported_data();
+    void unreadableSourcesAreReported();
     void failedRemovalAnswers_data();
     void failedRemovalAnswers();
     void refusals_data();
@@ -320,19 +322,32 @@ void CopyEngineTest::everyAbortAsks()
     QCOMPARE(FileOperations::entryExists(target + QStringLiteral("/item")), !confirm);
 }
 
-void CopyEngineTest::vanishedSourceIsReported()
+void CopyEngineTest::unreadableSourcesAreReported_data()
 {
+    QTest::addColumn<bool>("pipe");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("vanished") << false << "Datei oder Verzeichnis nicht gefunden";
+    QTest::newRow("pipe without a writer") << true << "Keine gewöhnliche Datei (Gerät, Pipe oder Socket)";
+}
+
+void CopyEngineTest::unreadableSourcesAreReported()
+{
+    QFETCH(bool, pipe);
+    QFETCH(QString, reason);
     TestEnvironment env;
     FileTree::write(env.path(QStringLiteral("src/there.txt")), "there");
+    if (pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(env.path(QStringLiteral("src/odd"))).constData(), 0644), 0);
     MsgBoxRecorder recorder;
     recorder.answer(MsgBox::ResultOk);
     ScriptedQuestions questions;
     CopyEngine engine({true, true, true}, questions);
     const QString target = env.makeFolder(QStringLiteral("dst"));
-    QVERIFY(!engine.run(env.path(QStringLiteral("src")), {QStringLiteral("gone.txt"), QStringLiteral("there.txt")},
-                        target, 5));
+    QVERIFY(
+        !engine.run(env.path(QStringLiteral("src")), {QStringLiteral("odd"), QStringLiteral("there.txt")}, target, 5));
     QCOMPARE(recorder.count(), 1);
-    QVERIFY(recorder.last().text.contains(QStringLiteral("gone.txt")));
+    QVERIFY(recorder.last().text.contains(QStringLiteral("/src/odd\"")));
+    QVERIFY(recorder.last().text.endsWith(reason));
     QCOMPARE(FileTree::listing(target), QStringList());
     QVERIFY(QFile::exists(env.path(QStringLiteral("src/there.txt"))));
 }
