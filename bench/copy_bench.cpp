@@ -1,15 +1,20 @@
 // Copy throughput of the file manager's copy loop, compared in the same run
-// with dd (bs=20480, the loop's block size), cp and cp -r. Every run writes
-// into a fresh folder; all copies are removed only after the timings.
+// with dd (bs=20480, the loop's block size), cp and cp -r, and of the copy
+// dialog itself on 20,000 small files against cp -r. Every run writes into a
+// fresh folder; all copies are removed only after the timings.
 // Run with `make bench`; BREKKO_BENCH_DIR chooses the file system.
+#include "common/ModalSeam.h"
 #include "filemanager/ops/CopyEngine.h"
 #include "filemanager/ops/FolderEntries.h"
+#include "filemanager/ops/TCopyMoveForm.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -26,6 +31,8 @@ constexpr int kRuns = 3;
 constexpr qint64 kBigFile = 200LL * 1024 * 1024;
 constexpr int kFolders = 100;
 constexpr int kFilesPerFolder = 100;
+constexpr int kSmallFiles = 20000;
+constexpr int kSmallFileSize = 990;
 
 class NoQuestions : public MsgBoxCopyQuestions {
 public:
@@ -105,6 +112,33 @@ void makeTree(const QString &root)
     }
 }
 
+void makeSmallFiles(const QString &folder)
+{
+    QDir().mkpath(folder);
+    const QByteArray bytes(kSmallFileSize, 's');
+    for (int file = 0; file < kSmallFiles; ++file) {
+        QFile out(folder + QStringLiteral("/s%1.txt").arg(file));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(bytes);
+    }
+}
+
+// The dialog as the file manager opens it: target typed, "Starten" pressed.
+Timing dialogSeconds(const QString &folder, const QStringList &names, const QString &targetBase)
+{
+    return medianSeconds([&](int run) {
+        const QString target = targetBase + QString::number(run);
+        const ModalSeam::ScopedHandler seam([&target](QDialog *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("Edit_ZielDir"))->setText(target);
+            dialog->findChild<QPushButton *>(QStringLiteral("Button_Starten"))->click();
+            return dialog->result();
+        });
+        TCopyMoveForm form(folder, names, true);
+        if (RunModal(&form) != QDialog::Accepted)
+            std::fprintf(stderr, "copy failed\n");
+    });
+}
+
 Timing engineSeconds(const QString &folder, const QStringList &names, const QString &targetBase)
 {
     return medianSeconds([&](int run) {
@@ -127,7 +161,9 @@ void report(const char *what, Timing ours, const char *tool, Timing theirs)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QString base = qEnvironmentVariable("BREKKO_BENCH_DIR", QDir::tempPath());
     QTemporaryDir dir(base + QStringLiteral("/brekko-copy-bench-XXXXXX"));
     const QString root = dir.path();
@@ -137,6 +173,7 @@ int main(int argc, char **argv)
     QDir().mkpath(source);
     makeBigFile(source + QStringLiteral("/big.bin"));
     makeTree(source + QStringLiteral("/tree"));
+    makeSmallFiles(source + QStringLiteral("/small"));
     shell(QStringLiteral("sync"));
 
     const QString big = source + QStringLiteral("/big.bin");
@@ -158,5 +195,13 @@ int main(int argc, char **argv)
         shell(QStringLiteral("cp -r %1 %2").arg(quoted(tree), quoted(root + QStringLiteral("/tree-cp-%1").arg(run))));
     });
     report("10,000 files in 100 folders", oursTree, "cp -r", cpTree);
+
+    const QString small = source + QStringLiteral("/small");
+    const Timing dialogSmall =
+        dialogSeconds(source, {QStringLiteral("small")}, root + QStringLiteral("/small-dialog-"));
+    const Timing cpSmall = medianSeconds([&](int run) {
+        shell(QStringLiteral("cp -r %1 %2").arg(quoted(small), quoted(root + QStringLiteral("/small-cp-%1").arg(run))));
+    });
+    report("20,000 files, copy dialog", dialogSmall, "cp -r", cpSmall);
     return 0;
 }

@@ -50,6 +50,8 @@ enum FileAttribute : unsigned {
 };
 
 struct FileListEntry {
+    // The name as stored, bytes that are not UTF-8 kept (NativeNames); what
+    // the operations use. Shown through NativeNames::forDisplay.
     QString name;
     QString upperName; // name upper-cased, for sorting
     QString folder;    // where it was found, with a trailing "/"

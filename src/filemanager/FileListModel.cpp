@@ -4,6 +4,7 @@
 #include "filemanager/FileListSort.h"
 #include "filemanager/FileMask.h"
 #include "platform/DirectoryListing.h"
+#include "platform/NativeNames.h"
 
 namespace {
 
@@ -217,7 +218,7 @@ QString FileListModel::cellText(const FileListEntry &entry, FileInfo info) const
     switch (info) {
     case fiName:
     case fiDosName:
-        return entry.name;
+        return NativeNames::forDisplay(entry.name);
     case fiSize:
         return SizeText(entry);
     case fiType:
@@ -231,9 +232,9 @@ QString FileListModel::cellText(const FileListEntry &entry, FileInfo info) const
     case fiAttributes:
         return AttributeLetters(entry);
     case fiDosExt:
-        return DosExtension(entry.name);
+        return DosExtension(NativeNames::forDisplay(entry.name));
     case fiPath:
-        return entry.folder;
+        return NativeNames::forDisplay(entry.folder);
     case fiAll:
         break;
     }
@@ -295,7 +296,7 @@ bool FileListModel::setData(const QModelIndex &index, const QVariant &value, int
     if (role != Qt::EditRole || !index.isValid() || !m_renameHandler)
         return false;
     const QString newName = value.toString();
-    if (newName == m_entries.at(index.row()).name)
+    if (newName == NativeNames::forDisplay(m_entries.at(index.row()).name))
         return false;
     if (!m_renameHandler(index.row(), newName))
         return false;

@@ -1,6 +1,6 @@
 #include "platform/DirectoryListing.h"
 
-#include <QFile>
+#include "platform/NativeNames.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,7 +19,7 @@ namespace DirectoryListing {
 
 bool list(const QString &folder, const std::function<bool(const Item &item)> &each)
 {
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR *dir = ::opendir(NativeNames::encode(folder).constData());
     if (!dir)
         return false;
     const int fd = ::dirfd(dir);
@@ -33,7 +33,7 @@ bool list(const QString &folder, const std::function<bool(const Item &item)> &ea
             && ::statx(fd, name, AT_STATX_SYNC_AS_STAT | AT_SYMLINK_NOFOLLOW, mask, &facts) != 0)
             continue; // vanished since it was read
         Item item;
-        item.name = QFile::decodeName(name);
+        item.name = NativeNames::decode(name);
         item.isFolder = S_ISDIR(facts.stx_mode);
         item.ownerWritable = facts.stx_mode & S_IWUSR;
         item.size = qint64(facts.stx_size);

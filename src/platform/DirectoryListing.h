@@ -6,7 +6,7 @@
 
 // One pass over a folder's entries with the facts a file list shows, one
 // status query per entry. Links are followed for the facts; a broken link is
-// reported as itself.
+// reported as itself. Names keep bytes that are not UTF-8 (NativeNames).
 namespace DirectoryListing {
 
 struct Item {

@@ -1,13 +1,17 @@
 #include "platform/FileOperations.h"
 
-#include <QFile>
-#include <QStorageInfo>
+#include "platform/NativeNames.h"
+#include "platform/SystemErrorText.h"
+
+#include <QDir>
+#include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace FileOperations {
@@ -16,7 +20,12 @@ namespace {
 
 QByteArray encoded(const QString &path)
 {
-    return QFile::encodeName(path);
+    return NativeNames::encode(path);
+}
+
+bool isSelfOrParent(const char *name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
 bool lstatPath(const QString &path, struct stat &info)
@@ -24,50 +33,110 @@ bool lstatPath(const QString &path, struct stat &info)
     return !path.isEmpty() && ::lstat(encoded(path).constData(), &info) == 0;
 }
 
-QString systemError(int code)
+void setError(QString *error, int code)
 {
-    return QString::fromLocal8Bit(std::strerror(code));
+    if (error)
+        *error = SystemErrorText(code);
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+}
+
+// A name beside path that nothing uses yet: "." + its name + "." + six
+// random characters. Hidden, so that a copy cut short by a killed process
+// never shows as a file of the target's name.
+QByteArray temporaryName(const QByteArray &path)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const qsizetype slash = path.lastIndexOf('/');
+    QByteArray name = path.left(slash + 1) + '.' + path.mid(slash + 1) + '.';
+    for (int i = 0; i < 6; ++i)
+        name += letters[QRandomGenerator::global()->bounded(int(sizeof(letters) - 1))];
+    return name;
+}
+
+// Tries make(name) with fresh temporary names beside path until one is
+// free; the name used, empty (errno set) on failure.
+template <typename Make>
+QByteArray withTemporaryName(const QByteArray &path, Make make)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = temporaryName(path);
+        if (make(name))
+            return name;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
+}
+
+bool sameIdentity(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The deepest folder of the absolute, cleaned path that exists, opened.
+int openDeepestFolder(QString path)
+{
+    for (;;) {
+        const int fd = ::open(encoded(path).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0 || path == QLatin1String("/"))
+            return fd;
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        path = slash <= 0 ? QStringLiteral("/") : path.left(slash);
+    }
 }
 
 } // namespace
 
+Status status(const QString &path)
+{
+    Status result;
+    struct stat info;
+    if (!lstatPath(path, info))
+        return result;
+    result.exists = true;
+    result.folder = S_ISDIR(info.st_mode);
+    result.link = S_ISLNK(info.st_mode);
+    result.size = qint64(info.st_size);
+    result.modifiedMs = qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1'000'000;
+    return result;
+}
+
 bool isLink(const QString &path)
 {
-    struct stat info;
-    return lstatPath(path, info) && S_ISLNK(info.st_mode);
+    return status(path).link;
 }
 
 bool isRealFolder(const QString &path)
 {
-    struct stat info;
-    return lstatPath(path, info) && S_ISDIR(info.st_mode);
+    return status(path).folder;
 }
 
 bool entryExists(const QString &path)
 {
-    struct stat info;
-    return lstatPath(path, info);
+    return status(path).exists;
 }
 
 qint64 entrySize(const QString &path)
 {
-    struct stat info;
-    return lstatPath(path, info) ? qint64(info.st_size) : 0;
+    return status(path).size;
 }
 
 QList<ListedEntry> listFolder(const QString &folder)
 {
     QList<ListedEntry> entries;
-    const QByteArray path = encoded(folder);
-    DIR *dir = ::opendir(path.constData());
+    DIR *dir = ::opendir(encoded(folder).constData());
     if (!dir)
         return entries;
     while (const dirent *entry = ::readdir(dir)) {
         const char *raw = entry->d_name;
-        if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
-            continue;
-        const QString name = QFile::decodeName(raw);
-        if (encoded(name) != raw)
+        if (isSelfOrParent(raw))
             continue;
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN) {
@@ -76,29 +145,80 @@ QList<ListedEntry> listFolder(const QString &folder)
                 continue;
             type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
         }
-        entries.append({name, type == DT_DIR, type == DT_LNK});
+        entries.append({NativeNames::decode(raw), type == DT_DIR, type == DT_LNK});
     }
     ::closedir(dir);
     return entries;
 }
 
-bool copyLink(const QString &source, const QString &target, QString *error)
+qint64 filesBytes(const QString &folder, QStringList &subfolders)
+{
+    qint64 bytes = 0;
+    DIR *dir = ::opendir(encoded(folder).constData());
+    if (!dir)
+        return 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *raw = entry->d_name;
+        if (isSelfOrParent(raw))
+            continue;
+        struct stat info;
+        const bool folder =
+            entry->d_type == DT_DIR
+            || (entry->d_type == DT_UNKNOWN && ::fstatat(::dirfd(dir), raw, &info, AT_SYMLINK_NOFOLLOW) == 0
+                && S_ISDIR(info.st_mode));
+        if (folder)
+            subfolders.append(NativeNames::decode(raw));
+        else if (::fstatat(::dirfd(dir), raw, &info, AT_SYMLINK_NOFOLLOW) == 0)
+            bytes += qint64(info.st_size);
+    }
+    ::closedir(dir);
+    return bytes;
+}
+
+bool copyLink(const QString &source, const QString &target, bool replace, QString *error)
 {
     QByteArray text(4096, '\0');
     const ssize_t length = ::readlink(encoded(source).constData(), text.data(), text.size());
     if (length < 0) {
-        if (error)
-            *error = systemError(errno);
+        setError(error, errno);
         return false;
     }
     text.truncate(length);
-    ::unlink(encoded(target).constData());
-    if (::symlink(text.constData(), encoded(target).constData()) != 0) {
-        if (error)
-            *error = systemError(errno);
+    const QByteArray to = encoded(target);
+    if (!replace) {
+        if (::symlink(text.constData(), to.constData()) == 0)
+            return true;
+        setError(error, errno);
         return false;
     }
-    return true;
+    const QByteArray made =
+        withTemporaryName(to, [&text](const QByteArray &name) { return ::symlink(text.constData(), name) == 0; });
+    if (!made.isEmpty() && ::rename(made.constData(), to.constData()) == 0)
+        return true;
+    setError(error, errno);
+    if (!made.isEmpty())
+        ::unlink(made.constData());
+    return false;
+}
+
+bool removeFile(const QString &path)
+{
+    return ::unlink(encoded(path).constData()) == 0;
+}
+
+bool removeFolder(const QString &path)
+{
+    return ::rmdir(encoded(path).constData()) == 0;
+}
+
+bool makeFolders(const QString &folder)
+{
+    const QByteArray path = encoded(QDir::cleanPath(folder));
+    for (qsizetype end = path.indexOf('/', 1); end != -1; end = path.indexOf('/', end + 1))
+        ::mkdir(path.left(end).constData(), 0777);
+    ::mkdir(path.constData(), 0777);
+    struct stat info;
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool isReadOnly(const QString &path)
@@ -124,61 +244,110 @@ bool isHiddenName(const QString &name)
 
 qint64 freeBytes(const QString &path)
 {
-    const QStorageInfo storage(path);
-    return storage.isValid() && storage.isReady() ? storage.bytesAvailable() : -1;
+    struct statvfs info;
+    if (path.isEmpty() || ::statvfs(encoded(path).constData(), &info) != 0)
+        return -1;
+    return qint64(info.f_bavail) * qint64(info.f_frsize);
 }
 
 qint64 totalBytes(const QString &path)
 {
-    const QStorageInfo storage(path);
-    return storage.isValid() && storage.isReady() ? storage.bytesTotal() : -1;
+    struct statvfs info;
+    if (path.isEmpty() || ::statvfs(encoded(path).constData(), &info) != 0)
+        return -1;
+    return qint64(info.f_blocks) * qint64(info.f_frsize);
 }
 
-bool moveToTrash(const QString &path)
+bool sameEntry(const QString &a, const QString &b)
 {
-    return QFile::moveToTrash(path);
+    struct stat first;
+    struct stat second;
+    return ::stat(encoded(a).constData(), &first) == 0 && ::stat(encoded(b).constData(), &second) == 0
+           && sameIdentity(first, second);
+}
+
+bool isWithin(const QString &path, const QString &folder)
+{
+    struct stat wanted;
+    if (::stat(encoded(folder).constData(), &wanted) != 0)
+        return false;
+    int fd = openDeepestFolder(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+    // Up through "..": the real parents, whatever names led here.
+    for (int depth = 0; fd >= 0 && depth < 4096; ++depth) {
+        struct stat here;
+        if (::fstat(fd, &here) != 0)
+            break;
+        if (sameIdentity(here, wanted)) {
+            ::close(fd);
+            return true;
+        }
+        const int parent = ::openat(fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        struct stat above;
+        const bool atTop = parent < 0 || ::fstat(parent, &above) != 0 || sameIdentity(above, here);
+        ::close(fd);
+        fd = atTop ? -1 : parent;
+        if (atTop && parent >= 0)
+            ::close(parent);
+    }
+    if (fd >= 0)
+        ::close(fd);
+    return false;
 }
 
 BlockCopy::~BlockCopy()
 {
-    close();
+    discard();
 }
 
 void BlockCopy::fail()
 {
-    m_error = systemError(errno);
+    fail(errno);
 }
 
-bool BlockCopy::open(const QString &source, const QString &target, bool mayExist, bool carryPermissions)
+void BlockCopy::fail(int code)
 {
-    close();
+    m_error = SystemErrorText(code);
+}
+
+bool BlockCopy::open(const QString &source, const QString &target, bool carryPermissions)
+{
+    discard();
     m_error.clear();
-    m_in = ::open(encoded(source).constData(), O_RDONLY | O_CLOEXEC);
-    if (m_in < 0) {
+    m_target = encoded(target);
+    m_folder = folderOf(m_target);
+    // Not blocking on a pipe without a writer; only regular files are read
+    // (they ignore O_NONBLOCK).
+    m_in = ::open(encoded(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat sourceInfo;
+    if (m_in < 0 || ::fstat(m_in, &sourceInfo) != 0) {
         fail();
+        discard();
         return false;
     }
-    // A link or a read-only file of the target's name is replaced, not
-    // written through.
-    struct stat existing;
-    if (mayExist && lstatPath(target, existing) && !S_ISDIR(existing.st_mode))
-        ::unlink(encoded(target).constData());
-    m_out = ::open(encoded(target).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    struct stat sourceInfo;
-    if (m_out < 0
-        || (carryPermissions
-            && (::fstat(m_in, &sourceInfo) != 0 || ::fchmod(m_out, sourceInfo.st_mode & 07777) != 0))) {
+    if (!S_ISREG(sourceInfo.st_mode)) {
+        m_error = QStringLiteral("Keine gewöhnliche Datei (Gerät, Pipe oder Socket)");
+        discard();
+        return false;
+    }
+    if (!openCopy() || (carryPermissions && ::fchmod(m_out, sourceInfo.st_mode & 07777) != 0)) {
         fail();
-        const bool created = m_out >= 0;
-        const QString reason = m_error;
-        close();
-        if (created)
-            ::unlink(encoded(target).constData());
-        m_error = reason;
+        discard();
         return false;
     }
     m_inKernel = true;
     return true;
+}
+
+bool BlockCopy::openCopy()
+{
+    m_out = ::open(m_folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (m_out >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+        return m_out >= 0;
+    m_temporary = withTemporaryName(m_target, [this](const QByteArray &name) {
+        m_out = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return m_out >= 0;
+    });
+    return m_out >= 0;
 }
 
 qint64 BlockCopy::copyThroughBuffer(qint64 size)
@@ -199,9 +368,7 @@ qint64 BlockCopy::copyThroughBuffer(qint64 size)
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
-            if (put == 0)
-                errno = ENOSPC;
-            fail();
+            fail(put == 0 ? ENOSPC : errno);
             return -1;
         }
         written += put;
@@ -226,21 +393,78 @@ qint64 BlockCopy::copyBlock(qint64 size)
     return copyThroughBuffer(size);
 }
 
-bool BlockCopy::close()
+// Gives the unnamed copy the name; fails with EEXIST when it is taken.
+bool BlockCopy::linkCopy(const QByteArray &name)
 {
-    bool ok = true;
+    // Linking the descriptor itself needs a privilege; others go through
+    // its name in /proc.
+    if (::linkat(m_out, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
+        return true;
+    if (errno != ENOENT)
+        return false;
+    char self[64];
+    std::snprintf(self, sizeof self, "/proc/self/fd/%d", m_out);
+    return ::linkat(AT_FDCWD, self, AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+bool BlockCopy::placeCopy(bool replace)
+{
+    if (m_temporary.isEmpty() && !replace)
+        return linkCopy(m_target);
+    if (m_temporary.isEmpty()) {
+        m_temporary = withTemporaryName(m_target, [this](const QByteArray &name) { return linkCopy(name); });
+        if (m_temporary.isEmpty())
+            return false;
+    }
+    // A hard link takes the name only while it is free; where the file
+    // system has none, a rename that refuses to replace.
+    if (!replace && ::link(m_temporary.constData(), m_target.constData()) == 0)
+        return true;
+    if (!replace && errno == EEXIST)
+        return false;
+    const bool renamed =
+        ::renameat2(AT_FDCWD, m_temporary.constData(), AT_FDCWD, m_target.constData(), replace ? 0 : RENAME_NOREPLACE)
+        == 0;
+    if (renamed)
+        m_temporary.clear();
+    return renamed;
+}
+
+bool BlockCopy::commit(bool replace)
+{
+    if (m_in < 0 || m_out < 0)
+        return false;
+    // What replaces an older file is on the disk before the name moves.
+    if ((replace && ::fsync(m_out) != 0) || !placeCopy(replace)) {
+        fail();
+        discard();
+        return false;
+    }
+    const bool closed = ::close(m_out) == 0;
+    m_out = -1;
+    if (!closed) {
+        fail();
+        if (!replace)
+            ::unlink(m_target.constData());
+    }
+    discard();
+    return closed;
+}
+
+void BlockCopy::discard()
+{
     if (m_out >= 0) {
-        if (::close(m_out) != 0) {
-            fail();
-            ok = false;
-        }
+        ::close(m_out);
         m_out = -1;
+    }
+    if (!m_temporary.isEmpty()) {
+        ::unlink(m_temporary.constData());
+        m_temporary.clear();
     }
     if (m_in >= 0) {
         ::close(m_in);
         m_in = -1;
     }
-    return ok;
 }
 
 } // namespace FileOperations

@@ -1,11 +1,24 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // File operations of the file manager that depend on the operating system:
-// links, the read-only attribute, the trash and block copies.
+// links, the read-only attribute, folders and block copies. Every path may
+// hold bytes that are not UTF-8 (see NativeNames).
 namespace FileOperations {
+
+// The entry itself, as lstat sees it: a link is a link.
+struct Status {
+    bool exists = false;
+    bool folder = false; // a real folder, not a link to one
+    bool link = false;
+    qint64 size = 0; // for a link the length of its target text
+    qint64 modifiedMs = -1;
+};
+Status status(const QString &path);
 
 // True for a symbolic link, whether or not its target exists.
 bool isLink(const QString &path);
@@ -24,12 +37,22 @@ struct ListedEntry {
 };
 
 // The entries of folder except "." and "..", in the order the system gives
-// them; names that cannot be spelt in the file name encoding are left out,
-// as every listing of the program leaves them out. Empty when unreadable.
+// them, every name as it is stored. Empty when unreadable.
 QList<ListedEntry> listFolder(const QString &folder);
 
-// Copies the link itself (its target text unchanged).
-bool copyLink(const QString &source, const QString &target, QString *error);
+// Bytes of the entries of folder that are not folders (a link counts as
+// itself); the names of its folders go to subfolders.
+qint64 filesBytes(const QString &folder, QStringList &subfolders);
+
+// Copies the link itself (its target text unchanged). With replace an entry
+// of the target's name is replaced in one step; without, it is an error.
+bool copyLink(const QString &source, const QString &target, bool replace, QString *error);
+
+// Removes a file or link; an empty folder with removeFolder.
+bool removeFile(const QString &path);
+bool removeFolder(const QString &path);
+// Makes folder and every missing parent; true when it exists afterwards.
+bool makeFolders(const QString &folder);
 
 // Read-only = no write permission for the owner. Setting it clears every
 // write bit, clearing it gives the owner write permission back. A link has
@@ -44,11 +67,18 @@ bool isHiddenName(const QString &name);
 qint64 freeBytes(const QString &path);
 qint64 totalBytes(const QString &path);
 
-// Moves path to the user's trash (freedesktop trash).
-bool moveToTrash(const QString &path);
+// Both paths (links followed) are the same file or folder.
+bool sameEntry(const QString &a, const QString &b);
+// True when path (which need not exist yet) is folder itself or lies below
+// it, however either is reached: links, bind mounts and second mounts are
+// seen through by comparing device and inode of path's real ancestors.
+bool isWithin(const QString &path, const QString &folder);
 
-// Copies one file block by block. Each block moves inside the kernel where
-// the file systems allow it, otherwise through a buffer.
+// Copies one file block by block into an unnamed file in the target's
+// folder (a hidden temporary name where the file system has no unnamed
+// files); the target's name gets the copy only once it is complete, so a
+// failure, an abort or a killed process never leaves part of a file under
+// the target's name nor damages a file it was to replace.
 class BlockCopy {
 public:
     BlockCopy() = default;
@@ -56,24 +86,35 @@ public:
     BlockCopy(const BlockCopy &) = delete;
     BlockCopy &operator=(const BlockCopy &) = delete;
 
-    // Opens source for reading and creates target, replacing a file or link
-    // of that name when mayExist. With carryPermissions the target gets the
-    // source's permission bits. False with errorString() set on failure.
-    bool open(const QString &source, const QString &target, bool mayExist, bool carryPermissions);
+    // Opens source (a regular file) for reading and the copy beside target.
+    // With carryPermissions the copy gets the source's permission bits.
+    // False with errorString() set on failure.
+    bool open(const QString &source, const QString &target, bool carryPermissions);
     // Copies up to size bytes; the number copied, 0 at the end of the
     // source, -1 on a read or write error.
     qint64 copyBlock(qint64 size);
-    // Closes both files; false when the target could not be written out.
-    bool close();
+    // Puts the copy under the target's name. With replace a file or link of
+    // that name is replaced in one step; without, an existing name is an
+    // error. False (and the copy dropped) on failure.
+    bool commit(bool replace);
+    // Drops the copy; the target's name stays as it was.
+    void discard();
     QString errorString() const { return m_error; }
 
 private:
     qint64 copyThroughBuffer(qint64 size);
+    bool openCopy();
+    bool linkCopy(const QByteArray &name);
+    bool placeCopy(bool replace);
     void fail();
+    void fail(int code);
 
     int m_in = -1;
     int m_out = -1;
     bool m_inKernel = true;
+    QByteArray m_target;
+    QByteArray m_folder;
+    QByteArray m_temporary; // empty for an unnamed copy
     QByteArray m_buffer;
     QString m_error;
 };

@@ -7,8 +7,14 @@
 #include "TestRegistry.h"
 #include "filemanager/ops/CopyEngine.h"
 #include "filemanager/ops/FolderEntries.h"
+#include "platform/FileOperations.h"
 
+#include <QProcess>
 #include <QTest>
+#include <QThread>
+
+#include <optional>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(OverwriteAnswer)
 Q_DECLARE_METATYPE(RemoveAnswer)
@@ -54,8 +60,14 @@ private slots:
     void overwriteAnswers();
     void abortInTheMiddleOfAFile_data();
     void abortInTheMiddleOfAFile();
-    void fullTargetEndsTheRunAndKeepsTheSource();
-    void vanishedSourceIsReported();
+    void failuresLeaveTargetsWhole_data();
+    void failuresLeaveTargetsWhole();
+    void killedCopyLeavesNoPartialFile_data();
+    void killedCopyLeavesNoPartialFile();
+    void everyAbortAsks_data();
+    void everyAbortAsks();
+    void unreadableSourcesAreReported_data();
+    void unreadableSourcesAreReported();
     void failedRemovalAnswers_data();
     void failedRemovalAnswers();
     void refusals_data();
@@ -176,46 +188,166 @@ void CopyEngineTest::abortInTheMiddleOfAFile()
     }
 }
 
-void CopyEngineTest::fullTargetEndsTheRunAndKeepsTheSource()
+void CopyEngineTest::failuresLeaveTargetsWhole_data()
 {
-    TestEnvironment env;
-    const QString target = env.path(QStringLiteral("full"));
-    const ScratchMount medium(64, target);
-    REQUIRE_MOUNT(medium);
-    const QByteArray bytes(300000, 'q');
-    FileTree::write(env.path(QStringLiteral("src/large.bin")), bytes);
-    FileTree::write(env.path(QStringLiteral("src/after.txt")), "after");
-
-    MsgBoxRecorder recorder;
-    recorder.answer(MsgBox::ResultOk);
-    struct Answering : MsgBoxCopyQuestions {
-        OverwriteAnswer askOverwrite(const FileFacts &, const FileFacts &) override { return OverwriteAnswer::Cancel; }
-    } answering;
-    CopyEngine engine({true, true, true}, answering);
-    QVERIFY(!engine.run(env.path(QStringLiteral("src")), {QStringLiteral("large.bin"), QStringLiteral("after.txt")},
-                        target, bytes.size()));
-    QCOMPARE(recorder.count(), 1);
-    QCOMPARE(recorder.last().caption, QStringLiteral("Fehler: Datei konnte nicht kopiert werden..."));
-    QVERIFY(recorder.last().text.contains(env.path(QStringLiteral("src/large.bin"))));
-    QVERIFY(recorder.last().text.contains(QString::fromLocal8Bit(strerror(ENOSPC))));
-    QVERIFY(!QFile::exists(target + QStringLiteral("/large.bin")));
-    QVERIFY(!QFile::exists(target + QStringLiteral("/after.txt")));
-    QCOMPARE(FileBytes(env.path(QStringLiteral("src/large.bin"))), bytes);
+    QTest::addColumn<bool>("fullMedium");
+    QTest::addColumn<bool>("move");
+    QTest::addColumn<QByteArray>("oldTarget");
+    QTest::newRow("medium fills, new name") << true << true << QByteArray();
+    QTest::newRow("medium fills while overwriting") << true << false << QByteArray("old target");
+    QTest::newRow("medium fills while moving over a file") << true << true << QByteArray("old target");
+    QTest::newRow("abort confirmed while overwriting") << false << true << QByteArray("old target");
+    QTest::newRow("abort confirmed, new name") << false << false << QByteArray();
 }
 
-void CopyEngineTest::vanishedSourceIsReported()
+void CopyEngineTest::failuresLeaveTargetsWhole()
 {
+    QFETCH(bool, fullMedium);
+    QFETCH(bool, move);
+    QFETCH(QByteArray, oldTarget);
+    TestEnvironment env;
+    const QString target = env.path(QStringLiteral("target"));
+    const ScratchMount medium(64, target);
+    REQUIRE_MOUNT(medium);
+    const QByteArray bytes(fullMedium ? 300000 : 5 * CopyEngine::BlockSize, 'q');
+    FileTree::write(env.path(QStringLiteral("src/large.bin")), bytes);
+    FileTree::write(env.path(QStringLiteral("src/after.txt")), "after");
+    if (!oldTarget.isNull())
+        FileTree::write(target + QStringLiteral("/large.bin"), oldTarget);
+    const QStringList targetBefore = FileTree::listing(target);
+
+    MsgBoxRecorder recorder;
+    if (fullMedium)
+        recorder.answer(MsgBox::ResultOk);
+    ScriptedQuestions questions;
+    questions.overwrite = {OverwriteAnswer::Overwrite};
+    OperationObserver observer;
+    CopyEngine *running = nullptr;
+    if (!fullMedium)
+        observer.progress = [&running](int) { running->requestAbort(); };
+    CopyEngine engine({move, true, true}, questions, observer);
+    running = &engine;
+    QVERIFY(!engine.run(env.path(QStringLiteral("src")), {QStringLiteral("large.bin"), QStringLiteral("after.txt")},
+                        target, bytes.size() + 5));
+
+    QCOMPARE(FileTree::listing(target), targetBefore);
+    QCOMPARE(FileBytes(env.path(QStringLiteral("src/large.bin"))), bytes);
+    QCOMPARE(questions.abortAsked, fullMedium ? 0 : 1);
+    QCOMPARE(recorder.count(), fullMedium ? 1 : 0);
+    if (fullMedium) {
+        QCOMPARE(recorder.last().caption, QStringLiteral("Fehler: Datei konnte nicht kopiert werden..."));
+        QVERIFY(recorder.last().text.endsWith(QStringLiteral(":\rKein freier Speicherplatz auf dem Datenträger")));
+    }
+}
+
+void CopyEngineTest::killedCopyLeavesNoPartialFile_data()
+{
+    QTest::addColumn<bool>("move");
+    QTest::addColumn<QByteArray>("oldTarget");
+    QTest::newRow("copy to a new name") << false << QByteArray();
+    QTest::newRow("copy over a file") << false << QByteArray("old target");
+    QTest::newRow("move to a new name") << true << QByteArray();
+    QTest::newRow("move over a file") << true << QByteArray("old target");
+}
+
+void CopyEngineTest::killedCopyLeavesNoPartialFile()
+{
+    QFETCH(bool, move);
+    QFETCH(QByteArray, oldTarget);
+    TestEnvironment env;
+    QByteArray bytes(200 * CopyEngine::BlockSize, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7 + i / 4096);
+    FileTree::write(env.path(QStringLiteral("src/big.bin")), bytes);
+    const QString target = env.makeFolder(QStringLiteral("target"));
+    if (!oldTarget.isNull())
+        FileTree::write(target + QStringLiteral("/big.bin"), oldTarget);
+    const QStringList targetBefore = FileTree::listing(target);
+
+    QProcess child;
+    child.start(QStringLiteral(COPY_KILL_CHILD),
+                {env.path(QStringLiteral("src")), QStringLiteral("big.bin"), target,
+                 move ? QStringLiteral("move") : QStringLiteral("copy"), QStringLiteral("50")});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(FileTree::listing(target), targetBefore);
+    QCOMPARE(FileBytes(env.path(QStringLiteral("src/big.bin"))), bytes);
+}
+
+void CopyEngineTest::everyAbortAsks_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("afterLastBlock");
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("empty file, confirmed") << "empty" << false << true;
+    QTest::newRow("link, confirmed") << "link" << false << true;
+    QTest::newRow("after the last block, confirmed") << "small" << true << true;
+    QTest::newRow("after the last block, declined") << "small" << true << false;
+}
+
+// The abort is pressed while events run: before the file is opened, or
+// between its last block and the end of the copy.
+void CopyEngineTest::everyAbortAsks()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, afterLastBlock);
+    QFETCH(bool, confirm);
+    TestEnvironment env;
+    const QString source = env.path(QStringLiteral("src/item"));
+    env.makeFolder(QStringLiteral("src"));
+    if (kind == QLatin1String("link"))
+        QFile::link(QStringLiteral("elsewhere"), source);
+    else
+        FileTree::write(source, kind == QLatin1String("empty") ? QByteArray() : QByteArray(100, 's'));
+    const QString target = env.makeFolder(QStringLiteral("dst"));
+
+    ScriptedQuestions questions;
+    questions.confirm = confirm;
+    const auto letEventsRunNext = [] { QThread::msleep(EventPump::DefaultIntervalMs + 5); };
+    OperationObserver observer;
+    CopyEngine *running = nullptr;
+    bool pressed = false;
+    observer.runPendingEvents = [&] {
+        if (!std::exchange(pressed, true))
+            running->requestAbort();
+    };
+    if (afterLastBlock)
+        observer.progress = [&](int) { letEventsRunNext(); };
+    CopyEngine engine({false, true, true}, questions, observer);
+    running = &engine;
+    if (!afterLastBlock)
+        engine.onFile = [&](const QString &, const QString &) { letEventsRunNext(); };
+    QCOMPARE(engine.run(env.path(QStringLiteral("src")), {QStringLiteral("item")}, target, 100), !confirm);
+    QCOMPARE(questions.abortAsked, 1);
+    QCOMPARE(FileOperations::entryExists(target + QStringLiteral("/item")), !confirm);
+}
+
+void CopyEngineTest::unreadableSourcesAreReported_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("vanished") << false << "Datei oder Verzeichnis nicht gefunden";
+    QTest::newRow("pipe without a writer") << true << "Keine gewöhnliche Datei (Gerät, Pipe oder Socket)";
+}
+
+void CopyEngineTest::unreadableSourcesAreReported()
+{
+    QFETCH(bool, pipe);
+    QFETCH(QString, reason);
     TestEnvironment env;
     FileTree::write(env.path(QStringLiteral("src/there.txt")), "there");
+    if (pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(env.path(QStringLiteral("src/odd"))).constData(), 0644), 0);
     MsgBoxRecorder recorder;
     recorder.answer(MsgBox::ResultOk);
     ScriptedQuestions questions;
     CopyEngine engine({true, true, true}, questions);
     const QString target = env.makeFolder(QStringLiteral("dst"));
-    QVERIFY(!engine.run(env.path(QStringLiteral("src")), {QStringLiteral("gone.txt"), QStringLiteral("there.txt")},
-                        target, 5));
+    QVERIFY(
+        !engine.run(env.path(QStringLiteral("src")), {QStringLiteral("odd"), QStringLiteral("there.txt")}, target, 5));
     QCOMPARE(recorder.count(), 1);
-    QVERIFY(recorder.last().text.contains(QStringLiteral("gone.txt")));
+    QVERIFY(recorder.last().text.contains(QStringLiteral("/src/odd\"")));
+    QVERIFY(recorder.last().text.endsWith(reason));
     QCOMPARE(FileTree::listing(target), QStringList());
     QVERIFY(QFile::exists(env.path(QStringLiteral("src/there.txt"))));
 }
@@ -265,12 +397,20 @@ void CopyEngineTest::refusals_data()
                                                        << "src/d/x/y" << true;
     QTest::newRow("folder below itself through a link") << "d"
                                                         << "via-link/x" << true;
+    QTest::newRow("folder below itself through a bind mount") << "d"
+                                                              << "bound/x" << true;
     QTest::newRow("sibling with a longer name") << "d"
                                                 << "src/dd" << false;
     QTest::newRow("file onto itself") << "f.txt"
                                       << "src" << true;
     QTest::newRow("file onto itself through a link") << "f.txt"
                                                      << "src-link" << true;
+    QTest::newRow("file onto a folder of its name") << "f.txt"
+                                                    << "clash" << true;
+    QTest::newRow("folder onto a file of its name") << "d"
+                                                    << "clash" << true;
+    QTest::newRow("file onto a folder deeper down") << "d"
+                                                    << "deep" << true;
     QTest::newRow("elsewhere") << "d"
                                << "dst" << false;
 }
@@ -284,13 +424,23 @@ void CopyEngineTest::refusals()
     FileTree::write(env.path(QStringLiteral("src/d/inside.txt")), "x");
     FileTree::write(env.path(QStringLiteral("src/f.txt")), "x");
     env.makeFolder(QStringLiteral("src/dd"));
+    env.makeFolder(QStringLiteral("clash/f.txt"));
+    FileTree::write(env.path(QStringLiteral("clash/d")), "a file");
+    env.makeFolder(QStringLiteral("deep/d/inside.txt"));
     QFile::link(env.path(QStringLiteral("src/d")), env.path(QStringLiteral("via-link")));
     QFile::link(env.path(QStringLiteral("src")), env.path(QStringLiteral("src-link")));
+    std::optional<ScratchMount> bound;
+    if (target.startsWith(QLatin1String("bound"))) {
+        bound.emplace(env.path(QStringLiteral("src/d")), env.makeFolder(QStringLiteral("bound")));
+        REQUIRE_MOUNT(*bound);
+    }
     const QStringList before = FileTree::listing(env.root());
-    const QString text = CopyRefusal(env.path(QStringLiteral("src")), {name}, env.path(target), false);
-    QCOMPARE(!text.isEmpty(), refused);
-    if (refused)
-        QVERIFY(text.contains(name));
+    for (bool move : {false, true}) {
+        const QString text = CopyRefusal(env.path(QStringLiteral("src")), {name}, env.path(target), move);
+        QCOMPARE(!text.isEmpty(), refused);
+        if (refused)
+            QVERIFY(text.contains(name));
+    }
     QCOMPARE(FileTree::listing(env.root()), before);
 }
 

@@ -9,9 +9,13 @@
 #include "filemanager/ops/GroupSelection.h"
 #include "platform/FileOperations.h"
 
+#include "FileBytes.h"
+
 #include <QTest>
 
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,6 +42,8 @@ private slots:
     void deletesOnlyTheSelection();
     void failureAnswers_data();
     void failureAnswers();
+    void trashLocations_data();
+    void trashLocations();
     void scanStates_data();
     void scanStates();
     void applyingReadOnly_data();
@@ -87,18 +93,22 @@ void DeleteAttributeTest::deletesOnlyTheSelection()
 
 void DeleteAttributeTest::failureAnswers_data()
 {
+    QTest::addColumn<bool>("toTrash");
     QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<bool>("result");
     QTest::addColumn<int>("boxes");
     QTest::newRow("retry, then ignore each")
-        << QList<int>{MsgBox::ResultRetry, MsgBox::ResultIgnore, MsgBox::ResultIgnore, MsgBox::ResultIgnore} << true
-        << 4;
-    QTest::newRow("all never asks again") << QList<int>{MsgBox::ResultAll} << true << 1;
-    QTest::newRow("cancel stops at once") << QList<int>{MsgBox::ResultCancel} << false << 1;
+        << false << QList<int>{MsgBox::ResultRetry, MsgBox::ResultIgnore, MsgBox::ResultIgnore, MsgBox::ResultIgnore}
+        << true << 4;
+    QTest::newRow("all never asks again") << false << QList<int>{MsgBox::ResultAll} << true << 1;
+    QTest::newRow("cancel stops at once") << false << QList<int>{MsgBox::ResultCancel} << false << 1;
+    QTest::newRow("no trash on a read-only medium")
+        << true << QList<int>{MsgBox::ResultIgnore, MsgBox::ResultIgnore, MsgBox::ResultCancel} << false << 3;
 }
 
 void DeleteAttributeTest::failureAnswers()
 {
+    QFETCH(bool, toTrash);
     QFETCH(QList<int>, answers);
     QFETCH(bool, result);
     QFETCH(int, boxes);
@@ -108,25 +118,104 @@ void DeleteAttributeTest::failureAnswers()
     FileTree::write(folder + QStringLiteral("/b.txt"), "b");
     FileTree::makeReadOnly(folder + QStringLiteral("/b.txt"));
     FileTree::write(folder + QStringLiteral("/sub/c.txt"), "c");
+    const QStringList before = FileTree::listing(folder);
     const ScratchMount readOnly(folder, folder);
     REQUIRE_MOUNT(readOnly);
     MsgBoxRecorder recorder;
     for (int answer : answers)
         recorder.answer(answer);
     MsgBoxDeleteQuestions questions;
-    DeleteEngine engine(false, questions);
+    DeleteEngine engine(toTrash, questions);
     QCOMPARE(engine.run(folder, {QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("sub")}), result);
     QCOMPARE(recorder.count(), boxes);
     const MsgBox::Request &first = recorder.boxes().first();
     QCOMPARE(first.caption, QStringLiteral("Fehler: Objekt konnte nicht gelöscht werden..."));
-    QCOMPARE(first.text, QStringLiteral("Die Datei\r\"") + folder
-                             + QStringLiteral("/a.txt\"\rkonnte nicht gelöscht werden.\rWie weiterverfahren ?"));
+    QCOMPARE(first.text, QStringLiteral("Die Datei\r\"") + folder + QStringLiteral("/a.txt\"\r")
+                             + (toTrash ? QStringLiteral("konnte nicht in den Papierkorb verschoben werden.")
+                                        : QStringLiteral("konnte nicht gelöscht werden."))
+                             + QStringLiteral("\rWie weiterverfahren ?"));
     QCOMPARE(first.helpContext, 80370);
-    if (boxes == 4) {
-        QVERIFY(recorder.boxes()[2].text.startsWith(QStringLiteral("Die schreibgeschützte Datei\r")));
-        QVERIFY(FileOperations::isReadOnly(folder + QStringLiteral("/b.txt")));
+    if (boxes >= 3) {
+        QVERIFY(recorder.boxes()[boxes - 2].text.startsWith(QStringLiteral("Die schreibgeschützte Datei\r")));
+        QVERIFY(recorder.boxes()[boxes - 1].text.startsWith(QStringLiteral("Das Verzeichnis\r")));
     }
-    QVERIFY(QFile::exists(folder + QStringLiteral("/sub/c.txt")));
+    QCOMPARE(FileTree::listing(folder), before);
+    QVERIFY(trashContents(env).isEmpty());
+    QVERIFY(QDir(env.path(QStringLiteral("data/Trash/info"))).isEmpty());
+}
+
+void DeleteAttributeTest::trashLocations_data()
+{
+    QTest::addColumn<QString>("dataHome");
+    QTest::addColumn<QString>("mediumTrash");
+    QTest::addColumn<QString>("trash");
+    const QString uid = QString::number(::getuid());
+    QTest::newRow("own trash made where data home is missing") << "new/data"
+                                                               << ""
+                                                               << "new/data/Trash";
+    QTest::newRow("data home unset") << "-"
+                                     << ""
+                                     << "home/.local/share/Trash";
+    QTest::newRow("relative data home ignored") << "relative/data"
+                                                << ""
+                                                << "home/.local/share/Trash";
+    QTest::newRow("medium without a trash") << "new/data"
+                                            << "none"
+                                            << "medium/.Trash-" + uid;
+    QTest::newRow("medium with a shared trash") << "new/data"
+                                                << "sticky"
+                                                << "medium/.Trash/" + uid;
+    QTest::newRow("shared trash without sticky bit ignored") << "new/data"
+                                                             << "plain"
+                                                             << "medium/.Trash-" + uid;
+}
+
+void DeleteAttributeTest::trashLocations()
+{
+    QFETCH(QString, dataHome);
+    QFETCH(QString, mediumTrash);
+    QFETCH(QString, trash);
+    TestEnvironment env;
+    if (dataHome == QLatin1String("-"))
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", dataHome.startsWith(QLatin1String("relative"))
+                                     ? dataHome.toUtf8()
+                                     : QFile::encodeName(env.path(dataHome)));
+    std::optional<ScratchMount> medium;
+    QString top = env.root();
+    if (!mediumTrash.isEmpty()) {
+        medium.emplace(1024, env.path(QStringLiteral("medium")));
+        REQUIRE_MOUNT(*medium);
+        top = medium->path();
+        if (mediumTrash != QLatin1String("none")) {
+            QDir().mkdir(top + QStringLiteral("/.Trash"));
+            ::chmod(QFile::encodeName(top + QStringLiteral("/.Trash")).constData(),
+                    mediumTrash == QLatin1String("sticky") ? 01777 : 0777);
+        }
+    }
+    const QString folder = top + QStringLiteral("/list");
+    FileTree::write(folder + QStringLiteral("/a b.txt"), "file");
+    FileTree::write(folder + QStringLiteral("/sub/inner.txt"), "inner");
+
+    MsgBoxRecorder recorder;
+    MsgBoxDeleteQuestions questions;
+    DeleteEngine engine(true, questions);
+    QVERIFY(engine.run(folder, {QStringLiteral("a b.txt"), QStringLiteral("sub")}));
+    QCOMPARE(FileTree::listing(folder), QStringList());
+    const QString place = env.path(trash);
+    QCOMPARE(FileBytes(place + QStringLiteral("/files/a b.txt")), QByteArray("file"));
+    QCOMPARE(FileBytes(place + QStringLiteral("/files/sub/inner.txt")), QByteArray("inner"));
+    const QString recorded =
+        medium ? QStringLiteral("list/a%20b.txt")
+               : QString::fromLatin1(QFile::encodeName(folder).toPercentEncoding("/")) + QStringLiteral("/a%20b.txt");
+    const QStringList info = QString::fromUtf8(FileBytes(place + QStringLiteral("/info/a b.txt.trashinfo")))
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(info.size(), 3);
+    QCOMPARE(info[0], QStringLiteral("[Trash Info]"));
+    QCOMPARE(info[1], QStringLiteral("Path=") + recorded);
+    QVERIFY(QDateTime::fromString(info[2].mid(13), Qt::ISODate).isValid());
+    QCOMPARE(recorder.count(), 0);
 }
 
 void DeleteAttributeTest::scanStates_data()

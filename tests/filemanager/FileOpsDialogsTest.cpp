@@ -53,7 +53,8 @@ private slots:
     void copyDialogTexts();
     void overwriteAllSilencesTheRestOfTheRun();
     void spaceQuestion();
-    void copyIntoItselfIsRefused();
+    void refusedBeforeAnythingIsAsked_data();
+    void refusedBeforeAnythingIsAsked();
     void deleteDialog_data();
     void deleteDialog();
     void makeFolder_data();
@@ -147,17 +148,35 @@ void FileOpsDialogsTest::spaceQuestion()
     QCOMPARE(FileOperations::entrySize(env.path(QStringLiteral("src/large.bin"))), qint64(200000));
 }
 
-void FileOpsDialogsTest::copyIntoItselfIsRefused()
+void FileOpsDialogsTest::refusedBeforeAnythingIsAsked_data()
 {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("into itself") << "src/d/inner"
+                                 << "in sich selbst kopiert";
+    QTest::newRow("a file where a folder is") << "dst"
+                                              << "/dst/d/a.txt\" ist ein Verzeichnis.";
+}
+
+void FileOpsDialogsTest::refusedBeforeAnythingIsAsked()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
     TestEnvironment env;
     FileTree::write(env.path(QStringLiteral("src/d/a.txt")), "a");
+    FileTree::write(env.path(QStringLiteral("src/d/b.txt")), "b");
+    FileTree::write(env.path(QStringLiteral("dst/d/b.txt")), "old b");
+    env.makeFolder(QStringLiteral("dst/d/a.txt"));
+    const QStringList before = FileTree::listing(env.root());
     MsgBoxRecorder recorder;
     recorder.answer(MsgBox::ResultOk);
     TCopyMoveForm form(env.path(QStringLiteral("src")), {QStringLiteral("d")}, true);
-    startCopy(form, env.path(QStringLiteral("src/d/inner")));
+    bool overwriteAsked = false;
+    startCopy(form, env.path(target), [&overwriteAsked](QDialog *) { overwriteAsked = true; });
     QCOMPARE(recorder.count(), 1);
-    QVERIFY(recorder.last().text.contains(QStringLiteral("in sich selbst kopiert")));
-    QVERIFY(!QFile::exists(env.path(QStringLiteral("src/d/inner"))));
+    QVERIFY(recorder.last().text.contains(reason));
+    QVERIFY(!overwriteAsked);
+    QCOMPARE(FileTree::listing(env.root()), before);
 }
 
 void FileOpsDialogsTest::deleteDialog_data()

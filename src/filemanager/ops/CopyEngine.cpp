@@ -4,11 +4,10 @@
 #include "common/MsgBox.h"
 #include "filemanager/ops/FolderEntries.h"
 #include "platform/FileOperations.h"
-#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
+#include "platform/SystemErrorText.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <cerrno>
 
 CopyEngine::CopyEngine(CopyOptions options, CopyQuestions &questions, OperationObserver observer)
     : m_options(options)
@@ -21,6 +20,7 @@ CopyEngine::CopyEngine(CopyOptions options, CopyQuestions &questions, OperationO
 bool CopyEngine::run(const QString &folder, const QStringList &names, const QString &targetFolder, qint64 bytesNeeded)
 {
     m_abortRequested = false;
+    m_abortConfirmed = false;
     m_ignoreAllRemoveErrors = false;
     m_bytesDone = 0;
     m_bytesNeeded = bytesNeeded;
@@ -32,22 +32,33 @@ bool CopyEngine::run(const QString &folder, const QStringList &names, const QStr
             if (!copyFolder(entry.path, target))
                 return false;
             if (m_options.move)
-                QDir().rmdir(entry.path);
-        } else if (!copyFile(entry.path, target, entry.link)) {
+                FileOperations::removeFolder(entry.path);
+        } else if (!copyFile(entry.path, target, entry.link, false)) {
             return false;
         }
     }
     return true;
 }
 
+bool CopyEngine::keepGoing()
+{
+    m_pump.poll();
+    if (m_abortRequested && !m_abortConfirmed) {
+        m_abortConfirmed = m_questions.confirmAbort(m_options.move);
+        m_abortRequested = m_abortConfirmed;
+    }
+    return !m_abortConfirmed;
+}
+
 bool CopyEngine::copyFolder(const QString &source, const QString &target)
 {
-    const bool made = !FileOperations::isLink(target) && (FileSystem::folderExists(target) || QDir().mkpath(target));
+    const FileOperations::Status there = FileOperations::status(target);
+    const bool made = there.exists ? there.folder : FileOperations::makeFolders(target);
     if (!made)
         return m_questions.skipUncreatableFolder(target, m_options.move);
     const QList<FolderEntry> entries = ListFolder(source);
     for (const FolderEntry &entry : entries) {
-        if (!entry.folder && !copyFile(entry.path, JoinPath(target, entry.name), entry.link))
+        if (!entry.folder && !copyFile(entry.path, JoinPath(target, entry.name), entry.link, !there.exists))
             return false;
     }
     for (const FolderEntry &entry : entries) {
@@ -56,18 +67,25 @@ bool CopyEngine::copyFolder(const QString &source, const QString &target)
         if (!copyFolder(entry.path, JoinPath(target, entry.name)))
             return false;
         if (m_options.move)
-            QDir().rmdir(entry.path);
+            FileOperations::removeFolder(entry.path);
     }
     return true;
 }
 
-bool CopyEngine::copyFile(const QString &source, const QString &target, bool link)
+bool CopyEngine::copyFile(const QString &source, const QString &target, bool link, bool inNewFolder)
 {
     if (onFile)
         onFile(source, target);
-    m_pump.poll();
-    const bool targetExists = FileOperations::entryExists(target);
-    if (m_options.askOverwrite && targetExists) {
+    if (!keepGoing())
+        return false;
+    // A folder made in this run holds nothing else; should something
+    // appear, the copy does not take its name.
+    const FileOperations::Status there = inNewFolder ? FileOperations::Status() : FileOperations::status(target);
+    if (there.folder) {
+        m_questions.reportCopyFailed(source, target, SystemErrorText(EISDIR), m_options.move);
+        return false;
+    }
+    if (m_options.askOverwrite && there.exists) {
         switch (m_questions.askOverwrite(FileFacts::of(target), FileFacts::of(source))) {
         case OverwriteAnswer::Cancel:
             return false;
@@ -80,14 +98,14 @@ bool CopyEngine::copyFile(const QString &source, const QString &target, bool lin
             break;
         }
     }
-    const bool copied = link ? copyLink(source, target) : copyContents(source, target, targetExists);
+    const bool copied = link ? copyLink(source, target, there.exists) : copyContents(source, target, there.exists);
     return copied && (!m_options.move || removeSource(source));
 }
 
-bool CopyEngine::copyLink(const QString &source, const QString &target)
+bool CopyEngine::copyLink(const QString &source, const QString &target, bool replace)
 {
     QString reason;
-    if (!FileOperations::copyLink(source, target, &reason)) {
+    if (!FileOperations::copyLink(source, target, replace, &reason)) {
         m_questions.reportCopyFailed(source, target, reason, m_options.move);
         return false;
     }
@@ -95,42 +113,29 @@ bool CopyEngine::copyLink(const QString &source, const QString &target)
     return true;
 }
 
-bool CopyEngine::copyContents(const QString &source, const QString &target, bool targetExists)
+bool CopyEngine::copyContents(const QString &source, const QString &target, bool replace)
 {
     FileOperations::BlockCopy copy;
-    if (!copy.open(source, target, targetExists, m_options.carryAttributes)) {
+    if (!copy.open(source, target, m_options.carryAttributes)) {
         m_questions.reportCopyFailed(source, target, copy.errorString(), m_options.move);
         return false;
     }
-    bool first = true;
     for (;;) {
-        if (!first)
-            m_pump.poll();
-        first = false;
         const qint64 moved = copy.copyBlock(BlockSize);
         if (moved < 0) {
             const QString reason = copy.errorString();
-            copy.close();
-            QFile::remove(target);
+            copy.discard();
             m_questions.reportCopyFailed(source, target, reason, m_options.move);
             return false;
         }
         if (moved == 0)
             break;
         advance(moved);
-        if (m_abortRequested) {
-            if (m_questions.confirmAbort(m_options.move))
-                break;
-            m_abortRequested = false;
-        }
+        if (!keepGoing())
+            return false;
     }
-    if (!copy.close()) {
-        QFile::remove(target);
+    if (!copy.commit(replace)) {
         m_questions.reportCopyFailed(source, target, copy.errorString(), m_options.move);
-        return false;
-    }
-    if (m_abortRequested) {
-        QFile::remove(target);
         return false;
     }
     return true;
@@ -138,7 +143,7 @@ bool CopyEngine::copyContents(const QString &source, const QString &target, bool
 
 bool CopyEngine::removeSource(const QString &source)
 {
-    if (QFile::remove(source) || m_ignoreAllRemoveErrors)
+    if (FileOperations::removeFile(source) || m_ignoreAllRemoveErrors)
         return true;
     switch (m_questions.askRemoveFailed(source)) {
     case RemoveAnswer::Cancel:
@@ -164,41 +169,62 @@ void CopyEngine::advance(qint64 bytes)
 
 namespace {
 
-// Canonical form of a path that may not exist yet: its longest existing
-// leading part resolved, the rest appended.
-QString canonicalPlanned(const QString &path)
-{
-    QString rest;
-    QString existing = QDir::cleanPath(FileSystem::fullPath(path));
-    while (!QFileInfo::exists(existing) && existing != QLatin1String("/")) {
-        const int cut = existing.lastIndexOf(QLatin1Char('/'));
-        rest.prepend(existing.mid(cut));
-        existing = cut > 0 ? existing.left(cut) : QStringLiteral("/");
-    }
-    const QString base = QFileInfo(existing).canonicalFilePath();
-    return QDir::cleanPath((base.isEmpty() ? existing : base) + rest);
-}
-
 QString verb(bool move)
 {
     return move ? QStringLiteral("verschoben") : QStringLiteral("kopiert");
+}
+
+QString quoted(const QString &path)
+{
+    return QLatin1Char('"') + NativeNames::forDisplay(path) + QLatin1Char('"');
+}
+
+// Where below target a file would meet a folder of its name or a folder a
+// file; empty when nowhere.
+QString firstClash(const FolderEntry &source, const QString &target, bool move)
+{
+    const FileOperations::Status there = FileOperations::status(target);
+    if (!there.exists)
+        return {};
+    if (!source.folder && there.folder)
+        return QStringLiteral("Die Datei ") + quoted(source.path) + QStringLiteral(" kann nicht ") + verb(move)
+               + QStringLiteral(" werden:") + QLatin1Char('\r') + quoted(target)
+               + QStringLiteral(" ist ein Verzeichnis.");
+    if (!source.folder)
+        return {};
+    if (!there.folder)
+        return QStringLiteral("Das Verzeichnis ") + quoted(source.path) + QStringLiteral(" kann nicht ") + verb(move)
+               + QStringLiteral(" werden:") + QLatin1Char('\r') + quoted(target)
+               + QStringLiteral(" ist kein Verzeichnis.");
+    for (const FolderEntry &entry : ListFolder(source.path)) {
+        if (entry.folder && IsSkippedSubfolder(entry.name))
+            continue;
+        const QString clash = firstClash(entry, JoinPath(target, entry.name), move);
+        if (!clash.isEmpty())
+            return clash;
+    }
+    return {};
 }
 
 } // namespace
 
 QString CopyRefusal(const QString &folder, const QStringList &names, const QString &targetFolder, bool move)
 {
-    const QString target = canonicalPlanned(targetFolder);
-    const QString source = canonicalPlanned(folder);
+    const bool sameFolder = FileOperations::sameEntry(folder, targetFolder);
     for (const QString &name : names) {
         const FolderEntry entry = EntryAt(folder, name);
-        const QString sourcePath = JoinPath(source, name);
-        if (entry.folder && (target == sourcePath || target.startsWith(sourcePath + QLatin1Char('/'))))
-            return QStringLiteral("Das Verzeichnis \"") + entry.path + QStringLiteral("\" kann nicht in sich selbst ")
-                   + verb(move) + QStringLiteral(" werden.");
-        if (target == source)
-            return (entry.folder ? QStringLiteral("Das Verzeichnis \"") : QStringLiteral("Die Datei \"")) + entry.path
-                   + QStringLiteral("\" kann nicht auf sich selbst ") + verb(move) + QStringLiteral(" werden.");
+        if (entry.folder && FileOperations::isWithin(targetFolder, entry.path))
+            return QStringLiteral("Das Verzeichnis ") + quoted(entry.path)
+                   + QStringLiteral(" kann nicht in sich selbst ") + verb(move) + QStringLiteral(" werden.");
+        if (sameFolder)
+            return (entry.folder ? QStringLiteral("Das Verzeichnis ") : QStringLiteral("Die Datei "))
+                   + quoted(entry.path) + QStringLiteral(" kann nicht auf sich selbst ") + verb(move)
+                   + QStringLiteral(" werden.");
+    }
+    for (const QString &name : names) {
+        const QString clash = firstClash(EntryAt(folder, name), JoinPath(targetFolder, name), move);
+        if (!clash.isEmpty())
+            return clash;
     }
     return {};
 }

@@ -17,7 +17,8 @@ struct CopyOptions {
 
 // Copies or moves the selected names of a folder into a target folder. A
 // move is a copy followed by the removal of each source once its copy is
-// complete and closed; it never renames. Links are copied as links.
+// complete and closed; it never renames. Links are copied as links. A copy
+// takes its name, or replaces an older file, only once it is complete.
 class CopyEngine {
 public:
     static constexpr qint64 BlockSize = 20480;
@@ -30,7 +31,8 @@ public:
     // failure, a cancelled question, a confirmed abort).
     bool run(const QString &folder, const QStringList &names, const QString &targetFolder, qint64 bytesNeeded);
 
-    // Asks to stop; takes effect after the current block once confirmed.
+    // Asks to stop; the user is asked to confirm the next time events have
+    // run, and the run ends there once confirmed.
     void requestAbort() { m_abortRequested = true; }
     // False once "overwrite all" was answered.
     bool askingOverwrite() const { return m_options.askOverwrite; }
@@ -41,17 +43,20 @@ public:
 
 private:
     bool copyFolder(const QString &source, const QString &target);
-    bool copyFile(const QString &source, const QString &target, bool link);
-    bool copyLink(const QString &source, const QString &target);
-    bool copyContents(const QString &source, const QString &target, bool targetExists);
+    bool copyFile(const QString &source, const QString &target, bool link, bool inNewFolder);
+    bool copyLink(const QString &source, const QString &target, bool replace);
+    bool copyContents(const QString &source, const QString &target, bool replace);
     bool removeSource(const QString &source);
     void advance(qint64 bytes);
+    // Lets events run when it is time; false once an abort is confirmed.
+    bool keepGoing();
 
     CopyOptions m_options;
     CopyQuestions &m_questions;
     OperationObserver m_observer;
     EventPump m_pump;
     bool m_abortRequested = false;
+    bool m_abortConfirmed = false;
     bool m_ignoreAllRemoveErrors = false;
     qint64 m_bytesNeeded = 0;
     qint64 m_bytesDone = 0;
@@ -59,6 +64,7 @@ private:
 };
 
 // Why the names cannot go to targetFolder (a folder into itself or below
-// itself, anything onto itself); empty when they can. Nothing is touched.
+// itself, anything onto itself, a file where a folder of its name is or the
+// other way round, at any depth); empty when they can. Nothing is touched.
 QString CopyRefusal(const QString &folder, const QStringList &names, const QString &targetFolder, bool move);
 void ShowCopyRefusal(const QString &text);

@@ -1,8 +1,8 @@
 #include "filemanager/ops/CopyQuestions.h"
 
 #include "common/MsgBox.h"
-
-#include <QFileInfo>
+#include "platform/FileOperations.h"
+#include "platform/NativeNames.h"
 
 namespace {
 const QChar CR = QLatin1Char('\r');
@@ -15,8 +15,8 @@ QString verb(bool move)
 
 FileFacts FileFacts::of(const QString &path)
 {
-    const QFileInfo info(path);
-    return {path, info.size(), info.lastModified()};
+    const FileOperations::Status status = FileOperations::status(path);
+    return {path, status.size, QDateTime::fromMSecsSinceEpoch(status.modifiedMs)};
 }
 
 bool MsgBoxCopyQuestions::confirmAbort(bool move)
@@ -31,7 +31,7 @@ bool MsgBoxCopyQuestions::confirmAbort(bool move)
 
 bool MsgBoxCopyQuestions::skipUncreatableFolder(const QString &target, bool move)
 {
-    const QString text = QStringLiteral("Das Verzeichnis \"") + target
+    const QString text = QStringLiteral("Das Verzeichnis \"") + NativeNames::forDisplay(target)
                          + QStringLiteral("\" konnte nicht erstellt werden.") + CR
                          + QStringLiteral("Alle untergeordneten Objekte des betreffenden Verzeichnisses können "
                                           "somit nicht ")
@@ -43,8 +43,9 @@ bool MsgBoxCopyQuestions::skipUncreatableFolder(const QString &target, bool move
 
 RemoveAnswer MsgBoxCopyQuestions::askRemoveFailed(const QString &source)
 {
-    const QString text = QStringLiteral("Die Datei \"") + source + QStringLiteral("\" konnte nicht entfernt werden.")
-                         + CR + QStringLiteral("Wie weiterverfahren ?");
+    const QString text = QStringLiteral("Die Datei \"") + NativeNames::forDisplay(source)
+                         + QStringLiteral("\" konnte nicht entfernt werden.") + CR
+                         + QStringLiteral("Wie weiterverfahren ?");
     const int answer = ShowMsgBox(
         QStringLiteral("Fehler: Konnte Quelldatei nicht entfernen..."), text, MsgBox::Question, MsgBox::QuestionBeep,
         MsgBox::Ignore | MsgBox::All | MsgBox::Cancel | MsgBox::Help, 80420, MsgBox::ResultCancel);
@@ -58,9 +59,9 @@ RemoveAnswer MsgBoxCopyQuestions::askRemoveFailed(const QString &source)
 void MsgBoxCopyQuestions::reportCopyFailed(const QString &source, const QString &target, const QString &reason,
                                            bool move)
 {
-    const QString text = QStringLiteral("Die Datei \"") + source + QStringLiteral("\"") + CR
-                         + QStringLiteral("konnte nicht nach \"") + target + QStringLiteral("\" ") + verb(move)
-                         + QStringLiteral(" werden:") + CR + reason;
+    const QString text = QStringLiteral("Die Datei \"") + NativeNames::forDisplay(source) + QStringLiteral("\"") + CR
+                         + QStringLiteral("konnte nicht nach \"") + NativeNames::forDisplay(target)
+                         + QStringLiteral("\" ") + verb(move) + QStringLiteral(" werden:") + CR + reason;
     ShowMsgBox(QStringLiteral("Fehler: Datei konnte nicht kopiert werden..."), text, MsgBox::Error, MsgBox::ErrorBeep,
                MsgBox::Ok | MsgBox::Help, 80450);
 }

@@ -1,11 +1,10 @@
 #include "filemanager/ops/DeleteEngine.h"
 
-#include "common/FileUtils.h"
 #include "common/MsgBox.h"
 #include "filemanager/ops/FolderEntries.h"
 #include "platform/FileOperations.h"
-
-#include <QFile>
+#include "platform/NativeNames.h"
+#include "platform/Trash.h"
 
 DeleteAnswer MsgBoxDeleteQuestions::askFailed(const DeleteFailure &failure)
 {
@@ -13,7 +12,7 @@ DeleteAnswer MsgBoxDeleteQuestions::askFailed(const DeleteFailure &failure)
     QString text = failure.kind == DeleteFailure::ReadOnlyFile ? QStringLiteral("Die schreibgeschützte Datei")
                    : failure.kind == DeleteFailure::File       ? QStringLiteral("Die Datei")
                                                                : QStringLiteral("Das Verzeichnis");
-    text += cr + QStringLiteral("\"") + failure.path + QStringLiteral("\"") + cr;
+    text += cr + QStringLiteral("\"") + NativeNames::forDisplay(failure.path) + QStringLiteral("\"") + cr;
     text += failure.toTrash ? QStringLiteral("konnte nicht in den Papierkorb verschoben werden.")
                             : QStringLiteral("konnte nicht gelöscht werden.");
     text += cr + QStringLiteral("Wie weiterverfahren ?");
@@ -40,13 +39,30 @@ DeleteEngine::DeleteEngine(bool toTrash, DeleteQuestions &questions, OperationOb
 {
 }
 
+namespace {
+
+// Deletes folder and everything in it; a link inside is removed as the link.
+bool removeTree(const QString &folder)
+{
+    for (const FolderEntry &entry : ListFolder(folder)) {
+        if (entry.folder)
+            removeTree(entry.path);
+        else
+            FileOperations::removeFile(entry.path);
+    }
+    return FileOperations::removeFolder(folder) || !FileOperations::entryExists(folder);
+}
+
+} // namespace
+
 bool DeleteEngine::removeOnce(const QString &path, DeleteFailure::Kind &kind)
 {
-    if (!FileOperations::entryExists(path))
+    const FileOperations::Status status = FileOperations::status(path);
+    if (!status.exists)
         return true;
-    if (IsRealFolder(path)) {
+    if (status.folder) {
         kind = DeleteFailure::Folder;
-        return m_toTrash ? FileOperations::moveToTrash(path) : DeleteFolderTree(path);
+        return m_toTrash ? Trash::moveToTrash(path) : removeTree(path);
     }
     kind = DeleteFailure::File;
     const bool readOnly = FileOperations::isReadOnly(path);
@@ -54,7 +70,7 @@ bool DeleteEngine::removeOnce(const QString &path, DeleteFailure::Kind &kind)
         kind = DeleteFailure::ReadOnlyFile;
         FileOperations::setReadOnly(path, false);
     }
-    const bool removed = m_toTrash ? FileOperations::moveToTrash(path) : QFile::remove(path);
+    const bool removed = m_toTrash ? Trash::moveToTrash(path) : FileOperations::removeFile(path);
     if (!removed && readOnly)
         FileOperations::setReadOnly(path, true);
     return removed;

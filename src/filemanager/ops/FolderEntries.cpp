@@ -6,12 +6,11 @@ namespace {
 
 qint64 folderSize(const QString &folder)
 {
-    qint64 total = 0;
-    for (const FolderEntry &entry : ListFolder(folder)) {
-        if (!entry.folder)
-            total += FileOperations::entrySize(entry.path);
-        else if (!IsSkippedSubfolder(entry.name))
-            total += folderSize(entry.path);
+    QStringList subfolders;
+    qint64 total = FileOperations::filesBytes(folder, subfolders);
+    for (const QString &name : std::as_const(subfolders)) {
+        if (!IsSkippedSubfolder(name))
+            total += folderSize(JoinPath(folder, name));
     }
     return total;
 }
@@ -29,8 +28,8 @@ QList<FolderEntry> ListFolder(const QString &folder)
 FolderEntry EntryAt(const QString &folder, const QString &name)
 {
     const QString path = JoinPath(folder, name);
-    const bool link = FileOperations::isLink(path);
-    return {name, path, !link && FileOperations::isRealFolder(path), link};
+    const FileOperations::Status status = FileOperations::status(path);
+    return {name, path, status.folder, status.link};
 }
 
 bool IsRealFolder(const QString &path)

@@ -12,6 +12,7 @@
 #include "filemanager/ops/TMsgOverrideFileForm.h"
 #include "platform/FileOperations.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 #include "platform/Volumes.h"
 
 #include <QCheckBox>
@@ -60,7 +61,7 @@ TCopyMoveForm::TCopyMoveForm(const QString &folder, const QStringList &names, bo
     m_targetFile = parts.targetFile;
     m_gauge = parts.gauge;
     parts.count->setText(FormatThousands(names.size()) + QStringLiteral(" Objekt(e) markiert."));
-    parts.sourceFolder->setText(m_folder);
+    parts.sourceFolder->setText(NativeNames::forDisplay(m_folder));
 
     connect(m_target, &QLineEdit::textChanged, this, &TCopyMoveForm::Edit_ZielDir_OnChange);
     connect(m_tree, &FolderListBox::folderChosen, this, &TCopyMoveForm::DirectoryListBox_OnChange);
@@ -155,6 +156,7 @@ void TCopyMoveForm::DriveComboBox_OnChange(int index)
 
 OverwriteAnswer TCopyMoveForm::askOverwrite(const FileFacts &existing, const FileFacts &source)
 {
+    showProgress();
     const OverwriteAnswer answer = TMsgOverrideFileForm::ask(existing, source, this);
     if (answer == OverwriteAnswer::OverwriteAll)
         m_askOverride->setChecked(false);
@@ -168,12 +170,13 @@ bool TCopyMoveForm::prepareTarget(const QString &target)
         ShowCopyRefusal(refusal);
         return false;
     }
-    if (FileSystem::folderExists(target) || (QDir().mkpath(target) && FileSystem::folderExists(target)))
+    if (FileOperations::makeFolders(target))
         return true;
     const QChar cr = QLatin1Char('\r');
     ShowMsgBox(QStringLiteral("Fehler: Verzeichnis konnte nicht erstellt werden..."),
-               QStringLiteral("Das angegebene Zielverzeichnis") + cr + QStringLiteral("\"") + target
-                   + QStringLiteral("\"") + cr + QStringLiteral("konnte nicht erstellt werden.") + cr
+               QStringLiteral("Das angegebene Zielverzeichnis") + cr + QStringLiteral("\"")
+                   + NativeNames::forDisplay(target) + QStringLiteral("\"") + cr
+                   + QStringLiteral("konnte nicht erstellt werden.") + cr
                    + (m_copyMode ? QStringLiteral("Objekte können folglich nicht kopiert werden.")
                                  : QStringLiteral("Objekte können folglich nicht verschoben werden.")),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80370);
@@ -193,6 +196,16 @@ bool TCopyMoveForm::enoughSpace(const QString &target, qint64 bytesNeeded)
                                   MsgBox::Warning, MsgBox::ExclamationBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help,
                                   80400, MsgBox::ResultYes);
     return answer == MsgBox::ResultNo;
+}
+
+void TCopyMoveForm::showProgress()
+{
+    if (m_labelsStale) {
+        m_labelsStale = false;
+        m_sourceFile->setText(NativeNames::forDisplay(m_currentSource));
+        m_targetFile->setText(NativeNames::forDisplay(m_currentTarget));
+    }
+    m_gauge->setValue(m_shownPercent);
 }
 
 void TCopyMoveForm::Button_Starten_OnClick()
@@ -219,12 +232,19 @@ void TCopyMoveForm::Button_Starten_OnClick()
     m_step3->show();
     m_start->setEnabled(false);
 
+    // The labels and the gauge follow the run each time events run (at
+    // most every 20 ms), not with every file.
     OperationObserver observer;
-    observer.progress = [this](int percent) { m_gauge->setValue(percent); };
+    observer.progress = [this](int percent) { m_shownPercent = percent; };
+    observer.runPendingEvents = [this] {
+        showProgress();
+        RunPendingEvents();
+    };
     CopyEngine engine({!m_copyMode, m_askOverride->isChecked(), m_carryAttributes->isChecked()}, *this, observer);
     engine.onFile = [this](const QString &source, const QString &targetFile) {
-        m_sourceFile->setText(source);
-        m_targetFile->setText(targetFile);
+        m_currentSource = source;
+        m_currentTarget = targetFile;
+        m_labelsStale = true;
     };
     m_engine = &engine;
     m_listChanged = !m_copyMode;

@@ -47,6 +47,7 @@ private:
     bool enoughSpace(const QString &target, qint64 bytesNeeded);
     void setDrive(const QString &root);
     void refreshDriveLabel();
+    void showProgress();
     QString treeDrive() const;
 
     QString m_folder;
@@ -54,6 +55,10 @@ private:
     bool m_copyMode;
     bool m_listChanged = false;
     CopyEngine *m_engine = nullptr;
+    QString m_currentSource;
+    QString m_currentTarget;
+    bool m_labelsStale = false;
+    int m_shownPercent = 0;
 
     QLineEdit *m_target = nullptr;
     FolderListBox *m_tree = nullptr;

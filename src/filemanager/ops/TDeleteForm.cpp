@@ -4,6 +4,7 @@
 #include "common/DialogParts.h"
 #include "common/FileUtils.h"
 #include "filemanager/ops/DeleteEngine.h"
+#include "platform/NativeNames.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -32,9 +33,10 @@ TDeleteForm::TDeleteForm(const QString &folder, const QStringList &names, QWidge
     setObjectName(QStringLiteral("TDeleteForm"));
     setWindowTitle(QStringLiteral("Löschen"));
 
-    const QString question = names.size() == 1 ? QStringLiteral("Soll \"") + names.first() + QStringLiteral("\"")
-                                               : QStringLiteral("Sollen die ") + FormatThousands(names.size())
-                                                     + QStringLiteral(" markierten Objekte");
+    const QString question =
+        names.size() == 1
+            ? QStringLiteral("Soll \"") + NativeNames::forDisplay(names.first()) + QStringLiteral("\"")
+            : QStringLiteral("Sollen die ") + FormatThousands(names.size()) + QStringLiteral(" markierten Objekte");
     auto *label1 = named(new QLabel(question, this), "Label1");
     label1->setTextFormat(Qt::PlainText);
     auto *label2 = named(new QLabel(QStringLiteral("wirklich gelöscht werden ?"), this), "Label2");

@@ -3,6 +3,7 @@
 #include "common/DialogParts.h"
 #include "common/FileUtils.h"
 #include "common/ModalSeam.h"
+#include "platform/NativeNames.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,7 +15,9 @@ namespace {
 void addFile(QGridLayout *grid, int row, QWidget *parent, const FileFacts &facts, const char *name, const char *size,
              const char *time)
 {
-    grid->addWidget(named(new QLabel(facts.path, parent), name), row, 0, 1, 4);
+    auto *path = named(new QLabel(NativeNames::forDisplay(facts.path), parent), name);
+    path->setTextFormat(Qt::PlainText);
+    grid->addWidget(path, row, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Größe:"), parent), row + 1, 0);
     grid->addWidget(named(new QLabel(FormatThousands(facts.size), parent), size), row + 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Dateidatum/-zeit:"), parent), row + 1, 2);
