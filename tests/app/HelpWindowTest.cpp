@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -132,13 +133,13 @@ void HelpWindowTest::f1OpensTheTopicOfTheActiveWindow()
     });
 
     QDialog owner;
-    MakeDialogButtonRow(&owner, new QPushButton(&owner), 80030);
+    (new QVBoxLayout(&owner))->addLayout(MakeDialogButtonRow(&owner, new QPushButton(&owner), 80030));
     if (window == QLatin1String("dialog")) {
         RunModal(&owner);
     } else if (window == QLatin1String("sub-dialog")) {
         owner.show();
         QDialog inner(&owner);
-        MakeDialogButtonRow(&inner, new QPushButton(&inner), 0);
+        (new QVBoxLayout(&inner))->addLayout(MakeDialogButtonRow(&inner, new QPushButton(&inner), 0));
         RunModal(&inner);
     } else if (window == QLatin1String("button")) {
         QDialog dialog;
