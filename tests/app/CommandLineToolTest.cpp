@@ -202,6 +202,9 @@ void CommandLineToolTest::lostOutputIsAFailure_data()
     QTest::newRow("expand") << QStringList{"--expand", "x"};
     QTest::newRow("stats") << QStringList{"--stats", "%1"};
     QTest::newRow("export-text") << QStringList{"--export-text", "%1"};
+    QTest::newRow("list") << QStringList{"--list", "%2"};
+    QTest::newRow("test") << QStringList{"--test", "%2"};
+    QTest::newRow("extract") << QStringList{"--extract", "%2", "%3"};
 }
 
 void CommandLineToolTest::lostOutputIsAFailure()
@@ -210,6 +213,8 @@ void CommandLineToolTest::lostOutputIsAFailure()
     TestEnvironment env;
     const QString project = env.writeFile("a.prj", kGood + "Item New\r\nTitel=B\r\nItem Done\r\n");
     arguments.replaceInStrings(QStringLiteral("%1"), project);
+    arguments.replaceInStrings(QStringLiteral("%2"), QStringLiteral(BREKKO_TEST_DATA "/rar/test_read_format_rar.rar"));
+    arguments.replaceInStrings(QStringLiteral("%3"), env.path(QStringLiteral("ziel")));
     const Run run = brekko(arguments, [](QProcess &process) { process.setStandardOutputFile("/dev/full"); });
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(QStringLiteral("Ausgabe konnte nicht geschrieben werden")), qPrintable(run.err));
