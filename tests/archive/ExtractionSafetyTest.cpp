@@ -4,6 +4,7 @@
 
 #include "FileBytes.h"
 #include "FileTreeFixture.h"
+#include "ScratchMount.h"
 #include "TestRegistry.h"
 #include "archive/ArchiveCommandLine.h"
 #include "archive/rar/TRAR.h"
@@ -81,6 +82,8 @@ private slots:
     void killLeavesNoPartialFile();
     void unenterableTargetExtractsNothing_data();
     void unenterableTargetExtractsNothing();
+    void extractsOntoAMediumWithoutLinks_data();
+    void extractsOntoAMediumWithoutLinks();
 
 private:
     QTemporaryDir m_dir;
@@ -277,6 +280,39 @@ void ExtractionSafetyTest::unenterableTargetExtractsNothing()
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Kann Zielverzeichnis nicht erstellen..."));
     }
+}
+
+void ExtractionSafetyTest::extractsOntoAMediumWithoutLinks_data()
+{
+    QTest::addColumn<bool>("rar");
+    QTest::newRow("rar") << true;
+    QTest::newRow("zip") << false;
+}
+
+// exFAT through FUSE has no unnamed files, no hard links and no rename that
+// refuses to replace: new entries and replaced ones still get their names.
+void ExtractionSafetyTest::extractsOntoAMediumWithoutLinks()
+{
+    QFETCH(bool, rar);
+    const ScratchMount medium(ScratchMount::Exfat{3072});
+    REQUIRE_EXFAT(medium);
+    const QString archive = m_dir.filePath(rar ? QStringLiteral("stick.rar") : QStringLiteral("stick.zip"));
+    const QByteArray data(70000, 'd');
+    if (rar) {
+        QVERIFY(writeStoredRar(archive, {{"a.txt", "neu"}, {"sub/b.bin", data}}));
+    } else {
+        TestZipWriter writer;
+        writer.add("a.txt", "neu");
+        writer.add("sub/b.bin", data);
+        QVERIFY(writer.write(archive));
+    }
+    AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
+    QCOMPARE(runCommand({QStringLiteral("--extract"), archive, medium.path()}), 0);
+    FileTree::write(medium.path(QStringLiteral("a.txt")), "alt");
+    QCOMPARE(runCommand({QStringLiteral("--extract"), archive, medium.path(), QStringLiteral("--overwrite")}), 0);
+    QCOMPARE(FileTree::paths(medium.path()), (QStringList{"a.txt", "sub", "sub/b.bin"}));
+    QCOMPARE(FileBytes(medium.path(QStringLiteral("a.txt"))), QByteArray("neu"));
+    QCOMPARE(FileBytes(medium.path(QStringLiteral("sub/b.bin"))), data);
 }
 
 BREKKO_TEST_MAIN(ExtractionSafetyTest)
