@@ -35,6 +35,17 @@ int runCommand(const QStringList &arguments, QString *errText = nullptr)
     return code;
 }
 
+// A stored RAR or ZIP archive of these files.
+bool writeArchive(const QString &path, bool rar, const QList<StoredRarEntry> &files)
+{
+    if (rar)
+        return writeStoredRar(path, files);
+    TestZipWriter writer;
+    for (const StoredRarEntry &file : files)
+        writer.add(file.name, file.data);
+    return writer.write(path);
+}
+
 // Runs work in a child process and kills it with SIGKILL as soon as it
 // signals through the pipe it is given.
 bool killWhenSignalled(const std::function<void(int signalFd)> &work)
@@ -180,14 +191,7 @@ void ExtractionSafetyTest::killLeavesNoPartialFile()
     QFETCH(int, size);
     const QString archive = m_dir.filePath(rar ? QStringLiteral("kill.rar") : QStringLiteral("kill.zip"));
     const QByteArray data(size, 'k');
-    if (rar) {
-        QVERIFY(writeStoredRar(archive, {{"fertig.txt", "fertig"}, {"gross.bin", data}}));
-    } else {
-        TestZipWriter writer;
-        writer.add("fertig.txt", "fertig");
-        writer.add("gross.bin", data);
-        QVERIFY(writer.write(archive));
-    }
+    QVERIFY(writeArchive(archive, rar, {{"fertig.txt", "fertig"}, {"gross.bin", data}}));
     const QString target = m_dir.filePath(QStringLiteral("kill-") + QTest::currentDataTag());
     QVERIFY(QDir().mkpath(target));
     const bool killed = killWhenSignalled([&](int signalFd) {
@@ -298,14 +302,7 @@ void ExtractionSafetyTest::extractsOntoAMediumWithoutLinks()
     REQUIRE_EXFAT(medium);
     const QString archive = m_dir.filePath(rar ? QStringLiteral("stick.rar") : QStringLiteral("stick.zip"));
     const QByteArray data(70000, 'd');
-    if (rar) {
-        QVERIFY(writeStoredRar(archive, {{"a.txt", "neu"}, {"sub/b.bin", data}}));
-    } else {
-        TestZipWriter writer;
-        writer.add("a.txt", "neu");
-        writer.add("sub/b.bin", data);
-        QVERIFY(writer.write(archive));
-    }
+    QVERIFY(writeArchive(archive, rar, {{"a.txt", "neu"}, {"sub/b.bin", data}}));
     AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
     QCOMPARE(runCommand({QStringLiteral("--extract"), archive, medium.path()}), 0);
     FileTree::write(medium.path(QStringLiteral("a.txt")), "alt");
