@@ -8,8 +8,10 @@
 - subsystems of one level may use each other one way only (no cycle);
 - the files of the core library include no widget or printing headers of Qt
   and no header of the widget library;
-- the plain libraries (the unzip module and what it shares with the RAR
-  layer) include no Qt header at all;
+- the plain libraries (the platform's native part, the unzip module and
+  what it shares with the RAR layer) include no Qt header at all;
+- the platform's native part lies below the rest of the platform: it
+  includes no other header of src/;
 - no include climbs out of its folder with "../": every header is named from
   src/, so the checks above see it."""
 import pathlib
@@ -26,7 +28,8 @@ LEVEL = {
     "app": 4,
 }
 QT_GUI_MODULES = ("QtWidgets", "QtPrintSupport")
-PLAIN_LIBRARIES = ("brekko_archive_safety", "brekko_unzip")
+PLAIN_LIBRARIES = ("brekko_native", "brekko_archive_safety", "brekko_unzip")
+NATIVE = "platform/native/"
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
@@ -84,6 +87,7 @@ def main():
         where = path.relative_to(ROOT)
         in_core = path.resolve() in core
         in_plain = path.resolve() in plain
+        in_native = str(path.relative_to(SRC)).startswith(NATIVE)
         for kind, target in INCLUDE.findall(path.read_text(errors="replace")):
             if target.startswith("../") or "/../" in target:
                 problems.append(f"{where}: includes {target} through a parent folder")
@@ -93,6 +97,8 @@ def main():
                 if in_core and (target in widget_headers or target.split("/")[0] in QT_GUI_MODULES):
                     problems.append(f"{where}: core file includes <{target}>")
                 continue
+            if in_native and (SRC / target).exists() and not target.startswith(NATIVE):
+                problems.append(f"{where}: native file includes {target}")
             if in_core and (SRC / target).resolve() in gui:
                 problems.append(f"{where}: core file includes {target} of the widget library")
             top = target.split("/")[0]

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ make ninja-build lld clang-format qt6-base-dev libarchive-dev libgl-dev
           zip unzip xvfb xdotool qt6-translations-l10n poppler-utils
-          libarchive-tools desktop-file-utils shared-mime-info dpkg-dev)
+          libarchive-tools desktop-file-utils shared-mime-info dpkg-dev exfat-fuse exfatprogs)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,12 +2,12 @@
 
 #include "platform/NativeNames.h"
 #include "platform/SystemErrorText.h"
+#include "platform/native/NewFile.h"
+#include "platform/native/PlaceName.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,42 +37,6 @@ void setError(QString *error, int code)
 {
     if (error)
         *error = SystemErrorText(code);
-}
-
-QByteArray folderOf(const QByteArray &path)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
-}
-
-// A name beside path that nothing uses yet: "." + its name + "." + six
-// random characters. Hidden, so that a copy cut short by a killed process
-// never shows as a file of the target's name.
-QByteArray temporaryName(const QByteArray &path)
-{
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    const qsizetype slash = path.lastIndexOf('/');
-    QByteArray name = path.left(slash + 1) + '.' + path.mid(slash + 1) + '.';
-    for (int i = 0; i < 6; ++i)
-        name += letters[QRandomGenerator::global()->bounded(int(sizeof(letters) - 1))];
-    return name;
-}
-
-// Tries make(name) with fresh temporary names beside path until one is
-// free; the name used, empty (errno set) on failure.
-template <typename Make>
-QByteArray withTemporaryName(const QByteArray &path, Make make)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name = temporaryName(path);
-        if (make(name))
-            return name;
-        if (errno != EEXIST)
-            return {};
-    }
-    return {};
 }
 
 bool sameIdentity(const struct stat &a, const struct stat &b)
@@ -184,20 +148,10 @@ bool copyLink(const QString &source, const QString &target, bool replace, QStrin
         return false;
     }
     text.truncate(length);
-    const QByteArray to = encoded(target);
-    if (!replace) {
-        if (::symlink(text.constData(), to.constData()) == 0)
-            return true;
-        setError(error, errno);
-        return false;
-    }
-    const QByteArray made =
-        withTemporaryName(to, [&text](const QByteArray &name) { return ::symlink(text.constData(), name) == 0; });
-    if (!made.isEmpty() && ::rename(made.constData(), to.constData()) == 0)
+    const FolderOfPath folder(encoded(target).toStdString());
+    if (folder.fd() >= 0 && PlaceSymlink(folder.fd(), folder.leaf(), text.toStdString(), replace))
         return true;
     setError(error, errno);
-    if (!made.isEmpty())
-        ::unlink(made.constData());
     return false;
 }
 
@@ -294,60 +248,48 @@ bool isWithin(const QString &path, const QString &folder)
     return false;
 }
 
+BlockCopy::BlockCopy() = default;
+
 BlockCopy::~BlockCopy()
 {
     discard();
 }
 
-void BlockCopy::fail()
+bool BlockCopy::fail()
 {
-    fail(errno);
+    return fail(errno);
 }
 
-void BlockCopy::fail(int code)
+bool BlockCopy::fail(int code)
 {
     m_error = SystemErrorText(code);
+    discard();
+    return false;
 }
 
 bool BlockCopy::open(const QString &source, const QString &target, bool carryPermissions)
 {
     discard();
     m_error.clear();
-    m_target = encoded(target);
-    m_folder = folderOf(m_target);
     // Not blocking on a pipe without a writer; only regular files are read
     // (they ignore O_NONBLOCK).
     m_in = ::open(encoded(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat sourceInfo;
-    if (m_in < 0 || ::fstat(m_in, &sourceInfo) != 0) {
-        fail();
-        discard();
-        return false;
-    }
+    if (m_in < 0 || ::fstat(m_in, &sourceInfo) != 0)
+        return fail();
     if (!S_ISREG(sourceInfo.st_mode)) {
+        discard();
         m_error = QStringLiteral("Keine gewöhnliche Datei (Gerät, Pipe oder Socket)");
-        discard();
         return false;
     }
-    if (!openCopy() || (carryPermissions && ::fchmod(m_out, sourceInfo.st_mode & 07777) != 0)) {
-        fail();
-        discard();
-        return false;
-    }
+    m_folder = std::make_unique<FolderOfPath>(encoded(target).toStdString());
+    if (m_folder->fd() < 0)
+        return fail();
+    m_out = std::make_unique<NewFile>(m_folder->fd(), m_folder->leaf(), 0666);
+    if (m_out->fd() < 0 || (carryPermissions && ::fchmod(m_out->fd(), sourceInfo.st_mode & 07777) != 0))
+        return fail();
     m_inKernel = true;
     return true;
-}
-
-bool BlockCopy::openCopy()
-{
-    m_out = ::open(m_folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (m_out >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
-        return m_out >= 0;
-    m_temporary = withTemporaryName(m_target, [this](const QByteArray &name) {
-        m_out = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        return m_out >= 0;
-    });
-    return m_out >= 0;
 }
 
 qint64 BlockCopy::copyThroughBuffer(qint64 size)
@@ -358,34 +300,23 @@ qint64 BlockCopy::copyThroughBuffer(qint64 size)
     do
         got = ::read(m_in, m_buffer.data(), size_t(size));
     while (got < 0 && errno == EINTR);
-    if (got < 0) {
-        fail();
+    if (got < 0 || !WriteAll(m_out->fd(), m_buffer.constData(), size_t(got))) {
+        m_error = SystemErrorText(errno);
         return -1;
-    }
-    qint64 written = 0;
-    while (written < got) {
-        const ssize_t put = ::write(m_out, m_buffer.constData() + written, size_t(got - written));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0) {
-            fail(put == 0 ? ENOSPC : errno);
-            return -1;
-        }
-        written += put;
     }
     return got;
 }
 
 qint64 BlockCopy::copyBlock(qint64 size)
 {
-    if (m_in < 0 || m_out < 0)
+    if (m_in < 0 || !m_out)
         return -1;
     if (m_inKernel) {
-        const ssize_t moved = ::copy_file_range(m_in, nullptr, m_out, nullptr, size_t(size), 0);
+        const ssize_t moved = ::copy_file_range(m_in, nullptr, m_out->fd(), nullptr, size_t(size), 0);
         if (moved >= 0)
             return moved;
         if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP && errno != EPERM) {
-            fail();
+            m_error = SystemErrorText(errno);
             return -1;
         }
         m_inKernel = false;
@@ -393,74 +324,28 @@ qint64 BlockCopy::copyBlock(qint64 size)
     return copyThroughBuffer(size);
 }
 
-// Gives the unnamed copy the name; fails with EEXIST when it is taken.
-bool BlockCopy::linkCopy(const QByteArray &name)
-{
-    // Linking the descriptor itself needs a privilege; others go through
-    // its name in /proc.
-    if (::linkat(m_out, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
-        return true;
-    if (errno != ENOENT)
-        return false;
-    char self[64];
-    std::snprintf(self, sizeof self, "/proc/self/fd/%d", m_out);
-    return ::linkat(AT_FDCWD, self, AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
-}
-
-bool BlockCopy::placeCopy(bool replace)
-{
-    if (m_temporary.isEmpty() && !replace)
-        return linkCopy(m_target);
-    if (m_temporary.isEmpty()) {
-        m_temporary = withTemporaryName(m_target, [this](const QByteArray &name) { return linkCopy(name); });
-        if (m_temporary.isEmpty())
-            return false;
-    }
-    // A hard link takes the name only while it is free; where the file
-    // system has none, a rename that refuses to replace.
-    if (!replace && ::link(m_temporary.constData(), m_target.constData()) == 0)
-        return true;
-    if (!replace && errno == EEXIST)
-        return false;
-    const bool renamed =
-        ::renameat2(AT_FDCWD, m_temporary.constData(), AT_FDCWD, m_target.constData(), replace ? 0 : RENAME_NOREPLACE)
-        == 0;
-    if (renamed)
-        m_temporary.clear();
-    return renamed;
-}
-
 bool BlockCopy::commit(bool replace)
 {
-    if (m_in < 0 || m_out < 0)
+    if (m_in < 0 || !m_out)
         return false;
-    // What replaces an older file is on the disk before the name moves.
-    if ((replace && ::fsync(m_out) != 0) || !placeCopy(replace)) {
-        fail();
-        discard();
-        return false;
-    }
-    const bool closed = ::close(m_out) == 0;
-    m_out = -1;
-    if (!closed) {
-        fail();
+    // What may replace an older file is on the disk before the name moves.
+    if ((replace && !m_out->sync()) || !m_out->publish(replace))
+        return fail();
+    // A late write error: a new name must not keep the incomplete copy.
+    if (!m_out->close()) {
+        const int error = errno;
         if (!replace)
-            ::unlink(m_target.constData());
+            ::unlinkat(m_folder->fd(), m_folder->leaf().c_str(), 0);
+        return fail(error);
     }
     discard();
-    return closed;
+    return true;
 }
 
 void BlockCopy::discard()
 {
-    if (m_out >= 0) {
-        ::close(m_out);
-        m_out = -1;
-    }
-    if (!m_temporary.isEmpty()) {
-        ::unlink(m_temporary.constData());
-        m_temporary.clear();
-    }
+    m_out.reset();
+    m_folder.reset();
     if (m_in >= 0) {
         ::close(m_in);
         m_in = -1;

@@ -5,6 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class FolderOfPath;
+class NewFile;
+
 // File operations of the file manager that depend on the operating system:
 // links, the read-only attribute, folders and block copies. Every path may
 // hold bytes that are not UTF-8 (see NativeNames).
@@ -74,14 +79,13 @@ bool sameEntry(const QString &a, const QString &b);
 // seen through by comparing device and inode of path's real ancestors.
 bool isWithin(const QString &path, const QString &folder);
 
-// Copies one file block by block into an unnamed file in the target's
-// folder (a hidden temporary name where the file system has no unnamed
-// files); the target's name gets the copy only once it is complete, so a
-// failure, an abort or a killed process never leaves part of a file under
-// the target's name nor damages a file it was to replace.
+// Copies one file block by block into a NewFile in the target's folder; the
+// target's name gets the copy only once it is complete, so a failure, an
+// abort or a killed process never leaves part of a file under the target's
+// name nor damages a file it was to replace.
 class BlockCopy {
 public:
-    BlockCopy() = default;
+    BlockCopy();
     ~BlockCopy();
     BlockCopy(const BlockCopy &) = delete;
     BlockCopy &operator=(const BlockCopy &) = delete;
@@ -103,18 +107,13 @@ public:
 
 private:
     qint64 copyThroughBuffer(qint64 size);
-    bool openCopy();
-    bool linkCopy(const QByteArray &name);
-    bool placeCopy(bool replace);
-    void fail();
-    void fail(int code);
+    bool fail();
+    bool fail(int code);
 
     int m_in = -1;
-    int m_out = -1;
+    std::unique_ptr<FolderOfPath> m_folder;
+    std::unique_ptr<NewFile> m_out;
     bool m_inKernel = true;
-    QByteArray m_target;
-    QByteArray m_folder;
-    QByteArray m_temporary; // empty for an unnamed copy
     QByteArray m_buffer;
     QString m_error;
 };

@@ -1,66 +1,42 @@
 #include "platform/SafeSave.h"
 
+#include "platform/SystemErrorText.h"
+#include "platform/native/NewFile.h"
+#include "platform/native/PlaceName.h"
+
+#include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+#include <QIODevice>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-constexpr int kNameTries = 100;
-
-// name + "." + six random letters or digits.
-QByteArray randomNameBeside(const QByteArray &name)
-{
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray result = name + '.';
-    for (int i = 0; i < 6; ++i)
-        result += kLetters[QRandomGenerator::global()->bounded(int(sizeof(kLetters) - 1))];
-    return result;
-}
-
-QByteArray descriptorPath(int fd)
-{
-    return "/proc/self/fd/" + QByteArray::number(fd);
-}
-
-// Links the file behind from (a path or, with an empty path, the descriptor
-// fd) under a new random name beside near; false with errno set.
-bool linkUnderNewName(int fd, const QByteArray &from, const QByteArray &near, QByteArray &name)
-{
-    for (int tries = 0; tries < kNameTries; ++tries) {
-        const QByteArray candidate = randomNameBeside(near);
-        const int done = from.isEmpty()
-                             ? ::linkat(fd, "", AT_FDCWD, candidate.constData(), AT_EMPTY_PATH)
-                             : ::linkat(AT_FDCWD, from.constData(), AT_FDCWD, candidate.constData(), AT_SYMLINK_FOLLOW);
-        if (done == 0) {
-            name = candidate;
-            return true;
-        }
-        if (errno != EEXIST)
-            return false;
+// The new file as a device: every write goes through SafeSave::write().
+class SafeSave::Device : public QIODevice {
+public:
+    explicit Device(SafeSave &save)
+        : m_save(save)
+    {
     }
-    return false;
-}
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        return m_save.write(QByteArrayView(data, length)) ? length : -1;
+    }
+
+private:
+    SafeSave &m_save;
+};
+
+namespace {
 
 bool sameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// Makes the rename itself durable; a folder that cannot be synced changes
-// nothing about the result.
-void syncFolderOf(const QByteArray &path)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 bool copyInto(SafeSave &copy, const QString &source)
@@ -114,15 +90,10 @@ bool makeBackupCopy(const QString &source, const QString &backup)
     // A backup that is another name of the source holds its content already.
     if (::lstat(to.constData(), &backupInfo) == 0 && sameFile(sourceInfo, backupInfo))
         return true;
-    QByteArray temporary;
-    if (linkUnderNewName(-1, from, to, temporary)) {
-        const bool moved = ::rename(temporary.constData(), to.constData()) == 0;
-        // Renaming onto another name of the same file does nothing, so the
-        // temporary name may still be there.
-        ::unlink(temporary.constData());
-        if (moved)
-            syncFolderOf(to);
-        return moved;
+    const FolderOfPath folder(to.toStdString());
+    if (folder.fd() >= 0 && PlaceHardLink(AT_FDCWD, from.toStdString(), folder.fd(), folder.leaf(), true)) {
+        folder.sync();
+        return true;
     }
     SafeSave copy(backup);
     copy.setMode(sourceInfo.st_mode & 07777);
@@ -134,6 +105,7 @@ bool makeBackupCopy(const QString &source, const QString &backup)
 SafeSave::SafeSave(const QString &fileName, Replace replace)
     : m_target(replace == Replace::Content ? FileSystem::linkTarget(fileName) : fileName)
     , m_replace(replace)
+    , m_device(std::make_unique<Device>(*this))
 {
 }
 
@@ -142,9 +114,19 @@ SafeSave::~SafeSave()
     cancel();
 }
 
+QIODevice &SafeSave::device()
+{
+    return *m_device;
+}
+
+int SafeSave::handle() const
+{
+    return m_file ? m_file->fd() : -1;
+}
+
 bool SafeSave::fail(int error)
 {
-    return fail(qt_error_string(error));
+    return fail(SystemErrorText(error));
 }
 
 bool SafeSave::fail(const QString &reason)
@@ -176,28 +158,14 @@ bool SafeSave::open()
         if (!m_modeSet)
             m_mode = old.st_mode & 07777;
     }
-    // Until commit() an old file's content stays the owner's only.
-    const mode_t mode = m_keepsOld ? 0600 : 0666;
-    const QByteArray folder = QFile::encodeName(QFileInfo(m_target).absolutePath());
-    m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-    if (m_fd >= 0 && ::access(descriptorPath(m_fd).constData(), F_OK) != 0 && ::geteuid() != 0) {
-        ::close(m_fd);
-        m_fd = -1;
-        errno = EOPNOTSUPP;
-    }
-    if (m_fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
-        for (int tries = 0; tries < kNameTries && m_fd < 0; ++tries) {
-            m_named = randomNameBeside(target);
-            m_fd = ::open(m_named.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode);
-            if (m_fd < 0 && errno != EEXIST)
-                break;
-        }
-        if (m_fd < 0)
-            m_named.clear();
-    }
-    if (m_fd < 0)
+    m_folder = std::make_unique<FolderOfPath>(target.toStdString());
+    if (m_folder->fd() < 0)
         return fail(errno);
-    m_file.open(m_fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    // Until commit() an old file's content stays the owner's only.
+    m_file = std::make_unique<NewFile>(m_folder->fd(), m_folder->leaf(), m_keepsOld ? 0600 : 0666);
+    if (m_file->fd() < 0)
+        return fail(errno);
+    m_device->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     m_ok = true;
     return true;
 }
@@ -206,29 +174,22 @@ bool SafeSave::write(QByteArrayView bytes)
 {
     if (!m_ok)
         return false;
-    const char *data = bytes.data();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t put = ::write(m_fd, data, size_t(left));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0) {
-            const int error = put == 0 ? ENOSPC : errno;
-            m_ok = false;
-            m_error = qt_error_string(error);
-            return false;
-        }
-        data += put;
-        left -= put;
+    if (!WriteAll(m_file->fd(), bytes.data(), size_t(bytes.size()))) {
+        m_ok = false;
+        m_error = SystemErrorText(errno);
+        return false;
     }
     return true;
 }
 
 QString SafeSave::writePath() const
 {
-    if (m_fd < 0)
+    if (!m_file)
         return {};
-    return QFile::decodeName(m_named.isEmpty() ? descriptorPath(m_fd) : m_named);
+    const std::string &temporary = m_file->temporaryName();
+    if (temporary.empty())
+        return QStringLiteral("/proc/self/fd/%1").arg(m_file->fd());
+    return QFileInfo(m_target).absolutePath() + QLatin1Char('/') + QFile::decodeName(temporary.c_str());
 }
 
 void SafeSave::setMode(unsigned mode)
@@ -239,63 +200,33 @@ void SafeSave::setMode(unsigned mode)
 
 void SafeSave::applyOwnerAndMode()
 {
+    const int fd = m_file->fd();
     // The owner first: changing it may clear the set-user-ID bits.
     if (m_keepsOld) {
         struct stat now;
-        if (::fstat(m_fd, &now) == 0 && (now.st_uid != m_owner || now.st_gid != m_group))
-            ::fchown(m_fd, m_owner, m_group);
+        if (::fstat(fd, &now) == 0 && (now.st_uid != m_owner || now.st_gid != m_group))
+            ::fchown(fd, m_owner, m_group);
     }
     if (m_keepsOld || m_modeSet)
-        ::fchmod(m_fd, m_mode);
-}
-
-bool SafeSave::linkBeside(QByteArray &name)
-{
-    const QByteArray target = QFile::encodeName(m_target);
-    if (linkUnderNewName(-1, descriptorPath(m_fd), target, name)
-        || (errno != EEXIST && linkUnderNewName(m_fd, QByteArray(), target, name))) {
-        m_named = name;
-        return true;
-    }
-    return false;
+        ::fchmod(fd, m_mode);
 }
 
 bool SafeSave::commit()
 {
     if (!m_ok)
-        return fail(m_error.isEmpty() ? qt_error_string(EBADF) : m_error);
-    if (m_file.error() != QFileDevice::NoError)
-        return fail(m_file.errorString());
-    if (::fsync(m_fd) != 0)
-        return fail(errno);
+        return fail(m_error.isEmpty() ? SystemErrorText(EBADF) : m_error);
     applyOwnerAndMode();
-    QByteArray name = m_named;
-    if (name.isEmpty() && !linkBeside(name))
+    if (!m_file->sync() || !m_file->publish(true))
         return fail(errno);
-    const QByteArray target = QFile::encodeName(m_target);
-    if (::rename(name.constData(), target.constData()) != 0)
-        return fail(errno);
-    m_named.clear();
-    syncFolderOf(target);
-    closeFile();
-    m_ok = false;
+    cancel();
     return true;
-}
-
-void SafeSave::closeFile()
-{
-    m_file.close();
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
 }
 
 void SafeSave::cancel()
 {
-    if (!m_named.isEmpty())
-        ::unlink(m_named.constData());
-    m_named.clear();
-    closeFile();
+    m_device->close();
+    m_file.reset();
+    m_folder.reset();
     m_ok = false;
 }
 

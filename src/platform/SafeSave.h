@@ -1,14 +1,19 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QFile>
 #include <QString>
 
+#include <memory>
+
+class FolderOfPath;
+class NewFile;
+class QIODevice;
+
 // Replaces a file so that its old content stays whole until the new content
-// is complete on disk. The new content goes into a file beside the target
-// (unnamed where the file system allows it, so that nothing is left behind
-// when the process dies), every write is checked, and commit() syncs it and
-// renames it over the target in one step.
+// is complete on disk. The new content goes into a NewFile beside the
+// target (unnamed where the file system allows it, so that nothing is left
+// behind when the process dies), every write is checked, and commit() syncs
+// it and puts it in the target's place in one step.
 //
 // By default the file's content is replaced: a symbolic link stays a link
 // (its target gets the new content), an existing file keeps its exact mode
@@ -21,7 +26,7 @@
 //
 // Writers that hand the bytes over themselves use write(); writers that need
 // a device use device(), those that open a file by name writePath(), and
-// block copies the descriptor handle().
+// those that write it themselves the descriptor handle().
 class SafeSave {
 public:
     enum class Replace { Content, Entry };
@@ -39,13 +44,14 @@ public:
     bool open();
     // False once any write failed; later writes do nothing.
     bool write(QByteArrayView bytes);
-    // The new file, open for writing (unbuffered).
-    QFile &device() { return m_file; }
+    // The new file as a device open for writing (unbuffered, through
+    // write()).
+    QIODevice &device();
     // A name under which the new file can be opened for writing until
     // commit() or cancel().
     QString writePath() const;
     // The new file's descriptor; -1 when not open.
-    int handle() const { return m_fd; }
+    int handle() const;
     // Gives the file these permission bits (07777) instead of the old
     // file's or a new file's.
     void setMode(unsigned mode);
@@ -53,24 +59,24 @@ public:
     // Syncs the new file and renames it over the target; false (and the old
     // file untouched, no temporary name left) when anything failed.
     bool commit();
-    // Why the last step failed.
+    // Why the last step failed, in German.
     QString errorString() const { return m_error; }
     // Drops the new file; the old file stays as it was.
     void cancel();
 
 private:
+    class Device;
+
     bool fail(int error);
     bool fail(const QString &reason);
-    bool linkBeside(QByteArray &name);
     void applyOwnerAndMode();
-    void closeFile();
 
     QString m_target;
     Replace m_replace;
-    QFile m_file;
+    std::unique_ptr<FolderOfPath> m_folder;
+    std::unique_ptr<NewFile> m_file;
+    std::unique_ptr<Device> m_device;
     QString m_error;
-    QByteArray m_named; // the temporary name where the file has one
-    int m_fd = -1;
     bool m_ok = false;
     bool m_keepsOld = false; // the old file's owner and mode go to the new one
     bool m_modeSet = false;

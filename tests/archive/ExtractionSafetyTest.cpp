@@ -4,6 +4,7 @@
 
 #include "FileBytes.h"
 #include "FileTreeFixture.h"
+#include "ScratchMount.h"
 #include "TestRegistry.h"
 #include "archive/ArchiveCommandLine.h"
 #include "archive/rar/TRAR.h"
@@ -32,6 +33,17 @@ int runCommand(const QStringList &arguments, QString *errText = nullptr)
     if (errText)
         *errText = error;
     return code;
+}
+
+// A stored RAR or ZIP archive of these files.
+bool writeArchive(const QString &path, bool rar, const QList<StoredRarEntry> &files)
+{
+    if (rar)
+        return writeStoredRar(path, files);
+    TestZipWriter writer;
+    for (const StoredRarEntry &file : files)
+        writer.add(file.name, file.data);
+    return writer.write(path);
 }
 
 // Runs work in a child process and kills it with SIGKILL as soon as it
@@ -81,6 +93,8 @@ private slots:
     void killLeavesNoPartialFile();
     void unenterableTargetExtractsNothing_data();
     void unenterableTargetExtractsNothing();
+    void extractsOntoAMediumWithoutLinks_data();
+    void extractsOntoAMediumWithoutLinks();
 
 private:
     QTemporaryDir m_dir;
@@ -177,14 +191,7 @@ void ExtractionSafetyTest::killLeavesNoPartialFile()
     QFETCH(int, size);
     const QString archive = m_dir.filePath(rar ? QStringLiteral("kill.rar") : QStringLiteral("kill.zip"));
     const QByteArray data(size, 'k');
-    if (rar) {
-        QVERIFY(writeStoredRar(archive, {{"fertig.txt", "fertig"}, {"gross.bin", data}}));
-    } else {
-        TestZipWriter writer;
-        writer.add("fertig.txt", "fertig");
-        writer.add("gross.bin", data);
-        QVERIFY(writer.write(archive));
-    }
+    QVERIFY(writeArchive(archive, rar, {{"fertig.txt", "fertig"}, {"gross.bin", data}}));
     const QString target = m_dir.filePath(QStringLiteral("kill-") + QTest::currentDataTag());
     QVERIFY(QDir().mkpath(target));
     const bool killed = killWhenSignalled([&](int signalFd) {
@@ -277,6 +284,32 @@ void ExtractionSafetyTest::unenterableTargetExtractsNothing()
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Kann Zielverzeichnis nicht erstellen..."));
     }
+}
+
+void ExtractionSafetyTest::extractsOntoAMediumWithoutLinks_data()
+{
+    QTest::addColumn<bool>("rar");
+    QTest::newRow("rar") << true;
+    QTest::newRow("zip") << false;
+}
+
+// exFAT through FUSE has no unnamed files, no hard links and no rename that
+// refuses to replace: new entries and replaced ones still get their names.
+void ExtractionSafetyTest::extractsOntoAMediumWithoutLinks()
+{
+    QFETCH(bool, rar);
+    const ScratchMount medium(ScratchMount::Exfat{3072});
+    REQUIRE_EXFAT(medium);
+    const QString archive = m_dir.filePath(rar ? QStringLiteral("stick.rar") : QStringLiteral("stick.zip"));
+    const QByteArray data(70000, 'd');
+    QVERIFY(writeArchive(archive, rar, {{"a.txt", "neu"}, {"sub/b.bin", data}}));
+    AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
+    QCOMPARE(runCommand({QStringLiteral("--extract"), archive, medium.path()}), 0);
+    FileTree::write(medium.path(QStringLiteral("a.txt")), "alt");
+    QCOMPARE(runCommand({QStringLiteral("--extract"), archive, medium.path(), QStringLiteral("--overwrite")}), 0);
+    QCOMPARE(FileTree::paths(medium.path()), (QStringList{"a.txt", "sub", "sub/b.bin"}));
+    QCOMPARE(FileBytes(medium.path(QStringLiteral("a.txt"))), QByteArray("neu"));
+    QCOMPARE(FileBytes(medium.path(QStringLiteral("sub/b.bin"))), data);
 }
 
 BREKKO_TEST_MAIN(ExtractionSafetyTest)

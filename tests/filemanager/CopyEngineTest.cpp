@@ -64,6 +64,8 @@ private slots:
     void failuresLeaveTargetsWhole();
     void killedCopyLeavesNoPartialFile_data();
     void killedCopyLeavesNoPartialFile();
+    void copiesOntoAMediumWithoutLinks_data();
+    void copiesOntoAMediumWithoutLinks();
     void everyAbortAsks_data();
     void everyAbortAsks();
     void unreadableSourcesAreReported_data();
@@ -272,6 +274,41 @@ void CopyEngineTest::killedCopyLeavesNoPartialFile()
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
     QCOMPARE(FileTree::listing(target), targetBefore);
     QCOMPARE(FileBytes(env.path(QStringLiteral("src/big.bin"))), bytes);
+}
+
+void CopyEngineTest::copiesOntoAMediumWithoutLinks_data()
+{
+    QTest::addColumn<bool>("move");
+    QTest::addColumn<bool>("overFiles");
+    QTest::newRow("copy to new names") << false << false;
+    QTest::newRow("move over files") << true << true;
+}
+
+// exFAT through FUSE has no unnamed files, no hard links and no rename that
+// refuses to replace: copies still get their names, old files are replaced.
+void CopyEngineTest::copiesOntoAMediumWithoutLinks()
+{
+    QFETCH(bool, move);
+    QFETCH(bool, overFiles);
+    TestEnvironment env;
+    const ScratchMount medium(ScratchMount::Exfat{3072});
+    REQUIRE_EXFAT(medium);
+    const QByteArray bytes(3 * CopyEngine::BlockSize + 1, 'b');
+    FileTree::write(env.path(QStringLiteral("src/d/a.txt")), "new a");
+    FileTree::write(env.path(QStringLiteral("src/d/sub/b.bin")), bytes);
+    if (overFiles) {
+        FileTree::write(medium.path(QStringLiteral("d/a.txt")), "old a");
+        FileTree::write(medium.path(QStringLiteral("d/sub/b.bin")), "old b");
+    }
+
+    ScriptedQuestions questions;
+    questions.overwrite = {OverwriteAnswer::OverwriteAll};
+    CopyEngine engine({move, true, true}, questions);
+    QVERIFY(engine.run(env.path(QStringLiteral("src")), {QStringLiteral("d")}, medium.path(), bytes.size() + 5));
+    QCOMPARE(FileTree::paths(medium.path()), (QStringList{"d", "d/a.txt", "d/sub", "d/sub/b.bin"}));
+    QCOMPARE(FileBytes(medium.path(QStringLiteral("d/a.txt"))), QByteArray("new a"));
+    QCOMPARE(FileBytes(medium.path(QStringLiteral("d/sub/b.bin"))), bytes);
+    QCOMPARE(QFile::exists(env.path(QStringLiteral("src/d/a.txt"))), !move);
 }
 
 void CopyEngineTest::everyAbortAsks_data()

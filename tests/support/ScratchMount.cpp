@@ -2,8 +2,26 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <sys/mount.h>
+
+namespace {
+
+// Runs a tool without showing its output; false when it cannot be run or
+// fails.
+bool runQuietly(const QString &program, const QStringList &arguments, QByteArray *output = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return false;
+    if (output)
+        *output = process.readAllStandardOutput();
+    return true;
+}
+
+} // namespace
 
 ScratchMount::ScratchMount(int sizeKb, const QString &at)
     : m_at(at)
@@ -24,10 +42,29 @@ ScratchMount::ScratchMount(const QString &source, const QString &at)
     }
 }
 
+ScratchMount::ScratchMount(Exfat medium)
+    : m_image(std::make_unique<QTemporaryDir>())
+{
+    const QString image = m_image->filePath(QStringLiteral("medium.img"));
+    QFile file(image);
+    if (!file.open(QIODevice::WriteOnly) || !file.resize(qint64(medium.sizeKb) * 1024))
+        return;
+    file.close();
+    QByteArray device;
+    if (!runQuietly(QStringLiteral("mkfs.exfat"), {image})
+        || !runQuietly(QStringLiteral("losetup"), {QStringLiteral("--find"), QStringLiteral("--show"), image}, &device))
+        return;
+    m_loopDevice = QString::fromLocal8Bit(device).trimmed();
+    m_mounted = runQuietly(QStringLiteral("mount.exfat-fuse"), {m_loopDevice, path()});
+}
+
 ScratchMount::~ScratchMount()
 {
     if (m_mounted)
         ::umount2(mountPoint().constData(), MNT_DETACH);
+    // Freed as soon as the file system lets go of it.
+    if (!m_loopDevice.isEmpty())
+        runQuietly(QStringLiteral("losetup"), {QStringLiteral("--detach"), m_loopDevice});
 }
 
 QString ScratchMount::path(const QString &relative) const

@@ -5,8 +5,8 @@
 #include "archive/safety/EntryPath.h"
 #include "archive/safety/ExtractionTarget.h"
 #include "archive/safety/FileMode.h"
-#include "archive/safety/NewFile.h"
 #include "archive/safety/RegularFile.h"
+#include "platform/native/NewFile.h"
 
 #include <archive.h>
 #include <archive_entry.h>

@@ -1,6 +1,7 @@
 #include "archive/safety/ExtractionTarget.h"
 
-#include "archive/safety/NewFile.h"
+#include "platform/native/NewFile.h"
+#include "platform/native/PlaceName.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -14,22 +15,6 @@ constexpr size_t kCopyBlock = 1 << 20;
 int openBelow(int folder, const std::string &name)
 {
     return openat(folder, name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-}
-
-// A second name for a file; replace puts it in place of what is there.
-bool linkInPlace(int fromFolder, const std::string &from, int folder, const std::string &leaf, bool replace)
-{
-    if (!replace)
-        return linkat(fromFolder, from.c_str(), folder, leaf.c_str(), 0) == 0;
-    const std::string temporary = TemporaryName();
-    if (linkat(fromFolder, from.c_str(), folder, temporary.c_str(), 0) != 0)
-        return false;
-    if (renameat(folder, temporary.c_str(), folder, leaf.c_str()) == 0)
-        return true;
-    const int error = errno;
-    unlinkat(folder, temporary.c_str(), 0);
-    errno = error;
-    return false;
 }
 
 // The file system cannot give a file a second name here.
@@ -158,22 +143,9 @@ bool ExtractionTarget::lookAt(int folder, const std::string &leaf, struct stat &
 bool ExtractionTarget::putSymlink(int folder, const std::string &leaf, const std::string &target, bool replace,
                                   ExtractFailure &failure)
 {
-    if (symlinkat(target.c_str(), folder, leaf.c_str()) == 0)
-        return true;
-    failure.error = errno;
-    struct stat info {};
-    if (failure.error != EEXIST || !replace || !lookAt(folder, leaf, info))
-        return false;
-    if (S_ISDIR(info.st_mode)) {
-        failure.error = EISDIR;
-        return false;
-    }
-    if (unlinkat(folder, leaf.c_str(), 0) != 0 || symlinkat(target.c_str(), folder, leaf.c_str()) != 0) {
-        failure.error = errno;
-        return false;
-    }
-    failure.error = 0;
-    return true;
+    const bool done = PlaceSymlink(folder, leaf, target, replace);
+    failure.error = done ? 0 : errno;
+    return done;
 }
 
 bool ExtractionTarget::putHardLink(int folder, const std::string &leaf, const std::string &targetName, bool copy,
@@ -195,7 +167,7 @@ bool ExtractionTarget::putHardLink(int folder, const std::string &leaf, const st
         return false;
     bool done = false;
     if (!copy) {
-        done = linkInPlace(targetFolder, target.back(), folder, leaf, replace);
+        done = PlaceHardLink(targetFolder, target.back(), folder, leaf, replace);
         failure.error = done ? 0 : errno;
     }
     if (!done && (copy || linkImpossible(failure.error))) {

@@ -3,8 +3,8 @@
 #include "archive/EntryNames.h"
 #include "archive/safety/EntryPath.h"
 #include "archive/safety/FileMode.h"
-#include "archive/safety/NewFile.h"
 #include "archive/safety/RegularFile.h"
+#include "platform/native/NewFile.h"
 
 #include <cerrno>
 #include <cstring>
