@@ -2,7 +2,6 @@
 #include "TestEnvironment.h"
 
 #include "TestRegistry.h"
-#include "app/TAboutForm.h"
 #include "app/TSystemInfoForm.h"
 #include "platform/SystemInfo.h"
 
@@ -14,20 +13,9 @@ class InfoFormsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aboutShowsTheVersionTexts();
     void systemInfoShowsFoldersAndDrives();
     void memoryFigures();
 };
-
-void InfoFormsTest::aboutShowsTheVersionTexts()
-{
-    const TAboutForm form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Infos"));
-    QCOMPARE(labelText(&form, "ProgrammLabel"), QStringLiteral("Brekko"));
-    QCOMPARE(labelText(&form, "VersionLabel"), QStringLiteral("Version 4.00.36 Beta-1"));
-    QCOMPARE(labelText(&form, "CompileLabel"),
-             QStringLiteral("Talvoren Version 4.00.36 Beta-1 - Compiliert am: 05.01.1999"));
-}
 
 void InfoFormsTest::systemInfoShowsFoldersAndDrives()
 {

@@ -182,18 +182,6 @@ private slots:
         QCOMPARE(m_window->project()->tree.entryAt(0)->title, QStringLiteral("X"));
     }
 
-    void startMacroRunsAfterStartUp()
-    {
-        MacroFile::resetReportingSwitch();
-        StartConfig config;
-        config.startMacro = m_env->writeFile(QStringLiteral("Start.mkr"), "<Talvoren V4 Makrodatei>\r\nTST 2\r\n");
-        auto window = makeWindow(config);
-        m_boxes->answer(MsgBox::ResultNo);
-        window->completeStartup();
-        QCOMPARE(m_boxes->count(), 1);
-        QCOMPARE(m_boxes->last().caption, QStringLiteral("Makro-Syntaxfehler in Zeile 2:"));
-    }
-
     // A macro file opened with the program (as the desktop does) runs after
     // the start macro of the settings.
     void macroOnTheCommandLineRunsAfterStartUp()

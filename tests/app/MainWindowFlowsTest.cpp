@@ -11,9 +11,7 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
 
 using namespace MainWindowTest;
@@ -82,8 +80,6 @@ private slots:
     void everyEnabledCommandDoesSomething();
     void commandsOpenTheirWindows_data();
     void commandsOpenTheirWindows();
-    void commandButtonsOpenTheirWindows_data();
-    void commandButtonsOpenTheirWindows();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -440,37 +436,6 @@ void MainWindowFlowsTest::commandsOpenTheirWindows()
     QVERIFY(item);
     QVERIFY(item->isEnabled());
     item->trigger();
-    QCOMPARE(opened, QStringList{window});
-}
-
-void MainWindowFlowsTest::commandButtonsOpenTheirWindows_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("window");
-    const QString rar =
-        QStringLiteral(BREKKO_TEST_DATA) + QStringLiteral("/rar/test_read_format_rar5_multiple_files.rar");
-    QTest::newRow("Dateimanager") << "BefehlDateimanagerButton" << QString() << "TDateimanagerForm";
-    QTest::newRow("Unrar") << "BefehlUnrarButton" << rar << "TUnrarForm";
-}
-
-void MainWindowFlowsTest::commandButtonsOpenTheirWindows()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, text);
-    QFETCH(QString, window);
-    const QString file = writeProject(*m_env, QStringLiteral("Ablage/Eins.prj"));
-    auto form = makeWindow();
-    QVERIFY(form->loadProject(file));
-    form->commandField()->setText(text.isEmpty() ? m_env->makeFolder(QStringLiteral("Ordner")) : text);
-    QStringList opened;
-    ModalSeam::ScopedHandler modal([&opened](QDialog *dialog) {
-        opened << QString::fromLatin1(dialog->metaObject()->className());
-        return int(QDialog::Rejected);
-    });
-    QPushButton *press = form->findChild<QPushButton *>(button);
-    QVERIFY(press);
-    press->click();
     QCOMPARE(opened, QStringList{window});
 }
 

@@ -72,7 +72,6 @@ private slots:
     void toolbarDocking();
     void settingsShapeTheWindow();
     void toolsBeyondWhatAMenuShows();
-    void selectionHint();
     void positionHintStaysOverTheTree();
     void startProject_data();
     void startProject();
@@ -283,22 +282,6 @@ void MainWindowViewTest::toolsBeyondWhatAMenuShows()
     QVERIFY(!items.last()->isEnabled());
 }
 
-void MainWindowViewTest::selectionHint()
-{
-    const QString file = writeProject(*m_env, QStringLiteral("Katalog.prj"), {"Eins", "Zwei", "Drei"}, {"Kind"});
-    auto window = makeWindow();
-    QVERIFY(window->loadProject(file));
-    ProjectEntry *child = window->project()->tree.root()->child(0)->child(0);
-    window->treeView()->selectEntry(child);
-
-    QCOMPARE(window->currentEntry(), child);
-    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("TreePanel"))->statusTip(),
-             QStringLiteral("Position: 2/4    Ebene: 1    Untereinträge: 0    Image: 3,4"));
-    QCOMPARE(window->statusLine()->panelText(MainStatusBar::PercentPanel), QStringLiteral("50%"));
-    QVERIFY(!action(*window, "MainMenu_Bearbeiten_EintragVerschiebenNach_Oben")->isEnabled());
-    QVERIFY(!action(*window, "MainMenu_Bearbeiten_UntereintraegeEntfernen")->isEnabled());
-}
-
 // The mouse over the tree shows the tree panel's hint, also when it comes
 // back from the comment field.
 void MainWindowViewTest::positionHintStaysOverTheTree()
@@ -314,6 +297,7 @@ void MainWindowViewTest::positionHintStaysOverTheTree()
     const QString position = QStringLiteral("Position: 2/3    Ebene: 0    Untereinträge: 0    Image: 3,4");
     const auto panel = [&window] { return window->statusLine()->panelText(MainStatusBar::HintPanel); };
     const QRect item = tree->visualRect(tree->projectModel()->indexOf(second));
+    QCOMPARE(window->statusLine()->panelText(MainStatusBar::PercentPanel), QStringLiteral("67%"));
 
     QWidget *comment = window->commentField()->viewport();
     // No button held from an earlier test's double-click: a held button

@@ -15,7 +15,6 @@ class LaunchScriptTest : public QObject {
 
 private slots:
     void startsScriptFromTheProjectDrive();
-    void reportsAProgramThatIsNotThere();
 };
 
 void LaunchScriptTest::startsScriptFromTheProjectDrive()
@@ -37,23 +36,6 @@ void LaunchScriptTest::startsScriptFromTheProjectDrive()
     QFile file(result);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), (drive + QStringLiteral("/tools\ntwo words\n")).toUtf8());
-}
-
-void LaunchScriptTest::reportsAProgramThatIsNotThere()
-{
-    TestEnvironment env;
-    const QString drive = env.addVolume(QStringLiteral("stick"));
-    env.makeFolder(QStringLiteral("stick/tools"));
-    AppContext::setProjectFileName(drive + QStringLiteral("/catalogue.prj"));
-    MsgBoxRecorder boxes;
-    boxes.answer(MsgBox::ResultYes);
-    boxes.answer(MsgBox::ResultOk);
-
-    QVERIFY(!CommandActions::execute(drive + QStringLiteral("/tools/gone.sh")));
-    QCOMPARE(boxes.count(), 2);
-    QCOMPARE(boxes.boxes().first().caption, QStringLiteral("Warnung: Kann Befehlszeile womöglich nicht ausführen..."));
-    QCOMPARE(boxes.last().caption, QStringLiteral("Fehler: Konnte Datei nicht ausführen..."));
-    QVERIFY(boxes.last().text.startsWith(QStringLiteral("Datei konnte nicht gefunden werden.\r")));
 }
 
 BREKKO_TEST_MAIN(LaunchScriptTest)

@@ -191,12 +191,9 @@ void TItemEditFormTest::findingsAnsweredNoKeepDialogOpen()
     });
     QCOMPARE(m_form->edit(host), int(QDialog::Accepted));
     QCOMPARE(boxes.count(), 2);
-    QCOMPARE(boxes.last().text, QStringLiteral("Folgende Fehler und/oder Ungereimtheiten wurden festgestellt:\r"
-                                               "- Baumtitel: \rEs wurde kein Text angegeben.\r"
-                                               "- Baumimage: ...Angabe korrekt...\r"
-                                               "- Kommentar: ...Angabe korrekt...\r"
-                                               "- Befehl:    Verzeichnis kann nicht mittels Unzip entpackt werden.\r"
-                                               "Änderungen trotzdem übernehmen ?"));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("- Baumtitel: \rEs wurde kein Text angegeben.\r")));
+    QVERIFY(boxes.last().text.contains(
+        QStringLiteral("- Befehl:    Verzeichnis kann nicht mittels Unzip entpackt werden.\r")));
     QCOMPARE(host.selected->title, QString());
     QCOMPARE(host.selected->record.command, QStringLiteral("\\Spiele"));
     QCOMPARE(host.selected->record.action, quint8(ActionUnzip));
