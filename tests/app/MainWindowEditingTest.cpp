@@ -400,6 +400,7 @@ void MainWindowEditingTest::contextMenuFitsTheEntry()
     auto *menu = child<QMenu>(m_window.get(), "TreePopupMenu1");
     m_window->Tree_OnContextMenu(centreOf(QStringLiteral("Eins")));
     QVERIFY(menu->isVisible());
+    QVERIFY(menu->actions().contains(action(*m_window, "MainMenu_Bearbeiten_OrdnerEinlesen")));
     QCOMPARE(m_window->currentEntry(), entry(QStringLiteral("Eins")));
     QVERIFY(!child<QAction>(m_window.get(), "TreePopupMenu_BefehlAusfuehren")->isEnabled());
     QVERIFY(!action(*m_window, "MainMenu_Bearbeiten_EintragVerschiebenNach_Oben")->isEnabled());

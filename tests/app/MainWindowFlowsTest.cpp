@@ -32,6 +32,7 @@ QStringList enabledCommands(const TMainForm &window)
         "MainMenu_Bearbeiten_EintragBearbeiten",
         "MainMenu_Bearbeiten_EintragHinzufuegen",
         "MainMenu_Bearbeiten_UntereintragHinzufuegen",
+        "MainMenu_Bearbeiten_OrdnerEinlesen",
         "MainMenu_Bearbeiten_EintragVerschiebenNach_Oben",
         "MainMenu_Bearbeiten_EintragVerschiebenNach_Unten",
         "MainMenu_Bearbeiten_UntereintraegeEntfernen",
@@ -219,6 +220,7 @@ void MainWindowFlowsTest::commandStatesFollowTheFlows()
                                 "EintragBearbeiten",
                                 "EintragHinzufuegen",
                                 "UntereintragHinzufuegen",
+                                "OrdnerEinlesen",
                                 "EintragVerschiebenNach_Unten",
                                 "UntereintraegeEntfernen",
                                 "AlleEintraegeEntfernen",
@@ -240,7 +242,7 @@ void MainWindowFlowsTest::commandStatesFollowTheFlows()
 
     action(*window, "MainMenu_Projektdatei_Neu")->trigger();
     QCOMPARE(enabledCommands(*window), QStringList({"SpeichernUnter", "Schliessen", "Statistik", "EintragHinzufuegen",
-                                                    "Suchen", "KommentarfeldAusblenden"}));
+                                                    "OrdnerEinlesen", "Suchen", "KommentarfeldAusblenden"}));
     QVERIFY(!window->treeView()->isHidden());
     QCOMPARE(window->windowTitle(), QStringLiteral("Talvoren V4"));
 

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 // A medium as people fill one: launchers with and without pictures and field
@@ -127,6 +128,7 @@ inline void makeMedium(const QString &root, const QString &outside)
     QFile::link(QStringLiteral("Dokumente"), at("ordnerverweis"));
     QFile::link(QStringLiteral("nirgends"), at("kaputt-verweis"));
     ::mkfifo(QFile::encodeName(at("rohr")).constData(), 0644);
+    ::mknod(QFile::encodeName(at("geraet")).constData(), S_IFCHR | 0666, makedev(1, 3));
 }
 
 // The proposals below item, one line each, indented by depth: title, action,
