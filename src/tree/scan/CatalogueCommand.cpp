@@ -114,7 +114,9 @@ int RunCatalogueCommand(const QStringList &arguments, QTextStream &out, QTextStr
     reportLeftOut(scan, icons, iconFolder, out, err);
     if (!SaveProjectFile(project, output, SaveOptions()))
         return kFailed;
-    out << QStringLiteral("Katalog \"%1\" mit %2 Einträgen geschrieben.\n").arg(output, FormatThousands(added));
+    const QString entries =
+        added == 1 ? QStringLiteral("1 Eintrag") : FormatThousands(added) + QStringLiteral(" Einträgen");
+    out << QStringLiteral("Katalog \"%1\" mit %2 geschrieben.\n").arg(output, entries);
     out.flush();
     return kWritten;
 }
