@@ -1,9 +1,13 @@
 #include "platform/SafeSave.h"
 
+#include "platform/NativeNames.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,7 +59,7 @@ bool sameFile(const struct stat &a, const struct stat &b)
 // nothing about the result.
 void syncFolderOf(const QByteArray &path)
 {
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
+    const QByteArray folder = NativeNames::encode(QFileInfo(NativeNames::decode(path)).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -80,16 +84,25 @@ namespace FileSystem {
 
 QString linkTarget(const QString &path)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
+    QString current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        QByteArray next(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(NativeNames::encode(current).constData(), next.data(), next.size());
+        if (length < 0)
+            return current;
+        next.truncate(length);
+        const QString target = NativeNames::decode(next);
+        current = QDir::cleanPath(target.startsWith(QLatin1Char('/'))
+                                      ? target
+                                      : QFileInfo(current).absolutePath() + QLatin1Char('/') + target);
+    }
+    return path;
 }
 
 Stamp stampOf(const QString &path)
 {
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::stat(NativeNames::encode(path).constData(), &info) != 0)
         return {};
     const auto nanoseconds = [](const struct timespec &time) {
         return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
@@ -105,8 +118,8 @@ Stamp stampOf(const QString &path)
 bool makeBackupCopy(const QString &source, const QString &backup)
 {
     const QString real = linkTarget(source);
-    const QByteArray from = QFile::encodeName(real);
-    const QByteArray to = QFile::encodeName(backup);
+    const QByteArray from = NativeNames::encode(real);
+    const QByteArray to = NativeNames::encode(backup);
     struct stat sourceInfo;
     struct stat backupInfo;
     if (::stat(from.constData(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode))
@@ -159,7 +172,7 @@ bool SafeSave::open()
 {
     cancel();
     m_error.clear();
-    const QByteArray target = QFile::encodeName(m_target);
+    const QByteArray target = NativeNames::encode(m_target);
     struct stat old;
     const bool entry = m_replace == Replace::Entry;
     const bool exists = (entry ? ::lstat(target.constData(), &old) : ::stat(target.constData(), &old)) == 0;
@@ -178,7 +191,7 @@ bool SafeSave::open()
     }
     // Until commit() an old file's content stays the owner's only.
     const mode_t mode = m_keepsOld ? 0600 : 0666;
-    const QByteArray folder = QFile::encodeName(QFileInfo(m_target).absolutePath());
+    const QByteArray folder = NativeNames::encode(QFileInfo(m_target).absolutePath());
     m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (m_fd >= 0 && ::access(descriptorPath(m_fd).constData(), F_OK) != 0 && ::geteuid() != 0) {
         ::close(m_fd);
@@ -228,7 +241,7 @@ QString SafeSave::writePath() const
 {
     if (m_fd < 0)
         return {};
-    return QFile::decodeName(m_named.isEmpty() ? descriptorPath(m_fd) : m_named);
+    return NativeNames::decode(m_named.isEmpty() ? descriptorPath(m_fd) : m_named);
 }
 
 void SafeSave::setMode(unsigned mode)
@@ -251,7 +264,7 @@ void SafeSave::applyOwnerAndMode()
 
 bool SafeSave::linkBeside(QByteArray &name)
 {
-    const QByteArray target = QFile::encodeName(m_target);
+    const QByteArray target = NativeNames::encode(m_target);
     if (linkUnderNewName(-1, descriptorPath(m_fd), target, name)
         || (errno != EEXIST && linkUnderNewName(m_fd, QByteArray(), target, name))) {
         m_named = name;
@@ -272,7 +285,7 @@ bool SafeSave::commit()
     QByteArray name = m_named;
     if (name.isEmpty() && !linkBeside(name))
         return fail(errno);
-    const QByteArray target = QFile::encodeName(m_target);
+    const QByteArray target = NativeNames::encode(m_target);
     if (::rename(name.constData(), target.constData()) != 0)
         return fail(errno);
     m_named.clear();
