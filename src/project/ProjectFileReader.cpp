@@ -314,7 +314,7 @@ private:
 
 bool CheckProjectFile(const QString &fileName)
 {
-    if (!FileSystem::fileExists(fileName)) {
+    if (!FileSystem::fileExists(fileName) && !FileSystem::folderExists(fileName)) {
         showLoadError(QStringLiteral("Die Projektdatei\r\"%1\"\rkonnte nicht gefunden werden.")
                           .arg(NativeNames::forDisplay(fileName)),
                       QStringLiteral("Fehler: Projektdatei nicht gefunden..."), 80030);
