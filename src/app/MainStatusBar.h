@@ -34,7 +34,6 @@ public:
 
     // The gauge stands in the icon's place while simple-text mode is on.
     void setGaugeVisible(bool visible);
-    bool isGaugeVisible() const { return m_gaugeVisible; }
     Gauge *gauge() const { return m_gauge; }
     AnimatedIcon *animatedIcon() const { return m_icon; }
 

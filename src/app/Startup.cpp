@@ -55,7 +55,7 @@ std::optional<StartConfig> PrepareStart(const QStringList &arguments, const Oper
     return config;
 }
 
-int RunBrekko(QApplication &app)
+int RunBrekko(QApplication &app, const QStringList &arguments)
 {
     QApplication::setApplicationName(QStringLiteral("Brekko V4"));
     InstallQtTranslations(app);
@@ -64,8 +64,6 @@ int RunBrekko(QApplication &app)
 
     auto *splash = new TSplashForm;
     splash->showCentred();
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
     OperationObserver splashStatus;
     splashStatus.status = [splash](const QString &text) { splash->setStatus(text); };
     const std::optional<StartConfig> config = PrepareStart(arguments, splashStatus);

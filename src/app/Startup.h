@@ -15,5 +15,6 @@ class QApplication;
 // user chose to end the program in the settings error dialog.
 std::optional<StartConfig> PrepareStart(const QStringList &arguments, const OperationObserver &observer);
 
-// The windowed run: seams, splash, main window and the message loop.
-int RunBrekko(QApplication &app);
+// The windowed run: seams, splash, main window and the message loop;
+// arguments are the command line without the program.
+int RunBrekko(QApplication &app, const QStringList &arguments);

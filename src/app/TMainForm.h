@@ -48,7 +48,6 @@ public:
     // next used.
     void setSettings(const Settings &settings) { m_settings = settings; }
     DockingToolbar *toolbar(int index) const { return m_toolbars[index]; }
-    QString startMacroFile() const { return m_startMacro; }
 
     // Enables and disables commands by code; the one place that does.
     void SetCommandState(int code);

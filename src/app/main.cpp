@@ -1,5 +1,6 @@
 #include "app/CommandLineTool.h"
 #include "app/Startup.h"
+#include "platform/NativeNames.h"
 #include "platform/ProcessMemory.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
     ProcessMemory::KeepLargeBlocksApart();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(NativeNames::decode(argv[i]));
     if (CommandLineTool::wanted(arguments)) {
         // Page layout needs fonts, hence a GUI application, but no display.
         if (CommandLineTool::needsGui(arguments)) {
@@ -25,5 +26,5 @@ int main(int argc, char *argv[])
         return CommandLineTool::run(arguments);
     }
     QApplication app(argc, argv);
-    return RunBrekko(app);
+    return RunBrekko(app, arguments);
 }

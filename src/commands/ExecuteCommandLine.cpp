@@ -3,6 +3,7 @@
 #include "common/MsgBox.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
+#include "platform/NativeNames.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -33,8 +34,8 @@ Launcher::Request requestFor(const QString &line)
 void showFailure(const QString &errorText, const QString &line)
 {
     ShowMsgBox(QStringLiteral("Fehler: Konnte Datei nicht ausführen..."),
-               errorText + CR + QStringLiteral("Dateiangabe: \"") + line + QLatin1Char('"'), MsgBox::Error,
-               MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80280);
+               errorText + CR + QStringLiteral("Dateiangabe: \"") + NativeNames::forDisplay(line) + QLatin1Char('"'),
+               MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80280);
 }
 
 } // namespace

@@ -28,9 +28,7 @@ public:
     void setDirectory(const QString &directory);
     const QStringList &folders() const { return m_folders; }
 
-    FileTypes fileTypes() const { return m_types; }
     void setFileTypes(FileTypes types);
-    bool displayDirectory() const { return m_displayDirectory; }
     void setDisplayDirectory(bool display);
     QString mask() const { return m_patterns.join(QLatin1Char(';')); }
     void setMask(const QString &mask);
@@ -41,7 +39,6 @@ public:
     // The sort direction every file list shares; cleared when a list is made.
     static bool sortDescending();
 
-    FileInfos viewColumns() const { return m_viewColumns; }
     void setViewColumns(FileInfos infos);
     // The info of a column and the column of an info (-1 when none).
     FileInfo infoOfColumn(int column) const { return m_columns.value(column, fiAll); }

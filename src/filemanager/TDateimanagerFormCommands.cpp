@@ -9,11 +9,11 @@
 #include "filemanager/FileMask.h"
 #include "filemanager/TFileList.h"
 #include "filemanager/ops/FileOpsDialogs.h"
+#include "platform/FileOperations.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 
 namespace {
@@ -121,15 +121,12 @@ bool TDateimanagerForm::renameItem(int row, const QString &newName)
     if (newName.trimmed().isEmpty() || !IsValidFileName(newName, true))
         return false;
     const QString oldName = m_fileList->model().entry(row).name;
-    const QString from = listFolder() + oldName;
-    const QString to = listFolder() + newName;
-    // Never replace what already carries the new name (links included).
-    const QFileInfo target(to);
-    if (!target.exists() && !target.isSymLink() && QDir().rename(from, to))
+    if (FileOperations::renameNew(listFolder() + oldName, listFolder() + newName))
         return true;
     ShowMsgBox(QStringLiteral("Fehler: Umbenennen nicht möglich..."),
-               QStringLiteral("Die Datei oder das Verzeichnis \"") + oldName + QStringLiteral("\"") + QLatin1Char('\r')
-                   + QStringLiteral("konnte nicht nach \"") + newName + QStringLiteral("\" umbenannt werden."),
+               QStringLiteral("Die Datei oder das Verzeichnis \"") + NativeNames::forDisplay(oldName)
+                   + QStringLiteral("\"") + QLatin1Char('\r') + QStringLiteral("konnte nicht nach \"") + newName
+                   + QStringLiteral("\" umbenannt werden."),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok | MsgBox::Help, 80350);
     return false;
 }

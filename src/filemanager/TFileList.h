@@ -23,7 +23,6 @@ public:
     FileListModel &model() { return *m_model; }
     const FileListModel &model() const { return *m_model; }
 
-    ViewStyle viewStyle() const { return m_style; }
     void setViewStyle(ViewStyle style);
     // The view of the current style.
     QAbstractItemView *currentView() const;

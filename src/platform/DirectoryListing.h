@@ -18,10 +18,15 @@ struct Item {
     qint64 modifiedMs = -1;
     qint64 createdMs = -1;
     qint64 accessedMs = -1;
+    qint64 changedMs = -1; // last change of the entry's status
 };
 
 // Calls each for every entry except "." and ".." until it returns false;
 // false when the folder cannot be read.
 bool list(const QString &folder, const std::function<bool(const Item &item)> &each);
+
+// The facts of the entry at path, as list() gives them; false when there is
+// none.
+bool query(const QString &path, Item &item);
 
 } // namespace DirectoryListing

@@ -175,6 +175,19 @@ bool makeFolders(const QString &folder)
     return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool renameNew(const QString &from, const QString &to)
+{
+    const QByteArray source = encoded(from);
+    const QByteArray target = encoded(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    // File systems without the flag: the name is looked at first.
+    struct stat info;
+    if ((errno != EINVAL && errno != ENOSYS) || ::lstat(target.constData(), &info) == 0)
+        return false;
+    return ::rename(source.constData(), target.constData()) == 0;
+}
+
 bool isReadOnly(const QString &path)
 {
     struct stat info;

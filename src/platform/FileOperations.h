@@ -58,6 +58,9 @@ bool removeFile(const QString &path);
 bool removeFolder(const QString &path);
 // Makes folder and every missing parent; true when it exists afterwards.
 bool makeFolders(const QString &folder);
+// Gives the entry from the name to; never replaces an entry of that name,
+// a dangling link included.
+bool renameNew(const QString &from, const QString &to);
 
 // Read-only = no write permission for the owner. Setting it clears every
 // write bit, clearing it gives the owner write permission back. A link has

@@ -1,8 +1,11 @@
 #include "platform/FileSystem.h"
 
+#include "platform/NativeNames.h"
+
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,7 +17,7 @@ bool statPath(const QString &path, struct stat &info)
 {
     if (path.isEmpty())
         return false;
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0;
+    return ::stat(NativeNames::encode(path).constData(), &info) == 0;
 }
 } // namespace
 
@@ -53,7 +56,7 @@ bool openRegularFile(QFile &file, const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(NativeNames::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat info;
@@ -67,6 +70,16 @@ bool openRegularFile(QFile &file, const QString &path)
         return false;
     }
     return true;
+}
+
+QString canonicalPath(const QString &path)
+{
+    char *resolved = path.isEmpty() ? nullptr : ::realpath(NativeNames::encode(path).constData(), nullptr);
+    if (!resolved)
+        return {};
+    const QString canonical = NativeNames::decode(resolved);
+    ::free(resolved);
+    return canonical;
 }
 
 QString fullPath(const QString &path)

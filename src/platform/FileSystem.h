@@ -5,7 +5,8 @@
 
 class QFileInfo;
 
-// Existence tests and the case policy for names on this platform.
+// Existence tests and the case policy for names on this platform. Paths may
+// hold bytes that are not UTF-8 (NativeNames).
 namespace FileSystem {
 
 // A file exists when it is not a folder (links are followed).
@@ -26,6 +27,10 @@ bool isAbsolutePath(const QString &path);
 // Opens path for reading only when it is a regular file (links followed);
 // a FIFO, device or folder is refused without blocking.
 bool openRegularFile(QFile &file, const QString &path);
+
+// The absolute path of an existing entry with every link resolved; empty when
+// there is none.
+QString canonicalPath(const QString &path);
 
 // Absolute, cleaned form of an existing or planned path.
 QString fullPath(const QString &path);

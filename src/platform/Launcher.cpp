@@ -1,13 +1,15 @@
 #include "platform/Launcher.h"
 
 #include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
+#include "platform/ProcessStart.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace Launcher {
 
@@ -24,16 +26,32 @@ SystemHandler &systemHandler()
     return handler;
 }
 
+bool exists(const QString &path)
+{
+    return FileSystem::fileExists(path) || FileSystem::folderExists(path);
+}
+
+bool isExecutable(const QString &path)
+{
+    return ::access(NativeNames::encode(path).constData(), X_OK) == 0;
+}
+
+QString folderOf(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
+}
+
 enum class FileKind { Program, Document, Unreadable };
 
 // Binaries and scripts start themselves; anything else is a document.
-FileKind kindOf(const QFileInfo &info)
+FileKind kindOf(const QString &path)
 {
-    if (info.isDir())
+    if (FileSystem::folderExists(path))
         return FileKind::Document;
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return info.isExecutable() ? FileKind::Program : FileKind::Unreadable;
+    QFile file;
+    if (!FileSystem::openRegularFile(file, path))
+        return isExecutable(path) ? FileKind::Program : FileKind::Unreadable;
     const QByteArray head = file.read(4);
     if (head.startsWith("\x7f"
                         "ELF")
@@ -42,14 +60,24 @@ FileKind kindOf(const QFileInfo &info)
     return FileKind::Document;
 }
 
-// The failure a refused start stands for, told by Qt's error text.
-int startFailure(const QString &errorString)
+int startFailure(ProcessStart::Failure failure)
 {
-    if (errorString.startsWith(QLatin1String("fork:")) || errorString.startsWith(QLatin1String("pipe:")))
+    switch (failure) {
+    case ProcessStart::Failure::None:
+        return Started;
+    case ProcessStart::Failure::Resources:
         return OutOfMemory;
-    if (errorString.startsWith(QLatin1String("chdir:")))
+    case ProcessStart::Failure::Folder:
         return FolderNotFound;
+    case ProcessStart::Failure::Program:
+        break;
+    }
     return BadExecutable;
+}
+
+ProcessStart::Command commandOf(const Plan &planned)
+{
+    return {planned.program, planned.arguments, planned.workingFolder, planned.viaOpener};
 }
 
 // xdg-open's exit codes: a missing file (2, or 4 when the file is gone), no
@@ -65,7 +93,7 @@ int openerResult(int exitCode, const QString &file)
     case 3:
         return NoAssociation;
     case 4:
-        return QFileInfo::exists(file) ? NoAssociation : FileNotFound;
+        return exists(file) ? NoAssociation : FileNotFound;
     case 5:
         return AccessDenied;
     default:
@@ -77,28 +105,16 @@ int openerResult(int exitCode, const QString &file)
 // opener still busy then runs the program itself and is left running.
 int openWithOpener(const Plan &planned)
 {
-    auto *opener = new QProcess(QCoreApplication::instance());
-    opener->setProgram(planned.program);
-    opener->setArguments(planned.arguments);
-    opener->setWorkingDirectory(planned.workingFolder);
-    opener->setStandardInputFile(QProcess::nullDevice());
-    opener->setStandardOutputFile(QProcess::nullDevice());
-    opener->setStandardErrorFile(QProcess::nullDevice());
-    opener->start();
-    if (!opener->waitForStarted()) {
-        const int failure = startFailure(opener->errorString());
-        delete opener;
-        return failure;
-    }
-    if (!opener->waitForFinished(kOpenerWaitMs)) {
-        QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    ProcessStart::Failure failure;
+    const pid_t opener = ProcessStart::start(commandOf(planned), failure);
+    if (opener < 0)
+        return startFailure(failure);
+    int exitCode = 0;
+    if (!ProcessStart::waitFor(opener, kOpenerWaitMs, exitCode)) {
+        ProcessStart::release(opener);
         return Started;
     }
-    const int result = opener->exitStatus() == QProcess::NormalExit
-                           ? openerResult(opener->exitCode(), planned.arguments.value(0))
-                           : OtherFailure;
-    delete opener;
-    return result;
+    return openerResult(exitCode, planned.arguments.value(0));
 }
 
 } // namespace
@@ -127,7 +143,7 @@ QString locate(const Request &request)
     if (!onPath.isEmpty())
         return onPath;
     const QString here = FileSystem::fullPath(request.file);
-    return QFileInfo::exists(here) ? here : QString();
+    return exists(here) ? here : QString();
 }
 
 Plan plan(const Request &request)
@@ -138,18 +154,17 @@ Plan plan(const Request &request)
         return result;
     }
     const QString path = locate(request);
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
+    if (path.isEmpty() || !exists(path)) {
         result.failure = FileNotFound;
         return result;
     }
-    result.workingFolder = request.folder.isEmpty() ? info.absolutePath() : request.folder;
-    switch (kindOf(info)) {
+    result.workingFolder = request.folder.isEmpty() ? folderOf(FileSystem::fullPath(path)) : request.folder;
+    switch (kindOf(path)) {
     case FileKind::Unreadable:
         result.failure = AccessDenied;
         return result;
     case FileKind::Program:
-        if (!info.isExecutable()) {
+        if (!isExecutable(path)) {
             result.failure = AccessDenied;
             return result;
         }
@@ -174,13 +189,7 @@ int SystemHandler::open(const Request &request)
         return planned.failure;
     if (planned.viaOpener)
         return openWithOpener(planned);
-    QProcess process;
-    process.setProgram(planned.program);
-    process.setArguments(planned.arguments);
-    process.setWorkingDirectory(planned.workingFolder);
-    if (!process.startDetached())
-        return startFailure(process.errorString());
-    return Started;
+    return startFailure(ProcessStart::startDetached(commandOf(planned)));
 }
 
 } // namespace Launcher

@@ -55,9 +55,9 @@ QString locate(const Request &request);
 // (as every file on some removable media) counts as a document.
 Plan plan(const Request &request);
 
-// Starts programs detached through QProcess. A document's opener is waited
-// for a moment, so that its failure can be reported; one that is still busy
-// then (it runs the program itself) is left running.
+// Starts programs detached, every name handed on as its bytes. A document's
+// opener is waited for a moment, so that its failure can be reported; one
+// that is still busy then (it runs the program itself) is left running.
 class SystemHandler : public Handler {
 public:
     int open(const Request &request) override;

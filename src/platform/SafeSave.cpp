@@ -1,14 +1,17 @@
 #include "platform/SafeSave.h"
 
+#include "platform/NativeNames.h"
 #include "platform/SystemErrorText.h"
 #include "platform/native/NewFile.h"
 #include "platform/native/PlaceName.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,8 +44,9 @@ bool sameFile(const struct stat &a, const struct stat &b)
 
 bool copyInto(SafeSave &copy, const QString &source)
 {
-    QFile in(source);
-    bool ok = copy.open() && in.open(QIODevice::ReadOnly);
+    QFile in;
+    const int fd = ::open(NativeNames::encode(source).constData(), O_RDONLY | O_CLOEXEC);
+    bool ok = fd >= 0 && in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) && copy.open();
     while (ok && !in.atEnd()) {
         const QByteArray block = in.read(1 << 20);
         ok = in.error() == QFileDevice::NoError && copy.write(block);
@@ -56,16 +60,25 @@ namespace FileSystem {
 
 QString linkTarget(const QString &path)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
+    QString current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        QByteArray next(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(NativeNames::encode(current).constData(), next.data(), next.size());
+        if (length < 0)
+            return current;
+        next.truncate(length);
+        const QString target = NativeNames::decode(next);
+        current = QDir::cleanPath(target.startsWith(QLatin1Char('/'))
+                                      ? target
+                                      : QFileInfo(current).absolutePath() + QLatin1Char('/') + target);
+    }
+    return path;
 }
 
 Stamp stampOf(const QString &path)
 {
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::stat(NativeNames::encode(path).constData(), &info) != 0)
         return {};
     const auto nanoseconds = [](const struct timespec &time) {
         return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
@@ -81,8 +94,8 @@ Stamp stampOf(const QString &path)
 bool makeBackupCopy(const QString &source, const QString &backup)
 {
     const QString real = linkTarget(source);
-    const QByteArray from = QFile::encodeName(real);
-    const QByteArray to = QFile::encodeName(backup);
+    const QByteArray from = NativeNames::encode(real);
+    const QByteArray to = NativeNames::encode(backup);
     struct stat sourceInfo;
     struct stat backupInfo;
     if (::stat(from.constData(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode))
@@ -141,7 +154,7 @@ bool SafeSave::open()
 {
     cancel();
     m_error.clear();
-    const QByteArray target = QFile::encodeName(m_target);
+    const QByteArray target = NativeNames::encode(m_target);
     struct stat old;
     const bool entry = m_replace == Replace::Entry;
     const bool exists = (entry ? ::lstat(target.constData(), &old) : ::stat(target.constData(), &old)) == 0;
@@ -189,7 +202,7 @@ QString SafeSave::writePath() const
     const std::string &temporary = m_file->temporaryName();
     if (temporary.empty())
         return QStringLiteral("/proc/self/fd/%1").arg(m_file->fd());
-    return QFileInfo(m_target).absolutePath() + QLatin1Char('/') + QFile::decodeName(temporary.c_str());
+    return QFileInfo(m_target).absolutePath() + QLatin1Char('/') + NativeNames::decode(temporary.c_str());
 }
 
 void SafeSave::setMode(unsigned mode)

@@ -3,6 +3,8 @@
 #include "common/CommandLinePaths.h"
 #include "common/FileUtils.h"
 #include "common/MsgBox.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 #include "platform/TextFile.h"
 #include "platform/Volumes.h"
 #include "project/ConsistencyCheck.h"
@@ -24,7 +26,7 @@ void showCannotOpen(const QString &fileName)
 {
     showLoadError(QStringLiteral("Bei dem Versuch die Projektdatei \"\r%1\r\" zu öffnen ist ein Fehler aufgetreten.\r"
                                  "Projektdaten wurden nicht eingeladen.")
-                      .arg(fileName),
+                      .arg(NativeNames::forDisplay(fileName)),
                   QStringLiteral("Fehler: Konnte Projektdatei nicht öffnen..."), 80050);
 }
 
@@ -312,15 +314,16 @@ private:
 
 bool CheckProjectFile(const QString &fileName)
 {
-    if (!QFileInfo::exists(fileName)) {
-        showLoadError(QStringLiteral("Die Projektdatei\r\"%1\"\rkonnte nicht gefunden werden.").arg(fileName),
+    if (!FileSystem::fileExists(fileName) && !FileSystem::folderExists(fileName)) {
+        showLoadError(QStringLiteral("Die Projektdatei\r\"%1\"\rkonnte nicht gefunden werden.")
+                          .arg(NativeNames::forDisplay(fileName)),
                       QStringLiteral("Fehler: Projektdatei nicht gefunden..."), 80030);
         return false;
     }
     if (!FileContainsLine(fileName, ProjectFileFormat::header)) {
-        showLoadError(
-            QStringLiteral("Die angegebene Datei \"\r%1\r\" ist keine gültige Brekko Projektdatei.").arg(fileName),
-            QStringLiteral("Fehler: Ungültige Projektdatei..."), 80040);
+        showLoadError(QStringLiteral("Die angegebene Datei \"\r%1\r\" ist keine gültige Brekko Projektdatei.")
+                          .arg(NativeNames::forDisplay(fileName)),
+                      QStringLiteral("Fehler: Ungültige Projektdatei..."), 80040);
         return false;
     }
     return true;

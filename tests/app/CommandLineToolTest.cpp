@@ -1,3 +1,4 @@
+#include "FileTreeFixture.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
 
@@ -7,6 +8,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <functional>
@@ -42,6 +44,7 @@ class CommandLineToolTest : public QObject {
 
 private slots:
     void checkCleanFile();
+    void checkOfALatin1Name();
     void checkReportsProblemsInOrder();
     void checkRefusal_data();
     void checkRefusal();
@@ -66,6 +69,25 @@ void CommandLineToolTest::checkCleanFile()
                                      "Insgesamt Anzahl der Einträge in der Projektdatei: 1\n"
                                      "Anzahl der tatsächlich eingelesenen Zeilen: 5\n"
                                      "Insgesamt Anzahl der Zeilen in der Projektdatei: 5\n"));
+}
+
+// The name reaches the program as bytes no text can hold.
+void CommandLineToolTest::checkOfALatin1Name()
+{
+    TestEnvironment env;
+    const auto cleanUp = qScopeGuard([&env] { FileTree::removeRawTree(QFile::encodeName(env.root())); });
+    const QByteArray folder = QFile::encodeName(env.root()) + "/kataloge\xe4";
+    ::mkdir(folder.constData(), 0755);
+    QVERIFY(FileTree::writeRaw(folder + "/alt\xe4.prj", kGood));
+    QProcess process;
+    process.setWorkingDirectory(env.root());
+    process.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("exec \"$BREKKO_EXECUTABLE\" --check \"$(printf "
+                                                        "'kataloge\\344/alt\\344.prj')\"")});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardOutput().contains("Einträge: 1\n"));
 }
 
 void CommandLineToolTest::checkReportsProblemsInOrder()

@@ -1,3 +1,4 @@
+#include "FileTreeFixture.h"
 #include "FindChild.h"
 #include "MsgBoxRecorder.h"
 #include "ScratchMount.h"
@@ -9,6 +10,8 @@
 #include "common/ModalSeam.h"
 #include "common/editor/TEditorForm.h"
 #include "common/editor/TextEditPopup.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 #include "platform/SafeSave.h"
 
 #include <QAction>
@@ -18,6 +21,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
 
@@ -179,20 +183,35 @@ private slots:
         QCOMPARE(FileBytes(path), after);
     }
 
+    void loadShowsLowerCaseNameAndSavesInPlace_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("plain") << QByteArray("Projekt.PRJ");
+        QTest::newRow("Latin-1 name") << QByteArray("\xC4lter.PRJ");
+    }
+
     void loadShowsLowerCaseNameAndSavesInPlace()
     {
+        QFETCH(QByteArray, name);
         TestEnvironment env;
-        const QString path = env.writeFile(QStringLiteral("Projekt.PRJ"), QByteArray("Gr\xF6\xDF"
-                                                                                     "e\r\n"));
+        const auto cleanUp = qScopeGuard([&env] { FileTree::removeRawTree(QFile::encodeName(env.root())); });
+        const QByteArray raw = QFile::encodeName(env.root()) + '/' + name;
+        QVERIFY(FileTree::writeRaw(raw, QByteArray("Gr\xF6\xDF"
+                                                   "e\r\n")));
+        const QString path = NativeNames::decode(raw);
+        MsgBoxRecorder boxes;
         runEditor(path, [&path](TEditorForm *form) {
-            QCOMPARE(form->windowTitle(), QStringLiteral("Editor - ") + path.toLower());
+            QCOMPARE(form->windowTitle(), QStringLiteral("Editor - ") + NativeNames::forDisplay(path).toLower());
             QCOMPARE(form->editor()->toPlainText(), QStringLiteral("Größe"));
             QVERIFY(!child<QAction>(form, "MainMenu_Bearbeiten_Zeilenumbruch")->isChecked());
             QCOMPARE(form->editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
             form->editor()->appendPlainText(QStringLiteral("Äpfel"));
             child<QAction>(form, "MainMenu_Datei_Speichern")->trigger();
         });
-        QCOMPARE(FileBytes(path), QByteArray("Gr\xF6\xDF"
+        QCOMPARE(boxes.count(), 0);
+        QFile saved;
+        QVERIFY(FileSystem::openRegularFile(saved, path));
+        QCOMPARE(saved.readAll(), QByteArray("Gr\xF6\xDF"
                                              "e\r\n\xC4pfel\r\n"));
     }
 

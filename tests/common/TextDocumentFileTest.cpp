@@ -1,12 +1,19 @@
+#include "FileTreeFixture.h"
 #include "TestEnvironment.h"
 
 #include "FileBytes.h"
 #include "TestRegistry.h"
 #include "common/editor/TextDocumentFile.h"
+#include "platform/NativeNames.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
+#include <algorithm>
+
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(TextReadResult)
@@ -14,6 +21,29 @@ Q_DECLARE_METATYPE(TextReadResult)
 namespace {
 
 constexpr EditorLimits kLimits{1000, 4, 10};
+
+QByteArray rawContent(const QByteArray &path)
+{
+    QFile file;
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return "(unreadable)";
+    return file.readAll();
+}
+
+QList<QByteArray> rawNames(const QByteArray &folder)
+{
+    QList<QByteArray> names;
+    DIR *dir = ::opendir(folder.constData());
+    while (const dirent *entry = dir ? ::readdir(dir) : nullptr) {
+        if (entry->d_name[0] != '.')
+            names.append(entry->d_name);
+    }
+    if (dir)
+        ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 } // namespace
 
@@ -83,6 +113,47 @@ private slots:
     }
 
     // Files the editor must not take as text, or cannot save unchanged.
+    void namesThatAreNotUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("linkTo");
+        QTest::newRow("Latin-1 name") << QByteArray("dir") << QByteArray("latin\xe4.txt") << QByteArray();
+        QTest::newRow("Latin-1 folder") << QByteArray("ordner\xe4") << QByteArray("a.txt") << QByteArray();
+        QTest::newRow("link to a Latin-1 name")
+            << QByteArray("ordner\xe4") << QByteArray("link\xff") << QByteArray("ziel\xe4.txt");
+    }
+
+    // Opened and saved under the very bytes; a link is written through.
+    void namesThatAreNotUtf8()
+    {
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, linkTo);
+        TestEnvironment env;
+        const auto cleanUp = qScopeGuard([&env] { FileTree::removeRawTree(QFile::encodeName(env.root())); });
+        const QByteArray place = QFile::encodeName(env.root()) + '/' + folder;
+        ::mkdir(place.constData(), 0755);
+        const QByteArray written = place + '/' + (linkTo.isEmpty() ? name : linkTo);
+        QVERIFY(FileTree::writeRaw(written, "alt\n"));
+        if (!linkTo.isEmpty())
+            QCOMPARE(::symlink(linkTo.constData(), (place + '/' + name).constData()), 0);
+        const QList<QByteArray> before = rawNames(place);
+
+        const QString path = NativeNames::decode(place + '/' + name);
+        TextDocument document;
+        QCOMPARE(ReadTextDocument(path, document, EditorLimits()), TextReadResult::Read);
+        QCOMPARE(document.text, QStringLiteral("alt"));
+        document.text += QStringLiteral("neu");
+        QString reason;
+        QVERIFY2(SaveTextDocument(path, document, &reason), qPrintable(reason));
+        QCOMPARE(rawContent(written), QByteArray("altneu\n"));
+        QCOMPARE(rawNames(place), before);
+        struct stat entry;
+        QCOMPARE(::lstat((place + '/' + name).constData(), &entry), 0);
+        QCOMPARE(S_ISLNK(entry.st_mode), !linkTo.isEmpty());
+    }
+
     void whatIsRead_data()
     {
         QTest::addColumn<QByteArray>("bytes");

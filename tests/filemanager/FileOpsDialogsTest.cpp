@@ -14,17 +14,29 @@
 #include "filemanager/ops/TMsgOverrideFileForm.h"
 #include "filemanager/ops/TSelectGroupForm.h"
 #include "platform/FileOperations.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
+
+// Makes folder below root, named by its bytes; returns its path.
+QString makeRawFolder(const QString &root, const QByteArray &folder)
+{
+    const QByteArray path = QFile::encodeName(root) + '/' + folder;
+    ::mkdir(path.constData(), 0755);
+    return NativeNames::decode(path);
+}
 
 // Runs form through the seam: types the target, presses start and lets
 // onOverwrite answer the overwrite dialogs.
@@ -60,6 +72,7 @@ private slots:
     void makeFolder_data();
     void makeFolder();
     void propertiesOfMixedFiles();
+    void propertiesOfOneFile_data();
     void propertiesOfOneFile();
     void attributeBoxOneClick_data();
     void attributeBoxOneClick();
@@ -215,23 +228,29 @@ void FileOpsDialogsTest::deleteDialog()
 
 void FileOpsDialogsTest::makeFolder_data()
 {
+    QTest::addColumn<QByteArray>("parent");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("new") << "Neu Ördner" << true << "";
-    QTest::newRow("exists") << "there" << false << "Fehler: Verzeichnis existiert bereits...";
-    QTest::newRow("separator") << "a\\b" << false << "";
-    QTest::newRow("slash") << "a/b" << false << "";
+    QTest::newRow("new") << QByteArray("list") << "Neu Ördner" << true << "";
+    QTest::newRow("exists") << QByteArray("list") << "there" << false << "Fehler: Verzeichnis existiert bereits...";
+    QTest::newRow("separator") << QByteArray("list") << "a\\b" << false << "";
+    QTest::newRow("slash") << QByteArray("list") << "a/b" << false << "";
+    QTest::newRow("new in a Latin-1 folder") << QByteArray("list\xe4") << "Neu Ördner" << true << "";
+    QTest::newRow("exists in a Latin-1 folder")
+        << QByteArray("list\xe4") << "there" << false << "Fehler: Verzeichnis existiert bereits...";
 }
 
 void FileOpsDialogsTest::makeFolder()
 {
+    QFETCH(QByteArray, parent);
     QFETCH(QString, name);
     QFETCH(bool, accepted);
     QFETCH(QString, caption);
     TestEnvironment env;
-    const QString folder = env.makeFolder(QStringLiteral("list"));
-    env.makeFolder(QStringLiteral("list/there"));
+    const auto cleanUp = qScopeGuard([&env] { FileTree::removeRawTree(QFile::encodeName(env.root())); });
+    const QString folder = makeRawFolder(env.root(), parent);
+    makeRawFolder(env.root(), parent + "/there");
     const QStringList before = FileTree::listing(folder);
     MsgBoxRecorder recorder;
     if (!accepted)
@@ -243,8 +262,7 @@ void FileOpsDialogsTest::makeFolder()
     QCOMPARE(form.result() == QDialog::Accepted, accepted);
     if (accepted) {
         QCOMPARE(recorder.count(), 0);
-        QCOMPARE(form.createdFolder(), folder + QLatin1Char('/') + name);
-        QVERIFY(QFileInfo(form.createdFolder()).isDir());
+        QVERIFY(FileSystem::folderExists(folder + QLatin1Char('/') + name));
         return;
     }
     QCOMPARE(recorder.count(), 1);
@@ -288,22 +306,57 @@ void FileOpsDialogsTest::propertiesOfMixedFiles()
     QVERIFY(FileOperations::isReadOnly(folder + QStringLiteral("/ro.txt")));
 }
 
+void FileOpsDialogsTest::propertiesOfOneFile_data()
+{
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("linkTo");
+    QTest::addColumn<QString>("shownName");
+    QTest::addColumn<bool>("hidden");
+    QTest::newRow("hidden file") << QByteArray("list") << QByteArray(".Notes.txt") << QByteArray() << ".NOTES.TXT"
+                                 << true;
+    QTest::newRow("Latin-1 name") << QByteArray("list") << QByteArray("latin\xe4.txt") << QByteArray()
+                                  << "LATIN\uFFFD.TXT" << false;
+    QTest::newRow("Latin-1 folder and name")
+        << QByteArray("ordner\xe4") << QByteArray("\xc4rger\xff") << QByteArray() << "\uFFFDRGER\uFFFD" << false;
+    QTest::newRow("link between Latin-1 names")
+        << QByteArray("ordner\xe4") << QByteArray("verweis\xff") << QByteArray("ziel\xe4") << "VERWEIS\uFFFD" << false;
+}
+
+// The facts of the one file (a link's target), and the read-only box set on
+// it.
 void FileOpsDialogsTest::propertiesOfOneFile()
 {
+    QFETCH(QByteArray, folder);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, linkTo);
+    QFETCH(QString, shownName);
+    QFETCH(bool, hidden);
     TestEnvironment env;
-    const QString folder = env.makeFolder(QStringLiteral("list"));
-    FileTree::write(folder + QStringLiteral("/.Notes.txt"), "n");
-    TEigenschaftenForm form(folder, {QStringLiteral(".Notes.txt")});
+    const auto cleanUp = qScopeGuard([&env] { FileTree::removeRawTree(QFile::encodeName(env.root())); });
+    const QString place = makeRawFolder(env.root(), folder);
+    const QByteArray raw = NativeNames::encode(place) + '/' + (linkTo.isEmpty() ? name : linkTo);
+    QVERIFY(FileTree::writeRaw(raw, "n"));
+    if (!linkTo.isEmpty())
+        QCOMPARE(::symlink(linkTo.constData(), (NativeNames::encode(place) + '/' + name).constData()), 0);
+    struct stat facts;
+    QCOMPARE(::stat(raw.constData(), &facts), 0);
+    const QString modified =
+        QDateTime::fromSecsSinceEpoch(facts.st_mtime, Qt::UTC).toString(QStringLiteral("d.M.yyyy H:m:s"));
+
+    TEigenschaftenForm form(place, {NativeNames::decode(name)});
     form.fill();
     QVERIFY(child<QGroupBox>(&form, "GroupBox_Datei")->isVisibleTo(&form));
-    QCOMPARE(labelText(&form, "Label_DosDateiname"), QStringLiteral(".NOTES.TXT"));
-    const QString modified = QFileInfo(folder + QStringLiteral("/.Notes.txt"))
-                                 .lastModified()
-                                 .toUTC()
-                                 .toString(QStringLiteral("d.M.yyyy H:m:s"));
+    QCOMPARE(labelText(&form, "Label_DosDateiname"), shownName);
+    QCOMPARE(labelText(&form, "Label_Ort"), NativeNames::forDisplay(place));
     QCOMPARE(labelText(&form, "Label_Geaendert"), modified);
-    QCOMPARE(child<QCheckBox>(&form, "CheckBox_DA_Hidden")->checkState(), Qt::Checked);
-    QCOMPARE(child<QCheckBox>(&form, "CheckBox_DA_ReadOnly")->checkState(), Qt::Unchecked);
+    QVERIFY(!labelText(&form, "Label_Erstellt").isEmpty());
+    QCOMPARE(child<QCheckBox>(&form, "CheckBox_DA_Hidden")->checkState(), hidden ? Qt::Checked : Qt::Unchecked);
+    auto *readOnly = child<QCheckBox>(&form, "CheckBox_DA_ReadOnly");
+    QCOMPARE(readOnly->checkState(), Qt::Unchecked);
+    readOnly->click();
+    child(&form, "Button_Ok")->click();
+    QVERIFY(FileOperations::isReadOnly(NativeNames::decode(raw)));
 }
 
 void FileOpsDialogsTest::attributeBoxOneClick_data()

@@ -15,7 +15,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,14 +43,6 @@ void makeTree(const QString &root, const QString &outside)
     }
 }
 
-void writeRaw(const QByteArray &path, const QByteArray &bytes)
-{
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    QVERIFY(fd >= 0);
-    QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
-    ::close(fd);
-}
-
 // Every entry below root as its bytes, with the content of each file.
 QStringList rawListing(const QByteArray &root, const QByteArray &relative = {})
 {
@@ -78,18 +69,6 @@ QStringList rawListing(const QByteArray &root, const QByteArray &relative = {})
     ::closedir(dir);
     lines.sort();
     return lines;
-}
-
-int removeEntry(const char *path, const struct stat *, int, struct FTW *walk)
-{
-    return walk->level > 0 ? ::remove(path) : 0;
-}
-
-// Everything below root: the temporary folder cannot remove names Qt cannot
-// spell.
-void removeRawTree(const QByteArray &root)
-{
-    ::nftw(root.constData(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 } // namespace
@@ -150,13 +129,13 @@ void FileOpsTreeTest::namesThatAreNotUtf8()
 {
     QFETCH(QString, operation);
     TestEnvironment env;
-    const auto cleanUp = qScopeGuard([&env] { removeRawTree(QFile::encodeName(env.root())); });
+    const auto cleanUp = qScopeGuard([&env] { FileTree::removeRawTree(QFile::encodeName(env.root())); });
     const QString source = env.makeFolder(QStringLiteral("source"));
     const QByteArray root = QFile::encodeName(source);
     ::mkdir((root + "/ordner\xe4").constData(), 0755);
     ::mkdir((root + "/d").constData(), 0755);
     for (const char *name : {"/bad\xff\xfe name.txt", "/d/also\xff.bin", "/d/good.txt", "/ordner\xe4/inner.txt"})
-        writeRaw(root + name, name);
+        QVERIFY(FileTree::writeRaw(root + name, name));
     const QStringList before = rawListing(root);
 
     FileListModel model;

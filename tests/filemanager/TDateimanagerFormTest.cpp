@@ -2,7 +2,10 @@
 #include "common/ModalSeam.h"
 #include "filemanager/TFileList.h"
 #include "filemanager/ops/TEigenschaftenForm.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 
+#include "FileTreeFixture.h"
 #include "FindChild.h"
 #include "LauncherRecorder.h"
 #include "MsgBoxRecorder.h"
@@ -18,6 +21,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -68,6 +72,7 @@ private slots:
     void commandLineFollowsSelection();
     void openFolderItem();
     void renameInPlace();
+    void namesThatAreNotUtf8();
     void deleteNeedsSelection();
     void groupSelectionExtends();
     void toolsRunWithCommandLine();
@@ -247,6 +252,48 @@ void TDateimanagerFormTest::renameInPlace()
     QCOMPARE(model.data(a, Qt::DisplayRole).toString(), QStringLiteral("Neu.txt"));
     QVERIFY(QFile::exists(list() + QStringLiteral("Neu.txt")));
     QVERIFY(!QFile::exists(list() + QStringLiteral("a.txt")));
+}
+
+// Latin-1 names from old media: run from the command line and the list,
+// renamed in place, entered as a folder.
+void TDateimanagerFormTest::namesThatAreNotUtf8()
+{
+    const auto cleanUp = qScopeGuard([this] { FileTree::removeRawTree(QFile::encodeName(m_env->root())); });
+    const QByteArray raw = QFile::encodeName(list());
+    QVERIFY(FileTree::writeRaw(raw + "latin\xe4.txt", "abc"));
+    ::mkdir((raw + "ordner\xe4").constData(), 0755);
+    QVERIFY(FileTree::writeRaw(raw + "ordner\xe4/inner.txt", "x"));
+    const QString file = NativeNames::decode("latin\xe4.txt");
+    const QString folder = NativeNames::decode("ordner\xe4");
+    LauncherRecorder launcher;
+    MsgBoxRecorder boxes;
+    boxes.answer(MsgBox::ResultOk);
+    m_form->setStartCommandLine(list() + QStringLiteral("a.txt"));
+    m_form->becomeActive();
+    TFileList *files = m_form->fileList();
+    files->selectOnly(RowOf(*files, file));
+    QCOMPARE(comBox()->currentText(), list() + file);
+    child<QToolButton>(m_form, "Button_ComRun")->click();
+    emit files->itemActivated(files->currentRow());
+    QCOMPARE(launcher.count(), 2);
+    for (const Launcher::Request &request : launcher.requests()) {
+        QCOMPARE(request.file, file);
+        QCOMPARE(request.folder, list());
+    }
+
+    FileListModel &model = files->model();
+    QVERIFY(!model.setData(model.index(RowOf(*files, file), 0), QStringLiteral("a.txt"), Qt::EditRole));
+    QCOMPARE(boxes.last().text, QStringLiteral("Die Datei oder das Verzeichnis \"latin\uFFFD.txt\"\rkonnte nicht nach "
+                                               "\"a.txt\" umbenannt werden."));
+    QVERIFY(model.setData(model.index(RowOf(*files, file), 0), QStringLiteral("Lätin.txt"), Qt::EditRole));
+    QVERIFY(FileSystem::fileExists(list() + QStringLiteral("Lätin.txt")));
+    QVERIFY(!FileSystem::fileExists(list() + file));
+
+    files->selectOnly(RowOf(*files, folder));
+    emit files->itemActivated(files->currentRow());
+    QCOMPARE(model.directory(), list() + folder + QLatin1Char('/'));
+    QCOMPARE(RowOf(*files, QStringLiteral("inner.txt")), 0);
+    QCOMPARE(boxes.count(), 1);
 }
 
 void TDateimanagerFormTest::deleteNeedsSelection()

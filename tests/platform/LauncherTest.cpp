@@ -1,9 +1,13 @@
+#include "FileTreeFixture.h"
 #include "TestEnvironment.h"
 
+#include "FileBytes.h"
 #include "TestRegistry.h"
 #include "platform/Launcher.h"
+#include "platform/NativeNames.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -26,6 +30,9 @@ private slots:
     void documentWithoutOpenerHasNoAssociation();
     void openerExitCodes_data();
     void openerExitCodes();
+    void startsWithNamesAsBytes_data();
+    void startsWithNamesAsBytes();
+    void programThatCannotRun();
 
 private:
     TestEnvironment *m_env = nullptr;
@@ -136,6 +143,53 @@ void LauncherTest::openerExitCodes()
     m_env->writeFile(QStringLiteral("notes.txt"), "hello\n");
     Launcher::SystemHandler system;
     QCOMPARE(system.open({QStringLiteral("notes.txt"), QString(), m_env->root()}), result);
+}
+
+void LauncherTest::startsWithNamesAsBytes_data()
+{
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("program") << QByteArray("apps\xe4") << QByteArray("tool\xff") << QByteArray("#!/bin/sh\n");
+    QTest::newRow("document") << QByteArray("docs\xe4") << QByteArray("notes\xe4.txt") << QByteArray("text\n");
+}
+
+// Program and opener run for real and write down the folder they run in and
+// their first argument, which must arrive as the bytes on disk.
+void LauncherTest::startsWithNamesAsBytes()
+{
+    QFETCH(QByteArray, folder);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, content);
+    const auto cleanUp = qScopeGuard([this] { FileTree::removeRawTree(QFile::encodeName(m_env->root())); });
+    const QByteArray root = QFile::encodeName(m_env->root());
+    const QByteArray done = root + "/done";
+    const QByteArray report = "pwd -P > \"" + done + ".part\"; printf '%s' \"$1\" >> \"" + done + ".part\"; /bin/mv \""
+                              + done + ".part\" \"" + done + "\"\n";
+    QFile::setPermissions(m_env->writeFile(QStringLiteral("bin/xdg-open"), "#!/bin/sh\n" + report), kExecutable);
+    ::mkdir((root + '/' + folder).constData(), 0755);
+    const QByteArray path = root + '/' + folder + '/' + file;
+    QVERIFY(FileTree::writeRaw(path, content + report));
+    ::chmod(path.constData(), 0755);
+    const QString argument = NativeNames::decode("Gr\xfc\xdf!");
+
+    Launcher::SystemHandler system;
+    QCOMPARE(
+        system.open({NativeNames::decode(file), QLatin1Char(' ') + argument, NativeNames::decode(root + '/' + folder)}),
+        int(Launcher::Started));
+    QTRY_VERIFY(QFile::exists(QFile::decodeName(done)));
+    const QByteArray expected = root + '/' + folder + '\n' + (content.startsWith("#!") ? "Gr\xfc\xdf!" : path);
+    QCOMPARE(FileBytes(QFile::decodeName(done)), expected);
+}
+
+// The kernel refuses the interpreter only once the program is started.
+void LauncherTest::programThatCannotRun()
+{
+    const QString file = m_env->writeFile(QStringLiteral("apps/tool"), "#!/no/such/shell\n");
+    QFile::setPermissions(file, kExecutable);
+    Launcher::SystemHandler system;
+    QCOMPARE(system.open({QStringLiteral("tool"), QString(), m_env->path(QStringLiteral("apps"))}),
+             int(Launcher::BadExecutable));
 }
 
 BREKKO_TEST_MAIN(LauncherTest)

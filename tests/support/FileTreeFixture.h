@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // Sample folder trees for the file operation tests, a listing that compares
 // two trees.
@@ -44,6 +47,28 @@ inline void makeSample(const QString &root, const QString &outside)
     QFile::link(QStringLiteral("plain.txt"), root + QStringLiteral("/link-to-file"));
     QFile::link(outside, root + QStringLiteral("/sub/link-to-folder"));
     QFile::link(QStringLiteral("nowhere"), root + QStringLiteral("/dangling"));
+}
+
+// A file named by its bytes, for names that are not UTF-8.
+inline bool writeRaw(const QByteArray &path, const QByteArray &bytes)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == ssize_t(bytes.size());
+    return ::close(fd) == 0 && written;
+}
+
+inline int removeEntry(const char *path, const struct stat *, int, struct FTW *walk)
+{
+    return walk->level > 0 ? ::remove(path) : 0;
+}
+
+// Everything below root: the temporary folder cannot remove names Qt cannot
+// spell.
+inline void removeRawTree(const QByteArray &root)
+{
+    ::nftw(root.constData(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 // Every path below root, relative, hidden files and links included, sorted.

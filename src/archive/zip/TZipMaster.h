@@ -41,7 +41,6 @@ public:
 
     // Setting the name re-reads the directory; throws ZipDirectoryError.
     void setZipFilename(const QString &fileName);
-    QString zipFilename() const { return m_zipFilename; }
     void ReadDirectory();
 
     // At most 80 characters are kept.
@@ -49,14 +48,12 @@ public:
     QString password() const { return m_password; }
 
     void setDLLDirectory(const QString &folder);
-    QString dllDirectory() const { return m_dllDirectory; }
 
     const QList<ZipDirEntry> &DirEntries() const { return m_entries; }
     int Count() const { return static_cast<int>(m_entries.size()); }
     int SuccessCount() const { return m_successCount; }
     // The last run found no usable target folder and extracted nothing.
     bool targetFailed() const { return m_targetFailed; }
-    bool isBusy() const { return m_busy; }
 
     // The process-wide module handle.
     bool Load();

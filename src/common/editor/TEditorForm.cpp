@@ -14,6 +14,7 @@
 #include "common/SaveFailure.h"
 #include "components/DrawnIcons.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 #include "platform/SafeSave.h"
 #include "platform/SystemInfo.h"
 
@@ -36,10 +37,22 @@ namespace {
 
 const QString kFilter = QStringLiteral("Alle Dateien [*.*]|*.*|Textdateien [*.txt]|*.txt");
 
+QString captionFor(const QString &fileName)
+{
+    return QStringLiteral("Editor - ") + NativeNames::forDisplay(fileName).toLower();
+}
+
+qint64 sizeOf(const QString &fileName)
+{
+    QFile file;
+    return FileSystem::openRegularFile(file, fileName) ? file.size() : 0;
+}
+
 void showNotFound(const QString &fileName)
 {
     ShowMsgBox(QStringLiteral("Fehler: Datei nicht gefunden..."),
-               QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.").arg(fileName.toLower()),
+               QStringLiteral("Die angegebene Datei\r\"%1\"\rkonnte nicht gefunden werden.")
+                   .arg(NativeNames::forDisplay(fileName).toLower()),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80800);
 }
 
@@ -51,12 +64,12 @@ void showTooLarge(const QString &fileName, TextReadResult result, const EditorLi
     else if (result == TextReadResult::LineTooLong)
         reason = QStringLiteral("hat eine Zeile mit mehr als %1 Zeichen").arg(FormatThousands(limits.lineLength));
     else
-        reason = QStringLiteral("ist %1 Bytes groß").arg(FormatThousands(QFileInfo(fileName).size()));
+        reason = QStringLiteral("ist %1 Bytes groß").arg(FormatThousands(sizeOf(fileName)));
     ShowMsgBox(QStringLiteral("Fehler: Datei zu groß..."),
                QStringLiteral("Die Datei\r\"%1\"\r%2 und ist damit zu groß für den Editor.\rEr öffnet Dateien bis "
                               "%3 Bytes, %4 Zeilen und %5 Zeichen je Zeile.")
-                   .arg(fileName, reason, FormatThousands(limits.bytes), FormatThousands(limits.lines),
-                        FormatThousands(limits.lineLength)),
+                   .arg(NativeNames::forDisplay(fileName), reason, FormatThousands(limits.bytes),
+                        FormatThousands(limits.lines), FormatThousands(limits.lineLength)),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80820);
 }
 
@@ -65,7 +78,7 @@ void showBinary(const QString &fileName)
     ShowMsgBox(QStringLiteral("Fehler: Keine Textdatei..."),
                QStringLiteral("Die Datei\r\"%1\"\renthält Binärdaten und ist keine Textdatei.\r"
                               "Der Editor öffnet sie nicht.")
-                   .arg(fileName),
+                   .arg(NativeNames::forDisplay(fileName)),
                MsgBox::Error, MsgBox::ErrorBeep, MsgBox::Ok, 80830);
 }
 
@@ -74,7 +87,7 @@ void showReadOnly(const QString &fileName)
     ShowMsgBox(QStringLiteral("Warnung: Datei nur zum Lesen geöffnet..."),
                QStringLiteral("Die Datei\r\"%1\"\renthält Zeichen oder Bytes, die der Editor nicht unverändert "
                               "speichern kann.\rSie wird nur zum Lesen geöffnet; Speichern ist gesperrt.")
-                   .arg(fileName),
+                   .arg(NativeNames::forDisplay(fileName)),
                MsgBox::Warning, MsgBox::ExclamationBeep, MsgBox::Ok, 80840);
 }
 
@@ -83,7 +96,7 @@ bool askOverwriteChanged(const QString &fileName)
     return ShowMsgBox(QStringLiteral("Warnung: Datei wurde geändert..."),
                       QStringLiteral("Die Datei wurde geändert, seit der Editor sie geöffnet hat:\r\"%1\"\r"
                                      "Soll sie trotzdem mit dem Text des Editors überschrieben werden ?")
-                          .arg(fileName),
+                          .arg(NativeNames::forDisplay(fileName)),
                       MsgBox::Question, MsgBox::QuestionBeep, MsgBox::Yes | MsgBox::No | MsgBox::Help, 80850,
                       MsgBox::ResultNo)
            == MsgBox::ResultYes;
@@ -247,8 +260,7 @@ void TEditorForm::activate()
 
 void TEditorForm::setCaption()
 {
-    setWindowTitle(m_fileName.isEmpty() ? QStringLiteral("Editor")
-                                        : QStringLiteral("Editor - ") + m_fileName.toLower());
+    setWindowTitle(m_fileName.isEmpty() ? QStringLiteral("Editor") : captionFor(m_fileName));
 }
 
 bool TEditorForm::LoadFile(const QString &fileName)
@@ -270,7 +282,7 @@ bool TEditorForm::LoadFile(const QString &fileName)
     m_document = std::move(document);
     m_documentFile = fileName;
     m_edit->setPlainText(m_document.text);
-    setWindowTitle(QStringLiteral("Editor - ") + fileName.toLower());
+    setWindowTitle(captionFor(fileName));
     setReadOnly(result == TextReadResult::ReadOnly);
     if (isReadOnly()) {
         NormalCursor normal;
@@ -316,11 +328,11 @@ bool TEditorForm::SaveFile(const QString &fileName)
     QString reason;
     if (!SaveTextDocument(fileName, m_document, &reason)) {
         NormalCursor normal;
-        ShowSaveFailure(fileName, reason);
+        ShowSaveFailure(NativeNames::forDisplay(fileName), reason);
         return false;
     }
     m_documentFile = fileName;
-    setWindowTitle(QStringLiteral("Editor - ") + fileName.toLower());
+    setWindowTitle(captionFor(fileName));
     return true;
 }
 

@@ -4,7 +4,6 @@
 #include "platform/TextFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -69,8 +68,6 @@ bool EditorCanHold(QStringView text)
 
 TextReadResult ReadTextDocument(const QString &fileName, TextDocument &document, const EditorLimits &limits)
 {
-    if (!QFileInfo(fileName).isFile())
-        return TextReadResult::NotFound;
     QFile file;
     if (!FileSystem::openRegularFile(file, fileName))
         return TextReadResult::NotFound;

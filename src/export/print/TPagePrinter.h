@@ -39,7 +39,6 @@ public:
     int zoom() const { return m_zoom; }
     void setZoom(int percent);
     // 0 top left, 1 top centred, 2 centred.
-    int zoomLocation() const { return m_zoomLocation; }
     void setZoomLocation(int location);
     bool autoScroll() const { return m_autoScroll; }
     void setAutoScroll(bool on);
@@ -87,7 +86,6 @@ public:
     QString fileName() const { return m_fileName; }
     bool setFileName(const QString &fileName);
     bool printing() const { return m_printing; }
-    QString progressMessage() const { return m_progressMessage; }
     void setProgressMessage(const QString &text) { m_progressMessage = text; }
 
     // The printer used for paper size and printing; its settings may be

@@ -3,8 +3,8 @@
 #include "common/MsgBox.h"
 #include "filemanager/ops/FolderEntries.h"
 #include "platform/FileOperations.h"
-
-#include <QFileInfo>
+#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ Qt::CheckState stateOf(qint64 having, qint64 total)
 FolderEntry SelectedEntry(const QString &folder, const QString &name)
 {
     const FolderEntry entry = EntryAt(folder, name);
-    const QString target = entry.link ? QFileInfo(entry.path).canonicalFilePath() : QString();
+    const QString target = entry.link ? FileSystem::canonicalPath(entry.path) : QString();
     if (target.isEmpty())
         return entry;
     const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
@@ -94,7 +94,7 @@ AttributeAnswer MsgBoxAttributeQuestions::askFailed(const QString &attribute, co
 {
     const QChar cr = QLatin1Char('\r');
     const QString text = QStringLiteral("Das Dateiattribut \"") + attribute + QStringLiteral("\" konnte bei der Datei")
-                         + cr + QStringLiteral("\"") + file + QStringLiteral("\"") + cr
+                         + cr + QStringLiteral("\"") + NativeNames::forDisplay(file) + QStringLiteral("\"") + cr
                          + QStringLiteral("nicht gesetzt werden.") + cr + QStringLiteral("Wie weiterverfahren ?");
     const int answer = ShowMsgBox(
         QStringLiteral("Dateifehler: Dateizugriff fehlgeschlagen..."), text, MsgBox::Question, MsgBox::QuestionBeep,

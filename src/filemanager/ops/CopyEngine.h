@@ -34,8 +34,6 @@ public:
     // Asks to stop; the user is asked to confirm the next time events have
     // run, and the run ends there once confirmed.
     void requestAbort() { m_abortRequested = true; }
-    // False once "overwrite all" was answered.
-    bool askingOverwrite() const { return m_options.askOverwrite; }
     qint64 bytesDone() const { return m_bytesDone; }
 
     // Called with source and target before each file.

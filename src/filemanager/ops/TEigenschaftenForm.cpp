@@ -5,11 +5,13 @@
 #include "common/FileUtils.h"
 #include "components/Gauge.h"
 #include "filemanager/ops/FolderEntries.h"
+#include "platform/DirectoryListing.h"
 #include "platform/FileOperations.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,12 +38,14 @@ QCheckBox *attributeBox(QWidget *parent, const QString &text, const char *name)
 // Folders as the list shows them: a link to a folder is one.
 bool ListedAsFolder(const QString &path)
 {
-    return QFileInfo(path).isDir();
+    return FileSystem::folderExists(path);
 }
 
-QString stampText(const QDateTime &stamp)
+QString stampText(qint64 msecsSinceEpoch)
 {
-    return stamp.isValid() ? stamp.toUTC().toString(QStringLiteral("d.M.yyyy H:m:s")) : QString();
+    if (msecsSinceEpoch < 0)
+        return {};
+    return QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, Qt::UTC).toString(QStringLiteral("d.M.yyyy H:m:s"));
 }
 
 } // namespace
@@ -128,7 +132,7 @@ void TEigenschaftenForm::fill()
         return;
     m_filled = true;
     m_count->setText(FormatThousands(m_names.size()) + QStringLiteral(" Objekte markiert."));
-    m_place->setText(m_folder);
+    m_place->setText(NativeNames::forDisplay(m_folder));
     repaint();
     {
         BusyCursor busy;
@@ -172,12 +176,12 @@ QString TEigenschaftenForm::typeText() const
 
 void TEigenschaftenForm::fillFileGroup(const QString &path)
 {
-    const QFileInfo info(path);
-    m_dosName->setText(info.fileName().toUpper());
-    const QDateTime born = info.birthTime();
-    m_created->setText(stampText(born.isValid() ? born : info.metadataChangeTime()));
-    m_modified->setText(stampText(info.lastModified()));
-    m_accessed->setText(stampText(info.lastRead()));
+    DirectoryListing::Item facts;
+    DirectoryListing::query(path, facts);
+    m_dosName->setText(NativeNames::forDisplay(facts.name).toUpper());
+    m_created->setText(stampText(facts.createdMs >= 0 ? facts.createdMs : facts.changedMs));
+    m_modified->setText(stampText(facts.modifiedMs));
+    m_accessed->setText(stampText(facts.accessedMs));
     m_fileGroup->show();
 }
 

@@ -4,9 +4,10 @@
 #include "common/FileUtils.h"
 #include "common/MsgBox.h"
 #include "filemanager/ops/FolderEntries.h"
+#include "platform/FileOperations.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,13 +51,13 @@ void TMkDirForm::Button_Erstellen_OnClick()
     const QChar cr = QLatin1Char('\r');
     if (FileSystem::folderExists(path)) {
         ShowMsgBox(QStringLiteral("Fehler: Verzeichnis existiert bereits..."),
-                   QStringLiteral("Verzeichnis \"") + path + QStringLiteral("\"") + cr
+                   QStringLiteral("Verzeichnis \"") + NativeNames::forDisplay(path) + QStringLiteral("\"") + cr
                        + QStringLiteral("exiert bereits und kann deshalb auch nicht neu erstellt werden."),
                    MsgBox::Information, MsgBox::InformationBeep, MsgBox::Ok | MsgBox::Help, 30360);
         refocus();
         return;
     }
-    if (!QDir().mkpath(path) || !FileSystem::folderExists(path)) {
+    if (!FileOperations::makeFolders(path)) {
         ShowMsgBox(QStringLiteral("Fehler: Verzeichnis konnte nicht erstellt werden..."),
                    QStringLiteral("Das Verzeichnis \"") + name + QStringLiteral("\"") + cr
                        + QStringLiteral("konnte nicht erstellt werden."),
@@ -64,6 +65,5 @@ void TMkDirForm::Button_Erstellen_OnClick()
         refocus();
         return;
     }
-    m_created = path;
     accept();
 }

@@ -15,14 +15,10 @@ public:
 
     explicit TMkDirForm(const QString &folder, QWidget *parent = nullptr);
 
-    // The folder made; empty before.
-    QString createdFolder() const { return m_created; }
-
 private:
     void Button_Erstellen_OnClick();
     void refocus();
 
     QString m_folder;
-    QString m_created;
     QLineEdit *m_name = nullptr;
 };
