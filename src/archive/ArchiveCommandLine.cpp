@@ -4,6 +4,9 @@
 #include "archive/rar/RarCommandLine.h"
 #include "archive/safety/ExtractionTarget.h"
 #include "archive/zip/ZipCommandLine.h"
+#include "platform/FileOperations.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +36,7 @@ bool archiveReadable(const QString &archive, QTextStream &err)
     QFile file;
     if (OpenArchiveFile(file, archive))
         return true;
-    if (!QFileInfo::exists(archive))
+    if (!FileSystem::exists(archive))
         err << oneLine(QStringLiteral("Die angegebene Datei \"") + archive
                        + QStringLiteral("\" konnte\rnicht gefunden werden."))
             << '\n';
@@ -45,8 +48,8 @@ bool archiveReadable(const QString &archive, QTextStream &err)
 // The target is made when missing and must be a folder the process can enter.
 bool targetUsable(const QString &target, QTextStream &err)
 {
-    if (QDir().mkpath(target)) {
-        const int fd = ExtractionTarget::openFolder(QFile::encodeName(target).constData());
+    if (FileOperations::makeFolders(target)) {
+        const int fd = ExtractionTarget::openFolder(NativeNames::encode(target).constData());
         if (fd >= 0) {
             ::close(fd);
             return true;
@@ -54,7 +57,7 @@ bool targetUsable(const QString &target, QTextStream &err)
     }
     err << oneLine(QStringLiteral("Das angegebene Zielverzeichnis konnte nicht erstellt werden.\r"
                                   "Das entpacken des Archivbinhaltes ist somit nicht möglich."))
-        << " (" << target << ")\n";
+        << " (" << NativeNames::forDisplay(target) << ")\n";
     return false;
 }
 

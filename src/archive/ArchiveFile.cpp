@@ -1,6 +1,7 @@
 #include "archive/ArchiveFile.h"
 
 #include "archive/safety/RegularFile.h"
+#include "platform/NativeNames.h"
 
 #include <QFile>
 
@@ -8,7 +9,7 @@
 
 bool OpenArchiveFile(QFile &file, const QString &fileName)
 {
-    const int fd = OpenRegularFile(QFile::encodeName(fileName).constData());
+    const int fd = OpenRegularFile(NativeNames::encode(fileName).constData());
     if (fd < 0)
         return false;
     if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))

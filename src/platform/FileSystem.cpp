@@ -33,6 +33,12 @@ bool folderExists(const QString &path)
     return statPath(path, info) && S_ISDIR(info.st_mode);
 }
 
+bool exists(const QString &path)
+{
+    struct stat info;
+    return statPath(path, info);
+}
+
 bool namesEqual(const QString &a, const QString &b)
 {
     return a.compare(b, nameCase) == 0;

@@ -12,6 +12,8 @@ namespace FileSystem {
 // A file exists when it is not a folder (links are followed).
 bool fileExists(const QString &path);
 bool folderExists(const QString &path);
+// Anything of that name, a folder included.
+bool exists(const QString &path);
 
 // Linux names are case-sensitive.
 constexpr Qt::CaseSensitivity nameCase = Qt::CaseSensitive;

@@ -4,6 +4,7 @@
 #include "common/FileUtils.h"
 #include "common/MsgBox.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 #include "platform/SafeSave.h"
 #include "platform/TextFile.h"
 #include "platform/Volumes.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -182,7 +185,8 @@ void tell(const QString &caption, const QString &text, int helpContext)
 
 bool isReadOnly(const QString &fileName)
 {
-    return !(QFile::permissions(fileName) & QFileDevice::WriteOwner);
+    struct stat info;
+    return ::stat(NativeNames::encode(fileName).constData(), &info) == 0 && !(info.st_mode & S_IWUSR);
 }
 
 enum class Backup { NotMade, Made, Refused };
@@ -197,7 +201,7 @@ Backup makeBackup(const QString &fileName, const SaveOptions &options)
     if (FileSystem::namesEqual(QFileInfo(backup).absoluteFilePath(), QFileInfo(fileName).absoluteFilePath()))
         return Backup::NotMade;
     QString cause;
-    if (QFileInfo::exists(backup) && (isReadOnly(backup) || QFileInfo(backup).isDir())) {
+    if (FileSystem::exists(backup) && (isReadOnly(backup) || FileSystem::folderExists(backup))) {
         cause = QStringLiteral("Eine Datei gleichen Namens wie der Sicherungskopiedatei zugewiesen werden sollte,\r"
                                "existiert bereits und konnte nicht gelöscht werden.");
     } else if (!FileSystem::makeBackupCopy(fileName, backup)) {
@@ -241,7 +245,7 @@ void reportWriteFailure(const QString &fileName, const SaveOptions &options, Bac
 void reportCannotCreate(const QString &fileName)
 {
     const QString text =
-        QFileInfo::exists(fileName)
+        FileSystem::exists(fileName)
             ? QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht geöffnet und überschrieben werden.")
             : QStringLiteral("Die angegebene Datei \r\"%1\"\rkonnte nicht erstellt werden.");
     tell(QStringLiteral("Fehler: Kann Projekt nicht speichern..."), text.arg(fileName), 80240);
@@ -282,7 +286,7 @@ bool SaveProjectFile(const Project &project, const QString &fileName, const Save
 
     SafeSave file(fileName);
     const QString target = file.target();
-    const bool keptReadOnly = backup != Backup::Made && QFileInfo::exists(target) && isReadOnly(target);
+    const bool keptReadOnly = backup != Backup::Made && FileSystem::exists(target) && isReadOnly(target);
     if (keptReadOnly || !file.open()) {
         reportCannotCreate(fileName);
         return false;

@@ -11,8 +11,10 @@
 #include "archive/safety/EntryPath.h"
 #include "archive/zip/TZipMaster.h"
 #include "common/AppContext.h"
+#include "platform/NativeNames.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -95,6 +97,8 @@ private slots:
     void unenterableTargetExtractsNothing();
     void extractsOntoAMediumWithoutLinks_data();
     void extractsOntoAMediumWithoutLinks();
+    void namesThatAreNotUtf8_data();
+    void namesThatAreNotUtf8();
 
 private:
     QTemporaryDir m_dir;
@@ -310,6 +314,33 @@ void ExtractionSafetyTest::extractsOntoAMediumWithoutLinks()
     QCOMPARE(FileTree::paths(medium.path()), (QStringList{"a.txt", "sub", "sub/b.bin"}));
     QCOMPARE(FileBytes(medium.path(QStringLiteral("a.txt"))), QByteArray("neu"));
     QCOMPARE(FileBytes(medium.path(QStringLiteral("sub/b.bin"))), data);
+}
+
+void ExtractionSafetyTest::namesThatAreNotUtf8_data()
+{
+    extractsOntoAMediumWithoutLinks_data();
+}
+
+// An archive and a target folder whose names hold Latin-1 bytes.
+void ExtractionSafetyTest::namesThatAreNotUtf8()
+{
+    QFETCH(bool, rar);
+    const QByteArray folder = NativeNames::encode(m_dir.path()) + "/alt\xe4";
+    const auto cleanUp = qScopeGuard([&] {
+        FileTree::removeRawTree(folder);
+        ::rmdir(folder.constData());
+    });
+    QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+    const QString plain = m_dir.filePath(rar ? QStringLiteral("plain.rar") : QStringLiteral("plain.zip"));
+    QVERIFY(writeArchive(plain, rar, {{"a.txt", "inhalt"}}));
+    const QByteArray archive = folder + (rar ? "/k\xe4.rar" : "/k\xe4.zip");
+    QCOMPARE(::rename(QFile::encodeName(plain).constData(), archive.constData()), 0);
+    const QString target = NativeNames::decode(folder + "/ziel\xe4");
+    AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
+    QString error;
+    QVERIFY2(runCommand({QStringLiteral("--test"), NativeNames::decode(archive)}, &error) == 0, qPrintable(error));
+    QCOMPARE(runCommand({QStringLiteral("--extract"), NativeNames::decode(archive), target}, &error), 0);
+    QCOMPARE(FileBytes(target + QStringLiteral("/a.txt")), QByteArray("inhalt"));
 }
 
 BREKKO_TEST_MAIN(ExtractionSafetyTest)

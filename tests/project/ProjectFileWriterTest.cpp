@@ -4,8 +4,10 @@
 #include "TestEnvironment.h"
 
 #include "FileBytes.h"
+#include "FileTreeFixture.h"
 #include "TestRegistry.h"
 #include "common/FileUtils.h"
+#include "platform/NativeNames.h"
 #include "platform/SafeSave.h"
 #include "platform/TextFile.h"
 #include "project/ProjectFile.h"
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -153,23 +156,28 @@ void ProjectFileWriterTest::valuesStayOnTheirLine()
 
 void ProjectFileWriterTest::backups_data()
 {
+    QTest::addColumn<QByteArray>("stem");
     QTest::addColumn<QByteArray>("old");
     QTest::addColumn<bool>("readOnlyBackup");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<QByteArray>("backupAfter");
 
-    QTest::newRow("old project becomes the backup") << kOld << false << 0 << true << kOld;
+    QTest::newRow("old project becomes the backup") << QByteArray("a.b") << kOld << false << 0 << true << kOld;
     QTest::newRow("old file that is no project is overwritten")
-        << QByteArray("notes") << false << 0 << true << QByteArray("previous backup");
+        << QByteArray("a.b") << QByteArray("notes") << false << 0 << true << QByteArray("previous backup");
     QTest::newRow("read-only backup, answer No")
-        << kOld << true << int(MsgBox::ResultNo) << false << QByteArray("previous backup");
+        << QByteArray("a.b") << kOld << true << int(MsgBox::ResultNo) << false << QByteArray("previous backup");
     QTest::newRow("read-only backup, answer Yes")
-        << kOld << true << int(MsgBox::ResultYes) << true << QByteArray("previous backup");
+        << QByteArray("a.b") << kOld << true << int(MsgBox::ResultYes) << true << QByteArray("previous backup");
+    QTest::newRow("latin-1 name") << QByteArray("k\xe4") << kOld << false << 0 << true << kOld;
+    QTest::newRow("latin-1 name, read-only backup")
+        << QByteArray("k\xe4") << kOld << true << int(MsgBox::ResultYes) << true << QByteArray("previous backup");
 }
 
 void ProjectFileWriterTest::backups()
 {
+    QFETCH(QByteArray, stem);
     QFETCH(QByteArray, old);
     QFETCH(bool, readOnlyBackup);
     QFETCH(int, answer);
@@ -177,10 +185,14 @@ void ProjectFileWriterTest::backups()
     QFETCH(QByteArray, backupAfter);
     TestEnvironment env;
     MsgBoxRecorder boxes;
-    const QString file = env.writeFile(QStringLiteral("a.b.prj"), old);
-    const QString backup = env.writeFile(QStringLiteral("a.b.bak"), "previous backup");
+    const QByteArray folder = NativeNames::encode(env.root()) + '/';
+    const auto cleanUp = qScopeGuard([&] { FileTree::removeRawTree(folder); });
+    QVERIFY(FileTree::writeRaw(folder + stem + ".prj", old));
+    QVERIFY(FileTree::writeRaw(folder + stem + ".bak", "previous backup"));
+    const QString file = NativeNames::decode(folder + stem + ".prj");
+    const QString backup = NativeNames::decode(folder + stem + ".bak");
     if (readOnlyBackup)
-        QFile::setPermissions(backup, QFileDevice::ReadOwner);
+        ::chmod((folder + stem + ".bak").constData(), 0400);
     if (answer)
         boxes.answer(answer);
 

@@ -1,5 +1,7 @@
 #include "archive/rar/TRAR.h"
 
+#include "platform/NativeNames.h"
+
 namespace {
 
 constexpr int CommentBufferSize = 65535;
@@ -125,7 +127,7 @@ void TRAR::reportComment(const RAROpenArchiveData &data)
 
 RarHandle TRAR::open(unsigned mode, int &result)
 {
-    const QByteArray name = ArchiveName.toUtf8();
+    const QByteArray name = NativeNames::encode(ArchiveName);
     RAROpenArchiveData data{};
     data.ArcName = const_cast<char *>(name.constData());
     data.OpenMode = mode;
@@ -220,7 +222,7 @@ bool TRAR::walk(bool extracting)
     // Always installed: it also ends an entry at once when Stop is set.
     RARSetProcessDataProc(handle, processData);
     RARSetOverwrite(handle, Overwrite);
-    QByteArray destination = TargetDir.toUtf8();
+    QByteArray destination = NativeNames::encode(TargetDir);
     const auto &before = extracting ? OnExtracting : OnTesting;
     const auto &after = extracting ? OnExtract : OnTested;
 

@@ -9,6 +9,7 @@
 #include "common/ModalSeam.h"
 #include "common/MsgBox.h"
 #include "components/SortGrid.h"
+#include "platform/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -183,7 +184,7 @@ void TUnrarForm::FormActivate()
     m_activated = true;
     const QString archive = Label_RarFile->text();
     // Anything but a file (a pipe, a folder) gets the layer's open error.
-    if (archive.isEmpty() || !QFileInfo::exists(archive)) {
+    if (archive.isEmpty() || !FileSystem::exists(archive)) {
         Label_RarFile->setStyleSheet(QStringLiteral("color: red;"));
         Label_RarFile->setText(QStringLiteral("Fehler: Datei nicht gefunden..."));
         return;

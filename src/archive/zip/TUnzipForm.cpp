@@ -10,6 +10,7 @@
 #include "common/MsgBox.h"
 #include "common/OperationObserver.h"
 #include "components/SortGrid.h"
+#include "platform/FileSystem.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -189,7 +190,7 @@ void TUnzipForm::FormActivate()
         return;
     m_activated = true;
     const QString name = m_zipFile->text();
-    if (name.isEmpty() || !QFileInfo::exists(name)) {
+    if (name.isEmpty() || !FileSystem::exists(name)) {
         showError(QStringLiteral("Fehler: Datei nicht gefunden..."),
                   QStringLiteral("Die angegebene Datei \"") + name
                       + QStringLiteral("\" konnte\rnicht gefunden werden."),

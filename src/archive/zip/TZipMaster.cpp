@@ -3,6 +3,8 @@
 #include "archive/safety/ExtractionTarget.h"
 #include "archive/zip/UnzipRecords.h"
 #include "common/MsgBox.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,7 +75,7 @@ void TZipMaster::setZipFilename(const QString &fileName)
 void TZipMaster::ReadDirectory()
 {
     m_entries.clear();
-    if (!m_zipFilename.isEmpty() && QFileInfo::exists(m_zipFilename))
+    if (!m_zipFilename.isEmpty() && FileSystem::exists(m_zipFilename))
         m_entries = ReadZipDirectory(m_zipFilename);
     if (OnDirUpdate)
         OnDirUpdate();
@@ -137,7 +139,7 @@ void TZipMaster::RunLibrary()
 {
     m_successCount = 0;
     m_targetFailed = false;
-    if (m_zipFilename.isEmpty() || !QFileInfo(m_zipFilename).isFile()) {
+    if (m_zipFilename.isEmpty() || !FileSystem::fileExists(m_zipFilename)) {
         showInformation(QStringLiteral("Error - no zip file specified"));
         return;
     }
@@ -162,7 +164,7 @@ void TZipMaster::callModule()
     int targetFolder = -1;
     if (!(ExtrOptions & ExtrTest)) {
         const QString folder = ExtrBaseDir.isEmpty() ? QStringLiteral(".") : ExtrBaseDir;
-        targetFolder = ExtractionTarget::openFolder(QFile::encodeName(folder).constData());
+        targetFolder = ExtractionTarget::openFolder(NativeNames::encode(folder).constData());
         if (targetFolder < 0) {
             m_targetFailed = true;
             FSpecArgs.clear();
@@ -180,7 +182,7 @@ void TZipMaster::callModule()
     }
     for (const QByteArray &name : wholeNames)
         fullNames.push_back(name.constData());
-    const QByteArray archivePath = QFile::encodeName(QFileInfo(m_zipFilename).absoluteFilePath());
+    const QByteArray archivePath = NativeNames::encode(QFileInfo(m_zipFilename).absoluteFilePath());
     UnzCommandRecord command{};
     command.windowHandle = OwnerWindow;
     command.caller = this;
