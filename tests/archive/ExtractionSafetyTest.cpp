@@ -99,6 +99,8 @@ private slots:
     void extractsOntoAMediumWithoutLinks();
     void namesThatAreNotUtf8_data();
     void namesThatAreNotUtf8();
+    void refusalsNameTheArchiveAsSpelt_data();
+    void refusalsNameTheArchiveAsSpelt();
 
 private:
     QTemporaryDir m_dir;
@@ -341,6 +343,31 @@ void ExtractionSafetyTest::namesThatAreNotUtf8()
     QVERIFY2(runCommand({QStringLiteral("--test"), NativeNames::decode(archive)}, &error) == 0, qPrintable(error));
     QCOMPARE(runCommand({QStringLiteral("--extract"), NativeNames::decode(archive), target}, &error), 0);
     QCOMPARE(FileBytes(target + QStringLiteral("/a.txt")), QByteArray("inhalt"));
+}
+
+void ExtractionSafetyTest::refusalsNameTheArchiveAsSpelt_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("missing") << "--list"
+                             << "Fehlt/Archiv.ZIP" << QByteArray();
+    QTest::newRow("not an archive") << "--test"
+                                    << "Notizen.Zip" << QByteArray("Keine Zip-Datei");
+}
+
+void ExtractionSafetyTest::refusalsNameTheArchiveAsSpelt()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    const QString archive = m_dir.filePath(name);
+    if (!content.isEmpty())
+        FileTree::write(archive, content);
+    AppContext::setProgramDirectory(QStringLiteral(BREKKO_UNZIP_DIR "/"));
+    QString error;
+    QCOMPARE(runCommand({mode, archive}, &error), 2);
+    QVERIFY2(error.contains(QLatin1Char('"') + archive + QLatin1Char('"')), qPrintable(error));
 }
 
 BREKKO_TEST_MAIN(ExtractionSafetyTest)
