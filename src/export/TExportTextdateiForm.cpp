@@ -242,9 +242,11 @@ void TExportTextdateiForm::fillTextPage()
 
 // The page takes the text in pieces as it is composed, so that a large
 // project's text is never held twice; what was inserted cannot be undone.
+// What the document frees as its tables grow is given back after each
+// piece, so that their old copies do not pile up in the heap.
 void TExportTextdateiForm::fillText()
 {
-    constexpr qsizetype kPiece = 1 << 20;
+    constexpr qsizetype kPiece = 1 << 18;
     QTextDocument *document = m_text->document();
     m_text->clear();
     document->setUndoRedoEnabled(false);
@@ -260,6 +262,7 @@ void TExportTextdateiForm::fillText()
         if (piece.size() >= kPiece) {
             cursor.insertText(piece);
             piece.clear();
+            ProcessMemory::ReleaseFreed();
         }
     });
     cursor.insertText(piece);
