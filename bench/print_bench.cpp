@@ -68,6 +68,8 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
+    // BREKKO_BENCH_KEEP=1 keeps the PDFs for comparing their text.
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("BREKKO_BENCH_KEEP"));
     AppContext::setProgramDirectory(dir.path() + QLatin1Char('/'));
     const QString file = GenerateProject(dir.path(), 100'000);
     std::printf("Printing 100,000 entries (wall time includes waiting for a processor on a busy machine):\n");

@@ -242,11 +242,16 @@ void TExportTextdateiForm::fillTextPage()
 
 // The page takes the text in pieces as it is composed, so that a large
 // project's text is never held twice; what was inserted cannot be undone.
+// The document's tables grow by copying; what they leave behind is given
+// back whenever the process grew by a few megabytes, so that their old
+// copies do not pile up in RAM.
 void TExportTextdateiForm::fillText()
 {
-    constexpr qsizetype kPiece = 1 << 20;
+    constexpr qsizetype kPiece = 1 << 16;
+    constexpr qint64 kReleaseStep = 4 << 20;
     QTextDocument *document = m_text->document();
     m_text->clear();
+    qint64 resident = ProcessMemory::ResidentBytes();
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
     cursor.beginEditBlock();
@@ -260,6 +265,10 @@ void TExportTextdateiForm::fillText()
         if (piece.size() >= kPiece) {
             cursor.insertText(piece);
             piece.clear();
+            if (ProcessMemory::ResidentBytes() - resident >= kReleaseStep) {
+                ProcessMemory::ReleaseFreed();
+                resident = ProcessMemory::ResidentBytes();
+            }
         }
     });
     cursor.insertText(piece);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace ProcessMemory {
 
 // Keeps large blocks (a big text, its document) in memory of their own,
@@ -12,5 +14,8 @@ void KeepLargeBlocksApart();
 // allocator keeps freed small blocks for reuse otherwise, and the next large
 // piece of work (which wants large blocks) would come on top of them.
 void ReleaseFreed();
+
+// The process's memory now in RAM, in bytes; 0 where unknown.
+qint64 ResidentBytes();
 
 } // namespace ProcessMemory

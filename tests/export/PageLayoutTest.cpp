@@ -6,6 +6,7 @@
 #include "export/print/PrintTextLines.h"
 #include "project/Project.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QTest>
@@ -26,6 +27,9 @@ private slots:
     void wrapping();
     void wrappedRowsFitTheirWidth_data();
     void wrappedRowsFitTheirWidth();
+    void glyphsFollowTheLayoutFont();
+    void glyphCoverage_data();
+    void glyphCoverage();
     void pagesFollowRowsAndHeader();
     void degeneratePagesStillEnd();
     void cancelledLayoutIsEmpty();
@@ -229,6 +233,66 @@ void PageLayoutTest::wrappedRowsFitTheirWidth()
             visible.chop(1);
         QVERIFY2(drawn.horizontalAdvance(visible) <= width + 0.5, qPrintable(row));
     }
+}
+
+// Rows are drawn from the layout's glyph table; a new font lays out anew
+// and its glyphs stand where the layout measured the characters.
+void PageLayoutTest::glyphsFollowTheLayoutFont()
+{
+    const QString text = QStringLiteral("Größe: 1.234,5 WiWi");
+    PageLayout layout;
+    PageSetup setup;
+    for (const QFont &font : {DefaultPrintFont(), QFont(QStringLiteral("DejaVu Serif"), 14)}) {
+        setup.font = font;
+        QVERIFY(layout.layOut({text}, setup));
+        const GlyphTable &glyphs = layout.glyphs();
+        QCOMPARE(glyphs.font().familyName(), QFontInfo(LayoutFont(font)).family());
+        QCOMPARE(glyphs.font().pixelSize(), LayoutFont(font).pixelSize());
+        QVERIFY(glyphs.covers(text));
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+        glyphs.append(text, QPointF(10, 20), indexes, positions);
+        QCOMPARE(indexes, glyphs.font().glyphIndexesForString(text));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            QCOMPARE(positions.at(i).y(), 20.0);
+            QVERIFY(qAbs(positions.at(i).x() - 10 - layout.measure().width(QStringView(text).left(i))) < 1e-6);
+        }
+    }
+}
+
+// Rows the table does not cover are drawn as text: other characters, and
+// fonts whose decoration or spacing a glyph run would lose.
+void PageLayoutTest::glyphCoverage_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("covered");
+    const QFont plain = LayoutFont(DefaultPrintFont());
+    QFont underlined = plain;
+    underlined.setUnderline(true);
+    QFont struck = plain;
+    struck.setStrikeOut(true);
+    QFont spaced = plain;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    QFont capitals = plain;
+    capitals.setCapitalization(QFont::AllUppercase);
+    QTest::newRow("Latin-1") << plain << QStringLiteral("Übergröße ½ ¿ÿ") << true;
+    QTest::newRow("empty") << plain << QString() << true;
+    QTest::newRow("euro sign") << plain << QStringLiteral("5 €") << false;
+    QTest::newRow("tab") << plain << QStringLiteral("a\tb") << false;
+    QTest::newRow("soft hyphen") << plain << QStringLiteral("Trenn\u00adung") << false;
+    QTest::newRow("underlined") << underlined << QStringLiteral("abc") << false;
+    QTest::newRow("struck out") << struck << QStringLiteral("abc") << false;
+    QTest::newRow("letter spacing") << spaced << QStringLiteral("abc") << false;
+    QTest::newRow("capitals") << capitals << QStringLiteral("abc") << false;
+}
+
+void PageLayoutTest::glyphCoverage()
+{
+    QFETCH(QFont, font);
+    QFETCH(QString, text);
+    QFETCH(bool, covered);
+    QCOMPARE(GlyphTable(font).covers(text), covered);
 }
 
 void PageLayoutTest::pagesFollowRowsAndHeader()

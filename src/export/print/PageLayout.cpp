@@ -182,7 +182,9 @@ bool PageLayout::layOut(const QStringList &lines, const PageSetup &setup, const 
     m_rows.clear();
     m_geometry = ComputeGeometry(setup);
 
-    m_measure.emplace(QFontMetricsF(LayoutFont(setup.font), &referenceDevice()));
+    const QFont font = LayoutFont(setup.font);
+    m_measure.emplace(QFontMetricsF(font, &referenceDevice()));
+    m_glyphs.emplace(font);
     const TextMeasure &measure = *m_measure;
     const double width = MmToLayout(m_geometry.bodyRight - m_geometry.bodyLeft);
     const double rows = (m_geometry.bodyBottom - m_geometry.bodyTop) / m_geometry.lineHeight;

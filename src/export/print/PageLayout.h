@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/OperationObserver.h"
+#include "export/print/GlyphTable.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -89,6 +90,8 @@ public:
     const PageGeometry &geometry() const { return m_geometry; }
     // The widths the rows were broken by; only after a layout.
     const TextMeasure &measure() const { return *m_measure; }
+    // The glyphs of the font the rows were broken by; only after a layout.
+    const GlyphTable &glyphs() const { return *m_glyphs; }
     // The rows of page (1-based); empty outside 1..pageCount.
     QStringList rowsOfPage(int page) const;
     int rowCount() const { return static_cast<int>(m_rows.size()); }
@@ -103,6 +106,7 @@ private:
     QStringList m_lines;
     std::vector<Row> m_rows;
     std::optional<TextMeasure> m_measure;
+    std::optional<GlyphTable> m_glyphs;
     int m_rowsPerPage = 1;
     PageGeometry m_geometry;
 };

@@ -3,6 +3,7 @@
 #include "export/print/HeaderCodes.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 
 namespace {
@@ -19,13 +20,21 @@ void paintSections(QPainter &painter, const QString &text, int page, const QStri
     painter.drawText(row, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, sections.right);
 }
 
+// Glyphs of a page's rows, drawn together as one run.
+struct PageGlyphs {
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+};
+
 // Draws row with its baseline at y from left. Blanks before, behind and in
 // runs of two or more are left out and only moved over, so that a printout
-// holds no glyphs for indentation and padding. Rows that are not Latin-1
-// are drawn whole (their script may need them so), only without the
-// leading blanks.
-void drawRow(QPainter &painter, const TextMeasure &measure, double left, double y, const QString &row)
+// holds no glyphs for indentation and padding. Rows the layout's glyphs
+// cover go to page; other Latin-1 rows are drawn as text, rows that are not
+// Latin-1 whole (their script may need them so), only without the leading
+// blanks.
+void drawRow(QPainter &painter, const PageLayout &layout, double left, double y, const QString &row, PageGlyphs &page)
 {
+    const TextMeasure &measure = layout.measure();
     const QStringView text(row);
     const qsizetype size = text.size();
     const double blank = measure.width(u" ");
@@ -37,13 +46,17 @@ void drawRow(QPainter &painter, const TextMeasure &measure, double left, double 
         painter.drawText(QPointF(x, y), row.mid(start));
         return;
     }
+    const bool covered = layout.glyphs().covers(text);
     while (start < size) {
         qsizetype end = start;
         while (end < size
                && !(text.at(end) == QLatin1Char(' ') && (end + 1 == size || text.at(end + 1) == QLatin1Char(' '))))
             ++end;
         const QStringView run = text.mid(start, end - start);
-        painter.drawText(QPointF(x, y), run.toString());
+        if (covered)
+            layout.glyphs().append(run, QPointF(x, y), page.glyphs, page.positions);
+        else
+            painter.drawText(QPointF(x, y), run.toString());
         x += measure.width(run);
         start = end;
         while (start < size && text.at(start) == QLatin1Char(' ')) {
@@ -96,9 +109,17 @@ void PaintPage(QPainter &painter, double dpi, const PageLayout &layout, const Pa
     const QFontMetricsF metrics(painter.font());
     double baseline = body.top() + metrics.ascent();
     const double step = MmToLayout(g.lineHeight);
+    PageGlyphs glyphs;
     for (const QString &row : layout.rowsOfPage(page)) {
-        drawRow(painter, layout.measure(), body.left(), baseline, row);
+        drawRow(painter, layout, body.left(), baseline, row, glyphs);
         baseline += step;
+    }
+    if (!glyphs.glyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(layout.glyphs().font());
+        run.setGlyphIndexes(glyphs.glyphs);
+        run.setPositions(glyphs.positions);
+        painter.drawGlyphRun(QPointF(), run);
     }
     painter.restore();
 }
