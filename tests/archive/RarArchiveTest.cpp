@@ -94,9 +94,9 @@ void RarArchiveTest::commandLine_data()
                                      << QStringList{"b.txt\t11\t0", "c.txt\t11\t0", "ln\t5\t0", "d.txt\t0\t0"} << "";
     QTest::newRow("list rar4 link size") << "--list"
                                          << "test_read_format_rar.rar" << 0 << QStringList{"testlink\t8\t8"} << "";
-    QTest::newRow("list split packed size") << "--list"
-                                            << "test_rar_multivolume_single_file.part1.rar" << 0
-                                            << QStringList{"LibarchiveAddingTest.html\t20111\t20111"} << "";
+    QTest::newRow("list split packed size")
+        << "--list"
+        << "test_rar_multivolume_single_file.rar" << 0 << QStringList{"LibarchiveAddingTest.html\t20111\t20111"} << "";
     QTest::newRow("list newline escaped") << "--list"
                                           << "newline name" << 0 << QStringList{"zeile\\neins.txt\t1\t1"} << "";
     QTest::newRow("list cut") << "--list"
@@ -110,7 +110,7 @@ void RarArchiveTest::commandLine_data()
     QTest::newRow("list encrypted headers, rar4") << "--list"
                                                   << "rar4 encrypted headers" << 2 << QStringList{} << encrypted;
     QTest::newRow("test volumes") << "--test"
-                                  << "test_rar_multivolume_single_file.part1.rar" << 0
+                                  << "test_rar_multivolume_single_file.rar" << 0
                                   << QStringList{"LibarchiveAddingTest.html\tOK"} << "";
     QTest::newRow("test rar5 split set") << "--test"
                                          << "rar5 split" << 0 << QStringList{"gross.txt\tOK"} << "";
@@ -310,16 +310,15 @@ void RarArchiveTest::refusesHostileEntries()
 void RarArchiveTest::missingVolumeFailsWithoutPartialFile()
 {
     QTemporaryDir dir;
-    for (const char *part : {"part1", "part2"}) {
-        const QString name = QStringLiteral("test_rar_multivolume_single_file.%1.rar").arg(QLatin1String(part));
+    for (const char *ending : {"rar", "r00"}) {
+        const QString name = QStringLiteral("test_rar_multivolume_single_file.%1").arg(QLatin1String(ending));
         QVERIFY(QFile::copy(sample(name), dir.filePath(name)));
     }
     const QString target = dir.filePath(QStringLiteral("out"));
-    const Run result =
-        run(QStringLiteral("--extract"), {dir.filePath("test_rar_multivolume_single_file.part1.rar"), target});
+    const Run result = run(QStringLiteral("--extract"), {dir.filePath("test_rar_multivolume_single_file.rar"), target});
     QCOMPARE(result.code, 1);
     QVERIFY(result.err.contains(QStringLiteral("Diskette mit Rar-Volumen \"")
-                                + dir.filePath("test_rar_multivolume_single_file.part3.rar")));
+                                + dir.filePath("test_rar_multivolume_single_file.r01")));
     QVERIFY(result.out.startsWith(QStringLiteral("LibarchiveAddingTest.html\tFehler !!!")));
     QVERIFY(FileTree::paths(target).isEmpty());
 }
@@ -380,12 +379,12 @@ void RarArchiveTest::nextVolumeName_data()
 {
     QTest::addColumn<QString>("volume");
     QTest::addColumn<QString>("next");
-    QTest::newRow("part") << "a/set.part1.rar"
-                          << "a/set.part2.rar";
-    QTest::newRow("part carry") << "set.part09.rar"
-                                << "set.part10.rar";
-    QTest::newRow("part grows") << "set.part9.rar"
-                                << "set.part10.rar";
+    QTest::newRow("numbered volume") << "a/set.part1.rar"
+                                     << "a/set.part2.rar";
+    QTest::newRow("numbered volume carries") << "set.part09.rar"
+                                             << "set.part10.rar";
+    QTest::newRow("numbered volume grows") << "set.part9.rar"
+                                           << "set.part10.rar";
     QTest::newRow("old first") << "set.rar"
                                << "set.r00";
     QTest::newRow("old next") << "set.r09"
