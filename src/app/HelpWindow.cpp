@@ -28,13 +28,6 @@ QPushButton *addButton(QHBoxLayout *row, QWidget *parent, const char *name, cons
     return button;
 }
 
-// Windows whose help context sits neither on the window nor on a help
-// button.
-int knownContext(const QWidget *window)
-{
-    return window->objectName() == QLatin1String("TDateimanagerForm") ? 50100 : -1;
-}
-
 // The help context of window or, where it has none, of the window it was
 // opened from; the contents at the end.
 int contextFor(QWidget *window)
@@ -42,8 +35,6 @@ int contextFor(QWidget *window)
     for (QWidget *w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
         if (HelpContextOf(w) > 0)
             return HelpContextOf(w);
-        if (knownContext(w) > 0)
-            return knownContext(w);
     }
     return HelpWindow::kContents;
 }

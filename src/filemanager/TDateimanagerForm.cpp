@@ -1,6 +1,7 @@
 #include "filemanager/TDateimanagerForm.h"
 
 #include "common/DialogParts.h"
+#include "common/Help.h"
 #include "common/editor/TEditorForm.h"
 #include "components/DrawnIcons.h"
 #include "filemanager/TFileList.h"
@@ -62,6 +63,7 @@ TDateimanagerForm::TDateimanagerForm(const Settings &settings, ArchiveDialogs ar
 {
     setObjectName(QStringLiteral("TDateimanagerForm"));
     setWindowTitle(QStringLiteral("Dateimanager"));
+    SetHelpContext(this, kHelpContext);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
     resize(640, 460);

@@ -7,6 +7,8 @@
 #include "common/Help.h"
 #include "common/ModalSeam.h"
 #include "common/TMsgBoxForm.h"
+#include "common/settings/Settings.h"
+#include "filemanager/TDateimanagerForm.h"
 #include "platform/TextFile.h"
 
 #include <QDialog>
@@ -28,7 +30,7 @@ QByteArray helpText()
     html += "<a name=\"80030\"></a><h2>Projektdatei nicht gefunden</h2>";
     for (int i = 0; i < 200; ++i)
         html += "<p>Mehr Text " + QByteArray::number(i) + "</p>";
-    return html + "</body></html>";
+    return html + "<a name=\"50100\"></a><h2>Dateimanager</h2></body></html>";
 }
 
 // The topic the help window shows; "none" without a window.
@@ -117,6 +119,8 @@ void HelpWindowTest::f1OpensTheTopicOfTheActiveWindow_data()
                                  << "80030";
     QTest::newRow("window without a context") << "window"
                                               << "";
+    QTest::newRow("file manager") << "file manager"
+                                  << "50100";
 }
 
 void HelpWindowTest::f1OpensTheTopicOfTheActiveWindow()
@@ -152,6 +156,9 @@ void HelpWindowTest::f1OpensTheTopicOfTheActiveWindow()
         box.prepare({QStringLiteral("Fehler: Projektdatei nicht gefunden..."), QStringLiteral("Text"), MsgBox::Error,
                      MsgBox::ErrorBeep, MsgBox::Ok, 80030});
         RunModal(&box);
+    } else if (window == QLatin1String("file manager")) {
+        TDateimanagerForm fileManager{Settings()};
+        RunModal(&fileManager);
     } else {
         QWidget plain;
         plain.show();
