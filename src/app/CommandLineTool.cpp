@@ -79,18 +79,10 @@ int usage(QTextStream &stream, int code)
     return code;
 }
 
-std::unique_ptr<Project> load(const QString &fileName, LoadReport &report)
-{
-    const QString path = FileSystem::fullPath(fileName);
-    if (!CheckProjectFile(path))
-        return nullptr;
-    return ReadProjectFile(path, report);
-}
-
 int check(const QString &fileName)
 {
     LoadReport report;
-    if (!load(fileName, report))
+    if (!LoadProjectFile(fileName, report))
         return Failed;
     for (const QString &problem : report.problems)
         out() << problem << '\n';
@@ -119,7 +111,7 @@ int expand(const QStringList &arguments)
 int resave(const QString &source, const QString &target)
 {
     LoadReport report;
-    const std::unique_ptr<Project> project = load(source, report);
+    const std::unique_ptr<Project> project = LoadProjectFile(source, report);
     if (!project)
         return Failed;
     for (const QString &problem : report.problems)

@@ -2,7 +2,6 @@
 
 #include "common/settings/SettingsReader.h"
 #include "export/ExportText.h"
-#include "platform/FileSystem.h"
 #include "project/ProjectFile.h"
 
 #include <QTextStream>
@@ -48,11 +47,8 @@ int RunExportTextCommand(const QStringList &arguments, const QString &settingsFi
     if (lettersGiven && !SetFieldsFromLetters(letters, fields))
         return fail(err, FieldLettersError(letters));
 
-    const QString path = FileSystem::fullPath(fileName);
     LoadReport report;
-    if (!CheckProjectFile(path))
-        return kFailed;
-    const std::unique_ptr<Project> project = ReadProjectFile(path, report);
+    const std::unique_ptr<Project> project = LoadProjectFile(fileName, report);
     if (!project)
         return kFailed;
     QStringList lines;

@@ -37,6 +37,10 @@ bool CheckProjectFile(const QString &fileName);
 std::unique_ptr<Project> ReadProjectFile(const QString &fileName, LoadReport &report,
                                          const OperationObserver &observer = {});
 
+// Both steps for a file named on the command line: its full path checked,
+// then read; nullptr (after the user was told) where either fails.
+std::unique_ptr<Project> LoadProjectFile(const QString &fileName, LoadReport &report);
+
 // Writes project to fileName, first keeping a backup copy when asked to;
 // true only when the new content is completely in place. On failure the
 // old file stays as it was.

@@ -329,6 +329,14 @@ bool CheckProjectFile(const QString &fileName)
     return true;
 }
 
+std::unique_ptr<Project> LoadProjectFile(const QString &fileName, LoadReport &report)
+{
+    const QString path = FileSystem::fullPath(fileName);
+    if (!CheckProjectFile(path))
+        return nullptr;
+    return ReadProjectFile(path, report);
+}
+
 std::unique_ptr<Project> ReadProjectFile(const QString &fileName, LoadReport &report, const OperationObserver &observer)
 {
     report = LoadReport();

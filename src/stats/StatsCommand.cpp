@@ -1,7 +1,6 @@
 #include "stats/StatsCommand.h"
 
 #include "common/FileUtils.h"
-#include "platform/FileSystem.h"
 #include "project/ProjectFile.h"
 #include "stats/StatisticsFigures.h"
 
@@ -14,11 +13,8 @@ int RunStatsCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "Aufruf: brekko --stats DATEI\n";
         return 2;
     }
-    const QString file = FileSystem::fullPath(args.at(at + 1));
-    if (!CheckProjectFile(file))
-        return 2;
     LoadReport report;
-    const std::unique_ptr<Project> project = ReadProjectFile(file, report);
+    const std::unique_ptr<Project> project = LoadProjectFile(args.at(at + 1), report);
     if (!project)
         return 2;
     const int count = project->tree.count();

@@ -138,10 +138,8 @@ int RunPrintCommand(const QStringList &args, QTextStream &err, const Settings &s
         return fail(err, QStringLiteral("Fehler: Die Ausgabe \"%1\" ist die Projektdatei selbst; sie wird nicht "
                                         "überschrieben.")
                              .arg(options.pdfFile));
-    if (!CheckProjectFile(projectFile))
-        return kFailed;
     LoadReport report;
-    const std::unique_ptr<Project> project = ReadProjectFile(projectFile, report);
+    const std::unique_ptr<Project> project = LoadProjectFile(projectFile, report);
     if (!project)
         return kFailed;
 
