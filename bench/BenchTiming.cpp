@@ -4,7 +4,9 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -29,6 +31,35 @@ BenchTime Measure(const std::function<void()> &work)
     timer.start();
     work();
     return {timer.nsecsElapsed() / 1e9, cpuSeconds() - cpuBefore};
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+BenchTime MedianOf(int runs, const std::function<void(int run)> &work)
+{
+    std::vector<double> walls;
+    std::vector<double> cpus;
+    for (int run = 0; run < runs; ++run) {
+        const BenchTime time = Measure([&] { work(run); });
+        walls.push_back(time.wall);
+        cpus.push_back(time.cpu);
+    }
+    return {Median(walls), Median(cpus)};
+}
+
+BenchTime BestOf(int runs, const std::function<void()> &work)
+{
+    BenchTime best{std::numeric_limits<double>::infinity(), 0};
+    for (int run = 0; run < runs; ++run) {
+        const BenchTime time = Measure(work);
+        if (time.wall < best.wall)
+            best = time;
+    }
+    return best;
 }
 
 void ReportTime(const char *what, const BenchTime &time, const char *detail, double goal)

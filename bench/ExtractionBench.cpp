@@ -1,36 +1,14 @@
 #include "ExtractionBench.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
 constexpr int kRuns = 7;
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-double cpuSeconds()
-{
-    double total = 0;
-    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
-        rusage usage{};
-        getrusage(who, &usage);
-        total +=
-            usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    }
-    return total;
-}
 
 } // namespace
 
@@ -39,16 +17,7 @@ QString BenchFolder()
     return qEnvironmentVariable("BREKKO_BENCH_DIR", QDir::currentPath());
 }
 
-Timing Measure(const std::function<void()> &work)
-{
-    const double cpu = cpuSeconds();
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return {timer.nsecsElapsed() / 1e9, cpuSeconds() - cpu};
-}
-
-Timing RunTool(const QString &folder, const QString &program, const QStringList &arguments)
+BenchTime RunTool(const QString &folder, const QString &program, const QStringList &arguments)
 {
     return Measure([&] {
         QProcess process;
@@ -80,7 +49,7 @@ void CompareExtractors(const char *title, const std::vector<Extractor> &extracto
             const size_t which = (size_t(round) + turn) % count;
             const QString folder = scratch.filePath(QStringLiteral("run%1").arg(++counter));
             QDir().mkpath(folder);
-            const Timing timing = extractors[which].run(folder);
+            const BenchTime timing = extractors[which].run(folder);
             walls[which].push_back(timing.wall);
             cpus[which].push_back(timing.cpu);
             QDir(folder).removeRecursively();
@@ -91,7 +60,7 @@ void CompareExtractors(const char *title, const std::vector<Extractor> &extracto
         std::vector<double> figures(count);
         double fastestTool = 0;
         for (size_t which = 0; which < count; ++which) {
-            figures[which] = median(times[which]);
+            figures[which] = Median(times[which]);
             if (extractors[which].standardTool && (fastestTool == 0 || figures[which] < fastestTool))
                 fastestTool = figures[which];
         }

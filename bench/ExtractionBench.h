@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BenchTiming.h"
+
 #include <QString>
 
 #include <functional>
@@ -7,21 +9,11 @@
 
 class QTemporaryDir;
 
-// Seconds on the clock and of processor time (user and system, of this
-// process and the tools it started): the machine is shared, so the
-// processor time is the steadier figure.
-struct Timing {
-    double wall = 0;
-    double cpu = 0;
-};
-
-Timing Measure(const std::function<void()> &work);
-
 // One way to extract an archive into a folder; it returns the timing of
 // the part to count.
 struct Extractor {
     const char *name;
-    std::function<Timing(const QString &folder)> run;
+    std::function<BenchTime(const QString &folder)> run;
     bool standardTool = false;
 };
 
@@ -30,7 +22,7 @@ struct Extractor {
 QString BenchFolder();
 
 // Runs a standard tool in folder.
-Timing RunTool(const QString &folder, const QString &program, const QStringList &arguments);
+BenchTime RunTool(const QString &folder, const QString &program, const QStringList &arguments);
 
 // Bytes that vary, so that packing has work to do.
 QByteArray BenchBytes(int size, int seed);

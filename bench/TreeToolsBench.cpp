@@ -1,15 +1,14 @@
 #include "TreeToolsBench.h"
 
+#include "BenchTiming.h"
 #include "ProjectGenerator.h"
 
 #include "project/ProjectFile.h"
 #include "tree/TreeSearch.h"
 #include "tree/TreeSort.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -26,13 +25,9 @@ double medianSeconds(const std::function<std::unique_ptr<Project>()> &make, cons
         std::unique_ptr<Project> project = make();
         if (!project)
             return -1;
-        QElapsedTimer timer;
-        timer.start();
-        work(*project);
-        times.push_back(timer.nsecsElapsed() / 1e9);
+        times.push_back(Measure([&] { work(*project); }).wall);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 // One level of entryCount siblings with mixed-case German titles.

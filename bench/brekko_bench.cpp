@@ -1,5 +1,6 @@
 // Load and save times of large catalogues, compared with cat and cp on the
 // same files. Run with `make bench`.
+#include "BenchTiming.h"
 #include "ProjectGenerator.h"
 #include "TreeToolsBench.h"
 
@@ -7,33 +8,23 @@
 #include "project/ProjectFile.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 namespace {
 
 constexpr int kRuns = 3;
 
+// Median wall-clock seconds of kRuns runs.
 double medianSeconds(const std::function<void()> &work)
 {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e9);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return MedianOf(kRuns, [&work](int) { work(); }).wall;
 }
 
 double toolSeconds(const QString &command)

@@ -2,6 +2,8 @@
 // and the scan with the proposals shown in their window, compared with
 // find -printf '%y %s %p\n' on the same tree in the same run; memory of the
 // proposals.
+#include "BenchTiming.h"
+
 #include "platform/Volumes.h"
 #include "project/Project.h"
 #include "tree/ProjectTreeModel.h"
@@ -11,14 +13,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -79,37 +79,6 @@ void makeMedium(const QString &root)
     }
 }
 
-// Processor seconds (user and system) of this process or of its children.
-double processorSeconds(int who)
-{
-    rusage usage{};
-    ::getrusage(who, &usage);
-    const auto seconds = [](const timeval &time) { return double(time.tv_sec) + double(time.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-// Best wall-clock time of the rounds, and the processor time of that round:
-// on a loaded machine the second tells more.
-struct Timing {
-    double wall = 1e9;
-    double processor = 0;
-};
-
-Timing BestOf(const std::function<void()> &run, int who = RUSAGE_SELF)
-{
-    Timing best;
-    for (int round = 0; round < kRounds; ++round) {
-        QElapsedTimer timer;
-        const double processor = processorSeconds(who);
-        timer.start();
-        run();
-        const double wall = timer.nsecsElapsed() / 1e9;
-        if (wall < best.wall)
-            best = {wall, processorSeconds(who) - processor};
-    }
-    return best;
-}
-
 long residentKb()
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -126,9 +95,9 @@ long peakKb()
     return usage.ru_maxrss;
 }
 
-void Report(const char *what, const Timing &timing, const Timing &find, double limit)
+void Report(const char *what, const BenchTime &timing, const BenchTime &find, double limit)
 {
-    std::printf("  %-34s %.3f s (processor %.3f s)  %.2fx find  (<= %.1f s)  %s\n", what, timing.wall, timing.processor,
+    std::printf("  %-34s %.3f s (processor %.3f s)  %.2fx find  (<= %.1f s)  %s\n", what, timing.wall, timing.cpu,
                 timing.wall / find.wall, limit, timing.wall <= limit ? "met" : "MISSED");
 }
 
@@ -142,21 +111,21 @@ int main(int argc, char *argv[])
     const QString medium = dir.path() + QStringLiteral("/medium");
     makeMedium(medium);
 
-    const Timing find = BestOf(
-        [&] {
-            QProcess process;
-            process.setStandardOutputFile(QProcess::nullDevice());
-            process.start(QStringLiteral("find"), {medium, QStringLiteral("-printf"), QStringLiteral("%y %s %p\\n")});
-            process.waitForFinished(-1);
-        },
-        RUSAGE_CHILDREN);
+    // The best wall-clock time of the rounds, and the processor time of that
+    // round: on a loaded machine the second tells more.
+    const BenchTime find = BestOf(kRounds, [&] {
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.start(QStringLiteral("find"), {medium, QStringLiteral("-printf"), QStringLiteral("%y %s %p\\n")});
+        process.waitForFinished(-1);
+    });
 
     CatalogueOptions options;
     options.drive = Volumes::volumeOf(medium);
     const long before = residentKb();
     long shownKb = 0;
     std::unique_ptr<TOrdnerEinlesenForm> kept;
-    const Timing shown = BestOf([&] {
+    const BenchTime shown = BestOf(kRounds, [&] {
         kept.reset();
         auto form = std::make_unique<TOrdnerEinlesenForm>(medium, options);
         form->show();
@@ -167,7 +136,7 @@ int main(int argc, char *argv[])
     });
 
     qint64 proposals = 0;
-    const Timing scan = BestOf([&] {
+    const BenchTime scan = BestOf(kRounds, [&] {
         const CatalogueScan result = ScanForCatalogue(medium, options);
         proposals = CountProposals(*result.root);
     });
@@ -175,20 +144,19 @@ int main(int argc, char *argv[])
     Project project;
     ProjectTreeModel model;
     model.setProject(&project);
-    QElapsedTimer timer;
-    timer.start();
     ProjectTree staging;
-    AppendCatalogueEntries(*kept->scan().root, staging, nullptr, [](const QString &) { return -1; });
-    MoveCatalogueEntries(staging, project.tree, nullptr, model);
-    const double added = timer.nsecsElapsed() / 1e9;
+    const BenchTime added = Measure([&] {
+        AppendCatalogueEntries(*kept->scan().root, staging, nullptr, [](const QString &) { return -1; });
+        MoveCatalogueEntries(staging, project.tree, nullptr, model);
+    });
 
     std::printf("\nCatalogue of %d files in %d folders (%lld proposals):\n",
                 kTopFolders * (kSubFolders + 1) * kFilesPerFolder, kTopFolders * (kSubFolders + 1),
                 static_cast<long long>(proposals));
-    std::printf("  %-34s %.3f s (processor %.3f s)\n", "find -printf '%y %s %p\\n'", find.wall, find.processor);
+    std::printf("  %-34s %.3f s (processor %.3f s)\n", "find -printf '%y %s %p\\n'", find.wall, find.cpu);
     Report("scan", scan, find, 2.0);
     Report("scan and proposals shown", shown, find, 2.0);
-    std::printf("  %-34s %.3f s\n", "checked rows added to the tree", added);
+    std::printf("  %-34s %.3f s\n", "checked rows added to the tree", added.wall);
     std::printf("  %-34s %ld MB (<= 200 MB)  %s; peak of the whole process %ld MB\n", "memory of scan and window",
                 shownKb / 1024, shownKb / 1024 <= 200 ? "met" : "MISSED", peakKb() / 1024);
     return proposals > 0 && project.tree.count() > 0 ? 0 : 1;

@@ -3,6 +3,8 @@
 // dialog itself on 20,000 small files against cp -r. Every run writes into a
 // fresh folder; all copies are removed only after the timings.
 // Run with `make bench`; BREKKO_BENCH_DIR chooses the file system.
+#include "BenchTiming.h"
+
 #include "common/ModalSeam.h"
 #include "filemanager/ops/CopyEngine.h"
 #include "filemanager/ops/FolderEntries.h"
@@ -10,7 +12,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -18,12 +19,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -38,43 +34,6 @@ class NoQuestions : public MsgBoxCopyQuestions {
 public:
     OverwriteAnswer askOverwrite(const FileFacts &, const FileFacts &) override { return OverwriteAnswer::Cancel; }
 };
-
-// Wall time and processor time (user + system, of this process or of the
-// tools it started); the machine is shared, so the processor time is the
-// steadier figure.
-struct Timing {
-    double wall = 0;
-    double cpu = 0;
-};
-
-double cpuSeconds()
-{
-    double total = 0;
-    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
-        rusage usage{};
-        getrusage(who, &usage);
-        total +=
-            usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    }
-    return total;
-}
-
-Timing medianSeconds(const std::function<void(int run)> &work)
-{
-    std::vector<double> walls;
-    std::vector<double> cpus;
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        const double cpuBefore = cpuSeconds();
-        timer.start();
-        work(run);
-        walls.push_back(timer.nsecsElapsed() / 1e9);
-        cpus.push_back(cpuSeconds() - cpuBefore);
-    }
-    std::sort(walls.begin(), walls.end());
-    std::sort(cpus.begin(), cpus.end());
-    return {walls[walls.size() / 2], cpus[cpus.size() / 2]};
-}
 
 void shell(const QString &command)
 {
@@ -124,9 +83,9 @@ void makeSmallFiles(const QString &folder)
 }
 
 // The dialog as the file manager opens it: target typed, "Starten" pressed.
-Timing dialogSeconds(const QString &folder, const QStringList &names, const QString &targetBase)
+BenchTime dialogSeconds(const QString &folder, const QStringList &names, const QString &targetBase)
 {
-    return medianSeconds([&](int run) {
+    return MedianOf(kRuns, [&](int run) {
         const QString target = targetBase + QString::number(run);
         const ModalSeam::ScopedHandler seam([&target](QDialog *dialog) {
             dialog->findChild<QLineEdit *>(QStringLiteral("Edit_ZielDir"))->setText(target);
@@ -139,9 +98,9 @@ Timing dialogSeconds(const QString &folder, const QStringList &names, const QStr
     });
 }
 
-Timing engineSeconds(const QString &folder, const QStringList &names, const QString &targetBase)
+BenchTime engineSeconds(const QString &folder, const QStringList &names, const QString &targetBase)
 {
-    return medianSeconds([&](int run) {
+    return MedianOf(kRuns, [&](int run) {
         const QString target = targetBase + QString::number(run);
         QDir().mkpath(target);
         NoQuestions questions;
@@ -151,7 +110,7 @@ Timing engineSeconds(const QString &folder, const QStringList &names, const QStr
     });
 }
 
-void report(const char *what, Timing ours, const char *tool, Timing theirs)
+void report(const char *what, BenchTime ours, const char *tool, BenchTime theirs)
 {
     std::printf("%-28s brekko %7.3f s (cpu %6.3f s)   %-9s %7.3f s (cpu %6.3f s)   ratio wall %.2fx cpu %.2fx\n", what,
                 ours.wall, ours.cpu, tool, theirs.wall, theirs.cpu, theirs.wall / ours.wall, theirs.cpu / ours.cpu);
@@ -177,12 +136,12 @@ int main(int argc, char **argv)
     shell(QStringLiteral("sync"));
 
     const QString big = source + QStringLiteral("/big.bin");
-    const Timing oursBig = engineSeconds(source, {QStringLiteral("big.bin")}, root + QStringLiteral("/big-brekko-"));
-    const Timing ddBig = medianSeconds([&](int run) {
+    const BenchTime oursBig = engineSeconds(source, {QStringLiteral("big.bin")}, root + QStringLiteral("/big-brekko-"));
+    const BenchTime ddBig = MedianOf(kRuns, [&](int run) {
         shell(QStringLiteral("dd if=%1 of=%2 bs=20480 status=none")
                   .arg(quoted(big), quoted(root + QStringLiteral("/big-dd-%1.bin").arg(run))));
     });
-    const Timing cpBig = medianSeconds([&](int run) {
+    const BenchTime cpBig = MedianOf(kRuns, [&](int run) {
         shell(QStringLiteral("cp %1 %2").arg(quoted(big), quoted(root + QStringLiteral("/big-cp-%1.bin").arg(run))));
     });
     report("200 MB file", oursBig, "dd 20480", ddBig);
@@ -190,16 +149,16 @@ int main(int argc, char **argv)
     std::printf("%-28s brekko %7.1f MB/s\n", "", kBigFile / oursBig.wall / 1e6);
 
     const QString tree = source + QStringLiteral("/tree");
-    const Timing oursTree = engineSeconds(source, {QStringLiteral("tree")}, root + QStringLiteral("/tree-brekko-"));
-    const Timing cpTree = medianSeconds([&](int run) {
+    const BenchTime oursTree = engineSeconds(source, {QStringLiteral("tree")}, root + QStringLiteral("/tree-brekko-"));
+    const BenchTime cpTree = MedianOf(kRuns, [&](int run) {
         shell(QStringLiteral("cp -r %1 %2").arg(quoted(tree), quoted(root + QStringLiteral("/tree-cp-%1").arg(run))));
     });
     report("10,000 files in 100 folders", oursTree, "cp -r", cpTree);
 
     const QString small = source + QStringLiteral("/small");
-    const Timing dialogSmall =
+    const BenchTime dialogSmall =
         dialogSeconds(source, {QStringLiteral("small")}, root + QStringLiteral("/small-dialog-"));
-    const Timing cpSmall = medianSeconds([&](int run) {
+    const BenchTime cpSmall = MedianOf(kRuns, [&](int run) {
         shell(QStringLiteral("cp -r %1 %2").arg(quoted(small), quoted(root + QStringLiteral("/small-cp-%1").arg(run))));
     });
     report("20,000 files, copy dialog", dialogSmall, "cp -r", cpSmall);

@@ -1,35 +1,22 @@
 // Listing a folder of 20,000 files: the model alone and the details view,
 // each compared with "ls -l" on the same folder in the same run.
+#include "BenchTiming.h"
+
 #include "filemanager/FileListModel.h"
 #include "filemanager/TFileList.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int kFiles = 20'000;
 constexpr int kRounds = 5;
-
-double BestOf(const std::function<void()> &run)
-{
-    double best = 1e9;
-    for (int round = 0; round < kRounds; ++round) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        best = std::min(best, timer.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
 
 void Fill(const QString &folder)
 {
@@ -58,7 +45,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(folder);
     Fill(folder);
 
-    const double ls = BestOf([&] {
+    const BenchTime ls = BestOf(kRounds, [&] {
         QProcess process;
         process.setStandardOutputFile(QProcess::nullDevice());
         process.start(QStringLiteral("ls"), {QStringLiteral("-l"), folder});
@@ -67,7 +54,7 @@ int main(int argc, char *argv[])
 
     FileListModel list;
     list.setMask(QStringLiteral("*"));
-    const double model = BestOf([&] {
+    const BenchTime model = BestOf(kRounds, [&] {
         list.setDirectory(QString());
         list.setDirectory(folder);
     });
@@ -79,15 +66,15 @@ int main(int argc, char *argv[])
     window.resize(800, 600);
     window.show();
     QCoreApplication::processEvents();
-    const double view = BestOf([&] {
+    const BenchTime view = BestOf(kRounds, [&] {
         window.model().setDirectory(QString());
         window.model().setDirectory(folder);
         QCoreApplication::processEvents();
     });
 
     std::printf("\nFile list, %d files:\n", kFiles);
-    std::printf("  %-28s %.3f s\n", "ls -l", ls);
-    Report("model fill", model, ls, 1);
-    Report("details view with icons", view, ls, 2);
+    std::printf("  %-28s %.3f s\n", "ls -l", ls.wall);
+    Report("model fill", model.wall, ls.wall, 1);
+    Report("details view with icons", view.wall, ls.wall, 2);
     return window.model().rowCount() == kFiles ? 0 : 1;
 }

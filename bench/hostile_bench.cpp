@@ -2,6 +2,8 @@
 // (offscreen): one entry with 1,000,000 comment lines, and 1,000,000 empty
 // entries. Each case runs in a child process of its own, so that its peak
 // memory is its own; cat reading the file is the yardstick.
+#include "BenchTiming.h"
+
 #include "app/StartConfig.h"
 #include "app/TMainForm.h"
 #include "common/AppContext.h"
@@ -9,7 +11,6 @@
 #include "tree/ProjectTreeView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,18 +18,10 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
 constexpr int kCount = 1'000'000;
-
-double cpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + now.tv_nsec / 1e9;
-}
 
 long peakMegabytes()
 {
@@ -62,28 +55,25 @@ int openInWindow(const QString &file)
     TMainForm window{StartConfig()};
     window.show();
     QCoreApplication::processEvents();
-    QElapsedTimer timer;
-    timer.start();
-    const double cpuBefore = cpuSeconds();
-    if (!window.loadProject(file))
+    bool loaded = false;
+    const BenchTime load = Measure([&] {
+        loaded = window.loadProject(file);
+        QCoreApplication::processEvents();
+    });
+    if (!loaded)
         return 2;
-    QCoreApplication::processEvents();
-    const double load = timer.nsecsElapsed() / 1e9;
-    const double cpu = cpuSeconds() - cpuBefore;
-    timer.restart();
-    window.treeView()->selectEntry(window.project()->tree.root()->child(0));
-    QCoreApplication::processEvents();
-    const double select = timer.nsecsElapsed() / 1e9;
-    std::printf("%.3f %.3f %.3f %ld\n", load, cpu, select, peakMegabytes());
+    const BenchTime select = Measure([&] {
+        window.treeView()->selectEntry(window.project()->tree.root()->child(0));
+        QCoreApplication::processEvents();
+    });
+    std::printf("%.3f %.3f %.3f %ld\n", load.wall, load.cpu, select.wall, peakMegabytes());
     return 0;
 }
 
 void measure(const QString &label, const QString &file)
 {
-    QElapsedTimer timer;
-    timer.start();
-    QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("cat '%1' > /dev/null").arg(file)});
-    const double cat = timer.nsecsElapsed() / 1e9;
+    const QString catCommand = QStringLiteral("cat '%1' > /dev/null").arg(file);
+    const BenchTime cat = Measure([&] { QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), catCommand}); });
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--open"), file});
     child.waitForFinished(-1);
@@ -94,7 +84,7 @@ void measure(const QString &label, const QString &file)
     }
     std::printf("  %s (%.1f MB): open %s s (processor %s s), select %s s, peak memory %s MB (cat: %.3f s)\n",
                 qPrintable(label), QFile(file).size() / 1e6, qPrintable(figures.at(0)), qPrintable(figures.at(1)),
-                qPrintable(figures.at(2)), qPrintable(figures.at(3).trimmed()), cat);
+                qPrintable(figures.at(2)), qPrintable(figures.at(3).trimmed()), cat.wall);
 }
 
 } // namespace

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kSmallFiles = 10000;
 
-Timing extractWithTrar(const QString &archive, int entries, const QString &folder)
+BenchTime extractWithTrar(const QString &archive, int entries, const QString &folder)
 {
     return Measure([&] {
         TRAR rar;
@@ -38,7 +38,7 @@ Timing extractWithTrar(const QString &archive, int entries, const QString &folde
 
 // The Unrar dialog's "Entpacken" with its log, bar and events; the listing
 // before it is not timed.
-Timing extractWithDialog(const QString &archive, const QString &folder)
+BenchTime extractWithDialog(const QString &archive, const QString &folder)
 {
     TUnrarForm form;
     form.setArchiveName(archive);

@@ -1,6 +1,8 @@
 // Reading and saving a settings file with a very large Tools section, and
 // starting the main window with it, compared with awk reading the same file
 // into a table and cp copying it. Run with `make bench`.
+#include "BenchTiming.h"
+
 #include "app/StartConfig.h"
 #include "app/TMainForm.h"
 #include "common/AppContext.h"
@@ -8,28 +10,18 @@
 #include "common/settings/SettingsWriter.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <functional>
 #include <memory>
 
 namespace {
 
-double seconds(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e9;
-}
-
 double toolSeconds(const QString &command)
 {
-    return seconds([&command] { QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), command}); });
+    return Measure([&command] { QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), command}); }).wall;
 }
 
 QString writeSettingsFile(const QString &folder, int tools)
@@ -49,32 +41,32 @@ bool measure(const QString &folder, int tools)
 {
     const QString file = writeSettingsFile(folder, tools);
     Settings settings;
-    const double read = seconds([&] { settings = ReadSettings(file); });
+    const double read = Measure([&] { settings = ReadSettings(file); }).wall;
     Settings moved = settings;
     moved.left = 20;
-    const double saveOne = seconds([&] { SaveSettings(file, settings, moved); });
+    const double saveOne = Measure([&] { SaveSettings(file, settings, moved); }).wall;
     Settings renamed = moved;
     renamed.tools.first().caption = QStringLiteral("Erstes");
-    const double saveTools = seconds([&] { SaveSettings(file, moved, renamed); });
+    const double saveTools = Measure([&] { SaveSettings(file, moved, renamed); }).wall;
     const double awk = toolSeconds(
         QStringLiteral("awk -F= '{ value[$1] = $2 } END { print length(value) }' '%1' > /dev/null").arg(file));
     const double cp = toolSeconds(QStringLiteral("cp '%1' '%1.cp'").arg(file));
 
     // Start-up: the settings are read, then the window is built and shown.
-    QElapsedTimer timer;
-    timer.start();
     StartConfig config;
-    config.settings = ReadSettings(file);
-    config.settingsFile = file;
-    auto window = std::make_unique<TMainForm>(config);
-    window->show();
-    QCoreApplication::processEvents();
-    const double start = timer.nsecsElapsed() / 1e9;
+    std::unique_ptr<TMainForm> window;
+    const BenchTime start = Measure([&] {
+        config.settings = ReadSettings(file);
+        config.settingsFile = file;
+        window = std::make_unique<TMainForm>(config);
+        window->show();
+        QCoreApplication::processEvents();
+    });
     window.reset();
 
     std::printf("%7d tools (%5.1f MB): read %.3f s (awk into a table: %.3f s), save one key %.3f s, "
                 "save the tools %.3f s (cp: %.3f s), read and open the main window %.3f s\n",
-                tools, QFile(file).size() / 1e6, read, awk, saveOne, saveTools, cp, start);
+                tools, QFile(file).size() / 1e6, read, awk, saveOne, saveTools, cp, start.wall);
     return settings.tools.size() == tools && ReadSettings(file).tools.first().caption == QLatin1String("Erstes");
 }
 

@@ -19,7 +19,7 @@
 namespace {
 
 // TZipMaster and the module alone, as the command line uses them.
-Timing extractWithMaster(const QString &archive, int entries, const QString &folder)
+BenchTime extractWithMaster(const QString &archive, int entries, const QString &folder)
 {
     return Measure([&] {
         TZipMaster zip;
@@ -36,7 +36,7 @@ Timing extractWithMaster(const QString &archive, int entries, const QString &fol
 
 // The Unzip dialog's "Entpacken" with its log, bar and events; the listing
 // before it is not timed.
-Timing extractWithDialog(const QString &archive, const QString &folder)
+BenchTime extractWithDialog(const QString &archive, const QString &folder)
 {
     TUnzipForm form(nullptr, archive);
     form.FormActivate();
